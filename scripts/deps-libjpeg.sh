@@ -26,8 +26,8 @@ fi
 opts=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_dir/parts"
       -o "Dir::State::Lists=$apt_dir/lists")
 if ! ls "$deps"/src/libjpeg-turbo_*.orig.tar.* >/dev/null 2>&1; then
-  apt-get "${opts[@]}" update -q
-  (cd "$deps/src" && apt-get "${opts[@]}" source --download-only libjpeg-turbo)
+  apt-get "${opts[@]}" update -q >/dev/null
+  (cd "$deps/src" && apt-get "${opts[@]}" source --download-only libjpeg-turbo >/dev/null 2>&1)
 fi
 
 work="$deps/libjpeg-build"
@@ -38,7 +38,7 @@ cmake -S "$srcdir" -B "$work/out" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
   -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF \
-  -DWITH_JPEG8=OFF -DREQUIRE_SIMD=OFF >"$work/configure.log"
-cmake --build "$work/out" --target install >"$work/build.log"
+  -DWITH_JPEG8=OFF -DREQUIRE_SIMD=OFF >"$work/configure.log" 2>&1
+cmake --build "$work/out" --target install >"$work/build.log" 2>&1
 rm -rf "$work"
 echo "deps: libjpeg built into $prefix"
