@@ -1,0 +1,56 @@
+// Cursor calls in the per-monitor-aware context.
+#include <gtest/gtest.h>
+
+#include "app/CursorDpi.h"
+#include "app/Win32ClickInput.h"
+
+namespace {
+
+using GetContextFn = HANDLE(WINAPI*)();
+using EqualFn = BOOL(WINAPI*)(HANDLE, HANDLE);
+using AwarenessFn = int(WINAPI*)(HANDLE);
+using SetContextFn = HANDLE(WINAPI*)(HANDLE);
+const HANDLE kUnawareContext = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-1));
+constexpr int kPerMonitorAware = 2;  // DPI_AWARENESS_PER_MONITOR_AWARE
+
+template <class F>
+F User32Function(const char* name) {
+  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+TEST(PerMonitorDpiScope, SwitchesTheThreadAndRestoresIt) {
+  const auto getContext = User32Function<GetContextFn>("GetThreadDpiAwarenessContext");
+  const auto equal = User32Function<EqualFn>("AreDpiAwarenessContextsEqual");
+  const auto awareness = User32Function<AwarenessFn>("GetAwarenessFromDpiAwarenessContext");
+  const auto setContext = User32Function<SetContextFn>("SetThreadDpiAwarenessContext");
+  if (!app::HasThreadDpiAwareness() || !getContext || !equal || !awareness || !setContext)
+    GTEST_SKIP() << "system without DPI contexts";
+  // Start from an unaware thread, whatever the process default is.
+  const HANDLE original = setContext(kUnawareContext);
+  ASSERT_NE(nullptr, original);
+  const HANDLE before = getContext();
+  ASSERT_NE(kPerMonitorAware, awareness(before));
+  {
+    const app::TPerMonitorDpiScope scope;
+    EXPECT_TRUE(scope.Switched());
+    // Version 2 or, on older systems, version 1 of per-monitor awareness.
+    EXPECT_EQ(kPerMonitorAware, awareness(getContext()));
+  }
+  EXPECT_TRUE(equal(getContext(), before));
+  setContext(original);
+}
+
+TEST(CursorDpi, SetAndReadBackTheCursor) {
+  app::SetCursorPosPhysical(123, 456);
+  POINT point{};
+  ASSERT_TRUE(app::GetCursorPosPhysical(point));
+  EXPECT_EQ(123, point.x);
+  EXPECT_EQ(456, point.y);
+  app::TWin32ClickInput input;
+  input.SetCursorPos(321, 654);
+  ASSERT_TRUE(GetCursorPos(&point));
+  EXPECT_EQ(321, point.x);
+  EXPECT_EQ(654, point.y);
+}
+
+}  // namespace
