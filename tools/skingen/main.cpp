@@ -1,0 +1,59 @@
+// skingen: draws the Tapvane skin and the program's own pictures.
+//   skingen skin DIR         the skin description (tapvane.ini) and its bitmaps
+//   skingen bitmaps DIR      LUMBRAMENU.bmp, TRACK.bmp, TRACKVERT.bmp
+//   skingen icon FILE        the 16 x 16 window icon (.ico)
+//   skingen banner-base FILE the banner's background (.bmp), before its text
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "tools/skingen/Description.h"
+#include "tools/skingen/Elements.h"
+#include "tools/skingen/ProgramArt.h"
+
+namespace {
+
+using skingen::Bytes;
+
+bool WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) std::fprintf(stderr, "skingen: cannot write %s\n", path.string().c_str());
+  return static_cast<bool>(out);
+}
+
+bool WriteSkin(const std::filesystem::path& dir) {
+  std::filesystem::create_directories(dir);
+  const std::string ini = skingen::RenderIni(skingen::SkinDescription());
+  bool ok = WriteFile(dir / "tapvane.ini", Bytes(ini.begin(), ini.end()));
+  for (const skingen::SkinFile& file : skingen::AllSkinArt())
+    ok = WriteFile(dir / file.name, skingen::EncodeBmp24(file.image)) && ok;
+  return ok;
+}
+
+bool WriteProgramBitmaps(const std::filesystem::path& dir) {
+  std::filesystem::create_directories(dir);
+  return WriteFile(dir / "LUMBRAMENU.bmp", skingen::MenuGlyphBitmap()) &&
+         WriteFile(dir / "TRACK.bmp", skingen::TrackBitmap()) &&
+         WriteFile(dir / "TRACKVERT.bmp", skingen::TrackVertBitmap());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: skingen skin|bitmaps DIR  or  skingen icon|banner-base FILE\n");
+    return 2;
+  }
+  const std::string command = argv[1];
+  const std::filesystem::path target = argv[2];
+  bool ok = false;
+  if (command == "skin") ok = WriteSkin(target);
+  else if (command == "bitmaps") ok = WriteProgramBitmaps(target);
+  else if (command == "icon") ok = WriteFile(target, skingen::IconFile(skingen::IconImage()));
+  else if (command == "banner-base") ok = WriteFile(target, skingen::EncodeBmp24(skingen::BannerBackground()));
+  else std::fprintf(stderr, "skingen: unknown command %s\n", command.c_str());
+  return ok ? 0 : 1;
+}
