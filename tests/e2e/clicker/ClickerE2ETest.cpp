@@ -1,0 +1,487 @@
+// The real Tapvane.exe under Wine, driven as a user drives it. Timing checks
+// use generous tolerances: they observe the behaviour, they do not measure it.
+//
+//   clicker_e2e TAPVANE_EXE TARGET_EXE OUTPUT_DIR   (Unix paths)
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "ClickerDriver.h"
+#include "TargetLog.h"
+
+namespace {
+
+using namespace e2e;
+
+std::string g_exeUnix, g_targetUnix, g_outUnix;
+
+constexpr RECT kTargetArea{0, 0, 440, 1024};
+constexpr double kTolerance = 200;  // ms
+const std::string kRoot = "http://www.velmora.example/";
+
+std::wstring OutPath(const std::string& name) { return WinPathOfUnix(g_outUnix + "/" + name); }
+
+// The desktop folder the program writes its shortcuts into.
+std::wstring DesktopFolder() {
+  HKEY key = nullptr;
+  std::wstring folder;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
+                    KEY_READ, &key) == ERROR_SUCCESS) {
+    wchar_t buffer[MAX_PATH] = {};
+    DWORD size = sizeof buffer - sizeof(wchar_t);
+    if (RegQueryValueExW(key, L"Desktop", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS)
+      folder = buffer;
+    RegCloseKey(key);
+  }
+  return folder + L"\\";
+}
+
+std::vector<std::wstring> DesktopLinks() {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((DesktopFolder() + L"*.lnk").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do names.emplace_back(data.cFileName);
+  while (FindNextFileW(find, &data));
+  FindClose(find);
+  return names;
+}
+
+void ClearDesktopLinks() {
+  for (const auto& name : DesktopLinks()) DeleteFileW((DesktopFolder() + name).c_str());
+}
+
+bool HotkeyFree(UINT key) {
+  const bool free = RegisterHotKey(nullptr, 0x6000, MOD_CONTROL, key) != FALSE;
+  if (free) UnregisterHotKey(nullptr, 0x6000);
+  return free;
+}
+
+class ClickerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app_ = std::make_unique<TClicker>(WinPathOfUnix(g_exeUnix));
+    ASSERT_TRUE(app_->Ready()) << app_->Problem();
+  }
+  void TearDown() override { app_.reset(); }
+
+  // Starts the click target over the left of the screen, logging to name.
+  void StartTarget(const std::string& name) {
+    targetLog_ = OutPath(name);
+    DeleteFileW(targetLog_.c_str());
+    target_ = std::make_unique<TProcess>(L"\"" + WinPathOfUnix(g_targetUnix) + L"\" \"" + targetLog_ + L"\" " +
+                                         std::to_wstring(kTargetArea.left) + L" " + std::to_wstring(kTargetArea.top) +
+                                         L" " + std::to_wstring(kTargetArea.right) + L" " +
+                                         std::to_wstring(kTargetArea.bottom));
+    ASSERT_TRUE(WaitFor([&] { return !ReadTargetLog(targetLog_).empty(); }, 10s)) << "target did not start";
+  }
+  std::vector<TTargetEvent> TargetEvents() const { return ReadTargetLog(targetLog_); }
+
+  // Presses a button and returns the message box it brings up.
+  TMessageBox PressForMessage(const std::wstring& caption) {
+    EXPECT_TRUE(app_->Press(caption));
+    return WaitForMessageBox(app_->Id(), 5s);
+  }
+
+  std::unique_ptr<TClicker> app_;
+  std::unique_ptr<TProcess> target_;
+  std::wstring targetLog_;
+};
+
+TEST_F(ClickerTest, MainWindowStartsAsLaidOut) {
+  HWND form = app_->Form();
+  RECT client{}, frame{};
+  GetClientRect(form, &client);
+  GetWindowRect(form, &frame);
+  EXPECT_EQ(347, client.right);
+  EXPECT_EQ(455, client.bottom);
+  const LONG style = GetWindowLongW(form, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  // Centred on the desktop.
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_LE(std::abs((frame.left + frame.right) - screenW), 2) << frame.left;
+  EXPECT_LE(std::abs((frame.top + frame.bottom) - screenH), 2) << frame.top;
+  EXPECT_EQ(L"1000", WindowText(app_->EditClickTime()));
+  EXPECT_TRUE(app_->Items().empty());
+  EXPECT_EQ(L"Velmora 为您提供综合免费服务 www.velmora.example", app_->Status());
+  HWND c1 = app_->Control(L"左键单击");
+  ASSERT_NE(nullptr, c1);
+  DWORD_PTR checked = 0;
+  SendMessageTimeoutW(c1, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 3000, &checked);
+  EXPECT_EQ(static_cast<DWORD_PTR>(BST_CHECKED), checked);
+  // The coordinate fields follow the cursor.
+  SetCursorPos(321, 234);
+  EXPECT_TRUE(WaitFor([&] { return WindowText(app_->EditX()) == L"321" && WindowText(app_->EditY()) == L"234"; }, 3s));
+
+  SetCursorPos(1270, 1010);
+  app_->BringToFront();
+  Pump(500ms);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/main-settings.png", &frame));
+  app_->ShowPage(1);
+  HWND version = app_->Control(L"1.03.20100223");
+  EXPECT_NE(nullptr, version);
+  EXPECT_TRUE(version && IsWindowVisible(version));
+  EXPECT_FALSE(IsWindowVisible(app_->EditX()));
+  Pump(300ms);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/main-about.png", &frame));
+}
+
+TEST_F(ClickerTest, CtrlSFreezesTheFieldsAndAddAppendsTheItem) {
+  ASSERT_TRUE(app_->Capture(640, 480));
+  // Frozen: the fields keep the position while the cursor goes elsewhere.
+  SetCursorPos(700, 500);
+  Pump(400ms);
+  EXPECT_EQ(L"640", WindowText(app_->EditX()));
+  EXPECT_EQ(L"480", WindowText(app_->EditY()));
+  ASSERT_TRUE(app_->Press(L"添加"));
+  ASSERT_TRUE(WaitFor([&] { return app_->Items().size() == 1; }, 3s));
+  EXPECT_EQ(L"640|480|leftclick", app_->Items()[0]);
+  // Tracking again after "添加".
+  EXPECT_TRUE(WaitFor([&] { return WindowText(app_->EditX()) == L"700" && WindowText(app_->EditY()) == L"500"; }, 3s));
+
+  // The other actions, "删除" with and without a selection, "清空".
+  ASSERT_TRUE(app_->AddItem(100, 200, L"右键单击"));
+  ASSERT_TRUE(app_->AddItem(5, 6, L"移动鼠标"));
+  ASSERT_TRUE(app_->AddItem(7, 8, L"左键双击"));
+  EXPECT_EQ((std::vector<std::wstring>{L"640|480|leftclick", L"100|200|rightclick", L"5|6|movemouse",
+                                       L"7|8|leftclick2"}),
+            app_->Items());
+  app_->Press(L"删除");
+  Pump(300ms);
+  EXPECT_EQ(4u, app_->Items().size());
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(app_->ListBox(), LB_SETCURSEL, 1, 0, SMTO_ABORTIFHUNG, 3000, &ignored);
+  app_->Press(L"删除");
+  ASSERT_TRUE(WaitFor([&] { return app_->Items().size() == 3; }, 3s));
+  EXPECT_EQ(L"5|6|movemouse", app_->Items()[1]);
+  app_->Press(L"清空");
+  EXPECT_TRUE(WaitFor([&] { return app_->Items().empty(); }, 3s));
+}
+
+TEST_F(ClickerTest, PassesClickEachItemInOrderAndCtrlAStopsAfterThePass) {
+  StartTarget("pass-target.log");
+  ASSERT_TRUE(app_->AddItem(100, 200, L"左键单击"));
+  ASSERT_TRUE(app_->AddItem(200, 300, L"左键双击"));
+  ASSERT_TRUE(app_->AddItem(300, 400, L"右键单击"));
+  SetCursorPos(1200, 1000);
+  app_->SetText(app_->EditClickTime(), L"1000");
+  const double start = NowMs();
+  ASSERT_TRUE(app_->Press(L"开始点击"));
+  // A pass takes 800 + 900 + 1100 ms; stop in the middle of the second one.
+  Pump(4500ms);
+  app_->BringToFront();
+  const double stopPressed = NowMs();
+  ASSERT_TRUE(PressKeys("ctrl+a"));
+  ASSERT_TRUE(app_->Responsive());
+  Pump(4000ms);
+  EXPECT_EQ(L"已经停止...", app_->Status());
+
+  const auto events = TargetEvents();
+  const auto buttons = ButtonEvents(events, start);
+  const std::vector<std::string> onePass = {"LDOWN", "LUP", "LDOWN", "LUP", "LDOWN", "LUP", "RDOWN", "RUP"};
+  const std::vector<POINT> where = {{100, 200}, {100, 200}, {200, 300}, {200, 300},
+                                    {200, 300}, {200, 300}, {300, 400}, {300, 400}};
+  ASSERT_EQ(2 * onePass.size(), buttons.size()) << "exactly two passes: the one running at Ctrl+A ends, no more";
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    EXPECT_EQ(onePass[i % 8], buttons[i].name) << i;
+    EXPECT_EQ(where[i % 8].x, buttons[i].x) << i;
+    EXPECT_EQ(where[i % 8].y, buttons[i].y) << i;
+  }
+  for (int pass = 0; pass < 2; ++pass) {
+    const auto* p = &buttons[static_cast<std::size_t>(pass) * 8];
+    EXPECT_NEAR(800, p[2].ms - p[0].ms, kTolerance) << "item 1 to item 2, pass " << pass;
+    EXPECT_NEAR(100, p[4].ms - p[3].ms, kTolerance / 2) << "double click gap, pass " << pass;
+    EXPECT_NEAR(900, p[6].ms - p[2].ms, kTolerance) << "item 2 to item 3, pass " << pass;
+    // The cursor reached each position before its button events.
+    EXPECT_GE(p[0].ms + 5, FirstPosAt(events, 100, 200, p[0].ms - 900));
+  }
+  // First pass one period after the start; the second right after the first.
+  EXPECT_NEAR(1000, buttons[0].ms - start, 2 * kTolerance);
+  EXPECT_NEAR(1100, buttons[8].ms - buttons[6].ms, kTolerance) << "the next pass starts right after the previous";
+  EXPECT_GT(buttons[8].ms, stopPressed - 2800) << "Ctrl+A came during the second pass";
+  EXPECT_LT(buttons[8].ms, stopPressed);
+}
+
+TEST_F(ClickerTest, RefusesAnEmptyListAnEmptyOrNegativePeriod) {
+  ClearDesktopLinks();
+  auto box = PressForMessage(L"开始点击");
+  ASSERT_NE(nullptr, box.window);
+  EXPECT_EQ(L"Tapvane", box.caption);
+  EXPECT_EQ(L"请添加坐标.", box.text);
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitFor([&] { return !AnyMessageBox(app_->Id()); }, 3s));
+
+  ASSERT_TRUE(app_->AddItem(50, 60, L"移动鼠标"));
+  for (const wchar_t* period : {L"", L"-5", L"-2147483648"}) {
+    app_->SetText(app_->EditClickTime(), period);
+    box = PressForMessage(L"开始点击");
+    ASSERT_NE(nullptr, box.window) << Narrow(period);
+    EXPECT_EQ(L"请设置鼠标自动点击时间周期.", box.text) << Narrow(period);
+    CloseMessageBox(box);
+    ASSERT_TRUE(WaitFor([&] { return !AnyMessageBox(app_->Id()); }, 3s));
+  }
+  SetCursorPos(400, 600);
+  Pump(1500ms);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  EXPECT_EQ(400, cursor.x) << "no pass ran";
+  EXPECT_TRUE(DesktopLinks().empty());
+
+  // A period of 0 starts the run (shortcuts written) but no pass ever runs.
+  app_->SetText(app_->EditClickTime(), L"0");
+  ASSERT_TRUE(app_->Press(L"开始点击"));
+  EXPECT_TRUE(WaitFor([&] { return DesktopLinks().size() == 2; }, 5s));
+  Pump(1500ms);
+  EXPECT_FALSE(AnyMessageBox(app_->Id()));
+  GetCursorPos(&cursor);
+  EXPECT_EQ(400, cursor.x) << "no pass ran";
+  ClearDesktopLinks();
+}
+
+TEST_F(ClickerTest, APeriodThatIsNoNumberShowsTheConversionErrorAndTheProgramGoesOn) {
+  ClearDesktopLinks();
+  ASSERT_TRUE(app_->AddItem(50, 60, L"移动鼠标"));
+  app_->SetText(app_->EditClickTime(), L"abc");
+  auto box = PressForMessage(L"开始点击");
+  ASSERT_NE(nullptr, box.window);
+  EXPECT_EQ(L"Tapvane", box.caption);
+  EXPECT_EQ(L"'abc' is not a valid integer value", box.text);
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitFor([&] { return !AnyMessageBox(app_->Id()); }, 3s));
+  EXPECT_TRUE(app_->Responsive());
+  EXPECT_TRUE(DesktopLinks().empty());
+  // Still working: tracking and adding.
+  ASSERT_TRUE(app_->AddItem(70, 80, L"左键单击"));
+  EXPECT_EQ(L"70|80|leftclick", app_->Items().back());
+}
+
+TEST_F(ClickerTest, APipeInTheXFieldMovesTheCursorWithoutAClick) {
+  StartTarget("pipe-target.log");
+  ASSERT_TRUE(app_->Capture(10, 10));
+  app_->SetText(app_->EditX(), L"1|2");
+  app_->SetText(app_->EditY(), L"3");
+  app_->Press(L"左键单击");
+  app_->Press(L"添加");
+  ASSERT_TRUE(WaitFor([&] { return app_->Items().size() == 1; }, 3s));
+  EXPECT_EQ(L"1|2|3|leftclick", app_->Items()[0]);
+  SetCursorPos(300, 300);
+  const double start = NowMs();
+  ASSERT_TRUE(app_->Press(L"开始点击"));
+  Pump(2500ms);
+  app_->BringToFront();
+  ASSERT_TRUE(PressKeys("ctrl+a"));
+  ASSERT_TRUE(app_->Responsive());
+  const auto events = TargetEvents();
+  EXPECT_GT(FirstPosAt(events, 1, 2, start), start);
+  EXPECT_TRUE(ButtonEvents(events, start).empty());
+  ClearDesktopLinks();
+}
+
+TEST_F(ClickerTest, ThreeRunsLeaveOneShortcutOfEachKind) {
+  ClearDesktopLinks();
+  ASSERT_TRUE(app_->AddItem(50, 60, L"移动鼠标"));
+  app_->SetText(app_->EditClickTime(), L"600000");
+  FILETIME previous{};
+  for (int run = 0; run < 3; ++run) {
+    const auto program = DesktopFolder() + L"Tapvane.lnk";
+    ASSERT_TRUE(app_->Press(L"开始点击"));
+    ASSERT_TRUE(WaitFor(
+        [&] {
+          WIN32_FILE_ATTRIBUTE_DATA data{};
+          if (!GetFileAttributesExW(program.c_str(), GetFileExInfoStandard, &data)) return false;
+          if (CompareFileTime(&data.ftLastWriteTime, &previous) <= 0) return false;
+          previous = data.ftLastWriteTime;
+          return true;
+        },
+        5s))
+        << "run " << run << " rewrote Tapvane.lnk";
+    Pump(1100ms);
+  }
+  const auto links = DesktopLinks();
+  ASSERT_EQ(2u, links.size());
+  EXPECT_TRUE((links == std::vector<std::wstring>{L"Tapvane.lnk", L"Zelquin.lnk"}) ||
+              (links == std::vector<std::wstring>{L"Zelquin.lnk", L"Tapvane.lnk"}));
+
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  auto read = [](const std::wstring& file, std::wstring& path, std::wstring& description) {
+    IShellLinkW* link = nullptr;
+    IPersistFile* persist = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link)))) {
+      if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+          SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
+        wchar_t buffer[1024] = {};
+        link->GetPath(buffer, 1024, nullptr, SLGP_RAWPATH);
+        path = buffer;
+        buffer[0] = 0;
+        link->GetDescription(buffer, 1024);
+        description = buffer;
+      }
+      if (persist) persist->Release();
+      link->Release();
+    }
+  };
+  std::wstring path, description;
+  read(DesktopFolder() + L"Tapvane.lnk", path, description);
+  EXPECT_EQ(0, lstrcmpiW(WinPathOfUnix(g_exeUnix).c_str(), path.c_str())) << Narrow(path);
+  EXPECT_EQ(L"Velmora", description);
+  read(DesktopFolder() + L"Zelquin.lnk", path, description);
+  // Wine's shell link turns the address into a path under the current folder.
+  const std::wstring address = L"http://www.velmora.example/?qq=PointrelD";
+  const std::wstring asWinePath = L"\\http:\\www.velmora.example\\?qq=PointrelD";
+  EXPECT_TRUE(path == address || (path.size() > asWinePath.size() &&
+                                  path.compare(path.size() - asWinePath.size(), asWinePath.size(), asWinePath) == 0))
+      << Narrow(path);
+  EXPECT_EQ(L"Velmora", description);
+  CoUninitialize();
+  app_->BringToFront();
+  PressKeys("ctrl+a");
+  ClearDesktopLinks();
+}
+
+class WebLinkTest : public ClickerTest {
+ protected:
+  void SetUp() override {
+    ClickerTest::SetUp();
+    browserLog_ = g_outUnix + "/browser.log";
+    const std::string script = g_outUnix + "/record-browser.sh";
+    ASSERT_TRUE(RunUnix("printf '#!/bin/sh\\nprintf \"%%s\\\\n\" \"$@\" >> \"" + browserLog_ + "\"\\n' > '" + script +
+                        "' && chmod +x '" + script + "' && rm -f '" + browserLog_ + "'"));
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", 0, nullptr, 0,
+                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
+    const std::wstring value = Widen(script);
+    RegSetValueExW(key, L"Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+  }
+  void TearDown() override {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers");
+    ClickerTest::TearDown();
+  }
+  std::vector<std::string> Launches() const {
+    std::vector<std::string> lines;
+    FILE* in = _wfopen(WinPathOfUnix(browserLog_).c_str(), L"r");
+    if (!in) return lines;
+    char line[2048];
+    while (std::fgets(line, sizeof line, in)) {
+      std::string text = line;
+      while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+      lines.push_back(text);
+    }
+    std::fclose(in);
+    return lines;
+  }
+  // Waits for the count-th browser launch and returns its address.
+  std::string WaitLaunch(std::size_t count) {
+    WaitFor([&] { return Launches().size() >= count; }, 10s);
+    Pump(500ms);  // a second launch would show up by now
+    const auto lines = Launches();
+    EXPECT_EQ(count, lines.size());
+    return lines.size() >= count ? lines[count - 1] : std::string();
+  }
+  std::string browserLog_;
+};
+
+TEST_F(WebLinkTest, EachLinkControlOpensTheSiteWithTheVersion) {
+  ASSERT_TRUE(app_->Press(L"检测更新"));
+  EXPECT_EQ(kRoot + "?qq=Pointrel1.03.20100223", WaitLaunch(1));
+
+  POINT banner{100, 40};
+  ClientToScreen(app_->Form(), &banner);
+  app_->BringToFront();
+  ClickAt(banner.x, banner.y);
+  EXPECT_EQ(kRoot + "?qq=Pointrel1.03.20100223", WaitLaunch(2));
+
+  app_->ShowPage(1);
+  HWND version = app_->Control(L"1.03.20100223");
+  ASSERT_NE(nullptr, version);
+  app_->SetText(version, L"x");
+  POINT label{77 + 6, 72 + 5};
+  ClientToScreen(GetParent(version), &label);
+  ClickAt(label.x, label.y);
+  EXPECT_EQ(kRoot + "?qq=Pointrelx", WaitLaunch(3));
+
+  // Whatever is typed, the shell gets one well-formed address.
+  app_->SetText(version, L"a b&c\"版 --x");
+  ASSERT_TRUE(app_->Press(L"检测更新"));
+  EXPECT_EQ(kRoot + "?qq=Pointrela%20b%26c%22%E7%89%88%20--x", WaitLaunch(4));
+}
+
+enum class TCloseBy { CaptionButton, AltF4, ExitButton };
+
+class CloseTest : public ClickerTest, public ::testing::WithParamInterface<TCloseBy> {};
+
+// A point of the caption's close button, found through the window's own hit test.
+bool CloseButtonPoint(HWND form, POINT& point) {
+  RECT frame{};
+  GetWindowRect(form, &frame);
+  for (int y = frame.top + 2; y < frame.top + 40; y += 2)
+    for (int x = frame.right - 2; x > frame.right - 60; x -= 2) {
+      DWORD_PTR hit = 0;
+      SendMessageTimeoutW(form, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 3000, &hit);
+      if (hit == HTCLOSE) {
+        point = {x, y};
+        return true;
+      }
+    }
+  return false;
+}
+
+TEST_P(CloseTest, ClosingReleasesBothHotkeys) {
+  EXPECT_FALSE(HotkeyFree('S'));
+  EXPECT_FALSE(HotkeyFree('A'));
+  app_->BringToFront();
+  switch (GetParam()) {
+    case TCloseBy::CaptionButton: {
+      POINT point{};
+      ASSERT_TRUE(CloseButtonPoint(app_->Form(), point));
+      ClickAt(point.x, point.y);
+      break;
+    }
+    case TCloseBy::AltF4:
+      ASSERT_TRUE(PressKeys("alt+F4"));
+      break;
+    case TCloseBy::ExitButton:
+      ASSERT_TRUE(app_->Press(L"退出程序"));
+      break;
+  }
+  ASSERT_TRUE(app_->Process().WaitExit(10s));
+  EXPECT_TRUE(HotkeyFree('S'));
+  EXPECT_TRUE(HotkeyFree('A'));
+}
+
+INSTANTIATE_TEST_SUITE_P(Clicker, CloseTest,
+                         ::testing::Values(TCloseBy::CaptionButton, TCloseBy::AltF4, TCloseBy::ExitButton),
+                         [](const auto& info) {
+                           switch (info.param) {
+                             case TCloseBy::CaptionButton: return "CaptionButton";
+                             case TCloseBy::AltF4: return "AltF4";
+                             default: return "ExitButton";
+                           }
+                         });
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: clicker_e2e TAPVANE_EXE TARGET_EXE OUTPUT_DIR\n");
+    return 2;
+  }
+  g_exeUnix = argv[1];
+  g_targetUnix = argv[2];
+  g_outUnix = argv[3];
+  CreateDirectoryW(WinPathOfUnix(g_outUnix).c_str(), nullptr);
+  return RUN_ALL_TESTS();
+}

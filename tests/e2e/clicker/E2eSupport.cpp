@@ -1,0 +1,237 @@
+#include "E2eSupport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <thread>
+
+namespace e2e {
+
+std::wstring Widen(const std::string& utf8) {
+  if (utf8.empty()) return {};
+  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
+  return wide;
+}
+
+std::string Narrow(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                    nullptr);
+  std::string text(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr, nullptr);
+  return text;
+}
+
+std::wstring WinPathOfUnix(const std::string& unixPath) {
+  std::wstring path = L"Z:" + Widen(unixPath);
+  for (auto& c : path)
+    if (c == L'/') c = L'\\';
+  return path;
+}
+
+double NowMs() {
+  LARGE_INTEGER counter{}, frequency{};
+  QueryPerformanceCounter(&counter);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+void Pump(std::chrono::milliseconds duration) {
+  const double end = NowMs() + static_cast<double>(duration.count());
+  while (NowMs() < end) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    std::this_thread::sleep_for(5ms);
+  }
+}
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const double end = NowMs() + static_cast<double>(timeout.count());
+  for (;;) {
+    if (condition()) return true;
+    if (NowMs() > end) return false;
+    Pump(20ms);
+  }
+}
+
+TProcess::TProcess(const std::wstring& commandLine) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::wstring mutableLine = commandLine;
+  if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_))
+    info_ = {};
+}
+
+TProcess::~TProcess() {
+  if (!info_.hProcess) return;
+  if (Running()) {
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+bool TProcess::WaitExit(std::chrono::milliseconds timeout) {
+  return WaitFor([this] { return !Running(); }, timeout);
+}
+
+bool TProcess::Running() const {
+  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool RunUnix(const std::string& shellCommand, std::chrono::milliseconds timeout) {
+  // Wine starts Unix programs but gives no handle to wait on: the command
+  // leaves a marker file when it is done.
+  static int serial = 0;
+  const std::string marker = "/tmp/tapvane-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(++serial);
+  std::string quoted;
+  for (const char c : shellCommand + "; echo $? > " + marker) {
+    if (c == '\'') quoted += "'\\''";
+    else quoted += c;
+  }
+  const std::wstring line = L"/bin/sh -c '" + Widen(quoted) + L"'";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  std::wstring mutableLine = line;
+  if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    return false;
+  if (info.hProcess) CloseHandle(info.hProcess);
+  if (info.hThread) CloseHandle(info.hThread);
+  const std::wstring markerPath = WinPathOfUnix(marker);
+  std::string status;
+  const bool done = WaitFor(
+      [&] {
+        FILE* f = _wfopen(markerPath.c_str(), L"r");
+        if (!f) return false;
+        char buffer[16] = {};
+        const bool complete = std::fgets(buffer, sizeof buffer, f) != nullptr;
+        std::fclose(f);
+        status = buffer;
+        return complete;
+      },
+      timeout);
+  DeleteFileW(markerPath.c_str());
+  return done && status.rfind("0", 0) == 0;
+}
+
+bool PressKeys(const std::string& keys) { return RunUnix("xdotool key --delay 60 " + keys); }
+
+bool SaveScreenshot(const std::string& unixPath, const RECT* area) {
+  std::string crop;
+  if (area) {
+    crop = " -crop " + std::to_string(area->right - area->left) + "x" + std::to_string(area->bottom - area->top) +
+           "+" + std::to_string(area->left) + "+" + std::to_string(area->top);
+  }
+  return RunUnix("import -display \"$DISPLAY\" -window root" + crop + " '" + unixPath + "'", 30s);
+}
+
+void ClickAt(int x, int y, bool right) {
+  SetCursorPos(x, y);
+  Pump(50ms);
+  mouse_event(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+  Pump(30ms);
+  mouse_event(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  Pump(50ms);
+}
+
+std::wstring WindowText(HWND window) {
+  wchar_t buffer[1024] = {};
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 3000,
+                           &copied))
+    return L"<no answer>";
+  return std::wstring(buffer, std::min<std::size_t>(copied, 1023));
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t buffer[256] = {};
+  GetClassNameW(window, buffer, 256);
+  return buffer;
+}
+
+DWORD ProcessOf(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+namespace {
+
+struct TTopSearch {
+  DWORD process;
+  std::function<bool(HWND)> match;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK TopLevelVisitor(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TTopSearch*>(data);
+  if (ProcessOf(window) != search->process || !IsWindowVisible(window)) return TRUE;
+  if (!search->match(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND FindTopLevelWhere(DWORD process, std::function<bool(HWND)> match) {
+  TTopSearch search{process, std::move(match)};
+  EnumWindows(TopLevelVisitor, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+struct TChildSearch {
+  std::wstring text;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK ChildVisitor(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TChildSearch*>(data);
+  if (WindowText(window) != search->text) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND FindTopLevel(DWORD process, const std::wstring& caption) {
+  return FindTopLevelWhere(process, [&](HWND window) { return WindowText(window) == caption; });
+}
+
+HWND FindChildByText(HWND parent, const std::wstring& text) {
+  TChildSearch search{text};
+  EnumChildWindows(parent, ChildVisitor, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND ChildAt(HWND container, int x, int y) {
+  HWND child = ChildWindowFromPointEx(container, POINT{x, y}, CWP_SKIPINVISIBLE);
+  return child == container ? nullptr : child;
+}
+
+TMessageBox WaitForMessageBox(DWORD process, std::chrono::milliseconds timeout) {
+  TMessageBox box;
+  WaitFor(
+      [&] {
+        box.window = FindTopLevelWhere(process, [](HWND w) { return ClassOf(w) == L"#32770"; });
+        return box.window != nullptr;
+      },
+      timeout);
+  if (!box.window) return box;
+  box.caption = WindowText(box.window);
+  // The message text is the static control with the dialog's text id.
+  if (HWND text = GetDlgItem(box.window, 0xFFFF)) box.text = WindowText(text);
+  return box;
+}
+
+void CloseMessageBox(const TMessageBox& box) {
+  if (HWND ok = GetDlgItem(box.window, IDOK)) PostMessageW(ok, BM_CLICK, 0, 0);
+  else PostMessageW(box.window, WM_COMMAND, IDOK, 0);
+}
+
+bool AnyMessageBox(DWORD process) {
+  return FindTopLevelWhere(process, [](HWND w) { return ClassOf(w) == L"#32770"; }) != nullptr;
+}
+
+}  // namespace e2e
