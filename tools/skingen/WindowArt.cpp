@@ -46,11 +46,12 @@ Image SampleWindow(bool active) {
 }
 
 Image CaptionTextStrip() {
-  // Active: a short light rule under the title; inactive: nothing.
+  // Active: a faint plate of light behind the title; inactive: nothing. The
+  // rounded ends fit the four-pixel end pieces.
   constexpr int kWidth = 16;
   Layer active(kWidth, kCaption);
-  active.Fill(Whole(active), RoundRect(1, kCaption - 4, kWidth - 1, kCaption - 2, 1),
-              Mix(kCaptionBottom, kWindow, 0.35));
+  active.Fill(Whole(active), RoundRect(0, 7, kWidth, kCaption - 6, 4),
+              [](double, double y) { return Mix(CaptionColour(y, true), kWindow, 0.08); });
   Image frames(kWidth, 2 * kCaption);
   frames.Flatten(active, 0, 0, [](double, double y) { return CaptionColour(y, true); });
   return frames;

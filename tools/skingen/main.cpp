@@ -3,6 +3,7 @@
 //   skingen bitmaps DIR      LUMBRAMENU.bmp, TRACK.bmp, TRACKVERT.bmp
 //   skingen icon FILE        the 16 x 16 window icon (.ico)
 //   skingen banner-base FILE the banner's background (.bmp), before its text
+//   skingen mockup FILE      two sample windows drawn from the skin (.bmp)
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 
 #include "tools/skingen/Description.h"
 #include "tools/skingen/Elements.h"
+#include "tools/skingen/Mockup.h"
 #include "tools/skingen/ProgramArt.h"
 
 namespace {
@@ -44,7 +46,7 @@ bool WriteProgramBitmaps(const std::filesystem::path& dir) {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: skingen skin|bitmaps DIR  or  skingen icon|banner-base FILE\n");
+    std::fprintf(stderr, "usage: skingen skin|bitmaps DIR  or  skingen icon|banner-base|mockup FILE\n");
     return 2;
   }
   const std::string command = argv[1];
@@ -54,6 +56,7 @@ int main(int argc, char** argv) {
   else if (command == "bitmaps") ok = WriteProgramBitmaps(target);
   else if (command == "icon") ok = WriteFile(target, skingen::IconFile(skingen::IconImage()));
   else if (command == "banner-base") ok = WriteFile(target, skingen::EncodeBmp24(skingen::BannerBackground()));
+  else if (command == "mockup") ok = WriteFile(target, skingen::EncodeBmp24(skingen::SkinMockup()));
   else std::fprintf(stderr, "skingen: unknown command %s\n", command.c_str());
   return ok ? 0 : 1;
 }
