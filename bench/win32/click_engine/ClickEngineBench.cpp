@@ -1,0 +1,127 @@
+// How closely a click pass keeps its fixed waits (800 ms per item, +100 after
+// a double click, +300 after a right click), and how soon the next pass
+// follows when the period is shorter than a pass. Prints figures; asserts
+// nothing.
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "app/ClickEngine.h"
+#include "app/Win32ClickInput.h"
+
+namespace {
+
+double NowMs() {
+  LARGE_INTEGER counter{}, frequency{};
+  QueryPerformanceCounter(&counter);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// The real input, with the time of each cursor move noted.
+class TTimedInput final : public app::TClickInput {
+ public:
+  void SetCursorPos(int x, int y) override {
+    moves.push_back(NowMs());
+    real_.SetCursorPos(x, y);
+  }
+  void MouseEvent(unsigned flags) override { real_.MouseEvent(flags); }
+  void Sleep(unsigned ms) override { real_.Sleep(ms); }
+  std::vector<double> moves;
+
+ private:
+  app::TWin32ClickInput real_;
+};
+
+struct TErrors {
+  double sum = 0, worst = 0;
+  int count = 0;
+  void Add(double error) {
+    sum += error;
+    worst = std::max(worst, std::fabs(error));
+    ++count;
+  }
+  void Print(const char* what) const {
+    std::printf("%-44s n=%3d  mean %+7.2f ms  worst |%6.2f| ms\n", what, count, count ? sum / count : 0.0, worst);
+  }
+};
+
+// Swallows the clicks so that they land on something harmless.
+HWND CreateClickSink() {
+  WNDCLASSW cls{};
+  cls.lpfnWndProc = DefWindowProcW;
+  cls.hInstance = GetModuleHandleW(nullptr);
+  cls.lpszClassName = L"TapvaneBenchSink";
+  RegisterClassW(&cls);
+  return CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, cls.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0, 400,
+                         400, nullptr, nullptr, cls.hInstance, nullptr);
+}
+
+void Drain() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+const std::vector<std::string> kItems = {"100|100|leftclick", "200|150|leftclick2", "300|200|rightclick",
+                                         "150|300|movemouse"};
+
+void DirectPasses(int passes) {
+  TErrors item, pass;
+  const std::vector<double> offsets = {0, 800, 1700, 2800};
+  const double expectedPass = app::ClickPassDuration(kItems);
+  for (int p = 0; p < passes; ++p) {
+    TTimedInput input;
+    const double start = NowMs();
+    app::RunClickPass(kItems, input);
+    const double end = NowMs();
+    Drain();
+    for (std::size_t i = 1; i < input.moves.size(); ++i) item.Add(input.moves[i] - input.moves[0] - offsets[i]);
+    pass.Add(end - start - expectedPass);
+  }
+  std::printf("pass of %zu items, expected %.0f ms:\n", kItems.size(), expectedPass);
+  item.Print("  item start vs 800 ms per item + fixed waits");
+  pass.Print("  whole pass duration");
+}
+
+// Timer period 1000 ms, pass 3600 ms: each next pass should start as soon as
+// the loop runs again, and never two in a row without the loop in between.
+void TimerPasses(int passes) {
+  HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  SetTimer(window, 1, 1000, nullptr);
+  TErrors gap, first;
+  double armed = NowMs(), lastEnd = -1;
+  int done = 0;
+  MSG msg;
+  while (done < passes && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message != WM_TIMER || msg.hwnd != window) {
+      DispatchMessageW(&msg);
+      continue;
+    }
+    const double start = NowMs();
+    if (lastEnd < 0) first.Add(start - armed - 1000);
+    else gap.Add(start - lastEnd);
+    TTimedInput input;
+    app::RunClickPass(kItems, input);
+    lastEnd = NowMs();
+    ++done;
+  }
+  KillTimer(window, 1);
+  DestroyWindow(window);
+  std::printf("timer-driven passes, period 1000 ms:\n");
+  first.Print("  first pass vs one period after arming");
+  gap.Print("  next pass start after previous pass end");
+}
+
+}  // namespace
+
+int main() {
+  HWND sink = CreateClickSink();
+  Drain();
+  DirectPasses(5);
+  TimerPasses(4);
+  DestroyWindow(sink);
+  return 0;
+}
