@@ -4,9 +4,12 @@
 //   skingen icon FILE        the 16 x 16 window icon (.ico)
 //   skingen banner-base FILE the banner's background (.bmp), before its text
 //   skingen mockup FILE      two sample windows drawn from the skin (.bmp)
+//   skingen stream IN OUT    IN's bytes after their length (32-bit signed,
+//                            little-endian): a stored stream property value
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "tools/skingen/Description.h"
@@ -24,6 +27,19 @@ bool WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
   out.close();
   if (!out) std::fprintf(stderr, "skingen: cannot write %s\n", path.string().c_str());
   return static_cast<bool>(out);
+}
+
+bool WriteStream(const std::filesystem::path& in, const std::filesystem::path& out) {
+  std::ifstream file(in, std::ios::binary);
+  const Bytes body((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (!file.is_open() || file.bad() || body.size() > 0x7FFFFFFF) {
+    std::fprintf(stderr, "skingen: cannot read %s\n", in.string().c_str());
+    return false;
+  }
+  Bytes stream;
+  skingen::PutU32(stream, static_cast<std::uint32_t>(body.size()));
+  stream.insert(stream.end(), body.begin(), body.end());
+  return WriteFile(out, stream);
 }
 
 bool WriteSkin(const std::filesystem::path& dir) {
@@ -45,8 +61,11 @@ bool WriteProgramBitmaps(const std::filesystem::path& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "stream") return WriteStream(argv[2], argv[3]) ? 0 : 1;
   if (argc != 3) {
-    std::fprintf(stderr, "usage: skingen skin|bitmaps DIR  or  skingen icon|banner-base|mockup FILE\n");
+    std::fprintf(stderr,
+                 "usage: skingen skin|bitmaps DIR  or  skingen icon|banner-base|mockup FILE\n"
+                 "       skingen stream IN OUT\n");
     return 2;
   }
   const std::string command = argv[1];
