@@ -139,6 +139,13 @@ class TClassBuilder {
     return *this;
   }
 
+  // The last integer property is written and read by these names where
+  // one fits its value.
+  TClassBuilder& Idents(const TIntegerIdents& idents) {
+    info_.Properties.back().Idents = &idents;
+    return *this;
+  }
+
   TClassInfo Build() { return std::move(info_); }
 
  private:

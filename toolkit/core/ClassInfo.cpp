@@ -16,6 +16,26 @@ const TEnumInfo& BooleanInfo() {
   return info;
 }
 
+bool TIntegerIdents::IdentToInt(const String& ident, int64_t& value) const {
+  for (const auto& [name, v] : Values) {
+    if (SameText(name, ident)) {
+      value = v;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TIntegerIdents::IntToIdent(int64_t value, String& ident) const {
+  for (const auto& [name, v] : Values) {
+    if (v == value) {
+      ident = name;
+      return true;
+    }
+  }
+  return false;
+}
+
 bool TPropInfo::Writable() const {
   switch (Kind) {
     case tkInteger:

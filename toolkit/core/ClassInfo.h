@@ -6,6 +6,7 @@
 #include <any>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "toolkit/core/SysUtils.h"
@@ -38,11 +39,21 @@ struct TEnumInfo {
 
 const TEnumInfo& BooleanInfo();
 
+// Names for particular values of an integer property (colours: clBtnFace),
+// used in layouts in place of the number.
+struct TIntegerIdents {
+  std::vector<std::pair<String, int64_t>> Values;
+
+  bool IdentToInt(const String& ident, int64_t& value) const;  // without case
+  bool IntToIdent(int64_t value, String& ident) const;
+};
+
 struct TPropInfo {
   String Name;
   TTypeKind Kind = tkUnknown;
   const TEnumInfo* EnumType = nullptr;     // tkEnumeration, and the members of a tkSet
   const TClassInfo* PropClass = nullptr;   // tkClass: the declared class
+  const TIntegerIdents* Idents = nullptr;  // tkInteger, optional
   // tkInteger: the range of the C++ type behind the property.
   int64_t MinValue = INT32_MIN;
   int64_t MaxValue = INT32_MAX;

@@ -125,10 +125,13 @@ class TLayoutLoader {
     if (p.Kind != tkClass && p.Kind != tkMethod && !p.Writable())
       throw EReadError(Format("Property %s is read-only", path.c_str()));
     switch (p.Kind) {
-      case tkInteger:
-        if (!isInt || v.Int < p.MinValue || v.Int > p.MaxValue) Invalid(path);
-        p.SetOrd(target, v.Int);
+      case tkInteger: {
+        int64_t value = v.Int;
+        const bool named = v.Type == vaIdent && p.Idents && p.Idents->IdentToInt(v.Text, value);
+        if ((!isInt && !named) || value < p.MinValue || value > p.MaxValue) Invalid(path);
+        p.SetOrd(target, value);
         return;
+      }
       case tkEnumeration: {
         const int ordinal = v.Type == vaIdent && p.EnumType ? p.EnumType->ValueOf(v.Text) : -1;
         if (ordinal < 0) Invalid(path);

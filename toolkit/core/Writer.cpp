@@ -51,11 +51,17 @@ void TWriter::WriteProperties(TObject& object, const String& prefix) {
     if (p->IsStored && !p->IsStored(object)) continue;
     const String name = prefix + p->Name;
     switch (p->Kind) {
-      case tkInteger:
+      case tkInteger: {
         if (!p->Writable()) break;
+        const int64_t value = p->GetOrd(object);
+        String ident;
         WritePropName(name);
-        WriteInteger(p->GetOrd(object));
+        if (p->Idents && p->Idents->IntToIdent(value, ident))
+          WriteIdent(ident);
+        else
+          WriteInteger(value);
         break;
+      }
       case tkEnumeration: {
         const String ident = p->EnumType ? p->EnumType->NameOf(p->GetOrd(object)) : String();
         if (!p->Writable() || ident.empty()) break;
