@@ -70,3 +70,10 @@ const TGradient& GetGradient(int length, TColor c1, TColor c2) {
   static TGradientCache cache;
   return cache.Get(length, c1, c2);
 }
+
+TGradientRun GradientRunInClip(int start, int extent, int clipStart, int clipEnd) {
+  TGradientRun run;
+  run.First = clipStart > start ? clipStart - start : 0;
+  run.Last = std::min(extent - 1, clipEnd - start - 1);
+  return run;
+}

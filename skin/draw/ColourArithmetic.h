@@ -43,3 +43,12 @@ TGradient ComputeGradient(int length, TColor c1, TColor c2);
 
 // The process-wide cache that the drawing code shares.
 const TGradient& GetGradient(int length, TColor c1, TColor c2);
+
+// The part of a gradient that a clip box lets through: entries First..Last
+// (Last < First when none) of a gradient of Extent entries starting at Start,
+// for a clip running from ClipStart to ClipEnd (exclusive) on the same axis.
+struct TGradientRun {
+  int First = 0;
+  int Last = -1;
+};
+TGradientRun GradientRunInClip(int start, int extent, int clipStart, int clipEnd);
