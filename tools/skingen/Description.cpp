@@ -33,13 +33,14 @@ IniSection Element(const std::string& name, const std::string& image, int frames
   return {name, keys};
 }
 
-Keys Border(const std::string& piece, const std::string& image, int lead, int trail) {
+// Only the side pieces hold the rounded corners, so only they are transparent.
+Keys Border(const std::string& piece, const std::string& image, int lead, int trail, bool trans) {
   return {{piece, image},
           {piece + "Frame", "2"},
           {piece + "TopHeight", N(lead)},
           {piece + "BotHeight", N(trail)},
           {piece + "Stretch", "1"},
-          {piece + "Trans", "1"}};
+          {piece + "Trans", trans ? "1" : "0"}};
 }
 
 IniSection CaptionButton(const std::string& name, int action, int x, int visibility,
@@ -54,10 +55,10 @@ IniSection CaptionButton(const std::string& name, int action, int x, int visibil
 
 IniSection Personality() {
   Keys keys;
-  for (const auto& [piece, image, lead, trail] :
-       {std::tuple{"Left", "left.bmp", kCaption, 8}, {"Right", "right.bmp", kCaption, 8},
-        {"Top", "top.bmp", 8, 8}, {"Bottom", "bottom.bmp", 2, 2}}) {
-    const Keys border = Border(piece, image, lead, trail);
+  for (const auto& [piece, image, lead, trail, trans] :
+       {std::tuple{"Left", "left.bmp", kCaption, 8, true}, {"Right", "right.bmp", kCaption, 8, true},
+        {"Top", "top.bmp", 8, 8, false}, {"Bottom", "bottom.bmp", 2, 2, false}}) {
+    const Keys border = Border(piece, image, lead, trail, trans);
     keys.insert(keys.end(), border.begin(), border.end());
   }
   const Keys title{{"TextBack", "textback.bmp"}, {"TextShift", "30"}, {"TextShiftVert", "0"},
@@ -148,8 +149,8 @@ std::vector<IniSection> SkinDescription() {
       Element("Trackbar.ThumbRight", "thumbright.bmp", 5, Margins(0, 0, 0, 0), true),
       Element("Trackbar.ThumbUp", "thumbup.bmp", 5, Margins(0, 0, 0, 0), true),
       Element("Trackbar.ThumbDown", "thumbdown.bmp", 5, Margins(0, 0, 0, 0), true),
-      Element("UpDown.Horz", "updown.bmp", 8, Margins(3, 3, 3, 3), true, {{"GlyphImage", "updownh.bmp"}}),
-      Element("UpDown.Vert", "updown.bmp", 8, Margins(3, 3, 3, 3), true, {{"GlyphImage", "updownv.bmp"}}),
+      Element("UpDown.Horz", "updown.bmp", 8, Margins(3, 3, 3, 3), false, {{"GlyphImage", "updownh.bmp"}}),
+      Element("UpDown.Vert", "updown.bmp", 8, Margins(3, 3, 3, 3), false, {{"GlyphImage", "updownv.bmp"}}),
       Element("Track", "track.bmp", 1, Margins(3, 1, 3, 1), false),
       Element("TRACKVERT", "trackvert.bmp", 1, Margins(1, 3, 1, 3), false),
   };

@@ -20,13 +20,13 @@ const std::vector<Rgb>& StandardPalette16() {
 
 Bytes MenuGlyphBitmap() {
   // Restore, maximise, minimise, close; black on white, 16 pixels each.
-  constexpr int cell = 16, glyph = 9;
+  // Glyph edges fall on pixel edges, so one bit per pixel keeps them whole.
+  constexpr int cell = 16, glyph = 10, inset = 3;
   const CaptionGlyph order[] = {CaptionGlyph::Restore, CaptionGlyph::Maximise,
                                 CaptionGlyph::Minimise, CaptionGlyph::Close};
   Layer layer(4 * cell, cell);
   for (int i = 0; i < 4; ++i)
-    DrawCaptionGlyph(layer, order[i], i * cell + (cell - glyph) / 2.0, (cell - glyph) / 2.0, glyph,
-                     Rgb{0, 0, 0});
+    DrawCaptionGlyph(layer, order[i], i * cell + inset, inset, glyph, Rgb{0, 0, 0});
   Image image(4 * cell, cell, Rgb{255, 255, 255});
   image.Flatten(layer, 0, 0, Rgb{255, 255, 255});
   return EncodeBmpPalette(image, {{0, 0, 0}, {255, 255, 255}});
