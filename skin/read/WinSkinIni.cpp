@@ -29,6 +29,21 @@ int HexDigit(char ch) {
   return -1;
 }
 
+// Hexadecimal takes any 32-bit pattern; decimal must fit a signed 32-bit value.
+bool DigitsToInt(std::string_view digits, bool hex, bool negative, int32_t& value) {
+  if (digits.empty()) return false;
+  const uint64_t limit = hex ? 0xFFFFFFFFu : (negative ? 0x80000000u : 0x7FFFFFFFu);
+  uint64_t magnitude = 0;
+  for (const char ch : digits) {
+    const int digit = hex ? HexDigit(ch) : (ch >= '0' && ch <= '9' ? ch - '0' : -1);
+    if (digit < 0) return false;
+    magnitude = magnitude * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
+    if (magnitude > limit) return false;
+  }
+  value = static_cast<int32_t>(static_cast<uint32_t>(negative ? 0u - magnitude : magnitude));
+  return true;
+}
+
 }  // namespace
 
 bool SkinTextToInt(std::string_view text, int32_t& value) {
@@ -39,20 +54,7 @@ bool SkinTextToInt(std::string_view text, int32_t& value) {
   }
   const bool hex = !text.empty() && text.front() == '$';
   if (hex) text.remove_prefix(1);
-  if (text.empty()) return false;
-
-  // Hexadecimal takes any 32-bit pattern; decimal must fit a signed 32-bit value.
-  const uint64_t limit = hex ? 0xFFFFFFFFu : (negative ? 0x80000000u : 0x7FFFFFFFu);
-  uint64_t magnitude = 0;
-  for (const char ch : text) {
-    const int digit = hex ? HexDigit(ch) : (ch >= '0' && ch <= '9' ? ch - '0' : -1);
-    if (digit < 0) return false;
-    magnitude = magnitude * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
-    if (magnitude > limit) return false;
-  }
-  const uint32_t bits = static_cast<uint32_t>(negative ? 0u - magnitude : magnitude);
-  value = static_cast<int32_t>(bits);
-  return true;
+  return DigitsToInt(text, hex, negative, value);
 }
 
 void TQuickIni::LoadFromStream(const std::vector<uint8_t>* stream, size_t position) {
@@ -93,9 +95,12 @@ void TQuickIni::LoadFromText(std::string_view text) {
 }
 
 int TQuickIni::SectionIndex(std::string_view section) const {
-  const std::string bracketed = "[" + std::string(section) + "]";
+  // Stored headers keep their brackets, so compare what lies between them.
   for (const auto& [header, index] : sections_) {
-    if (EqualsIgnoringCase(header, bracketed)) return index;
+    if (header.size() == section.size() + 2 &&
+        EqualsIgnoringCase(std::string_view(header).substr(1, section.size()), section)) {
+      return index;
+    }
   }
   return -1;
 }
@@ -117,12 +122,15 @@ std::string TQuickIni::ReadString(std::string_view section, std::string_view key
 
 int32_t TQuickIni::ReadInteger(std::string_view section, std::string_view key,
                                int32_t defaultValue) const {
-  std::string text = ReadString(section, key, "");
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    text.replace(0, 2, "$");
-  }
+  const std::string text = ReadString(section, key, "");
+  const std::string_view view(text);
   int32_t value = 0;
-  return SkinTextToInt(text, value) ? value : defaultValue;
+  // "0x" reads as "$": unsigned hexadecimal digits follow.
+  const bool converted =
+      view.size() > 2 && view[0] == '0' && (view[1] == 'x' || view[1] == 'X')
+          ? DigitsToInt(view.substr(2), true, false, value)
+          : SkinTextToInt(view, value);
+  return converted ? value : defaultValue;
 }
 
 void TQuickIni::ReadSections(std::vector<std::string>* strings) const {
