@@ -90,7 +90,7 @@ bool TClicker::Capture(int x, int y) {
   // Let the 100 ms capture timer catch up before freezing.
   if (!WaitFor([&] { return WindowText(editX_) == wantX && WindowText(editY_) == wantY; }, 3s)) return false;
   BringToFront();
-  if (!PressKeys("ctrl+s")) return false;
+  if (!PressKeys(form_, "ctrl+s")) return false;
   Pump(300ms);
   return WindowText(editX_) == wantX && WindowText(editY_) == wantY;
 }

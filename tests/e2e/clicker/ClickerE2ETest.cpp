@@ -181,7 +181,7 @@ TEST_F(ClickerTest, PassesClickEachItemInOrderAndCtrlAStopsAfterThePass) {
   Pump(4500ms);
   app_->BringToFront();
   const double stopPressed = NowMs();
-  ASSERT_TRUE(PressKeys("ctrl+a"));
+  ASSERT_TRUE(PressKeys(app_->Form(), "ctrl+a"));
   ASSERT_TRUE(app_->Responsive());
   Pump(4000ms);
   EXPECT_EQ(L"已经停止...", app_->Status());
@@ -279,7 +279,7 @@ TEST_F(ClickerTest, APipeInTheXFieldMovesTheCursorWithoutAClick) {
   ASSERT_TRUE(app_->Press(L"开始点击"));
   Pump(2500ms);
   app_->BringToFront();
-  ASSERT_TRUE(PressKeys("ctrl+a"));
+  ASSERT_TRUE(PressKeys(app_->Form(), "ctrl+a"));
   ASSERT_TRUE(app_->Responsive());
   const auto events = TargetEvents();
   EXPECT_GT(FirstPosAt(events, 1, 2, start), start);
@@ -345,7 +345,7 @@ TEST_F(ClickerTest, ThreeRunsLeaveOneShortcutOfEachKind) {
   EXPECT_EQ(L"Velmora", description);
   CoUninitialize();
   app_->BringToFront();
-  PressKeys("ctrl+a");
+  PressKeys(app_->Form(), "ctrl+a");
   ClearDesktopLinks();
 }
 
@@ -450,7 +450,7 @@ TEST_P(CloseTest, ClosingReleasesBothHotkeys) {
       break;
     }
     case TCloseBy::AltF4:
-      ASSERT_TRUE(PressKeys("alt+F4"));
+      ASSERT_TRUE(PressKeys(app_->Form(), "alt+F4"));
       break;
     case TCloseBy::ExitButton:
       ASSERT_TRUE(app_->Press(L"退出程序"));

@@ -118,7 +118,12 @@ bool RunUnix(const std::string& shellCommand, std::chrono::milliseconds timeout)
   return done && status.rfind("0", 0) == 0;
 }
 
-bool PressKeys(const std::string& keys) { return RunUnix("xdotool key --delay 60 " + keys); }
+bool PressKeys(HWND window, const std::string& keys) {
+  // Wine keeps the X window of a top-level window in this property.
+  const auto xWindow = reinterpret_cast<UINT_PTR>(GetPropW(window, L"__wine_x11_whole_window"));
+  if (!xWindow) return false;
+  return RunUnix("xdotool windowfocus --sync " + std::to_string(xWindow) + " key --delay 60 " + keys);
+}
 
 bool SaveScreenshot(const std::string& unixPath, const RECT* area) {
   std::string crop;

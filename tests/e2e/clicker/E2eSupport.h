@@ -45,8 +45,10 @@ class TProcess {
 
 // Runs a /bin/sh command line on the Unix side and waits for it to finish.
 bool RunUnix(const std::string& shellCommand, std::chrono::milliseconds timeout = 15s);
-// Real X key presses, in xdotool's key names ("ctrl+s", "alt+F4").
-bool PressKeys(const std::string& keys);
+// Real X key presses, in xdotool's key names ("ctrl+s", "alt+F4"), with the
+// X input focus put on window first (on a bare X server without a window
+// manager the keys would otherwise go wherever the pointer is).
+bool PressKeys(HWND window, const std::string& keys);
 // The screen as a PNG (optionally the rectangle of one window).
 bool SaveScreenshot(const std::string& unixPath, const RECT* area = nullptr);
 
