@@ -43,15 +43,6 @@ void PutFileHeader(Bytes& out, std::uint32_t fileSize, std::uint32_t pixelOffset
   PutU32(out, pixelOffset);
 }
 
-}  // namespace
-
-int PaletteBits(size_t colours) {
-  if (colours <= 2) return 1;
-  if (colours <= 16) return 4;
-  if (colours <= 256) return 8;
-  throw std::invalid_argument("palette larger than 256 colours");
-}
-
 int NearestIndex(Rgb c, const std::vector<Rgb>& palette) {
   int best = 0;
   long bestDistance = -1;
@@ -64,6 +55,15 @@ int NearestIndex(Rgb c, const std::vector<Rgb>& palette) {
     }
   }
   return best;
+}
+
+}  // namespace
+
+int PaletteBits(size_t colours) {
+  if (colours <= 2) return 1;
+  if (colours <= 16) return 4;
+  if (colours <= 256) return 8;
+  throw std::invalid_argument("palette larger than 256 colours");
 }
 
 Bytes EncodeBmp24(const Image& image) {

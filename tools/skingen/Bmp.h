@@ -17,7 +17,6 @@ Bytes EncodeBmpPalette(const Image& image, const std::vector<Rgb>& palette);
 // form an icon stores); headerHeight lets an icon declare twice the height.
 Bytes EncodeDibPalette(const Image& image, const std::vector<Rgb>& palette, int headerHeight);
 
-int NearestIndex(Rgb c, const std::vector<Rgb>& palette);
 int PaletteBits(size_t colours);
 
 void PutU16(Bytes& out, std::uint32_t v);

@@ -42,11 +42,6 @@ void DrawChevron(Layer& layer, double cx, double cy, double size, Direction dire
              colour);
 }
 
-void DrawTriangle(Layer& layer, double cx, double cy, double size, Direction direction, Rgb colour) {
-  const double h = size / 2, v = size / 4;
-  layer.Fill(Whole(layer), Polygon(Turn({{-h, -v}, {h, -v}, {0, v}}, cx, cy, direction)), colour);
-}
-
 void DrawCaptionGlyph(Layer& layer, CaptionGlyph glyph, double x, double y, double size,
                       Rgb colour) {
   const Box all = Whole(layer);

@@ -23,8 +23,6 @@ enum class Direction { Left, Right, Up, Down };
 // A chevron arrow centred on (cx, cy); size is its long side in pixels.
 void DrawChevron(Layer& layer, double cx, double cy, double size, Direction direction, Rgb colour,
                  double halfWidth = 0.8);
-// A solid triangle arrow centred on (cx, cy).
-void DrawTriangle(Layer& layer, double cx, double cy, double size, Direction direction, Rgb colour);
 
 enum class CaptionGlyph { Close, Maximise, Restore, Minimise, Help };
 

@@ -29,8 +29,6 @@ Rgb Mix(Rgb a, Rgb b, double t) {
           ToByte(a.b + (b.b - a.b) * t)};
 }
 
-Rgba Opaque(Rgb c) { return {double(c.r), double(c.g), double(c.b), 1}; }
-
 Layer::Layer(int width, int height)
     : width_(width), height_(height), px_(static_cast<size_t>(width) * height) {}
 

@@ -19,7 +19,6 @@ struct Rgba {
 };
 
 Rgb Mix(Rgb a, Rgb b, double t);  // t = 0 gives a, 1 gives b
-Rgba Opaque(Rgb c);
 
 using Inside = std::function<bool(double x, double y)>;
 using Paint = std::function<Rgb(double x, double y)>;
