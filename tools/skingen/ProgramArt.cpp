@@ -22,13 +22,21 @@ Bytes MenuGlyphBitmap() {
   // Restore, maximise, minimise, close; black on white, 16 pixels each.
   // Glyph edges fall on pixel edges, so one bit per pixel keeps them whole.
   constexpr int cell = 16, glyph = 10, inset = 3;
-  const CaptionGlyph order[] = {CaptionGlyph::Restore, CaptionGlyph::Maximise,
-                                CaptionGlyph::Minimise, CaptionGlyph::Close};
+  const CaptionGlyph order[] = {CaptionGlyph::Restore, CaptionGlyph::Maximise, CaptionGlyph::Minimise};
   Layer layer(4 * cell, cell);
-  for (int i = 0; i < 4; ++i)
+  for (int i = 0; i < 3; ++i)
     DrawCaptionGlyph(layer, order[i], i * cell + inset, inset, glyph, Rgb{0, 0, 0});
   Image image(4 * cell, cell, Rgb{255, 255, 255});
   image.Flatten(layer, 0, 0, Rgb{255, 255, 255});
+  // The cross is set pixel by pixel: anti-aliased diagonals do not survive
+  // one bit per pixel. Two pixels wide, as menu glyphs usually are.
+  for (int i = 0; i < glyph - 1; ++i) {
+    const int x = 3 * cell + inset, y = inset + i;
+    for (int dx : {0, 1}) {
+      image.Set(x + i + dx, y, Rgb{0, 0, 0});
+      image.Set(x + glyph - 2 - i + dx, y, Rgb{0, 0, 0});
+    }
+  }
   return EncodeBmpPalette(image, {{0, 0, 0}, {255, 255, 255}});
 }
 
