@@ -1,0 +1,15 @@
+// Which control the mouse is over, so that CM_MOUSEENTER and CM_MOUSELEAVE
+// go out in pairs across windows and windowless controls.
+#pragma once
+
+class TControl;
+class TWinControl;
+
+// The mouse moved over target (a control of window); sends the leave and
+// enter notifications and asks the window for WM_MOUSELEAVE.
+void TrackMouseControl(TWinControl* window, TControl* target);
+// The window lost the mouse: the control it was over, if any, is left.
+void MouseLeftWindow(TWinControl* window);
+// A control going away is forgotten without being told.
+void ForgetMouseControl(TControl* control);
+TControl* MouseControl();

@@ -1,0 +1,79 @@
+#include "toolkit/controls/PropertyTypes.h"
+
+#include "toolkit/controls/Controls.h"
+
+const TEnumInfo& AlignInfo() {
+  static const TEnumInfo info{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
+  return info;
+}
+
+const TEnumInfo& BorderStyleInfo() {
+  static const TEnumInfo info{"TBorderStyle", {"bsNone", "bsSingle"}};
+  return info;
+}
+
+const TEnumInfo& AlignmentInfo() {
+  static const TEnumInfo info{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
+  return info;
+}
+
+const TEnumInfo& TextLayoutInfo() {
+  static const TEnumInfo info{"TTextLayout", {"tlTop", "tlCenter", "tlBottom"}};
+  return info;
+}
+
+const TEnumInfo& CheckBoxStateInfo() {
+  static const TEnumInfo info{"TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"}};
+  return info;
+}
+
+const TEnumInfo& ComboStyleInfo() {
+  static const TEnumInfo info{"TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList"}};
+  return info;
+}
+
+const TEnumInfo& TabStyleInfo() {
+  static const TEnumInfo info{"TTabStyle", {"tsTabs", "tsButtons", "tsFlatButtons"}};
+  return info;
+}
+
+const TEnumInfo& BevelInfo() {
+  static const TEnumInfo info{"TBevelCut", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
+  return info;
+}
+
+const TIntegerIdents& CursorIdents() {
+  static const TIntegerIdents idents = [] {
+    TIntegerIdents table;
+    for (const TCursor cursor : {crDefault, crNone, crArrow, crCross, crIBeam, crSizeAll, crSizeNESW,
+                                 crSizeNS, crSizeNWSE, crSizeWE, crUpArrow, crHourGlass, crNo,
+                                 crAppStart, crHelp, crHandPoint}) {
+      table.Values.emplace_back(CursorToIdent(cursor), cursor);
+    }
+    return table;
+  }();
+  return idents;
+}
+
+const TIntegerIdents& ColorIdents() {
+  static const TIntegerIdents idents{{
+      {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
+      {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
+      {"clSilver", clSilver}, {"clRed", clRed}, {"clLime", clLime}, {"clYellow", clYellow},
+      {"clBlue", clBlue}, {"clFuchsia", clFuchsia}, {"clAqua", clAqua}, {"clWhite", clWhite},
+      {"clNone", clNone}, {"clDefault", clDefault}, {"clScrollBar", clScrollBar},
+      {"clBackground", clBackground}, {"clActiveCaption", clActiveCaption},
+      {"clInactiveCaption", clInactiveCaption}, {"clMenu", clMenu}, {"clWindow", clWindow},
+      {"clWindowFrame", clWindowFrame}, {"clMenuText", clMenuText},
+      {"clWindowText", clWindowText}, {"clCaptionText", clCaptionText},
+      {"clActiveBorder", clActiveBorder}, {"clInactiveBorder", clInactiveBorder},
+      {"clAppWorkSpace", clAppWorkSpace}, {"clHighlight", clHighlight},
+      {"clHighlightText", clHighlightText}, {"clBtnFace", clBtnFace}, {"clBtnShadow", clBtnShadow},
+      {"clGrayText", clGrayText}, {"clBtnText", clBtnText},
+      {"clInactiveCaptionText", clInactiveCaptionText}, {"clBtnHighlight", clBtnHighlight},
+      {"cl3DDkShadow", cl3DDkShadow}, {"cl3DLight", cl3DLight}, {"clInfoText", clInfoText},
+      {"clInfoBk", clInfoBk}, {"clHotLight", clHotLight}, {"clMenuHighlight", clMenuHighlight},
+      {"clMenuBar", clMenuBar},
+  }};
+  return idents;
+}

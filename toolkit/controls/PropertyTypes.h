@@ -1,0 +1,16 @@
+// Enumeration and identifier tables of the controls' published properties.
+#pragma once
+
+#include "toolkit/core/ClassInfo.h"
+
+const TEnumInfo& AlignInfo();
+const TEnumInfo& BorderStyleInfo();  // bsNone, bsSingle (edits, list boxes)
+const TEnumInfo& AlignmentInfo();
+const TEnumInfo& TextLayoutInfo();
+const TEnumInfo& CheckBoxStateInfo();
+const TEnumInfo& ComboStyleInfo();
+const TEnumInfo& TabStyleInfo();
+const TEnumInfo& BevelInfo();
+// Cursor identifiers (crHandPoint) and colour constants (clBtnFace).
+const TIntegerIdents& CursorIdents();
+const TIntegerIdents& ColorIdents();

@@ -1,0 +1,94 @@
+#include "toolkit/controls/ToolkitWindow.h"
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "toolkit/controls/Application.h"
+#include "toolkit/controls/WideText.h"
+#include "toolkit/controls/WinControl.h"
+
+namespace {
+
+TWinControl* creatingControl = nullptr;
+
+struct RegisteredClass {
+  WNDPROC defaultProc;
+};
+
+std::map<std::wstring, RegisteredClass>& RegisteredClasses() {
+  static std::map<std::wstring, RegisteredClass> classes;
+  return classes;
+}
+
+}  // namespace
+
+ATOM ControlAtom() {
+  static const ATOM atom = [] {
+    char text[32];
+    std::snprintf(text, sizeof text, "ControlOfs%.8lX%.8lX",
+                  static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
+                  static_cast<unsigned long>(GetCurrentThreadId()));
+    return GlobalAddAtomA(text);
+  }();
+  return atom;
+}
+
+void SetCreatingControl(TWinControl* control) { creatingControl = control; }
+
+WNDPROC RegisterToolkitClass(const TCreateParams& params) {
+  auto& classes = RegisteredClasses();
+  const auto found = classes.find(params.ClassName);
+  if (found != classes.end()) return found->second.defaultProc;
+
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW cls{};
+  cls.cbSize = sizeof cls;
+  WNDPROC defaultProc = DefWindowProcW;
+  if (!params.BaseClass.empty()) {
+    if (!GetClassInfoExW(nullptr, params.BaseClass.c_str(), &cls) &&
+        !GetClassInfoExW(instance, params.BaseClass.c_str(), &cls)) {
+      throw Exception("Window class " + FromWide(params.BaseClass) + " is not available");
+    }
+    defaultProc = cls.lpfnWndProc;
+    cls.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
+  } else {
+    cls.style = params.ClassStyle;
+    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    cls.hbrBackground = params.Background;
+  }
+  cls.cbSize = sizeof cls;
+  cls.lpfnWndProc = ToolkitWindowProc;
+  cls.hInstance = instance;
+  cls.lpszClassName = params.ClassName.c_str();
+  cls.lpszMenuName = nullptr;
+  if (!RegisterClassExW(&cls) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    throw Exception("Cannot register window class " + FromWide(params.ClassName));
+  }
+  classes.emplace(params.ClassName, RegisteredClass{defaultProc});
+  return defaultProc;
+}
+
+LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TWinControl* control = TWinControl::FindControl(window);
+  if (!control) {
+    if (!creatingControl) return DefWindowProcW(window, msg, wParam, lParam);
+    control = creatingControl;
+    creatingControl = nullptr;
+    control->AttachWindow(window);
+  }
+  TMessage message{msg, wParam, lParam, 0};
+  // Nothing may unwind through the system's frames: an exception from a
+  // handler ends here and is reported the standard way.
+  try {
+    if (control->WindowProc) {
+      control->WindowProc(message);
+    } else {
+      control->WndProc(message);
+    }
+  } catch (...) {
+    if (Application) Application->HandleException(control);
+  }
+  if (msg == WM_NCDESTROY) control->DetachWindow();
+  return message.Result;
+}

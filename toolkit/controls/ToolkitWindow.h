@@ -1,0 +1,24 @@
+// The one window procedure of every toolkit window. It finds the control of
+// a window through a window property under the toolkit's atom and hands the
+// message to the control's WindowProc; nothing else lives here.
+#pragma once
+
+#include <windows.h>
+
+struct TCreateParams;
+class TWinControl;
+
+LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The atom whose property on a toolkit window holds its control:
+// "ControlOfs" + module instance + thread id, eight hex digits each.
+ATOM ControlAtom();
+
+// Registers the window class params names (once per process) and returns
+// the procedure messages fall through to: the base system class's own
+// procedure, or DefWindowProcW.
+WNDPROC RegisterToolkitClass(const TCreateParams& params);
+
+// The control whose window CreateWindowExW is making on this thread: the
+// first message of the new window attaches it.
+void SetCreatingControl(TWinControl* control);

@@ -1,0 +1,660 @@
+#include "toolkit/controls/WinControl.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "toolkit/controls/GraphicControl.h"
+#include "toolkit/controls/MouseTracking.h"
+#include "toolkit/controls/ToolkitWindow.h"
+#include "toolkit/controls/WideText.h"
+
+const TClassInfo& TWinControl::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TWinControl>("TWinControl", &TControl::StaticClass())
+          .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+          .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
+          .Bool("ParentBackground", &TWinControl::ParentBackground, &TWinControl::SetParentBackground)
+          .Event("OnEnter", &TWinControl::OnEnter)
+          .Event("OnExit", &TWinControl::OnExit)
+          .Build();
+  return info;
+}
+
+const TClassInfo& TCustomControl::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TCustomControl>("TCustomControl", &TWinControl::StaticClass()).Build();
+  return info;
+}
+
+namespace {
+
+bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK; }
+
+bool IsButtonDown(UINT msg) {
+  return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
+         msg == WM_LBUTTONDBLCLK;
+}
+
+bool IsButtonUp(UINT msg) {
+  return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
+}
+
+// The toolkit's own notifications mean nothing to a system window procedure.
+bool IsToolkitMessage(UINT msg) { return msg >= CM_BASE && msg < 0xC000; }
+
+}  // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  // Children go first, while this object is still whole; then the window.
+  while (!controls_.empty()) delete controls_.back();
+  if (Parent()) Parent()->RemoveControl(this);
+  DestroyHandle();
+}
+
+TWinControl* TWinControl::FindControl(HWND window) {
+  if (!window) return nullptr;
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId()) return nullptr;
+  auto* control = static_cast<TControl*>(GetPropW(window, MAKEINTATOM(ControlAtom())));
+  return static_cast<TWinControl*>(control);
+}
+
+HWND TWinControl::Handle() {
+  HandleNeeded();
+  return handle_;
+}
+
+void TWinControl::HandleNeeded() {
+  if (handle_) return;
+  if (Parent()) Parent()->HandleNeeded();
+  if (!handle_) CreateWnd();
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+  params.Caption = ToWide(caption_);
+  params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+  if (Visible()) params.Style |= WS_VISIBLE;
+  if (!Enabled()) params.Style |= WS_DISABLED;
+  if (tabStop_) params.Style |= WS_TABSTOP;
+  if (customPaint_) params.Style |= WS_CLIPCHILDREN;
+  params.X = Left();
+  params.Y = Top();
+  params.Width = Width();
+  params.Height = Height();
+  if (Parent()) params.WndParent = Parent()->Handle();
+  params.ClassName = ToWide(ClassName());
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  if ((params.Style & WS_CHILD) && !params.WndParent) {
+    throw EComponentError("Control '" + Name() + "' has no parent window");
+  }
+  defWndProc_ = RegisterToolkitClass(params);
+  SetCreatingControl(this);
+  const HWND window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(),
+                                      params.Caption.c_str(), params.Style, params.X, params.Y,
+                                      params.Width, params.Height, params.WndParent, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+  SetCreatingControl(nullptr);
+  if (!window) throw EComponentError("Error creating window for '" + Name() + "'");
+  if (!handle_) AttachWindow(window);
+  UpdateBoundsFromWindow();
+  ApplyFontToWindow();
+  CreateHandleDone();
+  for (TControl* child : controls_) {
+    if (auto* winChild = dynamic_cast<TWinControl*>(child); winChild && !winChild->handle_) {
+      winChild->CreateWnd();
+    }
+  }
+  Realign();
+}
+
+void TWinControl::AttachWindow(HWND window) {
+  handle_ = window;
+  SetPropW(window, MAKEINTATOM(ControlAtom()), static_cast<TControl*>(this));
+}
+
+void TWinControl::DetachWindow() {
+  if (!handle_) return;
+  RemovePropW(handle_, MAKEINTATOM(ControlAtom()));
+  handle_ = nullptr;
+  if (captureControl_) captureControl_ = nullptr;
+}
+
+void TWinControl::DestroyWnd() {
+  if (!handle_) return;
+  caption_ = WindowText(handle_);
+  const HWND window = handle_;
+  DestroyWindow(window);
+  // A window another thread owns cannot be destroyed from here; let it go.
+  if (handle_ == window) DetachWindow();
+}
+
+void TWinControl::DestroyHandle() {
+  if (!handle_ || destroyingHandle_) return;
+  destroyingHandle_ = true;
+  for (TControl* child : controls_) {
+    if (auto* winChild = dynamic_cast<TWinControl*>(child)) winChild->DestroyHandle();
+  }
+  DestroyWnd();
+  destroyingHandle_ = false;
+}
+
+void TWinControl::RecreateWnd() {
+  if (!handle_) return;
+  DestroyHandle();
+  HandleNeeded();
+}
+
+void TWinControl::ApplyFontToWindow() {
+  if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
+}
+
+void TWinControl::DefaultHandler(TMessage& message) {
+  if (!handle_ || IsToolkitMessage(message.Msg)) {
+    message.Result = 0;
+    return;
+  }
+  message.Result = CallWindowProcW(defWndProc_, handle_, message.Msg, message.WParam,
+                                   message.LParam);
+}
+
+void TWinControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_COMMAND:
+      if (message.LParam != 0) return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam));
+      break;
+    case WM_NOTIFY:
+      return ReflectNotification(message, reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom);
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+      return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam));
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (message.LParam != 0) return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam));
+      break;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+      if (item->CtlType != ODT_MENU) return ReflectNotification(message, item->hwndItem);
+      break;
+    }
+    case WM_DELETEITEM:
+      return ReflectNotification(message, reinterpret_cast<const DELETEITEMSTRUCT*>(message.LParam)->hwndItem);
+    case WM_COMPAREITEM:
+      return ReflectNotification(message, reinterpret_cast<const COMPAREITEMSTRUCT*>(message.LParam)->hwndItem);
+    case WM_MEASUREITEM: {
+      const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(message.LParam);
+      if (item->CtlType != ODT_MENU && handle_) {
+        return ReflectNotification(message, GetDlgItem(handle_, static_cast<int>(item->CtlID)));
+      }
+      break;
+    }
+    case CN_CTLCOLORMSGBOX:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORLISTBOX:
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORDLG:
+    case CN_CTLCOLORSCROLLBAR:
+    case CN_CTLCOLORSTATIC: {
+      const HDC dc = reinterpret_cast<HDC>(message.WParam);
+      SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Font()->Color())));
+      SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(Color())));
+      message.Result = reinterpret_cast<LRESULT>(ColorBrush());
+      return;
+    }
+    case WM_PAINT: {
+      const bool hasGraphicChildren = std::any_of(controls_.begin(), controls_.end(), [](TControl* c) {
+        return !c->IsWindowed() && c->Visible();
+      });
+      if (customPaint_ || hasGraphicChildren) return PaintHandler(message);
+      break;
+    }
+    case WM_ERASEBKGND:
+      if (customPaint_) {
+        EraseBackground(reinterpret_cast<HDC>(message.WParam));
+        message.Result = 1;
+        return;
+      }
+      break;
+    case WM_SETCURSOR:
+      HandleSetCursor(message);
+      if (message.Result) return;
+      break;
+    case WM_MOUSELEAVE:
+      MouseLeftWindow(this);
+      break;
+    case WM_SIZE:
+      UpdateBoundsFromWindow();
+      Realign();
+      break;
+    case WM_MOVE:
+      UpdateBoundsFromWindow();
+      break;
+    case WM_SETFOCUS: {
+      TWinControl* top = this;
+      while (top->Parent()) top = top->Parent();
+      if (top != this) top->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
+      break;
+    }
+    case CM_ENABLEDCHANGED:
+      if (handle_) EnableWindow(handle_, Enabled());
+      break;
+    case CM_VISIBLECHANGED:
+      if (handle_) ShowWindow(handle_, message.WParam ? SW_SHOWNOACTIVATE : SW_HIDE);
+      break;
+    case CM_FONTCHANGED:
+      ApplyFontToWindow();
+      if (customPaint_) Invalidate();
+      for (TControl* child : std::vector<TControl*>(controls_)) child->Perform(CM_PARENTFONTCHANGED);
+      break;
+    case CM_COLORCHANGED:
+      Invalidate();
+      for (TControl* child : std::vector<TControl*>(controls_)) child->Perform(CM_PARENTCOLORCHANGED);
+      break;
+    case CM_TABSTOPCHANGED:
+      if (handle_) {
+        const LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
+        SetWindowLongPtrW(handle_, GWL_STYLE, tabStop_ ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+      }
+      break;
+    default:
+      if (IsMouseMessage(message.Msg)) return HandleMouseForChildren(message);
+      break;
+  }
+  TControl::WndProc(message);
+}
+
+void TWinControl::ReflectNotification(TMessage& message, HWND child) {
+  TWinControl* control = FindControl(child);
+  if (control && control != this) {
+    message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+    return;
+  }
+  TControl::WndProc(message);
+}
+
+void TWinControl::HandleMouseForChildren(TMessage& message) {
+  const POINT point{static_cast<short>(LOWORD(message.LParam)),
+                    static_cast<short>(HIWORD(message.LParam))};
+  TControl* target = captureControl_;
+  if (!target) {
+    TControl* found = ControlAtPos(point);
+    if (found && !found->IsWindowed()) target = found;
+  }
+  if (message.Msg == WM_MOUSEMOVE) TrackMouseControl(this, target ? target : this);
+  if (!target) return TControl::WndProc(message);
+
+  if (IsButtonDown(message.Msg)) {
+    captureControl_ = target;
+    SetCapture(handle_);
+  }
+  const bool releasing = IsButtonUp(message.Msg) && captureControl_ == target;
+  if (releasing) {
+    captureControl_ = nullptr;
+    ReleaseCapture();
+  }
+  message.Result = target->Perform(message.Msg, message.WParam,
+                                   MAKELPARAM(point.x - target->Left(), point.y - target->Top()));
+}
+
+void TWinControl::HandleSetCursor(TMessage& message) {
+  message.Result = 0;
+  if (reinterpret_cast<HWND>(message.WParam) != handle_ || LOWORD(message.LParam) != HTCLIENT) return;
+  POINT point{};
+  GetCursorPos(&point);
+  ::ScreenToClient(handle_, &point);
+  TControl* found = ControlAtPos(point);
+  TControl* target = found && !found->IsWindowed() ? found : this;
+  TCursor cursor = target->Cursor();
+  if (cursor == crDefault) cursor = Cursor();
+  if (cursor == crDefault) return;
+  ::SetCursor(CursorHandle(cursor));
+  message.Result = 1;
+}
+
+TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    TControl* control = *it;
+    const RECT bounds = control->BoundsRect();
+    if (control->Visible() && (allowDisabled || control->Enabled()) && PtInRect(&bounds, point)) {
+      return control;
+    }
+  }
+  return nullptr;
+}
+
+void TWinControl::PaintHandler(TMessage& message) {
+  HDC dc = reinterpret_cast<HDC>(message.WParam);
+  PAINTSTRUCT paint{};
+  if (!dc) dc = BeginPaint(handle_, &paint);
+  try {
+    PaintWindow(dc);
+    PaintControls(dc, nullptr);
+  } catch (...) {
+    if (!message.WParam) EndPaint(handle_, &paint);
+    throw;
+  }
+  if (!message.WParam) EndPaint(handle_, &paint);
+  message.Result = 0;
+}
+
+void TWinControl::PaintWindow(HDC dc) {
+  TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+  DefaultHandler(paint);
+}
+
+void TWinControl::PaintControls(HDC dc, TControl* first) {
+  auto it = controls_.begin();
+  if (first) it = std::find(controls_.begin(), controls_.end(), first);
+  for (; it != controls_.end(); ++it) {
+    auto* graphic = dynamic_cast<TGraphicControl*>(*it);
+    if (!graphic || !graphic->Visible()) continue;
+    const RECT bounds = graphic->BoundsRect();
+    if (!RectVisible(dc, &bounds)) continue;
+    TSavedDC saved(dc);
+    OffsetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
+    IntersectClipRect(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    graphic->PaintTo(dc);
+  }
+}
+
+HBRUSH TWinControl::ColorBrush() {
+  if (!brush_ || brushColor_ != Color()) {
+    brush_.Reset(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color()))));
+    brushColor_ = Color();
+  }
+  return brush_.Get();
+}
+
+void TWinControl::EraseBackground(HDC dc) {
+  RECT client{};
+  GetClientRect(handle_, &client);
+  FillRect(dc, &client, ColorBrush());
+}
+
+String TWinControl::GetText() const { return handle_ ? WindowText(handle_) : caption_; }
+
+void TWinControl::SetTextNow(const String& value) {
+  caption_ = value;
+  if (handle_) SetWindowTextW(handle_, ToWide(value).c_str());
+}
+
+void TWinControl::InsertControl(TControl* control) {
+  controls_.push_back(control);
+  control->parent_ = this;
+  auto* winControl = dynamic_cast<TWinControl*>(control);
+  if (winControl) {
+    tabList_.push_back(winControl);
+    if (winControl->pendingTabOrder_ >= 0 && !ComponentState().Contains(csLoading)) {
+      winControl->UpdateTabOrder(winControl->pendingTabOrder_);
+    }
+    if (winControl->handle_) {
+      if (handle_) {
+        ::SetParent(winControl->handle_, handle_);
+      } else {
+        winControl->DestroyHandle();
+      }
+    } else if (handle_) {
+      winControl->CreateWnd();
+    }
+  }
+  control->ParentFontChanged();
+  control->ParentColorChanged();
+  if (control->Align() != alNone) Realign();
+  if (!winControl) control->Invalidate();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  const auto it = std::find(controls_.begin(), controls_.end(), control);
+  if (it == controls_.end()) return;
+  if (!control->IsWindowed()) control->Invalidate();
+  controls_.erase(it);
+  tabList_.erase(std::remove_if(tabList_.begin(), tabList_.end(),
+                                [control](TWinControl* w) { return static_cast<TControl*>(w) == control; }),
+                 tabList_.end());
+  if (captureControl_ == control) captureControl_ = nullptr;
+  control->parent_ = nullptr;
+  if (auto* winControl = dynamic_cast<TWinControl*>(control)) winControl->DestroyHandle();
+  if (control->Align() != alNone) Realign();
+}
+
+void TWinControl::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  for (TControl* control : controls_) {
+    if (control->Owner() == root) proc(control);
+  }
+}
+
+int TWinControl::TabOrder() const {
+  if (!Parent()) return pendingTabOrder_;
+  const auto& list = Parent()->tabList_;
+  const auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int value) {
+  pendingTabOrder_ = value;
+  if (Parent() && !ComponentState().Contains(csLoading)) UpdateTabOrder(value);
+}
+
+void TWinControl::UpdateTabOrder(int value) {
+  auto& list = Parent()->tabList_;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  const int count = static_cast<int>(list.size());
+  value = std::clamp(value, 0, count);
+  list.insert(list.begin() + value, this);
+  pendingTabOrder_ = -1;
+}
+
+void TWinControl::SetTabStop(bool value) {
+  if (value == tabStop_) return;
+  tabStop_ = value;
+  Perform(CM_TABSTOPCHANGED);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
+  for (TWinControl* control : tabList_) {
+    list.push_back(control);
+    control->GetTabOrderList(list);
+  }
+}
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* control = this; control; control = control->Parent()) {
+    if (!control->Visible() || !control->Enabled()) return false;
+  }
+  return true;
+}
+
+bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+
+void TWinControl::SetFocus() {
+  if (!CanFocus()) return;
+  ::SetFocus(Handle());
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
+                                          bool checkParent) const {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  const int count = static_cast<int>(list.size());
+  if (count == 0) return nullptr;
+  const auto found = std::find(list.begin(), list.end(), current);
+  int index = found == list.end() ? (forward ? -1 : count) : static_cast<int>(found - list.begin());
+  for (int step = 0; step < count; ++step) {
+    index = forward ? (index + 1) % count : (index - 1 + count) % count;
+    TWinControl* candidate = list[static_cast<size_t>(index)];
+    if (candidate == current) return nullptr;
+    if ((!checkTabStop || candidate->tabStop_) && (!checkParent || candidate->Parent() == this) &&
+        candidate->CanFocus()) {
+      return candidate;
+    }
+  }
+  return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
+  if (TWinControl* next = FindNextControl(current, forward, checkTabStop, false)) next->SetFocus();
+}
+
+void TWinControl::SetParentBackground(bool value) {
+  if (value == parentBackground_) return;
+  parentBackground_ = value;
+  Invalidate();
+}
+
+RECT TWinControl::ClientRect() const {
+  if (!handle_) return TControl::ClientRect();
+  RECT rect{};
+  GetClientRect(handle_, &rect);
+  return rect;
+}
+
+POINT TWinControl::ClientOrigin() const {
+  if (!handle_) return TControl::ClientOrigin();
+  POINT origin{0, 0};
+  ::ClientToScreen(handle_, &origin);
+  return origin;
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+  if (!handle_) {
+    const bool resized = width != Width() || height != Height();
+    TControl::SetBounds(left, top, width, height);
+    if (resized) Realign();
+    return;
+  }
+  SetWindowPos(handle_, nullptr, left, top, std::max(width, 0), std::max(height, 0),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  UpdateBoundsFromWindow();
+  if (Parent() && Align() != alNone) Parent()->Realign();
+}
+
+void TWinControl::UpdateBoundsFromWindow() {
+  if (!handle_ || IsIconic(handle_)) return;
+  RECT rect{};
+  GetWindowRect(handle_, &rect);
+  if ((GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD) && GetParent(handle_)) {
+    MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&rect), 2);
+  }
+  left_ = rect.left;
+  top_ = rect.top;
+  width_ = rect.right - rect.left;
+  height_ = rect.bottom - rect.top;
+}
+
+void TWinControl::Invalidate() {
+  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TWinControl::Update() {
+  if (handle_) UpdateWindow(handle_);
+}
+
+bool TWinControl::Showing() const {
+  if (handle_) return IsWindowVisible(handle_) != FALSE;
+  return TControl::Showing();
+}
+
+void TWinControl::EnableAlign() {
+  if (alignDisabled_ > 0 && --alignDisabled_ == 0) Realign();
+}
+
+void TWinControl::Realign() {
+  if (alignDisabled_ > 0 || aligning_ || ComponentState().Contains(csLoading)) return;
+  RECT rect = AdjustedClientRect();
+  aligning_ = true;
+  try {
+    AlignControls(rect);
+  } catch (...) {
+    aligning_ = false;
+    throw;
+  }
+  aligning_ = false;
+}
+
+void TWinControl::AlignControls(RECT& rect) {
+  for (const TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+    std::vector<TControl*> list;
+    for (TControl* control : controls_) {
+      if (control->Align() == align && control->Visible()) list.push_back(control);
+    }
+    std::stable_sort(list.begin(), list.end(), [align](TControl* a, TControl* b) {
+      switch (align) {
+        case alTop: return a->Top() < b->Top();
+        case alBottom: return a->Top() > b->Top();
+        case alLeft: return a->Left() < b->Left();
+        case alRight: return a->Left() > b->Left();
+        default: return false;
+      }
+    });
+    for (TControl* control : list) {
+      const int width = rect.right - rect.left;
+      const int height = rect.bottom - rect.top;
+      switch (align) {
+        case alTop:
+          control->SetBounds(rect.left, rect.top, width, control->Height());
+          rect.top += control->Height();
+          break;
+        case alBottom:
+          control->SetBounds(rect.left, rect.bottom - control->Height(), width, control->Height());
+          rect.bottom -= control->Height();
+          break;
+        case alLeft:
+          control->SetBounds(rect.left, rect.top, control->Width(), height);
+          rect.left += control->Width();
+          break;
+        case alRight:
+          control->SetBounds(rect.right - control->Width(), rect.top, control->Width(), height);
+          rect.right -= control->Width();
+          break;
+        default:
+          control->SetBounds(rect.left, rect.top, width, height);
+          break;
+      }
+    }
+  }
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  std::stable_sort(tabList_.begin(), tabList_.end(), [](TWinControl* a, TWinControl* b) {
+    const int left = a->pendingTabOrder_ >= 0 ? a->pendingTabOrder_ : INT_MAX;
+    const int right = b->pendingTabOrder_ >= 0 ? b->pendingTabOrder_ : INT_MAX;
+    return left < right;
+  });
+  Realign();
+}
+
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(std::make_unique<TCanvas>()) {
+  customPaint_ = true;
+  clickOnRelease_ = true;
+}
+
+TCustomControl::~TCustomControl() = default;
+
+void TCustomControl::PaintWindow(HDC dc) {
+  struct Binding {
+    TCanvas& canvas;
+    ~Binding() { canvas.SetHandle(nullptr); }
+  } binding{*canvas_};
+  canvas_->SetHandle(dc);
+  canvas_->Font().Assign(Font());
+  canvas_->Brush().SetColor(Color());
+  Paint();
+}
+
+void TCustomControl::Paint() {
+  if (OnPaint) OnPaint(this);
+}

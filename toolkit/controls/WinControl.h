@@ -1,0 +1,150 @@
+// A control backed by a native Unicode window, created when first needed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/controls/Controls.h"
+#include "toolkit/controls/Handles.h"
+
+// What a control asks of CreateWindowExW; CreateParams fills it in.
+struct TCreateParams {
+  std::wstring Caption;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  int X = 0, Y = 0, Width = 0, Height = 0;
+  HWND WndParent = nullptr;
+  // The system class this control's window class is built on ("BUTTON",
+  // "EDIT", ...); empty for a window class of the toolkit's own.
+  std::wstring BaseClass;
+  UINT ClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  HBRUSH Background = nullptr;
+  std::wstring ClassName;  // defaults to the toolkit class name
+};
+
+class TWinControl : public TControl {
+  TAPVANE_CLASS(TWinControl)
+ public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  HWND Handle();
+  bool HandleAllocated() const { return handle_ != nullptr; }
+  void HandleNeeded();
+  // The window procedure messages not handled go to (the system class's, or
+  // DefWindowProcW).
+  void DefaultHandler(TMessage& message) override;
+  void WndProc(TMessage& message) override;
+
+  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  // The visible, enabled control at a client point (graphic controls too).
+  TControl* ControlAtPos(POINT point, bool allowDisabled = false) const;
+  void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+
+  int TabOrder() const;
+  void SetTabOrder(int value);
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool value);
+  // Every windowed descendant in tab order, depth first.
+  void GetTabOrderList(std::vector<TWinControl*>& list) const;
+  virtual bool CanFocus() const;
+  bool Focused() const;
+  virtual void SetFocus();
+  // The next (or previous) control with a tab stop after current.
+  TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
+                               bool checkParent) const;
+  void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+
+  bool ParentBackground() const { return parentBackground_; }
+  void SetParentBackground(bool value);
+
+  RECT ClientRect() const override;
+  POINT ClientOrigin() const override;
+  void SetBounds(int left, int top, int width, int height) override;
+  void Invalidate() override;
+  void Update() override;
+  bool Showing() const override;
+  // Lays out the aligned children again.
+  void Realign();
+  void DisableAlign() { ++alignDisabled_; }
+  void EnableAlign();
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+
+  // The toolkit control that owns a window of this thread, or nullptr.
+  static TWinControl* FindControl(HWND window);
+
+ protected:
+  virtual void CreateParams(TCreateParams& params);
+  virtual void CreateWnd();
+  // After the window exists: state the window keeps is handed to it.
+  virtual void CreateHandleDone() {}
+  // Before the window goes: state the window kept is taken back.
+  virtual void DestroyWnd();
+  void DestroyHandle();
+  void RecreateWnd();
+  virtual void AlignControls(RECT& rect);
+  // The part of the client area aligned children share (tab sheets' page).
+  virtual RECT AdjustedClientRect() const { return ClientRect(); }
+  virtual void PaintWindow(HDC dc);
+  void PaintControls(HDC dc, TControl* first);
+  void PaintHandler(TMessage& message);
+  // Fills the background with Color; used by windows of the toolkit's own.
+  void EraseBackground(HDC dc);
+  // The brush of Color for WM_CTLCOLOR* answers and the background.
+  HBRUSH ColorBrush();
+  String GetText() const override;
+  void SetTextNow(const String& value) override;
+  bool IsWindowed() const override { return true; }
+  void Loaded() override;
+  void UpdateBoundsFromWindow();
+  void UpdateShowing();
+
+  bool customPaint_ = false;  // the toolkit paints the window itself
+
+ private:
+  friend class TControl;
+  friend LRESULT CALLBACK ToolkitWindowProc(HWND, UINT, WPARAM, LPARAM);
+  void ReflectNotification(TMessage& message, HWND child);
+  void HandleMouseForChildren(TMessage& message);
+  void HandleSetCursor(TMessage& message);
+  void AttachWindow(HWND window);
+  void DetachWindow();
+  void UpdateTabOrder(int value);
+  void ApplyFontToWindow();
+
+  HWND handle_ = nullptr;
+  WNDPROC defWndProc_ = nullptr;
+  std::vector<TControl*> controls_;  // children in z-order, bottom first
+  std::vector<TWinControl*> tabList_;
+  bool tabStop_ = false;
+  int pendingTabOrder_ = -1;
+  bool parentBackground_ = true;
+  int alignDisabled_ = 0;
+  bool aligning_ = false;
+  bool destroyingHandle_ = false;
+  TColor brushColor_ = clNone;
+  TBrushHandle brush_;
+  TControl* captureControl_ = nullptr;
+};
+
+// A windowed control the toolkit paints itself, through its Canvas.
+class TCustomControl : public TWinControl {
+  TAPVANE_CLASS(TCustomControl)
+ public:
+  explicit TCustomControl(TComponent* owner);
+  ~TCustomControl() override;
+  TCanvas* Canvas() const { return canvas_.get(); }
+  TNotifyEvent OnPaint;
+
+ protected:
+  virtual void Paint();
+  void PaintWindow(HDC dc) override;
+
+ private:
+  std::unique_ptr<TCanvas> canvas_;
+};
