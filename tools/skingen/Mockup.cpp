@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tools/skingen/Elements.h"
+#include "tools/skingen/ProgramArt.h"
 #include "tools/skingen/Theme.h"
 
 namespace skingen {
@@ -82,6 +83,7 @@ void MockWindow(Image& sheet, int ox, bool active) {
   p.Cell("close.bmp", 4, active ? 3 : buttonFrame, kWidth - 35, kCaptionButtonTop);
   p.Cell("maximize.bmp", 4, buttonFrame, kWidth - 65, kCaptionButtonTop);
   p.Cell("minimize.bmp", 4, buttonFrame, kWidth - 95, kCaptionButtonTop);
+  Over(w, IconImage(), 8, 7);
   // Client: tabs and the page frame.
   const int cx = b, cy = c;
   p.Draw("tabs.bmp", 5, 2, {5, 5, 5, 2}, cx + 4, cy + 4, 64, 22);
