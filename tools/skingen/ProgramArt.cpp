@@ -95,7 +95,7 @@ Image IconImage() {
   constexpr int s = 16;
   Layer layer(s, s);
   layer.Fill(Whole(layer), RoundRect(0.5, 0.5, s - 0.5, s - 0.5, 3.5),
-             [](double, double y) { return Mix(Rgb{92, 152, 218}, kAccentDark, y / s); });
+             [](double, double y) { return Mix(Rgb{112, 172, 234}, kAccent, y / s); });
   layer.Fill(Whole(layer), Arc(6, 5, 3.6, 180, 270, 0.6), Rgb{196, 222, 248});
   layer.Fill(Whole(layer), Polygon(Pointer(6, 5, 0.85)), kWindow);
   Image image(s, s);
