@@ -52,7 +52,7 @@ bool TryStrToInt(const String& text, int& value) {
   return true;
 }
 
-int StrToInt(const String& text) {
+int StrToIntChecked(const String& text) {
   int value = 0;
   if (!TryStrToInt(text, value)) throw EConvertError(Format("'%s' is not a valid integer value", text.c_str()));
   return value;

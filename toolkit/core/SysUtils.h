@@ -28,7 +28,10 @@ class EListError : public Exception {
 // '+' or '-' too, and "$1F" / "0x1F" hexadecimal. Anything else, an empty
 // text or a value out of range throws EConvertError
 // "'<text>' is not a valid integer value".
-int StrToInt(const String& text);
+int StrToIntChecked(const String& text);
+// Inline so that <shlwapi.h>'s StrToInt macro, when a file includes it
+// first, renames only this wrapper and nothing that must link.
+inline int StrToInt(const String& text) { return StrToIntChecked(text); }
 int StrToIntDef(const String& text, int fallback);
 bool TryStrToInt(const String& text, int& value);
 String IntToStr(int64_t value);
