@@ -1,6 +1,9 @@
 // The program's own pictures: menu glyphs, built-in track channels, icon.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "tests/host/skingen/BmpInfo.h"
 #include "tools/skingen/ProgramArt.h"
 
@@ -80,6 +83,38 @@ TEST(ProgramArtTest, PicturesAreTheSameOnEveryRun) {
   ASSERT_EQ(a.Height(), 81);
   EXPECT_EQ(EncodeBmp24(a), EncodeBmp24(b));
   EXPECT_FALSE(a.HasColour(kMagenta));
+}
+
+std::vector<std::uint8_t> Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(ProgramArtTest, CommittedIconIsWhatTheGeneratorDraws) {
+  EXPECT_EQ(Slurp(TAPVANE_SOURCE_DIR "/resources/app/tapvane.ico"), IconFile(IconImage()));
+}
+
+TEST(ProgramArtTest, CommittedBannerIsA347By81ColourJpeg) {
+  const auto jpeg = Slurp(TAPVANE_SOURCE_DIR "/resources/app/banner.jpg");
+  ASSERT_GT(jpeg.size(), 4u);
+  EXPECT_EQ(jpeg[0], 0xFF);
+  EXPECT_EQ(jpeg[1], 0xD8);
+  // Walk the segments to the frame header (baseline or progressive).
+  size_t at = 2;
+  bool found = false;
+  while (at + 9 < jpeg.size() && jpeg[at] == 0xFF) {
+    const int marker = jpeg[at + 1];
+    const size_t length = static_cast<size_t>(jpeg[at + 2] << 8 | jpeg[at + 3]);
+    if (marker == 0xC0 || marker == 0xC2) {
+      EXPECT_EQ(jpeg[at + 5] << 8 | jpeg[at + 6], 81);
+      EXPECT_EQ(jpeg[at + 7] << 8 | jpeg[at + 8], 347);
+      EXPECT_EQ(jpeg[at + 9], 3) << "three colour components";
+      found = true;
+      break;
+    }
+    at += 2 + length;
+  }
+  EXPECT_TRUE(found);
 }
 
 }  // namespace
