@@ -22,9 +22,12 @@ Image CaptionButton(CaptionGlyph glyph) {
       layer.Fill(Whole(layer), RoundRect(0, 0, w, h, 4), close ? kCloseHot : Mix(mid, kWindow, 0.16));
     const Rgb ink = !active ? kCaptionGlyphInactive : (close && frame != 1 ? kWindow : kCaptionGlyph);
     DrawCaptionGlyph(layer, glyph, (w - g) / 2.0, (h - g) / 2.0, g, ink);
+    // The fourth frame shows on both captions: its edges are mixed over a
+    // colour between the two.
     Image image(w, h);
     image.Flatten(layer, 0, 0, [active](double, double y) {
-      return CaptionColour(y + kCaptionButtonTop, active);
+      const Rgb own = CaptionColour(y + kCaptionButtonTop, true);
+      return active ? own : Mix(own, CaptionColour(y + kCaptionButtonTop, false), 0.5);
     });
     frames.push_back(image);
   }

@@ -81,7 +81,7 @@ void MockWindow(Image& sheet, int ox, bool active) {
   p.Draw("textback.bmp", 2, f, {4, 0, 4, 0}, b + 30, 0, 110, c, true);
   const int buttonFrame = active ? 1 : 4;
   p.Cell("close.bmp", 4, active ? 3 : buttonFrame, kWidth - 35, kCaptionButtonTop);
-  p.Cell("maximize.bmp", 4, buttonFrame, kWidth - 65, kCaptionButtonTop);
+  p.Cell("maximize.bmp", 4, 4, kWidth - 65, kCaptionButtonTop);  // no maximise box: disabled
   p.Cell("minimize.bmp", 4, buttonFrame, kWidth - 95, kCaptionButtonTop);
   Over(w, IconImage(), 8, 7);
   // Client: tabs and the page frame.

@@ -34,14 +34,17 @@ constexpr Rgb kCaptionTop{66, 98, 130};
 constexpr Rgb kCaptionBottom{54, 84, 114};
 constexpr Rgb kFrameActive{54, 84, 114};
 constexpr Rgb kOutlineActive{36, 58, 82};
-constexpr Rgb kCaptionTopInactive{160, 173, 187};
-constexpr Rgb kCaptionBottomInactive{148, 162, 177};
-constexpr Rgb kFrameInactive{148, 162, 177};
-constexpr Rgb kOutlineInactive{118, 132, 148};
+// An inactive window steps back to a light frame with grey text, as current
+// desktops do; the caption buttons' fourth frame (inactive, or disabled on an
+// active caption) uses a mid grey that reads on both.
+constexpr Rgb kCaptionTopInactive{224, 229, 235};
+constexpr Rgb kCaptionBottomInactive{213, 219, 226};
+constexpr Rgb kFrameInactive{213, 219, 226};
+constexpr Rgb kOutlineInactive{158, 169, 182};
 constexpr Rgb kCaptionText{255, 255, 255};
-constexpr Rgb kCaptionTextInactive{236, 240, 244};
+constexpr Rgb kCaptionTextInactive{98, 108, 120};
 constexpr Rgb kCaptionGlyph{236, 242, 248};
-constexpr Rgb kCaptionGlyphInactive{226, 232, 238};
+constexpr Rgb kCaptionGlyphInactive{124, 136, 150};
 constexpr Rgb kCloseHot{214, 64, 64};
 constexpr Rgb kClosePressed{176, 46, 46};
 

@@ -16,13 +16,13 @@ cjk=/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc
 # Sample texts at the places the mockup leaves for them (9 points = 12 px).
 label() {
   x=$1
-  printf '%s' "-fill white -annotate +$((x + 40))+30 Tapvane·多功能版 \
+  printf '%s' "-fill $2 -annotate +$((x + 40))+30 Tapvane·多功能版 \
     -fill #1e2630 -annotate +$((x + 16))+61 点击设置 -fill #54606e -annotate +$((x + 92))+61 关于 \
     -fill #1e2630 -annotate +$((x + 27))+97 开始 -annotate +$((x + 77))+97 停止 -annotate +$((x + 127))+97 添加 \
     -fill #96a0ac -annotate +$((x + 177))+97 删除 -fill #1e2630 -annotate +$((x + 227))+97 确定"
 }
 # shellcheck disable=SC2046
-/usr/bin/convert "$tmp/mockup.bmp" -font "$cjk" -pointsize 12 $(label 10) $(label 350) \
+/usr/bin/convert "$tmp/mockup.bmp" -font "$cjk" -pointsize 12 $(label 10 '#ffffff') $(label 350 '#626c78') \
   -filter point -resize 200% "$out/mockup.png"
 tiles=""
 for f in "$tmp"/skin/*.bmp; do
