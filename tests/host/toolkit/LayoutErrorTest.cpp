@@ -86,6 +86,8 @@ TEST_F(LayoutErrors, ContentsThatDoNotFitTheClasses) {
   EXPECT_EQ(ReadError(Compile("object F: TTestForm Font.Style = [toOmega] end")),
             "Invalid value for property Font.Style");
   EXPECT_EQ(ReadError(Compile("object F: TTestForm Font = ('x') end")), "Invalid value for property Font");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Font.Pitch = 'x' end")), "Invalid layout: integer expected");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Font.Pitch = 2147483648 end")), "Pitch out of range");
   EXPECT_EQ(ReadError(Compile("object F: TTestForm OnClick = NoSuchHandler end")),
             "Handler NoSuchHandler of property OnClick not found in TTestForm");
   EXPECT_EQ(ReadError(Compile("object F: TTestForm OnClick = WrongShape end")), "Handler does not fit the event");

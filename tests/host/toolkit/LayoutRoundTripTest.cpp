@@ -48,6 +48,8 @@ void ExpectTestLayout(TTestForm& form) {
   EXPECT_EQ(button2->Parent(), &form);
   EXPECT_EQ(form.Controls(), (std::vector<TTestControl*>{panel, button2}));
 
+  EXPECT_EQ(panel->Font.Pitch, 7);  // a property the sub-object defines itself
+  EXPECT_EQ(form.Font.Pitch, 0);
   EXPECT_EQ(panel->Top, 81);
   EXPECT_EQ(panel->Align, taTop);
   EXPECT_EQ(panel->Color, 0x00FF8000);

@@ -29,6 +29,18 @@ const TClassInfo& TTestFont::StaticClass() {
   return info;
 }
 
+void TTestFont::DefineProperties(TFiler& Filer) {
+  TPersistent::DefineProperties(Filer);
+  Filer.DefineProperty(
+      "Pitch",
+      [this](TReader& reader) {
+        const int64_t value = reader.ReadInteger();
+        if (value < INT32_MIN || value > INT32_MAX) throw EReadError("Pitch out of range");
+        Pitch = static_cast<int>(value);
+      },
+      [this](TWriter& writer) { writer.WriteInteger(Pitch); }, Pitch != 0);
+}
+
 const TClassInfo& TTestControl::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TTestControl>("TTestControl", &TComponent::StaticClass())

@@ -24,6 +24,9 @@ class TTestFont : public TPersistent {
   int Color = 0;
   TTestOptions Style;
   TNotifyEvent OnChange;
+  int Pitch = 0;  // not published: stored through DefineProperties when set
+
+  void DefineProperties(TFiler& Filer) override;
 };
 
 // A control: nests under its parent in a layout.
