@@ -58,24 +58,30 @@ bool WriteProgramBitmaps(const std::filesystem::path& dir) {
          WriteFile(dir / "TRACKVERT.bmp", skingen::TrackVertBitmap());
 }
 
+bool Run(const std::string& command, const std::filesystem::path& target) {
+  if (command == "skin") return WriteSkin(target);
+  if (command == "bitmaps") return WriteProgramBitmaps(target);
+  if (command == "icon") return WriteFile(target, skingen::IconFile(skingen::IconImage()));
+  if (command == "banner-base") return WriteFile(target, skingen::EncodeBmp24(skingen::BannerBackground()));
+  if (command == "mockup") return WriteFile(target, skingen::EncodeBmp24(skingen::SkinMockup()));
+  std::fprintf(stderr, "skingen: unknown command %s\n", command.c_str());
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::string(argv[1]) == "stream") return WriteStream(argv[2], argv[3]) ? 0 : 1;
-  if (argc != 3) {
-    std::fprintf(stderr,
-                 "usage: skingen skin|bitmaps DIR  or  skingen icon|banner-base|mockup FILE\n"
-                 "       skingen stream IN OUT\n");
-    return 2;
+  try {
+    if (argc == 4 && std::string(argv[1]) == "stream") return WriteStream(argv[2], argv[3]) ? 0 : 1;
+    if (argc != 3) {
+      std::fprintf(stderr,
+                   "usage: skingen skin|bitmaps DIR  or  skingen icon|banner-base|mockup FILE\n"
+                   "       skingen stream IN OUT\n");
+      return 2;
+    }
+    return Run(argv[1], argv[2]) ? 0 : 1;
+  } catch (const std::exception& e) {  // folders that cannot be made, mainly
+    std::fprintf(stderr, "skingen: %s\n", e.what());
+    return 1;
   }
-  const std::string command = argv[1];
-  const std::filesystem::path target = argv[2];
-  bool ok = false;
-  if (command == "skin") ok = WriteSkin(target);
-  else if (command == "bitmaps") ok = WriteProgramBitmaps(target);
-  else if (command == "icon") ok = WriteFile(target, skingen::IconFile(skingen::IconImage()));
-  else if (command == "banner-base") ok = WriteFile(target, skingen::EncodeBmp24(skingen::BannerBackground()));
-  else if (command == "mockup") ok = WriteFile(target, skingen::EncodeBmp24(skingen::SkinMockup()));
-  else std::fprintf(stderr, "skingen: unknown command %s\n", command.c_str());
-  return ok ? 0 : 1;
 }

@@ -71,9 +71,11 @@ TEST_F(ToolTest, StreamIsLengthThenBytes) {
   EXPECT_NE(RunSkingen("stream " + (dir_ / "missing").string() + " " + (dir_ / "out2").string() + " 2>/dev/null"), 0);
 }
 
-TEST_F(ToolTest, UnknownCommandsFail) {
+TEST_F(ToolTest, FailuresEndWithAnErrorStatus) {
   EXPECT_NE(RunSkingen("paint " + dir_.string() + " 2>/dev/null"), 0);
   EXPECT_NE(RunSkingen("2>/dev/null"), 0);
+  // A folder that cannot be made is reported, not a crash.
+  EXPECT_EQ(RunSkingen("skin /proc/skingen-no-folder 2>/dev/null"), 1 << 8);
 }
 
 }  // namespace
