@@ -20,21 +20,21 @@ TLzhHuffman::TLzhHuffman() {
 // Halves every leaf count and builds the inner nodes again; counts stay in
 // ascending order, which the update relies on.
 void TLzhHuffman::Rebuild() {
-  int j = 0;
+  int leaves = 0;
   for (int i = 0; i < T; ++i) {
     if (son[i] >= T) {
-      freq[j] = static_cast<uint16_t>((freq[i] + 1) / 2);
-      son[j] = son[i];
-      ++j;
+      freq[leaves] = static_cast<uint16_t>((freq[i] + 1) / 2);
+      son[leaves] = son[i];
+      ++leaves;
     }
   }
-  for (int i = 0, j2 = N_CHAR; j2 < T; i += 2, ++j2) {
+  for (int i = 0, j = N_CHAR; j < T; i += 2, ++j) {
     const unsigned f = freq[i] + freq[i + 1];
-    freq[j2] = static_cast<uint16_t>(f);
-    int k = j2 - 1;
+    freq[j] = static_cast<uint16_t>(f);
+    int k = j - 1;
     while (k >= 0 && f < freq[k]) --k;
     ++k;
-    for (int m = j2; m > k; --m) {
+    for (int m = j; m > k; --m) {
       freq[m] = freq[m - 1];
       son[m] = son[m - 1];
     }

@@ -7,9 +7,9 @@
 // encoder, so both sides can never disagree about them.
 namespace lzh {
 
-inline constexpr int N = 4096;           // ring buffer size
-inline constexpr int F = 60;             // longest match
-inline constexpr int THRESHOLD = 2;      // shorter matches are sent as literals
+inline constexpr int N = 4096;                      // ring buffer size
+inline constexpr int F = 60;                        // longest match
+inline constexpr int THRESHOLD = 2;                 // shorter matches are sent as literals
 inline constexpr int N_CHAR = 256 - THRESHOLD + F;  // literals and match lengths
 inline constexpr int T = N_CHAR * 2 - 1;            // nodes of the Huffman tree
 inline constexpr int R = T - 1;                     // root

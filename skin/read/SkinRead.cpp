@@ -34,13 +34,20 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 std::optional<int> SkinOpaqueBlockSize(int32_t version) {
   switch (version) {
-    case 20000: return 0;
-    case 30000: return 256;
-    case 40000: return 80;
-    case 50000: return 48;
-    case 60000: return 117;
-    case 70000: return 69;
-    default: return std::nullopt;
+    case 20000:
+      return 0;
+    case 30000:
+      return 256;
+    case 40000:
+      return 80;
+    case 50000:
+      return 48;
+    case 60000:
+      return 117;
+    case 70000:
+      return 69;
+    default:
+      return std::nullopt;
   }
 }
 

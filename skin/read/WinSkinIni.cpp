@@ -126,10 +126,9 @@ int32_t TQuickIni::ReadInteger(std::string_view section, std::string_view key,
   const std::string_view view(text);
   int32_t value = 0;
   // "0x" reads as "$": unsigned hexadecimal digits follow.
-  const bool converted =
-      view.size() > 2 && view[0] == '0' && (view[1] == 'x' || view[1] == 'X')
-          ? DigitsToInt(view.substr(2), true, false, value)
-          : SkinTextToInt(view, value);
+  const bool converted = view.size() > 2 && view[0] == '0' && (view[1] == 'x' || view[1] == 'X')
+                             ? DigitsToInt(view.substr(2), true, false, value)
+                             : SkinTextToInt(view, value);
   return converted ? value : defaultValue;
 }
 

@@ -13,7 +13,8 @@ std::vector<uint8_t> ReadWholeFile(const fs::path& path) {
   if (!fs::is_regular_file(path, error)) throw TToolError(path.string() + ": not a readable file");
   std::ifstream in(path, std::ios::binary);
   if (!in) throw TToolError(path.string() + ": cannot open");
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
   if (in.bad()) throw TToolError(path.string() + ": read error");
   return bytes;
 }
@@ -24,7 +25,9 @@ void WriteFileAtomically(const fs::path& path, const std::vector<uint8_t>& bytes
   temp += ".tmp" + std::to_string(random());
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (out)
+      out.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
     if (out) out.flush();
     if (!out) {
       std::error_code ignored;

@@ -66,7 +66,8 @@ int Pack(const fs::path& dir, const fs::path& out) {
 
   std::vector<TSkinFile> files;
   std::set<std::string> seen;
-  for (const fs::path& path : inis) files.push_back({path.filename().string(), ReadWholeFile(path)});
+  for (const fs::path& path : inis)
+    files.push_back({path.filename().string(), ReadWholeFile(path)});
   for (const fs::path& path : bitmaps) {
     TSkinFile file{path.filename().string(), ReadWholeFile(path)};
     if (file.bytes.size() < 2 || file.bytes[0] != 'B' || file.bytes[1] != 'M') {
@@ -84,7 +85,8 @@ int Pack(const fs::path& dir, const fs::path& out) {
   } catch (const std::exception& e) {
     throw TToolError(e.what());
   }
-  if (LzhExpand(package) != container) throw TToolError("internal error: package does not expand back");
+  if (LzhExpand(package) != container)
+    throw TToolError("internal error: package does not expand back");
   WriteFileAtomically(out, package);
   std::cout << out.string() << ": " << files.size() << " files, " << container.size()
             << " bytes expanded, " << package.size() << " bytes packed\n";
@@ -136,9 +138,8 @@ int List(const fs::path& packagePath) {
 void CheckFileName(const std::string& name, std::set<std::string>& seen) {
   const bool bad = name.empty() || name == "." || name == ".." ||
                    name.find_first_of(std::string("/\\:\0", 4)) != std::string::npos ||
-                   std::any_of(name.begin(), name.end(), [](char ch) {
-                     return static_cast<unsigned char>(ch) < 0x20;
-                   });
+                   std::any_of(name.begin(), name.end(),
+                               [](char ch) { return static_cast<unsigned char>(ch) < 0x20; });
   if (bad) throw TToolError("entry name '" + name + "' cannot be used as a file name");
   if (!seen.insert(name).second) throw TToolError("entry name '" + name + "' appears twice");
 }
@@ -173,9 +174,9 @@ int Expand(const fs::path& in, const fs::path& out) {
   } catch (const ElzhException& e) {
     throw TToolError(in.string() + ": " + e.what());
   }
-  const int32_t declared = static_cast<int32_t>(compressed[0] | compressed[1] << 8 |
-                                                compressed[2] << 16 |
-                                                static_cast<uint32_t>(compressed[3]) << 24);
+  const int32_t declared =
+      static_cast<int32_t>(compressed[0] | compressed[1] << 8 | compressed[2] << 16 |
+                           static_cast<uint32_t>(compressed[3]) << 24);
   if (declared >= 0 && expanded.size() > static_cast<size_t>(declared)) {
     std::cerr << "skinpack: warning: the last match runs " << expanded.size() - declared
               << " bytes past the declared size\n";

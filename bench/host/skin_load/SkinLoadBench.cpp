@@ -55,7 +55,10 @@ void BM_LoadSkin(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * expanded));
 }
 
-BENCHMARK(BM_ExpandPackage)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ExpandPackage)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_LoadSkin)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
 }  // namespace

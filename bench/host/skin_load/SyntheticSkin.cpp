@@ -61,8 +61,9 @@ std::vector<uint8_t> MakeSyntheticSkinPackage() {
     const int frames = 1 + static_cast<int>(i % 4);
     bitmaps.push_back({name, MakeFrameBitmap(frames * (20 + static_cast<int>(i % 5) * 6),
                                              16 + static_cast<int>(i % 6) * 5, frames, i)});
-    ini += "[Element" + std::to_string(i) + "]\r\nImage=" + name + "\r\nFrames=" +
-           std::to_string(frames) + "\r\nLeftWidth=3\r\nRightWidth=3\r\nTopHeight=3\r\n" +
+    ini += "[Element" + std::to_string(i) + "]\r\nImage=" + name +
+           "\r\nFrames=" + std::to_string(frames) +
+           "\r\nLeftWidth=3\r\nRightWidth=3\r\nTopHeight=3\r\n" +
            "BottomHeight=3\r\nTrans=1\r\nColor=0xFF00FF\r\n";
   }
   std::vector<TSkinFile> files = {{"synthetic.ini", {ini.begin(), ini.end()}}};

@@ -20,7 +20,7 @@ void ExpectRoundTrip(const std::vector<uint8_t>& input, const std::string& what)
 }
 
 std::vector<uint8_t> Text(size_t size) {
-  static const char* const words[] = {"[Tabs]\r\n", "Rightwidth=4\r\n", "image=tab.bmp\r\n",
+  static const char* const words[] = {"[Tabs]\r\n",      "Rightwidth=4\r\n",    "image=tab.bmp\r\n",
                                       "; a comment\r\n", "colour=0xFF00FF\r\n", "Frame=3\r\n"};
   std::mt19937 random(7);
   std::string text;
@@ -86,7 +86,8 @@ TEST(LzhHuffman, KeepsItsShapeThroughUpdatesAndRebuilds) {
   int rebuilds = 0;
   for (int n = 0; n < 120000; ++n) {
     // Skewed: a few symbols dominate, so codes grow long.
-    const int s = random() % 8 == 0 ? static_cast<int>(random() % N_CHAR) : static_cast<int>(random() % 5);
+    const int s =
+        random() % 8 == 0 ? static_cast<int>(random() % N_CHAR) : static_cast<int>(random() % 5);
     const unsigned rootBefore = tree.freq[R];
     tree.Update(s);
     if (tree.freq[R] < rootBefore) ++rebuilds;

@@ -20,9 +20,9 @@ TQuickIni Ini(std::string_view text) {
 }  // namespace
 
 TEST(QuickIni, LinesAreTrimmedAndCommentsDropped) {
-  const TQuickIni ini = Ini(
-      "  early=1 \r\n\t[Tabs]\t\r\n; Rightwidth=9\n\n   \rRightwidth = 4 ; wide\r"
-      "Formula= a=b \r\n[Second]\r\nx=1\r\n\0[Hidden]\r\nx=2"sv);
+  const TQuickIni ini =
+      Ini("  early=1 \r\n\t[Tabs]\t\r\n; Rightwidth=9\n\n   \rRightwidth = 4 ; wide\r"
+          "Formula= a=b \r\n[Second]\r\nx=1\r\n\0[Hidden]\r\nx=2"sv);
   EXPECT_EQ(ini.Lines(), (std::vector<std::string>{"early=1", "[Tabs]", "Rightwidth = 4 ; wide",
                                                    "Formula= a=b", "[Second]", "x=1"}));
   EXPECT_EQ(ini.SectionIndex("Tabs"), 1);
@@ -64,10 +64,10 @@ TEST(QuickIni, FirstKeyWinsEvenWhenEmpty) {
 }
 
 TEST(QuickIni, Integers) {
-  const TQuickIni ini = Ini(
-      "[N]\nhex=0xFF00\nHEX2=0Xff\nbare=0x\nletters=abc\ndollar=$10\nneg=-42\nplus=+7\n"
-      "sys=0xFF00000F\nbig=2147483647\ntoobig=2147483648\nmin=-2147483648\nhexbig=0x100000000\n"
-      "spaced=12 ;c\n");
+  const TQuickIni ini =
+      Ini("[N]\nhex=0xFF00\nHEX2=0Xff\nbare=0x\nletters=abc\ndollar=$10\nneg=-42\nplus=+7\n"
+          "sys=0xFF00000F\nbig=2147483647\ntoobig=2147483648\nmin=-2147483648\nhexbig=0x100000000\n"
+          "spaced=12 ;c\n");
   EXPECT_EQ(ini.ReadInteger("N", "hex", -1), 65280);
   EXPECT_EQ(ini.ReadInteger("N", "hex2", -1), 255);
   EXPECT_EQ(ini.ReadInteger("N", "bare", -1), -1);

@@ -37,7 +37,8 @@ struct TContainer {
   std::vector<uint8_t> Package() const {
     std::vector<uint8_t> out;
     AppendLE32(out, static_cast<uint32_t>(version));
-    AppendLE32(out, static_cast<uint32_t>(nameListLength.value_or(static_cast<int32_t>(names.size()))));
+    AppendLE32(out,
+               static_cast<uint32_t>(nameListLength.value_or(static_cast<int32_t>(names.size()))));
     AppendLE32(out, 0);
     AppendLE32(out, 0);
     out.insert(out.end(), static_cast<size_t>(SkinOpaqueBlockSize(version).value_or(0)), 0xAB);
@@ -114,8 +115,8 @@ TEST(SkinReader, NameListLines) {
   TSkinReader reader;
   // CR LF, lone CR and lone LF all end a line; an empty line is an entry of
   // its own; the final break adds none and a NUL ends the list.
-  TContainer container{60000, "A.bmp\r\n\r\nb.BMP\rc.ini\n\0ignored\r\n"s, {1, 2, 3, 4},
-                       Bytes("1223334444")};
+  TContainer container{
+      60000, "A.bmp\r\n\r\nb.BMP\rc.ini\n\0ignored\r\n"s, {1, 2, 3, 4}, Bytes("1223334444")};
   ASSERT_TRUE(reader.Load(container.Package()));
   EXPECT_EQ(reader.Names(), (std::vector<std::string>{"a.bmp", "", "b.bmp", "c.ini"}));
   EXPECT_EQ(EntryText(reader, ""), "22");
