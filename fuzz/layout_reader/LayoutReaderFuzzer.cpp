@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TMemoryStream written;
   written.WriteComponent(&form);
   TTestForm again(nullptr);
-  if (!Read(static_cast<const uint8_t*>(written.Memory()), static_cast<size_t>(written.Size()), again))
+  if (!Read(static_cast<const uint8_t*>(written.Memory()), static_cast<size_t>(written.Size()),
+            again))
     __builtin_trap();
   return 0;
 }

@@ -78,7 +78,8 @@ class TClassBuilder {
   // object in place.
   template <typename G, typename S = std::nullptr_t>
   TClassBuilder& Object(String name, G get, S set = nullptr) {
-    using P = std::remove_cv_t<std::remove_pointer_t<std::remove_cvref_t<std::invoke_result_t<G, T&>>>>;
+    using P =
+        std::remove_cv_t<std::remove_pointer_t<std::remove_cvref_t<std::invoke_result_t<G, T&>>>>;
     TPropInfo& p = Add(std::move(name), tkClass);
     p.PropClass = &P::StaticClass();
     p.GetObj = [get](TObject& o) -> TObject* { return std::invoke(get, Self(o)); };

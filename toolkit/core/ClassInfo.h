@@ -64,7 +64,7 @@ struct TPropInfo {
   std::function<void(TObject&, const String&)> SetStr;
   std::function<WideString(TObject&)> GetWide;  // tkWideString
   std::function<void(TObject&, const WideString&)> SetWide;
-  std::function<TObject*(TObject&)> GetObj;  // tkClass
+  std::function<TObject*(TObject&)> GetObj;        // tkClass
   std::function<void(TObject&, TObject*)> SetObj;  // empty: the object is read-only (a sub-object)
   // tkMethod: whether a handler is assigned, and assignment from a bound
   // handler (std::any holding the event's std::function type; an empty

@@ -12,8 +12,8 @@
 class TReader;
 
 enum TComponentStateItem {
-  csLoading,     // set while a layout is read, until Loaded
-  csReading,     // set while this component's own properties are read
+  csLoading,  // set while a layout is read, until Loaded
+  csReading,  // set while this component's own properties are read
   csWriting,
   csDestroying,
   csDesigning

@@ -55,8 +55,8 @@ class TReader : public TFiler {
 
   void ReadRootComponent(TComponent* Root);
 
-  void DefineProperty(const String& Name, const TReaderProc& ReadData,
-                      const TWriterProc& WriteData, bool HasData) override;
+  void DefineProperty(const String& Name, const TReaderProc& ReadData, const TWriterProc& WriteData,
+                      bool HasData) override;
   void DefineBinaryProperty(const String& Name, const TStreamProc& ReadData,
                             const TStreamProc& WriteData, bool HasData) override;
 
@@ -92,8 +92,8 @@ class TWriter : public TFiler {
   // Signature, then Root with its properties and children.
   void WriteRootComponent(TComponent* Root);
 
-  void DefineProperty(const String& Name, const TReaderProc& ReadData,
-                      const TWriterProc& WriteData, bool HasData) override;
+  void DefineProperty(const String& Name, const TReaderProc& ReadData, const TWriterProc& WriteData,
+                      bool HasData) override;
   void DefineBinaryProperty(const String& Name, const TStreamProc& ReadData,
                             const TStreamProc& WriteData, bool HasData) override;
 

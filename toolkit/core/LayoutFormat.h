@@ -45,11 +45,11 @@ inline constexpr int LayoutMaxDepth = 64;
 // One value of any type, as tools see it without the classes behind it.
 struct TLayoutValue {
   TValueType Type = vaNull;
-  int64_t Int = 0;               // vaInt32, vaInt64
-  String Text;                   // vaIdent, vaString
-  WideString Wide;               // vaWString
-  std::vector<String> Items;     // vaSet, vaList
-  std::vector<uint8_t> Bytes;    // vaBinary
+  int64_t Int = 0;             // vaInt32, vaInt64
+  String Text;                 // vaIdent, vaString
+  WideString Wide;             // vaWString
+  std::vector<String> Items;   // vaSet, vaList
+  std::vector<uint8_t> Bytes;  // vaBinary
 
   bool operator==(const TLayoutValue&) const = default;
 };

@@ -18,7 +18,7 @@ class TObject {
 
 // Declares StaticClass() and the ClassType() override of a class; the class
 // defines StaticClass() with a TClassBuilder (toolkit/core/ClassBuilder.h).
-#define TAPVANE_CLASS(T)                 \
- public:                                 \
+#define TAPVANE_CLASS(T)                  \
+ public:                                  \
   static const TClassInfo& StaticClass(); \
   const TClassInfo* ClassType() const override { return &T::StaticClass(); }

@@ -8,7 +8,8 @@ const TClassInfo& TObject::StaticClass() {
 }
 
 const TClassInfo& TPersistent::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TPersistent>("TPersistent", &TObject::StaticClass()).Build();
+  static const TClassInfo info =
+      TClassBuilder<TPersistent>("TPersistent", &TObject::StaticClass()).Build();
   return info;
 }
 

@@ -1,8 +1,7 @@
-#include "toolkit/core/Filer.h"
-
 #include <cstring>
 
 #include "toolkit/core/ClassRegistry.h"
+#include "toolkit/core/Filer.h"
 #include "toolkit/core/Strings.h"
 #include "toolkit/core/TypInfo.h"
 
@@ -64,8 +63,10 @@ class TLayoutLoader {
 
   void ReadBody(TComponent* instance, int depth) {
     instance->SetComponentStateItem(csReading, true);
-    for (String prop = reader_.ReadStr(); !prop.empty(); prop = reader_.ReadStr()) ReadProperty(*instance, prop);
-    for (uint8_t marker = reader_.ReadByte(); marker != LayoutEndMarker; marker = reader_.ReadByte()) {
+    for (String prop = reader_.ReadStr(); !prop.empty(); prop = reader_.ReadStr())
+      ReadProperty(*instance, prop);
+    for (uint8_t marker = reader_.ReadByte(); marker != LayoutEndMarker;
+         marker = reader_.ReadByte()) {
       if (marker != LayoutChildMarker) throw EReadError("Invalid layout: bad component marker");
       ReadChild(instance, depth + 1);
     }
@@ -105,7 +106,8 @@ class TLayoutLoader {
     if (const TPropInfo* p = FindPropInfo(target, leaf)) {
       const TLayoutValue value = reader_.ReadLayoutValue();
       Guard([&] { Assign(*target, *p, value, path); });
-      if (p->Kind == tkMethod && target == &instance) instance.SetBoundMethodName(p->Name, value.Text);
+      if (p->Kind == tkMethod && target == &instance)
+        instance.SetBoundMethodName(p->Name, value.Text);
       return;
     }
     auto* persistent = dynamic_cast<TPersistent*>(target);
@@ -113,7 +115,8 @@ class TLayoutLoader {
     reader_.pendingHandled_ = false;
     if (persistent) Guard([&] { persistent->DefineProperties(reader_); });
     reader_.pendingProperty_.clear();
-    if (!reader_.pendingHandled_) throw EReadError(Format("Property %s does not exist", path.c_str()));
+    if (!reader_.pendingHandled_)
+      throw EReadError(Format("Property %s does not exist", path.c_str()));
   }
 
   [[noreturn]] static void Invalid(const String& path) {
@@ -187,7 +190,8 @@ class TLayoutLoader {
     return bits;
   }
 
-  void AssignObject(TObject& target, const TPropInfo& p, const TLayoutValue& v, const String& path) {
+  void AssignObject(TObject& target, const TPropInfo& p, const TLayoutValue& v,
+                    const String& path) {
     if (v.Type == vaList) {
       auto* strings = p.GetObj ? dynamic_cast<TStrings*>(p.GetObj(target)) : nullptr;
       if (!strings) Invalid(path);
@@ -202,7 +206,8 @@ class TLayoutLoader {
       strings->EndUpdate();
       return;
     }
-    const bool isComponentRef = p.PropClass && p.PropClass->InheritsFrom(&TComponent::StaticClass());
+    const bool isComponentRef =
+        p.PropClass && p.PropClass->InheritsFrom(&TComponent::StaticClass());
     if (!p.SetObj || !isComponentRef) Invalid(path);
     if (v.Type == vaNil) {
       p.SetObj(target, nullptr);
@@ -213,7 +218,8 @@ class TLayoutLoader {
     }
   }
 
-  void AssignMethod(TObject& target, const TPropInfo& p, const TLayoutValue& v, const String& path) {
+  void AssignMethod(TObject& target, const TPropInfo& p, const TLayoutValue& v,
+                    const String& path) {
     if (!p.SetMethod) Invalid(path);
     if (v.Type == vaNil) {
       p.SetMethod(target, std::any());
@@ -222,8 +228,8 @@ class TLayoutLoader {
     if (v.Type != vaIdent) Invalid(path);
     const TMethodInfo* method = root_->ClassType()->FindMethod(v.Text);
     if (!method)
-      throw EReadError(Format("Handler %s of property %s not found in %s", v.Text.c_str(), path.c_str(),
-                              root_->ClassName().c_str()));
+      throw EReadError(Format("Handler %s of property %s not found in %s", v.Text.c_str(),
+                              path.c_str(), root_->ClassName().c_str()));
     p.SetMethod(target, method->Bind(*root_));
   }
 
@@ -231,7 +237,8 @@ class TLayoutLoader {
     for (const Fixup& f : fixups_) {
       TComponent* found = SameText(f.name, root_->Name()) ? root_ : root_->FindComponent(f.name);
       if (!found || (f.prop->PropClass && !found->InheritsFrom(f.prop->PropClass)))
-        throw EReadError(Format("Invalid reference %s for property %s", f.name.c_str(), f.prop->Name.c_str()));
+        throw EReadError(
+            Format("Invalid reference %s for property %s", f.name.c_str(), f.prop->Name.c_str()));
       Guard([&] { f.prop->SetObj(*f.object, found); });
     }
   }
@@ -255,8 +262,8 @@ void TReader::ReadRootComponent(TComponent* Root) {
   TLayoutLoader(*this, Root).Run();
 }
 
-void TReader::DefineProperty(const String& Name, const TReaderProc& ReadData, const TWriterProc& /*WriteData*/,
-                             bool /*HasData*/) {
+void TReader::DefineProperty(const String& Name, const TReaderProc& ReadData,
+                             const TWriterProc& /*WriteData*/, bool /*HasData*/) {
   if (pendingHandled_ || pendingProperty_.empty() || !SameText(Name, pendingProperty_)) return;
   pendingHandled_ = true;
   if (ReadData)
@@ -295,8 +302,8 @@ namespace {
 uint32_t ReadU32(TStream& stream) {
   uint8_t b[4] = {};
   if (stream.Read(b, 4) != 4) throw EReadError("Invalid layout: unexpected end");
-  return static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 | static_cast<uint32_t>(b[2]) << 16 |
-         static_cast<uint32_t>(b[3]) << 24;
+  return static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
+         static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24;
 }
 
 }  // namespace

@@ -28,11 +28,13 @@ int64_t TStream::Size() {
 void TStream::SetSize(int64_t /*size*/) { throw EStreamError("Stream cannot change its size"); }
 
 void TStream::ReadBuffer(void* Buffer, int64_t Count) {
-  if (Count < 0 || (Count > 0 && Read(Buffer, Count) != Count)) throw EReadError("Stream read error");
+  if (Count < 0 || (Count > 0 && Read(Buffer, Count) != Count))
+    throw EReadError("Stream read error");
 }
 
 void TStream::WriteBuffer(const void* Buffer, int64_t Count) {
-  if (Count < 0 || (Count > 0 && Write(Buffer, Count) != Count)) throw EWriteError("Stream write error");
+  if (Count < 0 || (Count > 0 && Write(Buffer, Count) != Count))
+    throw EWriteError("Stream write error");
 }
 
 int64_t TStream::CopyFrom(TStream& Source, int64_t Count) {
@@ -100,7 +102,9 @@ void TMemoryStream::LoadFromStream(TStream& Source) {
   position_ = 0;
 }
 
-void TMemoryStream::SaveToStream(TStream& Dest) const { Dest.WriteBuffer(data_.data(), static_cast<int64_t>(data_.size())); }
+void TMemoryStream::SaveToStream(TStream& Dest) const {
+  Dest.WriteBuffer(data_.data(), static_cast<int64_t>(data_.size()));
+}
 
 void TMemoryStream::LoadFromFile(const String& fileName) {
   TFileStream file(fileName, fmOpenRead);
@@ -115,7 +119,8 @@ void TMemoryStream::SaveToFile(const String& fileName) const {
 TFileStream::TFileStream(const String& fileName, TFileMode mode) {
   file_ = OpenFileUtf8(fileName, mode == fmCreate ? "wb" : "rb");
   if (!file_) {
-    if (mode == fmCreate) throw EFCreateError(Format("Cannot create file \"%s\"", fileName.c_str()));
+    if (mode == fmCreate)
+      throw EFCreateError(Format("Cannot create file \"%s\"", fileName.c_str()));
     throw EFOpenError(Format("Cannot open file \"%s\"", fileName.c_str()));
   }
 }

@@ -6,17 +6,20 @@
 #include "toolkit/core/Streams.h"
 
 const TClassInfo& TStrings::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TStrings>("TStrings", &TPersistent::StaticClass()).Build();
+  static const TClassInfo info =
+      TClassBuilder<TStrings>("TStrings", &TPersistent::StaticClass()).Build();
   return info;
 }
 
 const TClassInfo& TStringList::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TStringList>("TStringList", &TStrings::StaticClass()).Build();
+  static const TClassInfo info =
+      TClassBuilder<TStringList>("TStringList", &TStrings::StaticClass()).Build();
   return info;
 }
 
 void TStrings::CheckIndex(int index, int count) const {
-  if (index < 0 || index >= count) throw EStringListError(Format("List index out of bounds (%d)", index));
+  if (index < 0 || index >= count)
+    throw EStringListError(Format("List index out of bounds (%d)", index));
 }
 
 void TStrings::Put(int index, const String& s) {
@@ -47,7 +50,8 @@ int TStrings::AddObject(const String& s, TObject* object) {
 void TStrings::AddStrings(const TStrings& source) {
   // Copied first: source may be this list.
   std::vector<std::pair<String, TObject*>> lines;
-  for (int i = 0; i < source.GetCount(); ++i) lines.emplace_back(source.Get(i), source.GetObjectAt(i));
+  for (int i = 0; i < source.GetCount(); ++i)
+    lines.emplace_back(source.Get(i), source.GetObjectAt(i));
   BeginUpdate();
   for (const auto& [text, object] : lines) AddObject(text, object);
   EndUpdate();
@@ -147,7 +151,8 @@ void TStrings::SetText(const String& text) {
     size_t end = text.find_first_of("\r\n", start);
     if (end == String::npos) end = text.size();
     Add(text.substr(start, end - start));
-    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
+    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+      ++end;
     start = end + 1;
   }
   EndUpdate();
@@ -198,7 +203,8 @@ void TStrings::SetCommaText(const String& text) {
         item += text[i++];
       }
     } else {
-      while (i < text.size() && text[i] != ',' && static_cast<unsigned char>(text[i]) > ' ') item += text[i++];
+      while (i < text.size() && text[i] != ',' && static_cast<unsigned char>(text[i]) > ' ')
+        item += text[i++];
     }
     Add(item);
     skipBlanks();

@@ -19,8 +19,8 @@ class TStrings : public TPersistent {
   // The primitives a descendant provides.
   virtual String Get(int index) const = 0;
   virtual int GetCount() const = 0;
-  virtual void Put(int index, const String& s);  // Delete + Insert, keeps the object
-  virtual TObject* GetObjectAt(int index) const;  // nullptr by default
+  virtual void Put(int index, const String& s);          // Delete + Insert, keeps the object
+  virtual TObject* GetObjectAt(int index) const;         // nullptr by default
   virtual void PutObjectAt(int index, TObject* object);  // ignored by default
   virtual void Insert(int index, const String& s) = 0;
   virtual void Delete(int index) = 0;
@@ -46,7 +46,7 @@ class TStrings : public TPersistent {
   int IndexOfName(const String& name) const;  // without case
   String Names(int index) const;              // "" for a line without '='
   String ValueFromIndex(int index) const;
-  String Values(const String& name) const;    // "" when absent
+  String Values(const String& name) const;                 // "" when absent
   void SetValue(const String& name, const String& value);  // "" deletes
 
   // Lines joined with CR LF, each one ended; SetText splits at CR, LF, CR LF.

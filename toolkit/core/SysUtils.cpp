@@ -34,11 +34,12 @@ bool TryStrToInt(const String& text, int& value) {
   }
   if (i == end) return false;
   // Hexadecimal may spell the full 32-bit pattern ($FFFFFFFF is -1).
-  const uint64_t limit = base == 16 ? 0xFFFFFFFFull
-                                    : (negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1);
+  const uint64_t limit =
+      base == 16 ? 0xFFFFFFFFull : (negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1);
   uint64_t magnitude = 0;
   for (; i < end; ++i) {
-    const int digit = base == 16 ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
+    const int digit =
+        base == 16 ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
     if (digit < 0) return false;
     magnitude = magnitude * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
     if (magnitude > limit) return false;
@@ -54,7 +55,8 @@ bool TryStrToInt(const String& text, int& value) {
 
 int StrToIntChecked(const String& text) {
   int value = 0;
-  if (!TryStrToInt(text, value)) throw EConvertError(Format("'%s' is not a valid integer value", text.c_str()));
+  if (!TryStrToInt(text, value))
+    throw EConvertError(Format("'%s' is not a valid integer value", text.c_str()));
   return value;
 }
 
@@ -137,7 +139,8 @@ WideString Utf8ToWide(const String& text) {
     }
     if (length > 1) {
       size_t k = 1;
-      for (; k < length && i + k < n && (s[i + k] & 0xC0) == 0x80; ++k) cp = (cp << 6) | (s[i + k] & 0x3F);
+      for (; k < length && i + k < n && (s[i + k] & 0xC0) == 0x80; ++k)
+        cp = (cp << 6) | (s[i + k] & 0x3F);
       if (k < length || cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
         cp = 0xFFFD;
         length = k;  // resume at the first byte that did not fit
@@ -163,7 +166,8 @@ String WideToUtf8(const WideString& text) {
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
     uint32_t cp = text[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
       ++i;
     }
@@ -198,7 +202,9 @@ int CompareText(const String& a, const String& b) {
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-bool SameText(const String& a, const String& b) { return a.size() == b.size() && CompareText(a, b) == 0; }
+bool SameText(const String& a, const String& b) {
+  return a.size() == b.size() && CompareText(a, b) == 0;
+}
 
 String Trim(const String& text) {
   size_t begin = 0;

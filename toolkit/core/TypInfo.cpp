@@ -48,7 +48,9 @@ const TPropInfo* FindPropInfo(const TObject* obj, const String& name) {
   return obj ? GetPropInfo(obj->ClassType(), name) : nullptr;
 }
 
-bool IsPublishedProp(const TObject* obj, const String& name) { return FindPropInfo(obj, name) != nullptr; }
+bool IsPublishedProp(const TObject* obj, const String& name) {
+  return FindPropInfo(obj, name) != nullptr;
+}
 
 TTypeKind PropType(const TObject* obj, const String& name) {
   const TPropInfo* p = FindPropInfo(obj, name);

@@ -1,8 +1,7 @@
-#include "toolkit/core/Filer.h"
-
 #include <algorithm>
 #include <limits>
 
+#include "toolkit/core/Filer.h"
 #include "toolkit/core/Strings.h"
 
 namespace {
@@ -90,7 +89,8 @@ void TWriter::WriteProperties(TObject& object, const String& prefix) {
         WriteWideString(p->GetWide(object));
         break;
       case tkMethod: {
-        const String* handler = component && prefix.empty() ? component->BoundMethodName(p->Name) : nullptr;
+        const String* handler =
+            component && prefix.empty() ? component->BoundMethodName(p->Name) : nullptr;
         if (!handler || !p->IsAssigned || !p->IsAssigned(object)) break;
         WritePropName(name);
         WriteIdent(*handler);
@@ -110,7 +110,8 @@ void TWriter::WriteProperties(TObject& object, const String& prefix) {
           if (reference != root_ && reference->Owner() != root_) break;
           WritePropName(name);
           WriteIdent(reference->Name());
-        } else if (static_cast<int>(std::count(prefix.begin(), prefix.end(), '.')) < MaxSubObjectDepth) {
+        } else if (static_cast<int>(std::count(prefix.begin(), prefix.end(), '.')) <
+                   MaxSubObjectDepth) {
           WriteProperties(*value, name + ".");
         }
         break;
@@ -160,7 +161,8 @@ void TWriter::WriteChildMarker() { WriteByte(LayoutChildMarker); }
 void TWriter::WriteChildrenEnd() { WriteByte(LayoutEndMarker); }
 
 void TWriter::WriteInteger(int64_t value) {
-  if (value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max()) {
+  if (value >= std::numeric_limits<int32_t>::min() &&
+      value <= std::numeric_limits<int32_t>::max()) {
     WriteByte(vaInt32);
     const auto v = static_cast<uint32_t>(static_cast<int32_t>(value));
     WriteU32(v);

@@ -31,12 +31,14 @@ class Lexer {
     const char c = text_[pos_];
     if (IsIdentStart(c)) {
       t.kind = Tok::Ident;
-      while (pos_ < text_.size() && (IsIdentStart(text_[pos_]) || IsDigit(text_[pos_]) || text_[pos_] == '.'))
+      while (pos_ < text_.size() &&
+             (IsIdentStart(text_[pos_]) || IsDigit(text_[pos_]) || text_[pos_] == '.'))
         t.text += text_[pos_++];
       return t;
     }
-    if (IsDigit(c) || c == '$' || ((c == '-' || c == '+') && pos_ + 1 < text_.size() &&
-                                   (IsDigit(text_[pos_ + 1]) || text_[pos_ + 1] == '$'))) {
+    if (IsDigit(c) || c == '$' ||
+        ((c == '-' || c == '+') && pos_ + 1 < text_.size() &&
+         (IsDigit(text_[pos_ + 1]) || text_[pos_ + 1] == '$'))) {
       t.kind = Tok::Integer;
       t.number = ReadNumber();
       return t;
@@ -67,7 +69,9 @@ class Lexer {
   }
 
  private:
-  static bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+  static bool IsIdentStart(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+  }
   static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
   void SkipBlanks() {
@@ -103,11 +107,13 @@ class Lexer {
       if (IsDigit(c)) digit = c - '0';
       if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
       if (digit < 0) break;
-      if (magnitude > (UINT64_MAX - static_cast<uint64_t>(digit)) / base) Fail("number out of range", line_);
+      if (magnitude > (UINT64_MAX - static_cast<uint64_t>(digit)) / base)
+        Fail("number out of range", line_);
       magnitude = magnitude * base + static_cast<uint64_t>(digit);
     }
     if (digits == 0) Fail("digits expected", line_);
-    if (pos_ < text_.size() && (IsIdentStart(text_[pos_]) || text_[pos_] == '.')) Fail("bad number", line_);
+    if (pos_ < text_.size() && (IsIdentStart(text_[pos_]) || text_[pos_] == '.'))
+      Fail("bad number", line_);
     if (magnitude > (negative ? uint64_t{1} << 63 : static_cast<uint64_t>(INT64_MAX)))
       Fail("number out of range", line_);
     // Hexadecimal spells bit patterns: up to 8 digits it is a 32-bit one, so
@@ -128,7 +134,8 @@ class Lexer {
         if (hex) ++pos_;
         uint32_t cp = 0;
         size_t digits = 0;
-        for (; pos_ < text_.size() && std::isxdigit(static_cast<unsigned char>(text_[pos_])); ++pos_, ++digits) {
+        for (; pos_ < text_.size() && std::isxdigit(static_cast<unsigned char>(text_[pos_]));
+             ++pos_, ++digits) {
           const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text_[pos_])));
           if (!hex && !IsDigit(c)) break;
           cp = cp * (hex ? 16 : 10) + static_cast<uint32_t>(IsDigit(c) ? c - '0' : c - 'a' + 10);
@@ -204,7 +211,8 @@ class Compiler {
     Advance();
   }
   String ExpectIdent(const char* what) {
-    if (token_.kind != Tok::Ident || token_.text.find('.') != String::npos) Fail(Format("%s expected", what));
+    if (token_.kind != Tok::Ident || token_.text.find('.') != String::npos)
+      Fail(Format("%s expected", what));
     String text = token_.text;
     Advance();
     return text;
@@ -326,8 +334,8 @@ class Compiler {
     if (kind == "sizedfile") {
       if (bytes.size() > INT32_MAX) Fail("file too large");
       const auto n = static_cast<uint32_t>(bytes.size());
-      v.Bytes = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8), static_cast<uint8_t>(n >> 16),
-                 static_cast<uint8_t>(n >> 24)};
+      v.Bytes = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8),
+                 static_cast<uint8_t>(n >> 16), static_cast<uint8_t>(n >> 24)};
     }
     v.Bytes.insert(v.Bytes.end(), bytes.begin(), bytes.end());
     return v;
@@ -335,12 +343,14 @@ class Compiler {
 
   std::vector<uint8_t> LoadFile(const String& path) const {
     std::vector<String> candidates;
-    const bool absolute = !path.empty() && (path[0] == '/' || path[0] == '\\' || (path.size() > 1 && path[1] == ':'));
+    const bool absolute =
+        !path.empty() && (path[0] == '/' || path[0] == '\\' || (path.size() > 1 && path[1] == ':'));
     if (absolute) {
       candidates.push_back(path);
     } else {
       candidates.push_back(options_.BaseFolder.empty() ? path : options_.BaseFolder + "/" + path);
-      for (const String& folder : options_.IncludeFolders) candidates.push_back(folder + "/" + path);
+      for (const String& folder : options_.IncludeFolders)
+        candidates.push_back(folder + "/" + path);
     }
     for (const String& candidate : candidates) {
       std::FILE* probe = OpenFileUtf8(candidate, "rb");
@@ -403,8 +413,10 @@ class Decompiler {
     const String name = reader_.ReadStr();
     out_ += indent + "object " + name + ": " + className + "\n";
     for (String prop = reader_.ReadStr(); !prop.empty(); prop = reader_.ReadStr())
-      out_ += indent + "  " + prop + " = " + ValueText(reader_.ReadLayoutValue(), indent + "    ") + "\n";
-    for (uint8_t marker = reader_.ReadByte(); marker != LayoutEndMarker; marker = reader_.ReadByte()) {
+      out_ += indent + "  " + prop + " = " + ValueText(reader_.ReadLayoutValue(), indent + "    ") +
+              "\n";
+    for (uint8_t marker = reader_.ReadByte(); marker != LayoutEndMarker;
+         marker = reader_.ReadByte()) {
       if (marker != LayoutChildMarker) throw EReadError("Invalid layout: bad component marker");
       Component(depth + 1);
     }

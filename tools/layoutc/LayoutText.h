@@ -33,8 +33,8 @@ class ELayoutSyntaxError : public Exception {
 };
 
 struct TLayoutTextOptions {
-  String SourceName = "<layout>";   // for messages
-  String BaseFolder;                // folder of the layout file
+  String SourceName = "<layout>";  // for messages
+  String BaseFolder;               // folder of the layout file
   std::vector<String> IncludeFolders;
 };
 

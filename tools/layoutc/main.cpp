@@ -6,15 +6,16 @@
 
 #include <cstdio>
 
-#include "tools/layoutc/LayoutText.h"
 #include "toolkit/core/Streams.h"
+#include "tools/layoutc/LayoutText.h"
 
 namespace {
 
 int Usage() {
-  std::fputs("usage: layoutc [-I folder]... input.layout -o output.bin\n"
-             "       layoutc --text input.bin [-o output.layout]\n",
-             stderr);
+  std::fputs(
+      "usage: layoutc [-I folder]... input.layout -o output.bin\n"
+      "       layoutc --text input.bin [-o output.layout]\n",
+      stderr);
   return 2;
 }
 
@@ -66,8 +67,8 @@ int main(int argc, char** argv) {
     }
     options.SourceName = input;
     options.BaseFolder = FolderOf(input);
-    const std::vector<uint8_t> layout =
-        CompileLayoutText(String(reinterpret_cast<const char*>(bytes.data()), bytes.size()), options);
+    const std::vector<uint8_t> layout = CompileLayoutText(
+        String(reinterpret_cast<const char*>(bytes.data()), bytes.size()), options);
     WriteOutput(output, layout.data(), layout.size());
   } catch (const Exception& e) {
     std::fprintf(stderr, "layoutc: %s\n", e.Message.c_str());

@@ -13,7 +13,8 @@ class TProbe : public TComponent {
  public:
   TProbe(TComponent* owner, std::vector<String>& log) : TComponent(owner), log_(log) {}
   ~TProbe() override {
-    log_.push_back("free " + Name() + (ComponentState().Contains(csDestroying) ? " destroying" : ""));
+    log_.push_back("free " + Name() +
+                   (ComponentState().Contains(csDestroying) ? " destroying" : ""));
   }
   void Notification(TComponent* AComponent, TOperation Operation) override {
     TComponent::Notification(AComponent, Operation);

@@ -59,8 +59,10 @@ TEST_F(LayoutErrors, GarbageIsRefusedCleanly) {
 
 TEST_F(LayoutErrors, LengthsBeyondTheDataAreRefused) {
   // Signature, then a class name claiming 4 GB.
-  EXPECT_EQ(ReadError({'T', 'V', 'L', '1', 0xFF, 0xFF, 0xFF, 0xFF, 'T'}), "Invalid layout: length out of range");
-  std::vector<uint8_t> bytes = Compile("object F: TTestForm\n object D: TTestData\n Lines = ('a')\n end\nend");
+  EXPECT_EQ(ReadError({'T', 'V', 'L', '1', 0xFF, 0xFF, 0xFF, 0xFF, 'T'}),
+            "Invalid layout: length out of range");
+  std::vector<uint8_t> bytes =
+      Compile("object F: TTestForm\n object D: TTestData\n Lines = ('a')\n end\nend");
   // Patch the list count (the 4 bytes after the vaList tag) to a huge value.
   for (size_t i = 0; i + 5 < bytes.size(); ++i) {
     if (bytes[i] == vaList && bytes[i + 1] == 1 && bytes[i + 2] == 0) {
@@ -73,34 +75,50 @@ TEST_F(LayoutErrors, LengthsBeyondTheDataAreRefused) {
 }
 
 TEST_F(LayoutErrors, ContentsThatDoNotFitTheClasses) {
-  EXPECT_EQ(ReadError(Compile("object F: TOtherForm end")), "Layout of a TOtherForm cannot be read into a TTestForm");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm object X: TNoSuchClass end end")), "Class TNoSuchClass not found");
+  EXPECT_EQ(ReadError(Compile("object F: TOtherForm end")),
+            "Layout of a TOtherForm cannot be read into a TTestForm");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm object X: TNoSuchClass end end")),
+            "Class TNoSuchClass not found");
   EXPECT_EQ(ReadError(Compile("object F: TTestForm Nope = 1 end")), "Property Nope does not exist");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm Font.Nope = 1 end")), "Property Font.Nope does not exist");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm Caption.X = 1 end")), "Property Caption.X does not exist");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm Left = 'x' end")), "Invalid value for property Left");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm Left = 4294967296 end")), "Invalid value for property Left");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm Left = clNoSuchColour end")), "Invalid value for property Left");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm Align = taSideways end")), "Invalid value for property Align");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm Visible = 1 end")), "Invalid value for property Visible");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Font.Nope = 1 end")),
+            "Property Font.Nope does not exist");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Caption.X = 1 end")),
+            "Property Caption.X does not exist");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Left = 'x' end")),
+            "Invalid value for property Left");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Left = 4294967296 end")),
+            "Invalid value for property Left");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Left = clNoSuchColour end")),
+            "Invalid value for property Left");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Align = taSideways end")),
+            "Invalid value for property Align");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Visible = 1 end")),
+            "Invalid value for property Visible");
   EXPECT_EQ(ReadError(Compile("object F: TTestForm Font.Style = [toOmega] end")),
             "Invalid value for property Font.Style");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm Font = ('x') end")), "Invalid value for property Font");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm Font.Pitch = 'x' end")), "Invalid layout: integer expected");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm Font.Pitch = 2147483648 end")), "Pitch out of range");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Font = ('x') end")),
+            "Invalid value for property Font");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Font.Pitch = 'x' end")),
+            "Invalid layout: integer expected");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm Font.Pitch = 2147483648 end")),
+            "Pitch out of range");
   EXPECT_EQ(ReadError(Compile("object F: TTestForm OnClick = NoSuchHandler end")),
             "Handler NoSuchHandler of property OnClick not found in TTestForm");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm OnClick = WrongShape end")), "Handler does not fit the event");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm OnClick = 5 end")), "Invalid value for property OnClick");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm object D: TTestData Blob = {0100} end end")), "Stream read error");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm OnClick = WrongShape end")),
+            "Handler does not fit the event");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm OnClick = 5 end")),
+            "Invalid value for property OnClick");
+  EXPECT_EQ(ReadError(Compile("object F: TTestForm object D: TTestData Blob = {0100} end end")),
+            "Stream read error");
   EXPECT_EQ(ReadError(Compile("object F: TTestForm object D: TTestData Blob = 'text' end end")),
             "Invalid layout: unexpected value type");
   EXPECT_EQ(ReadError(Compile("object F: TTestForm object D: TTestData Link = Nobody end end")),
             "Invalid reference Nobody for property Link");
   EXPECT_EQ(ReadError(Compile("object F: TTestForm object D: TTestData Link = D end end")),
             "Invalid reference D for property Link");
-  EXPECT_EQ(ReadError(Compile("object F: TTestForm object A: TTestData end object a: TTestData end end")),
-            "A component named a already exists");
+  EXPECT_EQ(
+      ReadError(Compile("object F: TTestForm object A: TTestData end object a: TTestData end end")),
+      "A component named a already exists");
   // The compiler takes only identifiers as names; a hand-made stream can hold anything.
   TMemoryStream s;
   TWriter w(s);
@@ -117,7 +135,8 @@ TEST_F(LayoutErrors, ContentsThatDoNotFitTheClasses) {
 
 TEST_F(LayoutErrors, NestingDeeperThanTheLimitIsRefused) {
   String text;
-  for (int i = 0; i <= LayoutMaxDepth + 1; ++i) text += Format("object C%d: %s\n", i, i ? "TTestControl" : "TTestForm");
+  for (int i = 0; i <= LayoutMaxDepth + 1; ++i)
+    text += Format("object C%d: %s\n", i, i ? "TTestControl" : "TTestForm");
   for (int i = 0; i <= LayoutMaxDepth + 1; ++i) text += "end\n";
   // The compiler stops it first; a hand-made stream meets the reader's limit.
   EXPECT_THROW(Compile(text), ELayoutSyntaxError);
@@ -130,7 +149,8 @@ TEST_F(LayoutErrors, NestingDeeperThanTheLimitIsRefused) {
     w.WritePropertiesEnd();
   }
   for (int i = 0; i <= LayoutMaxDepth + 1; ++i) w.WriteChildrenEnd();
-  EXPECT_EQ(ReadError({s.Bytes().begin(), s.Bytes().end()}), "Invalid layout: components nested too deep");
+  EXPECT_EQ(ReadError({s.Bytes().begin(), s.Bytes().end()}),
+            "Invalid layout: components nested too deep");
 }
 
 TEST_F(LayoutErrors, ReferenceToTheRootAndNilAreAccepted) {

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "tests/host/toolkit/LayoutSupport.h"
-#include "tools/layoutc/LayoutText.h"
 #include "toolkit/core/TypInfo.h"
+#include "tools/layoutc/LayoutText.h"
 
 namespace {
 
@@ -75,7 +75,8 @@ void ExpectTestLayout(TTestForm& form) {
   EXPECT_EQ(data1->DisableTag, 99);
   EXPECT_EQ(data1->Options, (TTestOptions{toBeta, toDelta}));
   EXPECT_EQ(data1->Kind, taClient);
-  EXPECT_EQ(data1->Lines.CommaText(), "TCategoryButtons=scrollbar,TPngSpeedbutton=pngspeedbutton,\"\",quote's=x");
+  EXPECT_EQ(data1->Lines.CommaText(),
+            "TCategoryButtons=scrollbar,TPngSpeedbutton=pngspeedbutton,\"\",quote's=x");
   EXPECT_EQ(data1->Version, "1.0");  // writes ignored
   EXPECT_EQ(data1->Link, button1);
   EXPECT_EQ(BlobText(*data1), String("Tapvane\0\1\2\xff\xfe payload\n", 21));
@@ -111,8 +112,8 @@ TEST_F(LayoutRoundTrip, WrittenBackAndReadAgainGivesTheSameComponents) {
 TEST_F(LayoutRoundTrip, LoadedRunsOnceOnEveryComponentAfterReading) {
   TTestForm form(nullptr);
   ReadLayout(compiled, &form);
-  EXPECT_EQ(form.Loads,
-            (std::vector<String>{"MainForm", "Panel1", "Inner", "Button1", "Button2", "Data1", "Data2", "Data3"}));
+  EXPECT_EQ(form.Loads, (std::vector<String>{"MainForm", "Panel1", "Inner", "Button1", "Button2",
+                                             "Data1", "Data2", "Data3"}));
   auto* data1 = Find<TTestData>(form, "Data1");
   ASSERT_NE(data1, nullptr);
   // The binary property was read while reading, before Loaded.

@@ -31,12 +31,14 @@ TEST(StrToInt, LimitsOfThirtyTwoBits) {
   EXPECT_EQ(StrToInt("-2147483648"), INT32_MIN);
   EXPECT_EQ(ConvertMessage("2147483648"), "'2147483648' is not a valid integer value");
   EXPECT_EQ(ConvertMessage("-2147483649"), "'-2147483649' is not a valid integer value");
-  EXPECT_EQ(ConvertMessage("99999999999999999999999"), "'99999999999999999999999' is not a valid integer value");
+  EXPECT_EQ(ConvertMessage("99999999999999999999999"),
+            "'99999999999999999999999' is not a valid integer value");
   EXPECT_EQ(ConvertMessage("$100000000"), "'$100000000' is not a valid integer value");
 }
 
 TEST(StrToInt, RefusesWhatIsNoNumber) {
-  for (const char* text : {"", " ", "+", "-", "--1", "+-1", "- 5", "12a", "1 2", "1.5", "$", "0x", "abc", "１"})
+  for (const char* text :
+       {"", " ", "+", "-", "--1", "+-1", "- 5", "12a", "1 2", "1.5", "$", "0x", "abc", "１"})
     EXPECT_EQ(ConvertMessage(text), String("'") + text + "' is not a valid integer value") << text;
 }
 
@@ -68,10 +70,12 @@ TEST(SysUtils, Utf8AndUtf16RoundTrip) {
 }
 
 TEST(SysUtils, BrokenUnicodeBecomesReplacementCharacters) {
-  EXPECT_EQ(Utf8ToWide("a\xFF" "b"), u"a\uFFFDb");
-  EXPECT_EQ(Utf8ToWide("\xE4\xB8"), u"\uFFFD");          // cut short
-  EXPECT_EQ(Utf8ToWide("\xC0\xAF"), u"\uFFFD\uFFFD");    // overlong
-  EXPECT_EQ(Utf8ToWide("\xED\xA0\x80x"), u"\uFFFDx");    // encoded surrogate
+  EXPECT_EQ(Utf8ToWide("a\xFF"
+                       "b"),
+            u"a\uFFFDb");
+  EXPECT_EQ(Utf8ToWide("\xE4\xB8"), u"\uFFFD");        // cut short
+  EXPECT_EQ(Utf8ToWide("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong
+  EXPECT_EQ(Utf8ToWide("\xED\xA0\x80x"), u"\uFFFDx");  // encoded surrogate
   EXPECT_EQ(WideToUtf8(WideString(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx");
 }
 

@@ -13,19 +13,21 @@ const TEnumInfo& TestOptionInfo() {
 }
 
 const TIntegerIdents& TestColorIdents() {
-  static const TIntegerIdents idents{{{"clRed", 0xFF}, {"clBtnFace", static_cast<int32_t>(0xFF00000F)}}};
+  static const TIntegerIdents idents{
+      {{"clRed", 0xFF}, {"clBtnFace", static_cast<int32_t>(0xFF00000F)}}};
   return idents;
 }
 
 const TClassInfo& TTestFont::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TTestFont>("TTestFont", &TPersistent::StaticClass())
-                                     .Str("Name", &TTestFont::Name, &TTestFont::Name)
-                                     .Integer("Height", &TTestFont::Height, &TTestFont::Height)
-                                     .Integer("Color", &TTestFont::Color, &TTestFont::Color)
-                                     .Idents(TestColorIdents())
-                                     .Set("Style", TestOptionInfo(), &TTestFont::Style, &TTestFont::Style)
-                                     .Event("OnChange", &TTestFont::OnChange)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<TTestFont>("TTestFont", &TPersistent::StaticClass())
+          .Str("Name", &TTestFont::Name, &TTestFont::Name)
+          .Integer("Height", &TTestFont::Height, &TTestFont::Height)
+          .Integer("Color", &TTestFont::Color, &TTestFont::Color)
+          .Idents(TestColorIdents())
+          .Set("Style", TestOptionInfo(), &TTestFont::Style, &TTestFont::Style)
+          .Event("OnChange", &TTestFont::OnChange)
+          .Build();
   return info;
 }
 
@@ -87,7 +89,8 @@ void TTestControl::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
 void TTestControl::Loaded() {
   StateAtLoaded = ComponentState();
   TComponent::Loaded();
-  if (auto* root = dynamic_cast<TTestForm*>(Owner() ? Owner() : this)) root->Loads.push_back(Name());
+  if (auto* root = dynamic_cast<TTestForm*>(Owner() ? Owner() : this))
+    root->Loads.push_back(Name());
 }
 
 const TClassInfo& TTestData::StaticClass() {
@@ -97,8 +100,9 @@ const TClassInfo& TTestData::StaticClass() {
           .Integer("DisableTag", &TTestData::DisableTag, &TTestData::DisableTag)
           .Set("Options", TestOptionInfo(), &TTestData::Options, &TTestData::Options)
           .Enum("Kind", TestAlignInfo(), &TTestData::Kind, &TTestData::Kind)
-          .Object("Lines", [](TTestData& d) { return &d.Lines; },
-                  [](TTestData& d, TStringList* lines) { d.Lines.Assign(lines); })
+          .Object(
+              "Lines", [](TTestData& d) { return &d.Lines; },
+              [](TTestData& d, TStringList* lines) { d.Lines.Assign(lines); })
           .Str("Version", &TTestData::Version, [](TTestData&, const String&) {})
           .Object("Link", &TTestData::Link,
                   [](TTestData& d, TTestControl* link) {
@@ -170,11 +174,13 @@ void TTestForm::ButtonClick(TObject* Sender) {
 
 void TTestForm::PanelMouseMove(TObject* Sender, TShiftState Shift, int X, int Y) {
   const auto* c = dynamic_cast<TComponent*>(Sender);
-  Log.push_back(Format("move %s %d,%d shift=%d", c ? c->Name().c_str() : "?", X, Y, static_cast<int>(Shift.Bits())));
+  Log.push_back(Format("move %s %d,%d shift=%d", c ? c->Name().c_str() : "?", X, Y,
+                       static_cast<int>(Shift.Bits())));
 }
 
 void TTestForm::WrongShape(int value) { Log.push_back(Format("wrong %d", value)); }
 
 void RegisterTestComponents() {
-  RegisterClasses({&TTestControl::StaticClass(), &TTestData::StaticClass(), &TTestForm::StaticClass()});
+  RegisterClasses(
+      {&TTestControl::StaticClass(), &TTestData::StaticClass(), &TTestForm::StaticClass()});
 }

@@ -106,7 +106,7 @@ TEST_F(TypInfoTest, ObjectsOnlyOfTheAskedClass) {
   EXPECT_EQ(GetObjectProp(data, "Lines", &TStrings::StaticClass()), &data->Lines);
   EXPECT_EQ(GetObjectProp(control, "Caption"), nullptr);
   EXPECT_EQ(GetObjectProp(nullptr, "Font"), nullptr);
-  EXPECT_EQ(GetObjectProp(data, "Link"), nullptr);  // holds nothing yet
+  EXPECT_EQ(GetObjectProp(data, "Link"), nullptr);             // holds nothing yet
   EXPECT_FALSE(SetObjectProp(control, "Font", &data->Lines));  // read-only sub-object
   EXPECT_FALSE(SetObjectProp(data, "Link", data));             // wrong class
   EXPECT_TRUE(SetObjectProp(data, "Link", control));
