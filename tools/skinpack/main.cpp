@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <random>
 #include <set>
 #include <string>
 #include <string_view>
@@ -154,13 +155,30 @@ int Unpack(const fs::path& packagePath, const fs::path& dir) {
       throw TToolError("entry '" + reader.Names()[i] + "' runs past the end of the package data");
     }
   }
+  // A new folder appears whole or not at all: the files go to a temporary
+  // folder beside it first. Into an existing folder each file is replaced
+  // on its own.
   std::error_code error;
-  fs::create_directories(dir, error);
-  if (error) throw TToolError(dir.string() + ": cannot create (" + error.message() + ")");
-  std::vector<uint8_t> bytes;
-  for (const std::string& name : reader.Names()) {
-    reader.GetEntry(name, bytes);
-    WriteFileAtomically(dir / name, bytes);
+  const bool existed = fs::is_directory(dir, error);
+  fs::path target = dir;
+  if (!existed) {
+    target += ".tmp" + std::to_string(std::random_device()());
+    fs::create_directories(target, error);
+    if (error) throw TToolError(dir.string() + ": cannot create (" + error.message() + ")");
+  }
+  try {
+    std::vector<uint8_t> bytes;
+    for (const std::string& name : reader.Names()) {
+      reader.GetEntry(name, bytes);
+      WriteFileAtomically(target / name, bytes);
+    }
+    if (!existed) {
+      fs::rename(target, dir, error);
+      if (error) throw TToolError(dir.string() + ": cannot create (" + error.message() + ")");
+    }
+  } catch (...) {
+    if (!existed) fs::remove_all(target, error);
+    throw;
   }
   std::cout << dir.string() << ": " << reader.Count() << " files\n";
   return 0;

@@ -35,6 +35,11 @@ awk 'NR > 1 { print $2 }' list.txt | tr '\n' ' ' > order.txt
 grep -q '^ *8002  a_title.bmp$' list.txt || fail "sizes: $(cat list.txt)"
 "$tool" unpack skin.pkg out > /dev/null
 diff -r src out || fail "unpacked files differ"
+# Into an existing folder: files are replaced, others are left alone.
+echo keep > out/keep.txt && echo old > out/skin.ini
+"$tool" unpack skin.pkg out > /dev/null
+cmp src/skin.ini out/skin.ini && [ "$(cat out/keep.txt)" = keep ] || fail "unpack into a folder"
+[ -z "$(ls -a . | grep '\.tmp')" ] || fail "temporary folder left: $(ls -a .)"
 # Packing is deterministic.
 "$tool" pack src again.pkg > /dev/null
 cmp skin.pkg again.pkg || fail "two packs differ"
@@ -77,7 +82,7 @@ names='../evil\r\n'
 "$tool" compress evil.bin evil.pkg
 "$tool" list evil.pkg | grep -q '\.\./evil' || fail "list of evil"
 refused evil-dir/x unpack evil.pkg evil-dir
-[ ! -e evil ] || fail "escaped the target folder"
+[ ! -e evil ] && [ ! -e evil-dir ] || fail "escaped the target folder or created it"
 
 [ "$("$tool" 2>&1 >/dev/null; echo $?)" != 0 ] || fail "no usage error"
 "$tool" frobnicate a b 2> /dev/null && fail "unknown command accepted"
