@@ -15,12 +15,21 @@
 
 class TWinControl;
 
+class EInvalidOperation : public Exception {
+  using Exception::Exception;
+};
+class EOutOfResources : public Exception {
+  using Exception::Exception;
+};
+
 // The handler every message of a control goes through; code may save it,
 // install its own and call the saved one.
 using TWndMethod = std::function<void(TMessage&)>;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TTextLayout { tlTop, tlCenter, tlBottom };
 
 
 // Edits use the first two; forms all of them.

@@ -1,7 +1,19 @@
 #include "toolkit/controls/Application.h"
+#include "toolkit/controls/Buttons.h"
+#include "toolkit/controls/Containers.h"
+#include "toolkit/controls/Edit.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/controls/GraphicControl.h"
+#include "toolkit/controls/Image.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/PageControl.h"
+#include "toolkit/controls/StatusBar.h"
+#include "toolkit/controls/Timer.h"
 
 void RegisterToolkitClasses() {
-  RegisterClasses({&TForm::StaticClass()});
+  RegisterClasses({&TForm::StaticClass(), &TLabel::StaticClass(), &TEdit::StaticClass(),
+                   &TButton::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
+                   &TListBox::StaticClass(), &TComboBox::StaticClass(), &TGroupBox::StaticClass(),
+                   &TPanel::StaticClass(), &TImage::StaticClass(), &TPageControl::StaticClass(),
+                   &TTabSheet::StaticClass(), &TStatusBar::StaticClass(), &TTimer::StaticClass()});
 }

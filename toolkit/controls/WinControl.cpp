@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "toolkit/controls/Forms.h"
 #include "toolkit/controls/GraphicControl.h"
 #include "toolkit/controls/MouseTracking.h"
 #include "toolkit/controls/ToolkitWindow.h"
@@ -92,7 +93,7 @@ void TWinControl::CreateWnd() {
   TCreateParams params;
   CreateParams(params);
   if ((params.Style & WS_CHILD) && !params.WndParent) {
-    throw EComponentError("Control '" + Name() + "' has no parent window");
+    throw EInvalidOperation("Control '" + Name() + "' has no parent window");
   }
   defWndProc_ = RegisterToolkitClass(params);
   SetCreatingControl(this);
@@ -101,7 +102,7 @@ void TWinControl::CreateWnd() {
                                       params.Width, params.Height, params.WndParent, nullptr,
                                       GetModuleHandleW(nullptr), nullptr);
   SetCreatingControl(nullptr);
-  if (!window) throw EComponentError("Error creating window for '" + Name() + "'");
+  if (!window) throw EOutOfResources("Error creating window for '" + Name() + "'");
   if (!handle_) AttachWindow(window);
   UpdateBoundsFromWindow();
   ApplyFontToWindow();
@@ -425,6 +426,9 @@ void TWinControl::RemoveControl(TControl* control) {
                                 [control](TWinControl* w) { return static_cast<TControl*>(w) == control; }),
                  tabList_.end());
   if (captureControl_ == control) captureControl_ = nullptr;
+  for (TWinControl* p = this; p; p = p->Parent()) {
+    if (auto* form = dynamic_cast<TCustomForm*>(p)) form->ChildRemoved(control);
+  }
   control->parent_ = nullptr;
   if (auto* winControl = dynamic_cast<TWinControl*>(control)) winControl->DestroyHandle();
   if (control->Align() != alNone) Realign();

@@ -1,0 +1,31 @@
+// A timer component: a hidden window of its own receives WM_TIMER.
+#pragma once
+
+#include "toolkit/controls/Handles.h"
+#include "toolkit/core/Classes.h"
+
+class TTimer : public TComponent {
+  TAPVANE_CLASS(TTimer)
+ public:
+  explicit TTimer(TComponent* owner);
+  ~TTimer() override;
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool value);
+  // Milliseconds; 0 arms nothing, whatever Enabled says.
+  unsigned Interval() const { return interval_; }
+  void SetInterval(unsigned value);
+  TNotifyEvent OnTimer;
+
+  // Whether a system timer is running now.
+  bool Armed() const { return armed_; }
+
+ private:
+  static LRESULT CALLBACK TimerWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  void UpdateTimer();
+
+  bool enabled_ = true;
+  unsigned interval_ = 1000;
+  bool armed_ = false;
+  UniqueWindow window_;
+};
