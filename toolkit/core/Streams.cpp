@@ -42,7 +42,7 @@ int64_t TStream::CopyFrom(TStream& Source, int64_t Count) {
     Source.SetPosition(0);
     Count = Source.Size();
   }
-  constexpr int64_t chunk = 64 * 1024;
+  constexpr int64_t chunk = int64_t{64} * 1024;
   std::vector<uint8_t> buffer(static_cast<size_t>(Count < chunk ? (Count > 0 ? Count : 1) : chunk));
   int64_t left = Count;
   while (left > 0) {

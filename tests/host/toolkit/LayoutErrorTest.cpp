@@ -153,6 +153,22 @@ TEST_F(LayoutErrors, NestingDeeperThanTheLimitIsRefused) {
             "Invalid layout: components nested too deep");
 }
 
+TEST_F(LayoutErrors, AFailedSecondReadKeepsWhatTheFirstMade) {
+  TTestForm form(nullptr);
+  ReadLayout(valid, &form);
+  ASSERT_EQ(form.ComponentCount(), 7);
+  TComponent* panel = form.FindComponent("Panel1");
+  try {
+    ReadLayout(valid, &form);
+    FAIL() << "read twice";
+  } catch (const EReadError& e) {
+    EXPECT_EQ(e.Message, "A component named Panel1 already exists");
+  }
+  EXPECT_EQ(form.ComponentCount(), 7);
+  EXPECT_EQ(form.FindComponent("Panel1"), panel);
+  EXPECT_FALSE(form.ComponentState().Contains(csLoading));
+}
+
 TEST_F(LayoutErrors, ReferenceToTheRootAndNilAreAccepted) {
   TTestForm form(nullptr);
   ReadLayout(Compile("object F: TTestForm object D: TTestData Link = nil end end"), &form);

@@ -79,4 +79,24 @@ TEST(MemoryStream, FilesWithUnicodeNames) {
   EXPECT_EQ(in.Size(), 3);  // a failed load keeps what was there
 }
 
+TEST(FileStream, ReadsWritesAndSeeks) {
+  const auto folder = std::filesystem::temp_directory_path() / "tapvane_filestream_test";
+  std::filesystem::create_directories(folder);
+  const String path = (folder / "文件.bin").string();
+  {
+    TFileStream out(path, fmCreate);
+    out.WriteBuffer("0123456789", 10);
+    EXPECT_EQ(out.Size(), 10);
+    EXPECT_THROW(out.SetSize(3), EStreamError);
+  }
+  TFileStream in(path, fmOpenRead);
+  EXPECT_EQ(in.Seek(-4, soEnd), 6);
+  char buffer[4];
+  in.ReadBuffer(buffer, 4);
+  EXPECT_EQ(String(buffer, 4), "6789");
+  EXPECT_THROW(in.ReadBuffer(buffer, 1), EReadError);
+  EXPECT_THROW(TFileStream((folder / "none" / "x.bin").string(), fmCreate), EFCreateError);
+  std::filesystem::remove_all(folder);
+}
+
 }  // namespace
