@@ -63,8 +63,10 @@ class TComponent : public TPersistent {
 
   // Runs once after a layout was read into this component; clears csLoading.
   virtual void Loaded();
-  // A component inserted into or removed from the owner, or one this
-  // component asked for a free notification of, going away.
+  // A component inserted into or removed from the owner, or one linked by
+  // FreeNotification going away. A component being destroyed is announced
+  // from ~TComponent, when its own destructors have run: compare the
+  // pointer, do not cast it.
   virtual void Notification(TComponent* AComponent, TOperation Operation);
   // AComponent is told (Notification opRemove) when this component is
   // destroyed, and this one when AComponent is: the link goes both ways.

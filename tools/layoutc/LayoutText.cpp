@@ -259,6 +259,7 @@ class Compiler {
         return v;
       case Tok::Ident:
         if (token_.text.find('.') != String::npos) Fail("identifier expected");
+        if (IsWord("end") || IsWord("object")) Fail("value expected");
         v.Type = SameText(token_.text, "nil") ? vaNil : vaIdent;
         if (v.Type == vaIdent) v.Text = token_.text;
         Advance();

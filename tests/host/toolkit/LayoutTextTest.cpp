@@ -40,6 +40,7 @@ TEST(LayoutText, NumbersInEveryForm) {
 
 TEST(LayoutText, ErrorsNameTheLine) {
   EXPECT_EQ(SyntaxError("object F: TTestForm\n  Left = =\nend"), "<layout>:2: value expected");
+  EXPECT_EQ(SyntaxError("object F: TTestForm\n  Left =\nend"), "<layout>:3: value expected");
   EXPECT_EQ(SyntaxError("object F: TTestForm\n  Caption = 'open\nend"),
             "<layout>:2: unterminated string");
   EXPECT_EQ(SyntaxError("object F TTestForm end"), "<layout>:1: ':' expected");
