@@ -16,16 +16,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::vector<std::string> sections;
   ini.ReadSections(&sections);
-  if (sections.size() != ini.Sections().size()) std::abort();
-  for (const auto& [header, index] : ini.Sections()) {
-    if (index < 0 || static_cast<size_t>(index) >= ini.Lines().size()) std::abort();
+  if (sections.size() != ini.SectionLines().size()) std::abort();
+  for (const int index : ini.SectionLines()) {
+    if (index < 0 || static_cast<size_t>(index) >= ini.LineCount()) std::abort();
   }
   for (const std::string& section : sections) {
     const int index = ini.SectionIndex(section);
-    if (index >= 0 && ini.Lines()[static_cast<size_t>(index)].front() != '[') std::abort();
+    if (index >= 0 && ini.Line(static_cast<size_t>(index)).front() != '[') std::abort();
   }
-  for (const std::string& line : ini.Lines()) {
-    const std::string_view key = std::string_view(line).substr(0, line.find('='));
+  for (size_t i = 0; i < ini.LineCount(); ++i) {
+    const std::string_view line = ini.Line(i);
+    const std::string_view key = line.substr(0, line.find('='));
     for (const std::string& section : sections) {
       ini.ReadString(section, key, "default");
       ini.ReadInteger(section, key, -1);

@@ -68,7 +68,7 @@ size_t LzhOutputLimit(int32_t expandedSize);
 // that may run on into the missing bytes. Capped well above any real skin.
 int64_t LzhExpandedSizeLimit(size_t streamBytes);
 
-inline constexpr int64_t kLzhMaxExpandedSize = int64_t{64} << 20;
+inline constexpr int64_t kLzhMaxExpandedSize = int64_t{16} << 20;
 
 // Expands a whole compressed stream: a 4-byte little-endian expanded size,
 // then the bit stream. A size that the data cannot account for is refused

@@ -14,12 +14,13 @@ int32_t ReadLE32(std::span<const uint8_t> bytes, size_t at) {
 }
 
 // Splits at CR LF, CR or LF; a final line break adds no line and a NUL byte
-// ends the text.
-std::vector<std::string> SplitLines(std::string_view text) {
+// ends the text. Stops after `maxLines` + 1 lines: a list of blank lines
+// must not cost memory beyond what the caller can accept.
+std::vector<std::string> SplitLines(std::string_view text, size_t maxLines) {
   text = text.substr(0, text.find('\0'));
   std::vector<std::string> lines;
   size_t start = 0;
-  while (start < text.size()) {
+  while (start < text.size() && lines.size() <= maxLines) {
     size_t end = start;
     while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
     lines.emplace_back(text.substr(start, end - start));
@@ -88,8 +89,8 @@ bool TSkinReader::Load(std::span<const uint8_t> package) {
     return false;
   }
   const auto* nameList = reinterpret_cast<const char*>(bytes.data() + nameListStart);
-  std::vector<std::string> names =
-      SplitLines(SkinLowerCase(std::string_view(nameList, static_cast<size_t>(nameListLength))));
+  std::vector<std::string> names = SplitLines(
+      SkinLowerCase(std::string_view(nameList, static_cast<size_t>(nameListLength))), kMaxEntries);
   if (names.size() > static_cast<size_t>(kMaxEntries)) return false;
 
   const size_t sizesStart = nameListStart + static_cast<size_t>(nameListLength);

@@ -1,8 +1,8 @@
 #include "skin/read/WinSkinIni.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <stdexcept>
-
-#include "skin/read/SkinRead.h"
 
 namespace {
 
@@ -18,8 +18,14 @@ bool IsHeader(std::string_view line) {
   return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
+char LowerAscii(char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; }
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && SkinLowerCase(a) == SkinLowerCase(b);
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
 }
 
 int HexDigit(char ch) {
@@ -65,40 +71,47 @@ void TQuickIni::LoadFromStream(const std::vector<uint8_t>* stream, size_t positi
 }
 
 void TQuickIni::LoadFromText(std::string_view text) {
-  text = text.substr(0, text.find('\0'));
+  // Offsets are 32-bit; a description is far smaller than that.
+  text = text.substr(0, std::min<size_t>(text.find('\0'), UINT32_MAX));
+  text_.assign(text);
   lines_.clear();
-  parsed_.clear();
   sections_.clear();
 
+  const std::string_view all(text_);
+  const auto offset = [&all](std::string_view part) {
+    return static_cast<uint32_t>(part.data() - all.data());
+  };
   size_t start = 0;
-  while (start < text.size()) {
+  while (start < all.size()) {
     size_t end = start;
-    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
-    const std::string_view line = Trim(text.substr(start, end - start));
-    if (end < text.size() && text[end] == '\r') ++end;
-    if (end < text.size() && text[end] == '\n') ++end;
+    while (end < all.size() && all[end] != '\r' && all[end] != '\n') ++end;
+    const std::string_view line = Trim(all.substr(start, end - start));
+    if (end < all.size() && all[end] == '\r') ++end;
+    if (end < all.size() && all[end] == '\n') ++end;
     start = end;
 
     if (line.empty() || line.front() == ';') continue;
-    TKeyLine parsed;
+    TLine parsed{offset(line), static_cast<uint32_t>(line.size())};
     if (IsHeader(line)) {
-      parsed.isHeader = true;
-      sections_.emplace_back(std::string(line), static_cast<int>(lines_.size()));
+      parsed.kind = TLineKind::Header;
+      sections_.push_back(static_cast<int>(lines_.size()));
     } else if (const size_t equals = line.find('='); equals != std::string_view::npos) {
-      parsed.hasKey = true;
-      parsed.key = SkinLowerCase(Trim(line.substr(0, equals)));
-      parsed.value = std::string(Trim(line.substr(equals + 1)));
+      const std::string_view value = Trim(line.substr(equals + 1));
+      parsed.kind = TLineKind::Key;
+      parsed.keyLength = static_cast<uint32_t>(Trim(line.substr(0, equals)).size());
+      parsed.valueStart = value.empty() ? 0 : offset(value);
+      parsed.valueLength = static_cast<uint32_t>(value.size());
     }
-    lines_.emplace_back(line);
-    parsed_.push_back(std::move(parsed));
+    lines_.push_back(parsed);
   }
 }
 
 int TQuickIni::SectionIndex(std::string_view section) const {
-  // Stored headers keep their brackets, so compare what lies between them.
-  for (const auto& [header, index] : sections_) {
+  // Headers keep their brackets, so compare what lies between them.
+  for (const int index : sections_) {
+    const std::string_view header = Line(static_cast<size_t>(index));
     if (header.size() == section.size() + 2 &&
-        EqualsIgnoringCase(std::string_view(header).substr(1, section.size()), section)) {
+        EqualsIgnoringCase(header.substr(1, section.size()), section)) {
       return index;
     }
   }
@@ -109,12 +122,12 @@ std::string TQuickIni::ReadString(std::string_view section, std::string_view key
                                   std::string_view defaultValue) const {
   const int header = lines_.empty() ? -1 : SectionIndex(section);
   if (header < 0) return std::string(defaultValue);
-  const std::string lowerKey = SkinLowerCase(key);
-  for (size_t i = static_cast<size_t>(header) + 1; i < parsed_.size(); ++i) {
-    const TKeyLine& line = parsed_[i];
-    if (line.isHeader) break;
-    if (line.hasKey && line.key == lowerKey) {
-      return line.value.empty() ? std::string(defaultValue) : line.value;
+  for (size_t i = static_cast<size_t>(header) + 1; i < lines_.size(); ++i) {
+    const TLine& line = lines_[i];
+    if (line.kind == TLineKind::Header) break;
+    if (line.kind == TLineKind::Key && EqualsIgnoringCase(Slice(line.start, line.keyLength), key)) {
+      return std::string(line.valueLength == 0 ? defaultValue
+                                               : Slice(line.valueStart, line.valueLength));
     }
   }
   return std::string(defaultValue);
@@ -135,8 +148,8 @@ int32_t TQuickIni::ReadInteger(std::string_view section, std::string_view key,
 void TQuickIni::ReadSections(std::vector<std::string>* strings) const {
   if (strings == nullptr) throw std::invalid_argument("The parameter Strings is unassigned!");
   strings->clear();
-  for (const auto& [header, index] : sections_) {
-    const std::string_view trimmed = Trim(header);
-    strings->emplace_back(Trim(trimmed.substr(1, trimmed.size() - 2)));
+  for (const int index : sections_) {
+    const std::string_view header = Line(static_cast<size_t>(index));
+    strings->emplace_back(Trim(header.substr(1, header.size() - 2)));
   }
 }

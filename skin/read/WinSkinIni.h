@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 // The skin description held in memory: lookups of a value by section and key.
@@ -16,7 +15,7 @@ class TQuickIni {
   void LoadFromStream(const std::vector<uint8_t>* stream, size_t position = 0);
   void LoadFromText(std::string_view text);
 
-  // Index in Lines() of the section's header line, or -1.
+  // Index of the section's header line, or -1.
   int SectionIndex(std::string_view section) const;
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;
@@ -25,22 +24,36 @@ class TQuickIni {
   // Throws std::invalid_argument when no list is given.
   void ReadSections(std::vector<std::string>* strings) const;
 
-  // Every significant line, trimmed, in text order.
-  const std::vector<std::string>& Lines() const { return lines_; }
-  // Header lines as written (trimmed) with their index in Lines().
-  const std::vector<std::pair<std::string, int>>& Sections() const { return sections_; }
+  // The significant lines, trimmed, in text order.
+  size_t LineCount() const { return lines_.size(); }
+  std::string_view Line(size_t index) const {
+    return Slice(lines_[index].start, lines_[index].length);
+  }
+  // Indices of the section header lines, in text order.
+  const std::vector<int>& SectionLines() const { return sections_; }
 
  private:
-  struct TKeyLine {
-    bool isHeader = false;
-    bool hasKey = false;  // the line has an "="
-    std::string key;      // lower-cased
-    std::string value;
+  enum class TLineKind : uint8_t { Header, Key, Other };
+
+  // Offsets into text_, so a long description costs a few words per line:
+  // the trimmed line, and for a key line its trimmed key (which starts the
+  // line) and trimmed value.
+  struct TLine {
+    uint32_t start = 0;
+    uint32_t length = 0;
+    uint32_t keyLength = 0;
+    uint32_t valueStart = 0;
+    uint32_t valueLength = 0;
+    TLineKind kind = TLineKind::Other;
   };
 
-  std::vector<std::string> lines_;
-  std::vector<TKeyLine> parsed_;
-  std::vector<std::pair<std::string, int>> sections_;
+  std::string_view Slice(uint32_t start, uint32_t length) const {
+    return std::string_view(text_).substr(start, length);
+  }
+
+  std::string text_;
+  std::vector<TLine> lines_;
+  std::vector<int> sections_;
 };
 
 // Signed decimal, or hexadecimal after a leading "$" (32 bits, so "$FF00000F"
