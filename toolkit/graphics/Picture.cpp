@@ -17,6 +17,12 @@ void TPicture::Changed() {
   if (OnChange) OnChange(this);
 }
 
+void TPicture::Adopt(std::unique_ptr<TGraphic> graphic) {
+  graphic_ = std::move(graphic);
+  if (graphic_) graphic_->OnChange = [this](TObject*) { Changed(); };
+  Changed();
+}
+
 namespace {
 
 std::unique_ptr<TGraphic> NewGraphicLike(const TGraphic& graphic) {
@@ -31,8 +37,7 @@ std::unique_ptr<TGraphic> NewGraphicLike(const TGraphic& graphic) {
 void TPicture::SetGraphic(const TGraphic* graphic) {
   std::unique_ptr<TGraphic> copy = graphic ? NewGraphicLike(*graphic) : nullptr;
   if (copy) copy->Assign(graphic);
-  graphic_ = std::move(copy);
-  Changed();
+  Adopt(std::move(copy));
 }
 
 TBitmap& TPicture::Bitmap() {
@@ -40,8 +45,7 @@ TBitmap& TPicture::Bitmap() {
   if (!bitmap) {
     auto fresh = std::make_unique<TBitmap>();
     bitmap = fresh.get();
-    graphic_ = std::move(fresh);
-    bitmap->OnChange = [this](TObject*) { Changed(); };
+    Adopt(std::move(fresh));
   }
   return *bitmap;
 }
@@ -63,8 +67,7 @@ void TPicture::LoadFromStream(TStream& stream) {
     graphic->LoadFromStream(stream);
     if (graphic->Empty()) graphic.reset();
   }
-  graphic_ = std::move(graphic);
-  Changed();
+  Adopt(std::move(graphic));
 }
 
 void TPicture::SaveToStream(TStream& stream) {

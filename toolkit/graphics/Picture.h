@@ -33,6 +33,8 @@ class TPicture : public TPersistent {
 
  private:
   void Changed();
+  // Takes the graphic and passes its changes on.
+  void Adopt(std::unique_ptr<TGraphic> graphic);
 
   std::unique_ptr<TGraphic> graphic_;
 };

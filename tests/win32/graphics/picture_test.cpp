@@ -140,6 +140,20 @@ TEST(Picture, SavesTheBytesItLoaded) {
   EXPECT_EQ(8, copy.Height());
 }
 
+TEST(Picture, ChangesOfItsGraphicAreAnnounced) {
+  TPicture picture;
+  int changes = 0;
+  picture.OnChange = [&](TObject*) { ++changes; };
+  TBitmap& bitmap = picture.Bitmap();
+  EXPECT_EQ(1, changes);
+  bitmap.SetSize(3, 3);
+  EXPECT_EQ(2, changes);
+  EXPECT_EQ(3, picture.Width());
+  picture.SetGraphic(nullptr);
+  EXPECT_EQ(3, changes);
+  EXPECT_EQ(0, picture.Width());
+}
+
 TEST(Icon, ReadsAnIconFileAndDrawsIt) {
   TIcon icon;
   TMemoryStream stream;
