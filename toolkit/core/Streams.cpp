@@ -65,7 +65,10 @@ int64_t TMemoryStream::Read(void* Buffer, int64_t Count) {
 
 int64_t TMemoryStream::Write(const void* Buffer, int64_t Count) {
   if (Count <= 0) return 0;
-  const int64_t end = position_ + Count;
+  int64_t end = 0;
+  if (__builtin_add_overflow(position_, Count, &end) ||
+      static_cast<uint64_t>(end) > data_.max_size())
+    throw EWriteError("Stream write error");
   if (end > Size()) data_.resize(static_cast<size_t>(end));
   std::memcpy(data_.data() + position_, Buffer, static_cast<size_t>(Count));
   position_ = end;

@@ -47,6 +47,13 @@ TEST(MemoryStream, WritingPastTheEndFillsWithZeros) {
   EXPECT_EQ(std::memcmp(s.Memory(), "\0\0\0x", 4), 0);
 }
 
+TEST(MemoryStream, WritingAtAnImpossiblePositionThrows) {
+  TMemoryStream s;
+  s.Seek(INT64_MAX - 1, soBeginning);
+  EXPECT_THROW(s.WriteBuffer("xyz", 3), EWriteError);
+  EXPECT_EQ(s.Size(), 0);
+}
+
 TEST(MemoryStream, CopyAndLoadFromStream) {
   TMemoryStream a;
   a.WriteBuffer("0123456789", 10);
