@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "tests/host/toolkit/TestComponents.h"
 #include "toolkit/core/TypInfo.h"
 
@@ -158,6 +160,35 @@ TEST_F(TypInfoTest, SubObjectPropertiesByName) {
   EXPECT_EQ(GetStrProp(font, "Name"), "Tahoma");
   EXPECT_TRUE(SetOrdProp(font, "Height", -12));
   EXPECT_EQ(control->Font.Height, -12);
+}
+
+// Redeclares an inherited property with other accessors.
+class TUpperControl : public TTestControl {
+  TAPVANE_CLASS(TUpperControl)
+ public:
+  using TTestControl::TTestControl;
+};
+
+const TClassInfo& TUpperControl::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TUpperControl>("TUpperControl", &TTestControl::StaticClass())
+          .Str(
+              "Caption", [](TUpperControl& c) { return c.Caption; },
+              [](TUpperControl& c, const String& v) { c.Caption = UpperCase(v); })
+          .Build();
+  return info;
+}
+
+TEST(TypInfoRedeclared, KeepsItsPlaceAndTakesTheNewAccessors) {
+  TUpperControl control(nullptr);
+  EXPECT_TRUE(SetStrProp(&control, "Caption", "abc"));
+  EXPECT_EQ(control.Caption, "ABC");
+  const auto props = GetPropList(&control);
+  ASSERT_EQ(props.size(), 12u);
+  EXPECT_EQ(props[5]->Name, "Caption");
+  EXPECT_EQ(props[5], &TUpperControl::StaticClass().Properties[0]);
+  const std::unique_ptr<TComponent> made(control.ClassType()->Create(nullptr));
+  EXPECT_EQ(made->ClassName(), "TUpperControl");
 }
 
 }  // namespace
