@@ -11,11 +11,14 @@ namespace {
 
 void CheckRoundTrip(const TBmpImage& image) {
   if (image.Empty()) return;
-  if (image.Bits.size() != static_cast<std::size_t>(image.Stride()) * static_cast<std::size_t>(image.Height)) std::abort();
+  if (image.Bits.size() !=
+      static_cast<std::size_t>(image.Stride()) * static_cast<std::size_t>(image.Height))
+    std::abort();
   if (image.Width > kMaxBmpSide || image.Height > kMaxBmpSide) std::abort();
   const TBmpImage back = ReadBmpFile(WriteBmpFile(image));
-  if (back.Width != image.Width || back.Height != image.Height || back.BitsPerPixel != image.BitsPerPixel ||
-      back.Palette != image.Palette || back.Bits != image.Bits)
+  if (back.Width != image.Width || back.Height != image.Height ||
+      back.BitsPerPixel != image.BitsPerPixel || back.Palette != image.Palette ||
+      back.Bits != image.Bits)
     std::abort();
 }
 

@@ -40,8 +40,8 @@ void Put(HDC dc, int x, int y, TBitmap& image, bool transparent) {
 
 }  // namespace
 
-std::unique_ptr<TBitmap> ComposeFramedImage(const RECT& dest, TBitmap& source, const RECT& margins, bool vertical,
-                                            bool tile, int count, int index) {
+std::unique_ptr<TBitmap> ComposeFramedImage(const RECT& dest, TBitmap& source, const RECT& margins,
+                                            bool vertical, bool tile, int count, int index) {
   const int dw = std::max<int>(dest.right - dest.left, 0);
   const int dh = std::max<int>(dest.bottom - dest.top, 0);
   auto result = std::make_unique<TBitmap>(dw, dh);
@@ -63,25 +63,27 @@ std::unique_ptr<TBitmap> ComposeFramedImage(const RECT& dest, TBitmap& source, c
   if (l > 0) Piece(dst, 0, t, l, dh - b, src, x0, y0 + t, x0 + l, y0 + fh - b);
   if (t > 0) Piece(dst, l, 0, dw - r, t, src, x0 + l, y0, x0 + fw - r, y0 + t);
   if (tile) {
-    DrawTiled(result->Canvas(), RECT{l, t, dw - r, dh - b}, source, RECT{x0 + l, y0 + t, x0 + fw - r, y0 + fh - b});
+    DrawTiled(result->Canvas(), RECT{l, t, dw - r, dh - b}, source,
+              RECT{x0 + l, y0 + t, x0 + fw - r, y0 + fh - b});
   } else {
     Piece(dst, l, t, dw - r, dh - b, src, x0 + l, y0 + t, x0 + fw - r, y0 + fh - b);
   }
-  if (r * b > 0) Piece(dst, dw - r, dh - b, dw, dh, src, x0 + fw - r, y0 + fh - b, x0 + fw, y0 + fh);
+  if (r * b > 0)
+    Piece(dst, dw - r, dh - b, dw, dh, src, x0 + fw - r, y0 + fh - b, x0 + fw, y0 + fh);
   if (r > 0) Piece(dst, dw - r, t, dw, dh - b, src, x0 + fw - r, y0 + t, x0 + fw, y0 + fh - b);
   if (b > 0) Piece(dst, l, dh - b, dw - r, dh, src, x0 + l, y0 + fh - b, x0 + fw - r, y0 + fh);
   return result;
 }
 
-void DrawFramedImage(HDC dc, const RECT& dest, TBitmap& source, bool vertical, bool tile, bool transparent,
-                     int count, int index, const RECT& margins) {
+void DrawFramedImage(HDC dc, const RECT& dest, TBitmap& source, bool vertical, bool tile,
+                     bool transparent, int count, int index, const RECT& margins) {
   if (!dc || Inverted(dest) || source.Empty()) return;
   const auto image = ComposeFramedImage(dest, source, margins, vertical, tile, count, index);
   Put(dc, dest.left, dest.top, *image, transparent);
 }
 
-void DrawHorzBand(TCanvas& canvas, const RECT& dest, TBitmap& source, bool vertical, bool transparent, int count,
-                  int index, const RECT& margins) {
+void DrawHorzBand(TCanvas& canvas, const RECT& dest, TBitmap& source, bool vertical,
+                  bool transparent, int count, int index, const RECT& margins) {
   if (Inverted(dest) || source.Empty()) return;
   const TFrameRect f = FrameOf(source.Width(), source.Height(), vertical, count, index);
   const TMargins m = FrameMargins(margins, f);
@@ -126,22 +128,25 @@ void StretchHorzBand(HDC dc, const RECT& dest, TBitmap& source, bool vertical, i
   if (oldMode) SetStretchBltMode(dc, oldMode);
 }
 
-void DrawStretchedFrame(HDC dc, const RECT& dest, TBitmap& source, bool transparent, int count, int index) {
+void DrawStretchedFrame(HDC dc, const RECT& dest, TBitmap& source, bool transparent, int count,
+                        int index) {
   if (!dc || Inverted(dest) || source.Empty()) return;
   const TFrameRect f = FrameOf(source.Width(), source.Height(), false, count, index);
   TBitmap frame(dest.right - dest.left, dest.bottom - dest.top);
   if (frame.Empty()) return;
-  Piece(StretchingDC(frame), 0, 0, frame.Width(), frame.Height(), source.Canvas().Handle(), f.X, f.Y, f.X + f.Width,
-        f.Y + f.Height);
+  Piece(StretchingDC(frame), 0, 0, frame.Width(), frame.Height(), source.Canvas().Handle(), f.X,
+        f.Y, f.X + f.Width, f.Y + f.Height);
   Put(dc, dest.left, dest.top, frame, transparent);
 }
 
-void DrawCentredFrame(HDC dc, const RECT& dest, TBitmap& source, bool transparent, int count, int index) {
+void DrawCentredFrame(HDC dc, const RECT& dest, TBitmap& source, bool transparent, int count,
+                      int index) {
   if (!dc || Inverted(dest) || source.Empty()) return;
   const TFrameRect f = FrameOf(source.Width(), source.Height(), false, count, index);
   TBitmap frame(f.Width, f.Height);
   if (frame.Empty()) return;
-  BitBlt(frame.Canvas().Handle(), 0, 0, f.Width, f.Height, source.Canvas().Handle(), f.X, f.Y, SRCCOPY);
+  BitBlt(frame.Canvas().Handle(), 0, 0, f.Width, f.Height, source.Canvas().Handle(), f.X, f.Y,
+         SRCCOPY);
   // Truncating division: a frame larger than the rectangle overhangs evenly.
   const int left = dest.left + (dest.right - dest.left - f.Width) / 2;
   const int top = dest.top + (dest.bottom - dest.top - f.Height) / 2;
@@ -158,7 +163,8 @@ void DrawTiled(TCanvas& canvas, const RECT& dest, TBitmap& source, const RECT& s
   BitBlt(tileDC, 0, 0, sw, sh, source.Canvas().Handle(), sourceRect.left, sourceRect.top, SRCCOPY);
   HDC dc = canvas.Handle();
   for (int x = dest.left; x < dest.right; x += sw)
-    for (int y = dest.top; y < dest.bottom; y += sh) BitBlt(dc, x, y, sw, sh, tileDC, 0, 0, SRCCOPY);
+    for (int y = dest.top; y < dest.bottom; y += sh)
+      BitBlt(dc, x, y, sw, sh, tileDC, 0, 0, SRCCOPY);
 }
 
 void DrawTransparent(HDC dc, const RECT& dest, TBitmap& source, TColor transparentColour) {

@@ -87,7 +87,8 @@ void GradientFill(HDC dc, const RECT& rect, TColor c1, bool vertical, TColor c2)
   for (int i = run.First; i <= run.Last; ++i) {
     const RECT strip = vertical ? RECT{rect.left, rect.top + i, rect.right, rect.top + i + 1}
                                 : RECT{rect.left + i, rect.top, rect.left + i + 1, rect.bottom};
-    TBrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(colours[static_cast<std::size_t>(i)])));
+    TBrushHandle brush(
+        CreateSolidBrush(static_cast<COLORREF>(colours[static_cast<std::size_t>(i)])));
     FillRect(dc, &strip, brush.Get());
   }
 }
@@ -115,14 +116,15 @@ void AddRects(HRGN result, const TRunRect* rects, std::size_t count) {
     bound.bottom = std::max(bound.bottom, out[i].bottom);
   }
   header->rcBound = bound;
-  TRegionHandle part(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data())));
+  TRegionHandle part(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                     reinterpret_cast<RGNDATA*>(data.data())));
   if (part) CombineRgn(result, result, part.Get(), RGN_OR);
 }
 
 }  // namespace
 
-HRGN RegionFromBitmap(TBitmap& bitmap, int x, int y, int blueTolerance, int greenTolerance, int redTolerance,
-                      TColor key) {
+HRGN RegionFromBitmap(TBitmap& bitmap, int x, int y, int blueTolerance, int greenTolerance,
+                      int redTolerance, TColor key) {
   HRGN result = CreateRectRgn(0, 0, 0, 0);
   if (bitmap.Empty() || !result) return result;
   // Read from a 32-bit copy: the caller's bitmap keeps its format.
@@ -132,9 +134,10 @@ HRGN RegionFromBitmap(TBitmap& bitmap, int x, int y, int blueTolerance, int gree
   const int w = pixels.Width(), h = pixels.Height();
   std::vector<std::uint32_t> topDown(static_cast<std::size_t>(w) * h);
   for (int row = 0; row < h; ++row)
-    std::memcpy(&topDown[static_cast<std::size_t>(row) * w], pixels.ScanLine(row), static_cast<std::size_t>(w) * 4);
-  const std::vector<TRunRect> runs =
-      NonKeyRuns(topDown.data(), w, h, MakeKeyRange(key, blueTolerance, greenTolerance, redTolerance), x, y);
+    std::memcpy(&topDown[static_cast<std::size_t>(row) * w], pixels.ScanLine(row),
+                static_cast<std::size_t>(w) * 4);
+  const std::vector<TRunRect> runs = NonKeyRuns(
+      topDown.data(), w, h, MakeKeyRange(key, blueTolerance, greenTolerance, redTolerance), x, y);
   for (std::size_t at = 0; at < runs.size(); at += kRectsPerRegion)
     AddRects(result, runs.data() + at, std::min(kRectsPerRegion, runs.size() - at));
   return result;
@@ -142,12 +145,14 @@ HRGN RegionFromBitmap(TBitmap& bitmap, int x, int y, int blueTolerance, int gree
 
 int DrawSkinText(HDC dc, const WideString& text, RECT& rect, UINT format) {
   if (!dc) return 0;
-  return DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()), &rect, format);
+  return DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.c_str()),
+                   static_cast<int>(text.size()), &rect, format);
 }
 
 WideString AnsiToWide(const std::string& text) {
   if (text.empty()) return {};
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int length =
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   if (length <= 0) return {};
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
   MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);

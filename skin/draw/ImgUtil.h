@@ -25,8 +25,8 @@ void GradientFill(HDC dc, const RECT& rect, TColor c1, bool vertical, TColor c2)
 
 // The region of the bitmap's non-key pixels, offset by (x, y); the caller
 // owns it. Never null: an empty region when every pixel is key.
-HRGN RegionFromBitmap(TBitmap& bitmap, int x, int y, int blueTolerance, int greenTolerance, int redTolerance,
-                      TColor key);
+HRGN RegionFromBitmap(TBitmap& bitmap, int x, int y, int blueTolerance, int greenTolerance,
+                      int redTolerance, TColor key);
 
 // DrawTextW of the whole text; returns the height of the text drawn.
 int DrawSkinText(HDC dc, const WideString& text, RECT& rect, UINT format);

@@ -21,11 +21,13 @@ TKeyRange MakeKeyRange(TColor key, int blueTolerance, int greenTolerance, int re
   return range;
 }
 
-std::vector<TRunRect> NonKeyRuns(const std::uint32_t* pixels, int width, int height, const TKeyRange& key, int x,
-                                 int y) {
+std::vector<TRunRect> NonKeyRuns(const std::uint32_t* pixels, int width, int height,
+                                 const TKeyRange& key, int x, int y) {
   std::vector<TRunRect> runs;
   if (!pixels || width <= 0 || height <= 0) return runs;
-  const auto isKey = [&](std::uint32_t p) { return key.Contains((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF); };
+  const auto isKey = [&](std::uint32_t p) {
+    return key.Contains((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  };
   for (int row = 0; row < height; ++row) {
     const std::uint32_t* line = pixels + static_cast<std::size_t>(row) * width;
     int col = 0;

@@ -20,7 +20,7 @@ struct TRunRect {
 // tolerance, capped at 255. A pixel is key only when all three channels are
 // in range.
 struct TKeyRange {
-  int Low[3] = {};   // red, green, blue
+  int Low[3] = {};  // red, green, blue
   int High[3] = {};
   bool Contains(int red, int green, int blue) const;
 };
@@ -28,5 +28,5 @@ TKeyRange MakeKeyRange(TColor key, int blueTolerance, int greenTolerance, int re
 
 // Pixels are 0x00RRGGBB (the memory order of a 32-bit DIB), rows top-down;
 // the rectangles are offset by (x, y).
-std::vector<TRunRect> NonKeyRuns(const std::uint32_t* pixels, int width, int height, const TKeyRange& key, int x,
-                                 int y);
+std::vector<TRunRect> NonKeyRuns(const std::uint32_t* pixels, int width, int height,
+                                 const TKeyRange& key, int x, int y);

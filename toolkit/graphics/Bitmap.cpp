@@ -43,12 +43,19 @@ struct TDibInfo {
 
 int FormatBits(TPixelFormat format) {
   switch (format) {
-    case pf1bit: return 1;
-    case pf4bit: return 4;
-    case pf8bit: return 8;
-    case pf15bit: case pf16bit: return 16;
-    case pf24bit: return 24;
-    default: return 32;
+    case pf1bit:
+      return 1;
+    case pf4bit:
+      return 4;
+    case pf8bit:
+      return 8;
+    case pf15bit:
+    case pf16bit:
+      return 16;
+    case pf24bit:
+      return 24;
+    default:
+      return 32;
   }
 }
 
@@ -63,10 +70,10 @@ std::vector<RGBQUAD> DefaultPalette(int bits) {
   if (bits == 1) {
     palette = {Quad(0, 0, 0), Quad(255, 255, 255)};
   } else if (bits == 4) {
-    static constexpr int kVga[16][3] = {{0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
-                                        {0, 0, 128},   {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-                                        {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
-                                        {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+    static constexpr int kVga[16][3] = {
+        {0, 0, 0},     {128, 0, 0},     {0, 128, 0},     {128, 128, 0},  {0, 0, 128}, {128, 0, 128},
+        {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
+        {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
     for (const auto& c : kVga) palette.push_back(Quad(c[0], c[1], c[2]));
   } else if (bits == 8) {
     for (int r = 0; r < 6; ++r)
@@ -80,7 +87,8 @@ std::vector<RGBQUAD> DefaultPalette(int bits) {
 }  // namespace
 
 const TClassInfo& TBitmap::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TBitmap>("TBitmap", &TGraphic::StaticClass()).Build();
+  static const TClassInfo info =
+      TClassBuilder<TBitmap>("TBitmap", &TGraphic::StaticClass()).Build();
   return info;
 }
 
@@ -98,7 +106,8 @@ void TBitmap::FreeContext() {
   if (canvas_) canvas_->FreeContext();
 }
 
-void TBitmap::Create(int width, int height, TPixelFormat format, const RGBQUAD* palette, int paletteSize) {
+void TBitmap::Create(int width, int height, TPixelFormat format, const RGBQUAD* palette,
+                     int paletteSize) {
   FreeContext();
   mask_.Reset();
   handle_.Reset();
@@ -125,7 +134,8 @@ void TBitmap::Create(int width, int height, TPixelFormat format, const RGBQUAD* 
     info.Header.biClrUsed = static_cast<DWORD>(colours.size());
   }
   void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP dib = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                                 &bits, nullptr, 0);
   if (!dib) return;
   handle_.Reset(dib);
   bits_ = bits;
@@ -141,11 +151,12 @@ void TBitmap::SetSize(int width, int height) {
   old.Assign(this);
   std::vector<RGBQUAD> palette(256);
   int paletteSize = 0;
-  if (BitsPerPixel() <= 8 && handle_) paletteSize = static_cast<int>(GetDIBColorTable(SourceDC(), 0, 256, palette.data()));
+  if (BitsPerPixel() <= 8 && handle_)
+    paletteSize = static_cast<int>(GetDIBColorTable(SourceDC(), 0, 256, palette.data()));
   Create(width, height, format_, palette.data(), paletteSize);
   if (!old.Empty() && !Empty()) {
-    BitBlt(SourceDC(), 0, 0, std::min(width_, old.width_), std::min(height_, old.height_), old.SourceDC(), 0, 0,
-           SRCCOPY);
+    BitBlt(SourceDC(), 0, 0, std::min(width_, old.width_), std::min(height_, old.height_),
+           old.SourceDC(), 0, 0, SRCCOPY);
   }
   Changed();
 }
@@ -231,11 +242,13 @@ std::vector<std::uint8_t> TBitmap::MaskBits(TColor color, int rowBytes) {
   if (pixels.empty()) return bits;
   const TColor rgb = ColorToRGB(color);
   // Pixels are 0x00RRGGBB (BGRA in memory); colours are 0x00BBGGRR.
-  const std::uint32_t key = static_cast<std::uint32_t>(ColorBlue(rgb) | (ColorGreen(rgb) << 8) | (ColorRed(rgb) << 16));
+  const std::uint32_t key =
+      static_cast<std::uint32_t>(ColorBlue(rgb) | (ColorGreen(rgb) << 8) | (ColorRed(rgb) << 16));
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
       if (pixels[static_cast<std::size_t>(y) * width_ + x] == key)
-        bits[static_cast<std::size_t>(y) * rowBytes + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        bits[static_cast<std::size_t>(y) * rowBytes + x / 8] |=
+            static_cast<std::uint8_t>(0x80 >> (x % 8));
     }
   }
   return bits;
@@ -260,28 +273,43 @@ void TBitmap::Mask(TColor transparentColor) {
   if (Empty()) return;
   // The DIB holds its rows bottom-up.
   for (int y = 0; y < height; ++y)
-    std::memcpy(ScanLine(y), bits.data() + static_cast<std::size_t>(y) * rowBytes, static_cast<std::size_t>(rowBytes));
+    std::memcpy(ScanLine(y), bits.data() + static_cast<std::size_t>(y) * rowBytes,
+                static_cast<std::size_t>(rowBytes));
   Changed();
 }
 
 bool TBitmap::LoadFromBmpImage(const TBmpImage& image) {
   TPixelFormat format = pfDevice;
   switch (image.BitsPerPixel) {
-    case 1: format = pf1bit; break;
-    case 4: format = pf4bit; break;
-    case 8: format = pf8bit; break;
-    case 24: format = pf24bit; break;
-    case 32: format = pf32bit; break;
-    default: Clear(); return false;
+    case 1:
+      format = pf1bit;
+      break;
+    case 4:
+      format = pf4bit;
+      break;
+    case 8:
+      format = pf8bit;
+      break;
+    case 24:
+      format = pf24bit;
+      break;
+    case 32:
+      format = pf32bit;
+      break;
+    default:
+      Clear();
+      return false;
   }
-  const std::size_t expected = static_cast<std::size_t>(TBmpImage::StrideOf(image.Width, image.BitsPerPixel)) *
-                               static_cast<std::size_t>(std::max(image.Height, 0));
+  const std::size_t expected =
+      static_cast<std::size_t>(TBmpImage::StrideOf(image.Width, image.BitsPerPixel)) *
+      static_cast<std::size_t>(std::max(image.Height, 0));
   if (image.Empty() || image.Bits.size() != expected) {
     Clear();
     return false;
   }
   std::vector<RGBQUAD> palette(image.Palette.size());
-  for (std::size_t i = 0; i < palette.size(); ++i) std::memcpy(&palette[i], &image.Palette[i], sizeof(RGBQUAD));
+  for (std::size_t i = 0; i < palette.size(); ++i)
+    std::memcpy(&palette[i], &image.Palette[i], sizeof(RGBQUAD));
   Create(image.Width, image.Height, format, palette.data(), static_cast<int>(palette.size()));
   if (Empty()) return false;
   GdiFlush();
@@ -304,7 +332,8 @@ TBmpImage TBitmap::ToBmpImage() {
   image.BitsPerPixel = BitsPerPixel();
   if (image.BitsPerPixel <= 8) {
     std::vector<RGBQUAD> palette(std::size_t{1} << image.BitsPerPixel);
-    const UINT n = GetDIBColorTable(SourceDC(), 0, static_cast<UINT>(palette.size()), palette.data());
+    const UINT n =
+        GetDIBColorTable(SourceDC(), 0, static_cast<UINT>(palette.size()), palette.data());
     image.Palette.assign(palette.size(), 0);
     for (UINT i = 0; i < n; ++i) std::memcpy(&image.Palette[i], &palette[i], sizeof(RGBQUAD));
   }
@@ -315,17 +344,8 @@ TBmpImage TBitmap::ToBmpImage() {
 }
 
 void TBitmap::LoadFromStream(TStream& stream) {
-  // Bitmaps beyond the reader's own pixel limit are refused before reading.
-  constexpr std::int64_t kMaxBytes = kMaxBmpPixels * 4 + 64 * 1024;
-  const std::int64_t size = stream.Remaining();
-  if (size <= 0 || size > kMaxBytes) {
-    Clear();
-    return;
-  }
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  const std::int64_t got = stream.Read(bytes.data(), size);
-  bytes.resize(static_cast<std::size_t>(std::max<std::int64_t>(got, 0)));
-  LoadFromBmpImage(ReadBmpFile(bytes));
+  // Files beyond the reader's own pixel limit are refused before reading.
+  LoadFromBmpImage(ReadBmpFile(ReadRemaining(stream, kMaxBmpPixels * 4 + 64 * 1024)));
 }
 
 void TBitmap::SaveToStream(TStream& stream) {
@@ -335,14 +355,16 @@ void TBitmap::SaveToStream(TStream& stream) {
 
 void TBitmap::LoadFromResourceName(HINSTANCE instance, const String& name) {
   const WideString wide = Utf8ToWide(name);
-  HRSRC resource = FindResourceW(instance, reinterpret_cast<const wchar_t*>(wide.c_str()), MAKEINTRESOURCEW(2));
+  HRSRC resource =
+      FindResourceW(instance, reinterpret_cast<const wchar_t*>(wide.c_str()), MAKEINTRESOURCEW(2));
   HGLOBAL data = resource ? LoadResource(instance, resource) : nullptr;
   const void* bytes = data ? LockResource(data) : nullptr;
   if (!bytes) {
     Clear();
     return;
   }
-  LoadFromBmpImage(ReadPackedDib({static_cast<const std::uint8_t*>(bytes), SizeofResource(instance, resource)}));
+  LoadFromBmpImage(
+      ReadPackedDib({static_cast<const std::uint8_t*>(bytes), SizeofResource(instance, resource)}));
 }
 
 void TBitmap::LoadFromResourceID(HINSTANCE instance, int id) {

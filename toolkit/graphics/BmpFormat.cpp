@@ -16,7 +16,8 @@ std::uint32_t Le16(std::span<const std::uint8_t> b, std::size_t at) {
 
 std::uint32_t Le32(std::span<const std::uint8_t> b, std::size_t at) {
   return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
-         (static_cast<std::uint32_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+         (static_cast<std::uint32_t>(b[at + 2]) << 16) |
+         (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 
 void PutLe16(std::vector<std::uint8_t>& out, std::uint32_t v) {
@@ -77,8 +78,15 @@ bool ParseInfoHeader(std::span<const std::uint8_t> dib, TDibHeader& h) {
     return false;
   }
   switch (h.BitsPerPixel) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
-    default: return false;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+      break;
+    default:
+      return false;
   }
   h.TopDown = height < 0;
   height = height < 0 ? -height : height;
@@ -115,7 +123,8 @@ std::uint8_t Channel(std::uint32_t pixel, std::uint32_t mask) {
   return static_cast<std::uint8_t>(value * 255 / ((1u << bits) - 1));
 }
 
-void ConvertRow(const std::uint8_t* src, std::uint8_t* dst, const TDibHeader& h, const std::uint32_t* masks) {
+void ConvertRow(const std::uint8_t* src, std::uint8_t* dst, const TDibHeader& h,
+                const std::uint32_t* masks) {
   for (int x = 0; x < h.Width; ++x) {
     std::uint32_t pixel = 0;
     if (h.BitsPerPixel == 16) {
@@ -131,9 +140,10 @@ void ConvertRow(const std::uint8_t* src, std::uint8_t* dst, const TDibHeader& h,
   }
 }
 
-TBmpImage ReadPixels(std::span<const std::uint8_t> pixels, std::span<const std::uint8_t> paletteBytes,
-                     const TDibHeader& h) {
-  const std::size_t srcStride = static_cast<std::size_t>(TBmpImage::StrideOf(h.Width, h.BitsPerPixel));
+TBmpImage ReadPixels(std::span<const std::uint8_t> pixels,
+                     std::span<const std::uint8_t> paletteBytes, const TDibHeader& h) {
+  const std::size_t srcStride =
+      static_cast<std::size_t>(TBmpImage::StrideOf(h.Width, h.BitsPerPixel));
   if (pixels.size() / srcStride < static_cast<std::size_t>(h.Height)) return {};
   TBmpImage image;
   image.Width = h.Width;
@@ -166,7 +176,8 @@ TBmpImage ReadPackedDib(std::span<const std::uint8_t> bytes) {
   if (!ParseInfoHeader(bytes, h)) return {};
   const std::size_t paletteBytes = h.PaletteCount * h.PaletteEntrySize;
   if (bytes.size() - h.InfoEnd < paletteBytes) return {};
-  return ReadPixels(bytes.subspan(h.InfoEnd + paletteBytes), bytes.subspan(h.InfoEnd, paletteBytes), h);
+  return ReadPixels(bytes.subspan(h.InfoEnd + paletteBytes), bytes.subspan(h.InfoEnd, paletteBytes),
+                    h);
 }
 
 TBmpImage ReadBmpFile(std::span<const std::uint8_t> bytes) {

@@ -13,7 +13,7 @@
 struct TBmpImage {
   int Width = 0;
   int Height = 0;
-  int BitsPerPixel = 0;  // 1, 4, 8, 24 or 32
+  int BitsPerPixel = 0;                // 1, 4, 8, 24 or 32
   std::vector<std::uint32_t> Palette;  // 2^BitsPerPixel entries up to 8 bits, else none
   std::vector<std::uint8_t> Bits;
 

@@ -4,7 +4,8 @@
 #include "toolkit/graphics/Graphic.h"
 
 const TClassInfo& TCanvas::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TCanvas>("TCanvas", &TPersistent::StaticClass()).Build();
+  static const TClassInfo info =
+      TClassBuilder<TCanvas>("TCanvas", &TPersistent::StaticClass()).Build();
   return info;
 }
 
@@ -95,7 +96,9 @@ void TCanvas::LineTo(int x, int y) {
 
 namespace {
 
-const wchar_t* Wide(const WideString& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+const wchar_t* Wide(const WideString& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
 
 }  // namespace
 
@@ -144,8 +147,9 @@ void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect
   HDC from = source.Handle();
   if (!dc || !from) return;
   SetStretchBltMode(dc, COLORONCOLOR);
-  StretchBlt(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, from, sourceRect.left,
-             sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, CopyMode);
+  StretchBlt(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, from,
+             sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
+             sourceRect.bottom - sourceRect.top, CopyMode);
 }
 
 TColor TCanvas::Pixel(int x, int y) {

@@ -28,14 +28,37 @@ TColor ColorToRGB(TColor color);
 
 // System colour indexes (the COLOR_* values of the Windows API).
 enum TSystemColorIndex : int {
-  sciScrollBar = 0, sciBackground = 1, sciActiveCaption = 2, sciInactiveCaption = 3,
-  sciMenu = 4, sciWindow = 5, sciWindowFrame = 6, sciMenuText = 7, sciWindowText = 8,
-  sciCaptionText = 9, sciActiveBorder = 10, sciInactiveBorder = 11, sciAppWorkSpace = 12,
-  sciHighlight = 13, sciHighlightText = 14, sciBtnFace = 15, sciBtnShadow = 16,
-  sciGrayText = 17, sciBtnText = 18, sciInactiveCaptionText = 19, sciBtnHighlight = 20,
-  sci3DDkShadow = 21, sci3DLight = 22, sciInfoText = 23, sciInfoBk = 24,
-  sciHotLight = 26, sciGradientActiveCaption = 27, sciGradientInactiveCaption = 28,
-  sciMenuHilight = 29, sciMenuBar = 30, sciSystemColorCount = 31
+  sciScrollBar = 0,
+  sciBackground = 1,
+  sciActiveCaption = 2,
+  sciInactiveCaption = 3,
+  sciMenu = 4,
+  sciWindow = 5,
+  sciWindowFrame = 6,
+  sciMenuText = 7,
+  sciWindowText = 8,
+  sciCaptionText = 9,
+  sciActiveBorder = 10,
+  sciInactiveBorder = 11,
+  sciAppWorkSpace = 12,
+  sciHighlight = 13,
+  sciHighlightText = 14,
+  sciBtnFace = 15,
+  sciBtnShadow = 16,
+  sciGrayText = 17,
+  sciBtnText = 18,
+  sciInactiveCaptionText = 19,
+  sciBtnHighlight = 20,
+  sci3DDkShadow = 21,
+  sci3DLight = 22,
+  sciInfoText = 23,
+  sciInfoBk = 24,
+  sciHotLight = 26,
+  sciGradientActiveCaption = 27,
+  sciGradientInactiveCaption = 28,
+  sciMenuHilight = 29,
+  sciMenuBar = 30,
+  sciSystemColorCount = 31
 };
 
 constexpr TColor clBlack = 0x000000;

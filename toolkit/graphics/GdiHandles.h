@@ -69,7 +69,8 @@ class TScreenDC {
 // Selects an object into a DC for one scope.
 class TSelection {
  public:
-  TSelection(HDC dc, HGDIOBJ object) : dc_(dc), old_(dc && object ? SelectObject(dc, object) : nullptr) {}
+  TSelection(HDC dc, HGDIOBJ object)
+      : dc_(dc), old_(dc && object ? SelectObject(dc, object) : nullptr) {}
   TSelection(const TSelection&) = delete;
   TSelection& operator=(const TSelection&) = delete;
   ~TSelection() {

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "toolkit/core/Events.h"
 #include "toolkit/core/Persistent.h"
 #include "toolkit/core/Streams.h"
@@ -34,3 +37,7 @@ class TGraphic : public TPersistent {
  private:
   bool transparent_ = false;
 };
+
+// The rest of a stream, or nothing when it holds more than maxBytes: graphics
+// read untrusted streams whole and refuse what no picture of ours needs.
+std::vector<std::uint8_t> ReadRemaining(TStream& stream, std::int64_t maxBytes);

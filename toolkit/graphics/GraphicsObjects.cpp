@@ -23,12 +23,14 @@ const TEnumInfo& BrushStyleInfo() {
 
 const TEnumInfo& PenStyleInfo() {
   static const TEnumInfo info{
-      "TPenStyle", {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"}};
+      "TPenStyle",
+      {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"}};
   return info;
 }
 
 const TClassInfo& TGraphicsObject::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TGraphicsObject>("TGraphicsObject", &TPersistent::StaticClass()).Build();
+  static const TClassInfo info =
+      TClassBuilder<TGraphicsObject>("TGraphicsObject", &TPersistent::StaticClass()).Build();
   return info;
 }
 
@@ -111,7 +113,9 @@ LOGFONTW TFont::LogFont() const {
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
-  lf.lfPitchAndFamily = pitch_ == fpFixed ? FIXED_PITCH : pitch_ == fpVariable ? VARIABLE_PITCH : DEFAULT_PITCH;
+  lf.lfPitchAndFamily = pitch_ == fpFixed      ? FIXED_PITCH
+                        : pitch_ == fpVariable ? VARIABLE_PITCH
+                                               : DEFAULT_PITCH;
   const WideString face = Utf8ToWide(name_);
   const size_t n = std::min<size_t>(face.size(), LF_FACESIZE - 1);
   for (size_t i = 0; i < n; ++i) lf.lfFaceName[i] = static_cast<wchar_t>(face[i]);
@@ -130,7 +134,8 @@ void TFont::SetHandle(HFONT font) {
   LOGFONTW lf{};
   if (!font || GetObjectW(font, sizeof lf, &lf) == 0) return;
   WideString face;
-  for (int i = 0; i < LF_FACESIZE && lf.lfFaceName[i]; ++i) face.push_back(static_cast<char16_t>(lf.lfFaceName[i]));
+  for (int i = 0; i < LF_FACESIZE && lf.lfFaceName[i]; ++i)
+    face.push_back(static_cast<char16_t>(lf.lfFaceName[i]));
   name_ = WideToUtf8(face);
   height_ = lf.lfHeight;
   style_ = TFontStyles{};
@@ -162,10 +167,11 @@ void TFont::Assign(const TPersistent* Source) {
 // --- TBrush
 
 const TClassInfo& TBrush::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TBrush>("TBrush", &TGraphicsObject::StaticClass())
-                                     .Integer("Color", &TBrush::Color, &TBrush::SetColor)
-                                     .Enum("Style", BrushStyleInfo(), &TBrush::Style, &TBrush::SetStyle)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<TBrush>("TBrush", &TGraphicsObject::StaticClass())
+          .Integer("Color", &TBrush::Color, &TBrush::SetColor)
+          .Enum("Style", BrushStyleInfo(), &TBrush::Style, &TBrush::SetStyle)
+          .Build();
   return info;
 }
 
@@ -189,8 +195,12 @@ HBRUSH TBrush::Handle() {
     LOGBRUSH lb{};
     lb.lbColor = static_cast<COLORREF>(ColorToRGB(color_));
     switch (style_) {
-      case bsSolid: lb.lbStyle = BS_SOLID; break;
-      case bsClear: lb.lbStyle = BS_HOLLOW; break;
+      case bsSolid:
+        lb.lbStyle = BS_SOLID;
+        break;
+      case bsClear:
+        lb.lbStyle = BS_HOLLOW;
+        break;
       default:
         lb.lbStyle = BS_HATCHED;
         lb.lbHatch = static_cast<ULONG_PTR>(style_ - bsHorizontal);  // HS_HORIZONTAL ...
@@ -245,7 +255,8 @@ void TPen::SetStyle(TPenStyle style) {
 
 HPEN TPen::Handle() {
   if (!handle_) {
-    static constexpr int kStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
+    static constexpr int kStyles[] = {PS_SOLID,      PS_DASH, PS_DOT,        PS_DASHDOT,
+                                      PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
     handle_.Reset(CreatePen(kStyles[style_], width_, static_cast<COLORREF>(ColorToRGB(color_))));
   }
   return handle_.Get();

@@ -73,7 +73,16 @@ class TFont : public TGraphicsObject {
   TFontHandle handle_;
 };
 
-enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+enum TBrushStyle {
+  bsSolid,
+  bsClear,
+  bsHorizontal,
+  bsVertical,
+  bsFDiagonal,
+  bsBDiagonal,
+  bsCross,
+  bsDiagCross
+};
 
 class TBrush : public TGraphicsObject {
   TAPVANE_CLASS(TBrush)

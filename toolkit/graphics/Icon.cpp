@@ -41,26 +41,26 @@ void TIcon::SetHandle(HICON icon) {
 void TIcon::LoadFromResourceName(HINSTANCE instance, const String& name) {
   const WideString wide = Utf8ToWide(name);
   data_.clear();
-  Adopt(static_cast<HICON>(LoadImageW(instance, reinterpret_cast<const wchar_t*>(wide.c_str()), IMAGE_ICON,
-                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+  Adopt(static_cast<HICON>(LoadImageW(instance, reinterpret_cast<const wchar_t*>(wide.c_str()),
+                                      IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                      GetSystemMetrics(SM_CYICON), 0)));
 }
 
 void TIcon::LoadFromResourceID(HINSTANCE instance, int id) {
   data_.clear();
-  Adopt(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                      GetSystemMetrics(SM_CYICON), 0)));
+  Adopt(
+      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
 }
 
 void TIcon::LoadFromStream(TStream& stream) {
-  constexpr std::int64_t kMaxBytes = 16 * 1024 * 1024;
-  const std::int64_t size = stream.Remaining();
-  std::vector<std::uint8_t> bytes;
-  if (size > 0 && size <= kMaxBytes) {
-    bytes.resize(static_cast<std::size_t>(size));
-    bytes.resize(static_cast<std::size_t>(std::max<std::int64_t>(stream.Read(bytes.data(), size), 0)));
-  }
-  const auto le16 = [&](std::size_t at) { return static_cast<unsigned>(bytes[at] | (bytes[at + 1] << 8)); };
-  const auto le32 = [&](std::size_t at) { return static_cast<std::size_t>(le16(at)) | (static_cast<std::size_t>(le16(at + 2)) << 16); };
+  std::vector<std::uint8_t> bytes = ReadRemaining(stream, 16 * 1024 * 1024);
+  const auto le16 = [&](std::size_t at) {
+    return static_cast<unsigned>(bytes[at] | (bytes[at + 1] << 8));
+  };
+  const auto le32 = [&](std::size_t at) {
+    return static_cast<std::size_t>(le16(at)) | (static_cast<std::size_t>(le16(at + 2)) << 16);
+  };
   HICON icon = nullptr;
   // ICONDIR: reserved 0, type 1, count; then 16-byte entries. The entry
   // nearest the system's icon width wins.
@@ -82,8 +82,9 @@ void TIcon::LoadFromStream(TStream& stream) {
     }
     if (best < count) {
       const std::size_t at = 6 + 16 * best;
-      icon = CreateIconFromResourceEx(bytes.data() + le32(at + 12), static_cast<DWORD>(le32(at + 8)), TRUE,
-                                      0x00030000, 0, 0, LR_DEFAULTCOLOR);
+      icon =
+          CreateIconFromResourceEx(bytes.data() + le32(at + 12), static_cast<DWORD>(le32(at + 8)),
+                                   TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
     }
   }
   data_ = icon ? std::move(bytes) : std::vector<std::uint8_t>{};
@@ -97,7 +98,8 @@ void TIcon::SaveToStream(TStream& stream) {
 void TIcon::Draw(TCanvas& canvas, const RECT& rect) {
   HDC dc = canvas.Handle();
   if (dc && icon_)
-    DrawIconEx(dc, rect.left, rect.top, icon_, rect.right - rect.left, rect.bottom - rect.top, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, rect.left, rect.top, icon_, rect.right - rect.left, rect.bottom - rect.top, 0,
+               nullptr, DI_NORMAL);
 }
 
 void TIcon::Assign(const TPersistent* Source) {

@@ -50,7 +50,8 @@ int TImageList::Add(TBitmap& image, TBitmap* mask) {
 
 int TImageList::AddMasked(TBitmap& image, TColor maskColor) {
   if (image.Empty()) return -1;
-  return ImageList_AddMasked(Handle(), image.Handle(), static_cast<COLORREF>(ColorToRGB(maskColor)));
+  return ImageList_AddMasked(Handle(), image.Handle(),
+                             static_cast<COLORREF>(ColorToRGB(maskColor)));
 }
 
 void TImageList::Delete(int index) {

@@ -1,8 +1,10 @@
 // A list of equally sized images drawn with masks (common controls).
 #pragma once
 
+// clang-format off
 #include <windows.h>
 #include <commctrl.h>
+// clang-format on
 
 #include "toolkit/core/Component.h"
 #include "toolkit/graphics/Bitmap.h"

@@ -1,8 +1,8 @@
 #include "toolkit/graphics/JPEGImage.h"
 
-#include <cstdio>
-
 #include <jpeglib.h>
+
+#include <cstdio>
 
 #include "toolkit/core/ClassBuilder.h"
 
@@ -45,8 +45,8 @@ bool Decode(std::span<const std::uint8_t> bytes, TBitmap& bitmap, std::vector<st
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
   const std::int64_t width = info.output_width, height = info.output_height;
-  if (info.output_components != 3 || width < 1 || height < 1 || width > kMaxBmpSide || height > kMaxBmpSide ||
-      width * height > kMaxBmpPixels) {
+  if (info.output_components != 3 || width < 1 || height < 1 || width > kMaxBmpSide ||
+      height > kMaxBmpSide || width * height > kMaxBmpPixels) {
     jpeg_destroy_decompress(&info);
     return false;
   }
@@ -75,7 +75,8 @@ bool Decode(std::span<const std::uint8_t> bytes, TBitmap& bitmap, std::vector<st
 }  // namespace
 
 const TClassInfo& TJPEGImage::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TJPEGImage>("TJPEGImage", &TGraphic::StaticClass()).Build();
+  static const TClassInfo info =
+      TClassBuilder<TJPEGImage>("TJPEGImage", &TGraphic::StaticClass()).Build();
   return info;
 }
 
@@ -94,14 +95,7 @@ bool TJPEGImage::LoadFromBytes(std::span<const std::uint8_t> bytes) {
 }
 
 void TJPEGImage::LoadFromStream(TStream& stream) {
-  constexpr std::int64_t kMaxBytes = 64 * 1024 * 1024;
-  const std::int64_t size = stream.Remaining();
-  std::vector<std::uint8_t> bytes;
-  if (size > 0 && size <= kMaxBytes) {
-    bytes.resize(static_cast<std::size_t>(size));
-    bytes.resize(static_cast<std::size_t>(std::max<std::int64_t>(stream.Read(bytes.data(), size), 0)));
-  }
-  LoadFromBytes(bytes);
+  LoadFromBytes(ReadRemaining(stream, 64 * 1024 * 1024));
 }
 
 void TJPEGImage::SaveToStream(TStream& stream) {

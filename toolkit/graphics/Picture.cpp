@@ -6,7 +6,8 @@
 #include "toolkit/graphics/JPEGImage.h"
 
 const TClassInfo& TPicture::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TPicture>("TPicture", &TPersistent::StaticClass()).Build();
+  static const TClassInfo info =
+      TClassBuilder<TPicture>("TPicture", &TPersistent::StaticClass()).Build();
   return info;
 }
 

@@ -1,8 +1,8 @@
 // System colours where there is no system to ask (host builds, fuzzing): the
 // standard scheme of Windows 7, so portable colour arithmetic stays testable.
-#include "toolkit/graphics/Colors.h"
-
 #include <array>
+
+#include "toolkit/graphics/Colors.h"
 
 namespace {
 

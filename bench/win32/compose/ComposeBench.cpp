@@ -30,7 +30,8 @@ void MakeBorder(TBitmap& border) {
 }
 
 double Microseconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
-  return 1e6 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+  return 1e6 * static_cast<double>(to.QuadPart - from.QuadPart) /
+         static_cast<double>(frequency.QuadPart);
 }
 
 void Measure(const char* name, TBitmap& border, bool tile) {
@@ -50,9 +51,12 @@ void Measure(const char* name, TBitmap& border, bool tile) {
     check += *static_cast<const std::uint8_t*>(image->ScanLine(200));
   }
   std::sort(times.begin(), times.end());
-  std::printf("ComposeFramedImage %dx%d %-9s median %8.1f us  min %8.1f us  max %8.1f us  (%d runs, check %llu)\n",
-              static_cast<int>(kWindow.right), static_cast<int>(kWindow.bottom), name, times[times.size() / 2],
-              times.front(), times.back(), kRuns, static_cast<unsigned long long>(check));
+  std::printf(
+      "ComposeFramedImage %dx%d %-9s median %8.1f us  min %8.1f us  max %8.1f us  (%d runs, check "
+      "%llu)\n",
+      static_cast<int>(kWindow.right), static_cast<int>(kWindow.bottom), name,
+      times[times.size() / 2], times.front(), times.back(), kRuns,
+      static_cast<unsigned long long>(check));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include "skin/draw/ColourArithmetic.h"
-
 #include <gtest/gtest.h>
+
+#include "skin/draw/ColourArithmetic.h"
 
 namespace {
 
@@ -57,14 +57,16 @@ TEST(Gradient, EntriesRoundFromHalfTheStep) {
   const TGradient g = ComputeGradient(5, RGBColor(0, 100, 0), RGBColor(0, 110, 0));
   ASSERT_EQ(5u, g.size());
   const int expected[] = {100, 103, 105, 108, 110};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(expected[i], ColorGreen(g[static_cast<std::size_t>(i)])) << i;
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(expected[i], ColorGreen(g[static_cast<std::size_t>(i)])) << i;
 }
 
 TEST(Gradient, FallingChannelsTruncateTowardZero) {
   // D = 4, d = -10: (2 - 10 i) / 4 truncated = 0, -2, -4, -7, -9.
   const TGradient g = ComputeGradient(5, RGBColor(0, 0, 110), RGBColor(0, 0, 100));
   const int expected[] = {110, 108, 106, 103, 101};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(expected[i], ColorBlue(g[static_cast<std::size_t>(i)])) << i;
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(expected[i], ColorBlue(g[static_cast<std::size_t>(i)])) << i;
 }
 
 TEST(Gradient, LengthOneIsTheMidpointAndNothingBelowOne) {

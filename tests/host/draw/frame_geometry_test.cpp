@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include "skin/draw/ColourArithmetic.h"
 #include "skin/draw/FrameGeometry.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "skin/draw/RegionRuns.h"
-
 #include <gtest/gtest.h>
+
+#include "skin/draw/RegionRuns.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "toolkit/graphics/BmpFormat.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
+
+#include "toolkit/graphics/BmpFormat.h"
 
 namespace {
 
@@ -168,8 +168,9 @@ TEST(BmpFormat, EveryTruncationOfAGoodFileIsEmpty) {
 }
 
 TEST(BmpFormat, AbsurdDimensionsAreRefused) {
-  const std::int32_t sizes[][2] = {{0, 1},     {1, 0},          {-5, 1},      {16385, 1}, {1, 16385},
-                                   {1, -16385}, {16384, 16384}, {1, INT32_MIN}, {INT32_MAX, 1}};
+  const std::int32_t sizes[][2] = {{0, 1},         {1, 0},         {-5, 1},
+                                   {16385, 1},     {1, 16385},     {1, -16385},
+                                   {16384, 16384}, {1, INT32_MIN}, {INT32_MAX, 1}};
   for (const auto& wh : sizes) {
     FileSpec s = Small24();
     s.Width = wh[0];
@@ -224,7 +225,8 @@ TEST(BmpFormat, WrittenFilesReadBackUnchanged) {
   image.Palette.assign(256, 0);
   image.Palette[7] = 0x123456;
   image.Bits.resize(static_cast<std::size_t>(image.Stride() * image.Height));
-  for (std::size_t i = 0; i < image.Bits.size(); ++i) image.Bits[i] = static_cast<std::uint8_t>(i * 7);
+  for (std::size_t i = 0; i < image.Bits.size(); ++i)
+    image.Bits[i] = static_cast<std::uint8_t>(i * 7);
   const TBmpImage back = ReadBmpFile(WriteBmpFile(image));
   EXPECT_EQ(image.Width, back.Width);
   EXPECT_EQ(image.Height, back.Height);

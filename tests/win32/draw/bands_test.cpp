@@ -28,7 +28,7 @@ TEST(DrawHorzBand, LeftPieceRepeatedMiddleRightPiece) {
   // 12 wide at x = 1: middle pieces at band x = 2, 5, 8; the last one runs
   // under the right piece at 10.
   DrawHorzBand(target.Canvas(), RECT{1, 1, 13, 5}, strip, false, false, 2, 2, RECT{2, 0, 2, 0});
-  const TColor expected[] = {clRed,  clRed, clLime, clBlue, clWhite, clLime,
+  const TColor expected[] = {clRed,  clRed,   clLime, clBlue, clWhite,  clLime,
                              clBlue, clWhite, clLime, clBlue, clYellow, clYellow};
   for (int x = 0; x < 12; ++x) EXPECT_EQ(expected[x], At(target, 1 + x, 2)) << x;
   EXPECT_EQ(clGray, At(target, 0, 2));
@@ -70,7 +70,8 @@ TEST(StretchHorzBand, ThreePiecesWithTheMiddleStretched) {
   TBitmap target(20, 6);
   Fill(target, clGray);
   // 16 wide: left 2, middle 12 from 3 columns (4 each), right 2.
-  StretchHorzBand(target.Canvas().Handle(), RECT{2, 1, 18, 5}, strip, false, 2, 2, RECT{2, 0, 2, 0});
+  StretchHorzBand(target.Canvas().Handle(), RECT{2, 1, 18, 5}, strip, false, 2, 2,
+                  RECT{2, 0, 2, 0});
   EXPECT_EQ(clRed, At(target, 3, 1));
   EXPECT_EQ(clLime, At(target, 4, 1));
   EXPECT_EQ(clLime, At(target, 7, 4));

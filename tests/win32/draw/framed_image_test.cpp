@@ -28,7 +28,8 @@ bool AllPixels(TBitmap& b, TColor colour) {
 // of 10, every piece its own colour. Frame 1 is black, so reading from the
 // wrong frame shows.
 enum Piece { TL, T, TR, L, C, R, BL, B, BR };
-constexpr TColor kPieces[] = {clRed, clLime, clBlue, clYellow, clWhite, clAqua, clMaroon, clSilver, clNavy};
+constexpr TColor kPieces[] = {clRed,  clLime,   clBlue,   clYellow, clWhite,
+                              clAqua, clMaroon, clSilver, clNavy};
 
 void NineSlice(TBitmap& strip) {
   strip.SetSize(60, 30);
@@ -36,7 +37,8 @@ void NineSlice(TBitmap& strip) {
   const int edges[] = {0, 10, 20, 30};
   for (int row = 0; row < 3; ++row)
     for (int col = 0; col < 3; ++col)
-      Fill(strip, 30 + edges[col], edges[row], 30 + edges[col + 1], edges[row + 1], kPieces[row * 3 + col]);
+      Fill(strip, 30 + edges[col], edges[row], 30 + edges[col + 1], edges[row + 1],
+           kPieces[row * 3 + col]);
 }
 
 TEST(ComposeFramedImage, FrameThreeOfFiveIsTheSquareAtForty) {
@@ -62,15 +64,16 @@ TEST(ComposeFramedImage, StackedFramesCountDownwards) {
 TEST(ComposeFramedImage, NineSliceKeepsCornersAndStretchesEdgesAndCentre) {
   TBitmap strip;
   NineSlice(strip);
-  auto image = ComposeFramedImage(RECT{0, 0, 100, 70}, strip, RECT{10, 10, 10, 10}, false, false, 2, 2);
+  auto image =
+      ComposeFramedImage(RECT{0, 0, 100, 70}, strip, RECT{10, 10, 10, 10}, false, false, 2, 2);
   struct Probe {
     int X, Y;
     Piece P;
   };
-  const Probe probes[] = {{0, 0, TL},   {9, 9, TL},   {10, 0, T},   {50, 5, T},   {89, 9, T},   {90, 0, TR},
-                          {99, 9, TR},  {0, 10, L},   {5, 59, L},   {10, 10, C},  {50, 35, C},  {89, 59, C},
-                          {90, 10, R},  {99, 59, R},  {0, 60, BL},  {9, 69, BL},  {10, 60, B},  {89, 69, B},
-                          {90, 60, BR}, {99, 69, BR}};
+  const Probe probes[] = {{0, 0, TL},  {9, 9, TL},  {10, 0, T},  {50, 5, T},   {89, 9, T},
+                          {90, 0, TR}, {99, 9, TR}, {0, 10, L},  {5, 59, L},   {10, 10, C},
+                          {50, 35, C}, {89, 59, C}, {90, 10, R}, {99, 59, R},  {0, 60, BL},
+                          {9, 69, BL}, {10, 60, B}, {89, 69, B}, {90, 60, BR}, {99, 69, BR}};
   for (const Probe& p : probes) EXPECT_EQ(kPieces[p.P], At(*image, p.X, p.Y)) << p.X << "," << p.Y;
 }
 
@@ -81,7 +84,8 @@ TEST(ComposeFramedImage, MarginsThatDoNotFitDropAndTheFrameStretches) {
   Fill(strip, 0, 0, 20, 10, clRed);
   Fill(strip, 20, 0, 40, 10, clLime);
   Fill(strip, 40, 0, 60, 10, clBlue);
-  auto image = ComposeFramedImage(RECT{0, 0, 30, 10}, strip, RECT{20, 0, 20, 0}, false, false, 1, 1);
+  auto image =
+      ComposeFramedImage(RECT{0, 0, 30, 10}, strip, RECT{20, 0, 20, 0}, false, false, 1, 1);
   EXPECT_EQ(clRed, At(*image, 5, 5));
   EXPECT_EQ(clLime, At(*image, 12, 5));
   EXPECT_EQ(clLime, At(*image, 17, 5));
@@ -115,7 +119,7 @@ TEST(ComposeFramedImage, TiledCentreRepeatsAndLaterPiecesCoverTheOverflow) {
     EXPECT_EQ(row[x - 2], At(*image, x, 3)) << x;
     EXPECT_EQ(row[x - 2], At(*image, x, 6)) << x;
   }
-  EXPECT_EQ(clAqua, At(*image, 10, 4));  // not the overflowing blue
+  EXPECT_EQ(clAqua, At(*image, 10, 4));   // not the overflowing blue
   EXPECT_EQ(clSilver, At(*image, 5, 7));  // not the overflowing red
   // Stretched instead, the three columns spread over the eight.
   image = ComposeFramedImage(RECT{0, 0, 12, 9}, frame, RECT{2, 2, 2, 2}, false, false, 1, 1);
@@ -157,14 +161,16 @@ TEST(DrawFramedImage, TransparentLeavesMagentaOut) {
   Fill(source, 2, 0, 4, 4, clRed);
   TBitmap target(10, 10);
   Fill(target, clGray);
-  DrawFramedImage(target.Canvas().Handle(), RECT{2, 2, 6, 6}, source, false, false, true, 1, 1, kNoMargins);
+  DrawFramedImage(target.Canvas().Handle(), RECT{2, 2, 6, 6}, source, false, false, true, 1, 1,
+                  kNoMargins);
   EXPECT_EQ(clGray, At(target, 2, 3));
   EXPECT_EQ(clGray, At(target, 3, 5));
   EXPECT_EQ(clRed, At(target, 4, 2));
   EXPECT_EQ(clRed, At(target, 5, 5));
   EXPECT_EQ(clGray, At(target, 6, 5));
   EXPECT_EQ(clGray, At(target, 1, 1));
-  DrawFramedImage(target.Canvas().Handle(), RECT{2, 2, 6, 6}, source, false, false, false, 1, 1, kNoMargins);
+  DrawFramedImage(target.Canvas().Handle(), RECT{2, 2, 6, 6}, source, false, false, false, 1, 1,
+                  kNoMargins);
   EXPECT_EQ(clFuchsia, At(target, 2, 3));
 }
 

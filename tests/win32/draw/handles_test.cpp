@@ -19,7 +19,8 @@ TEST(Handles, RepeatedDrawingHoldsNoMoreGdiObjects) {
     HDC dc = target.Canvas().Handle();
     DrawFramedImage(dc, RECT{0, 0, 60, 30}, source, false, true, true, 2, 1, RECT{3, 3, 3, 3});
     DrawHorzBand(target.Canvas(), RECT{0, 0, 50, 8}, source, false, true, 2, 2, RECT{3, 0, 3, 0});
-    StretchHorzBand(target.Canvas().Handle(), RECT{0, 0, 50, 8}, source, false, 2, 2, RECT{3, 0, 3, 0});
+    StretchHorzBand(target.Canvas().Handle(), RECT{0, 0, 50, 8}, source, false, 2, 2,
+                    RECT{3, 0, 3, 0});
     DrawCentredFrame(target.Canvas().Handle(), RECT{0, 0, 50, 20}, source, true, 2, 1);
     GradientFill(target.Canvas().Handle(), RECT{0, 0, 60, 30}, clBlack, true, clWhite);
     DeleteObject(RegionFromBitmap(source, 0, 0, 0, 0, 0, clFuchsia));

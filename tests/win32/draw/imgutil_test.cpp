@@ -1,8 +1,9 @@
+#include "skin/draw/ImgUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "skin/draw/ImgUtil.h"
 #include "skin/draw/RegionRuns.h"
 #include "skin/draw/Scratch.h"
 #include "tests/win32/graphics/Pixels.h"
@@ -108,7 +109,8 @@ TEST(GradientFill, StripsFollowTheGradientOnlyInsideTheClipBox) {
 TEST(GradientFill, VerticalRunsTopToBottomAndMatchesTheCache) {
   TBitmap b(3, 50);
   Fill(b, clWhite);
-  GradientFill(b.Canvas().Handle(), RECT{0, 10, 3, 40}, RGBColor(10, 200, 0), true, RGBColor(240, 20, 90));
+  GradientFill(b.Canvas().Handle(), RECT{0, 10, 3, 40}, RGBColor(10, 200, 0), true,
+               RGBColor(240, 20, 90));
   const TGradient& expected = GetGradient(30, RGBColor(10, 200, 0), RGBColor(240, 20, 90));
   ASSERT_EQ(30u, expected.size());
   for (int y = 0; y < 30; ++y) EXPECT_EQ(expected[y], At(b, 1, 10 + y)) << y;

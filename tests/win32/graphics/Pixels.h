@@ -31,6 +31,8 @@ inline void Fill(TBitmap& bitmap, int left, int top, int right, int bottom, TCol
     for (int x = left; x < right; ++x) Set(bitmap, x, y, color);
 }
 
-inline void Fill(TBitmap& bitmap, TColor color) { Fill(bitmap, 0, 0, bitmap.Width(), bitmap.Height(), color); }
+inline void Fill(TBitmap& bitmap, TColor color) {
+  Fill(bitmap, 0, 0, bitmap.Width(), bitmap.Height(), color);
+}
 
 }  // namespace pixels

@@ -1,12 +1,12 @@
-#include <windows.h>
+#include "toolkit/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <vector>
 
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/core/Streams.h"
-#include "toolkit/graphics/Bitmap.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include <windows.h>
+#include "toolkit/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/core/TypInfo.h"
-#include "toolkit/graphics/Canvas.h"
 
 namespace {
 
@@ -139,7 +139,8 @@ TEST(Font, ChangesAreAnnouncedAndAssignCopiesEverything) {
 }
 
 TEST(Font, TakesTheDescriptionOfAForeignFont) {
-  HFONT foreign = CreateFontW(-20, 0, 0, 0, FW_BOLD, TRUE, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun");
+  HFONT foreign =
+      CreateFontW(-20, 0, 0, 0, FW_BOLD, TRUE, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun");
   TFont font;
   font.SetHandle(foreign);
   EXPECT_EQ("SimSun", font.Name());

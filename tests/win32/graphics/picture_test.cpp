@@ -1,6 +1,5 @@
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <vector>
@@ -64,7 +63,8 @@ TEST(JPEGImage, DecodesASmallPicture) {
   EXPECT_EQ(pf24bit, jpeg.Bitmap().PixelFormat());
   // Left half red, right half blue, within JPEG's loss.
   EXPECT_TRUE(Near(clRed, pixels::At(jpeg.Bitmap(), 3, 4), 12)) << pixels::At(jpeg.Bitmap(), 3, 4);
-  EXPECT_TRUE(Near(clBlue, pixels::At(jpeg.Bitmap(), 12, 4), 12)) << pixels::At(jpeg.Bitmap(), 12, 4);
+  EXPECT_TRUE(Near(clBlue, pixels::At(jpeg.Bitmap(), 12, 4), 12))
+      << pixels::At(jpeg.Bitmap(), 12, 4);
   TBitmap copy;
   copy.Assign(&jpeg);
   EXPECT_EQ(16, copy.Width());
@@ -81,7 +81,8 @@ TEST(JPEGImage, CorruptDataLeavesItEmpty) {
   const std::vector<std::uint8_t> good = Resource(L"SMALLJPG");
   TJPEGImage jpeg;
   ASSERT_TRUE(jpeg.LoadFromBytes(good));
-  const std::vector<std::uint8_t> truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
+  const std::vector<std::uint8_t> truncated(
+      good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
   EXPECT_FALSE(jpeg.LoadFromBytes(truncated));
   EXPECT_TRUE(jpeg.Empty());
   std::vector<std::uint8_t> scrambled = good;
