@@ -1,0 +1,334 @@
+#include "skin/data/SkinDescriptionReader.h"
+
+#include <algorithm>
+
+#include "skin/data/SkinCaptionButtonKeys.h"
+#include "skin/data/SkinColour.h"
+#include "skin/data/SkinDerivedImages.h"
+#include "skin/data/SkinFrameRules.h"
+#include "skin/data/SkinImageName.h"
+#include "skin/read/WinSkinIni.h"
+#include "toolkit/core/Streams.h"
+#include "toolkit/graphics/Graphics.h"
+
+namespace {
+
+constexpr const char* kPersonality = "Personality";
+
+// The description and the package files it names, for short lookups.
+class TDescription {
+ public:
+  TDescription(const TQuickIni& ini, const TSkinEntrySource& entries)
+      : ini_(ini), entries_(entries) {}
+
+  int Int(std::string_view section, std::string_view key, int fallback) const {
+    return ini_.ReadInteger(section, key, fallback);
+  }
+  std::string Text(std::string_view section, std::string_view key) const {
+    return ini_.ReadString(section, key, "");
+  }
+  std::unique_ptr<TBitmap> Bitmap(std::string_view section, std::string_view key) const {
+    return LoadSkinBitmap(Text(section, key), entries_);
+  }
+  std::unique_ptr<TBitmap> Load(std::string_view value) const {
+    return LoadSkinBitmap(value, entries_);
+  }
+  TColor Colour2(std::string_view section, std::string_view key, TColor fallback) const {
+    return ParseSkinColourOr(Text(section, key), fallback);
+  }
+  const TQuickIni& Ini() const { return ini_; }
+
+ private:
+  const TQuickIni& ini_;
+  const TSkinEntrySource& entries_;
+};
+
+// A tile value above 1 becomes 0 in most sections, 1 in a few.
+int CapTile(int tile, int above1) { return tile > 1 ? above1 : tile; }
+
+void ReadBorder(const TDescription& d, TDataSkinBorder& border, bool marginsAlongHeight) {
+  const String& p = border.Name;
+  const int first = d.Int(kPersonality, p + "TopHeight", 0);
+  const int second = d.Int(kPersonality, p + "BotHeight", 0);
+  border.LeftWidth = marginsAlongHeight ? 0 : first;
+  border.RightWidth = marginsAlongHeight ? 0 : second;
+  border.TopHeight = marginsAlongHeight ? first : 0;
+  border.BottomHeight = marginsAlongHeight ? second : 0;
+  border.Frame = FrameCountOf(d.Int(kPersonality, p + "Frame", 1));
+  border.Tile = CapTile(d.Int(kPersonality, p + "Stretch", 1), 1);
+  border.Trans = d.Int(kPersonality, p + "Trans", 1);
+  border.Image = d.Bitmap(kPersonality, p);
+}
+
+struct TElementKeys {
+  const char* ImageKey = "Image";
+  bool Frame = true;
+  bool Colours = true;
+  int TileAbove1 = 0;
+};
+
+void ReadElementKeys(const TDescription& d, std::string_view section, const TElementKeys& keys,
+                     TColor buttonText, TDataSkinObject& r) {
+  r.Style = d.Int(section, "Style", 0);
+  r.LeftWidth = d.Int(section, "LeftWidth", 0);
+  r.RightWidth = d.Int(section, "RightWidth", 0);
+  r.TopHeight = d.Int(section, "TopHeight", 0);
+  r.BottomHeight = d.Int(section, "BottomHeight", 0);
+  if (keys.Frame) r.Frame = d.Int(section, "Frame", 0);
+  r.Trans = d.Int(section, "Trans", 0);
+  r.Tile = CapTile(d.Int(section, "Tile", 0), keys.TileAbove1);
+  if (!keys.Colours) return;
+  r.NormalColour = d.Int(section, "NormalColour", -1);
+  r.MouseOverColour = d.Int(section, "MouseOverColour", -1);
+  r.PressedColour = d.Int(section, "PressedColour", -1);
+  r.NormalColour2 = d.Colour2(section, "NormalColour2", buttonText);
+  r.MouseOverColour2 = d.Colour2(section, "MouseOverColour2", buttonText);
+  r.PressedColour2 = d.Colour2(section, "PressedColour2", buttonText);
+}
+
+// An element section makes a record only when its image key has a value.
+template <typename R>
+std::unique_ptr<R> ReadElement(const TDescription& d, const char* section, TColor buttonText,
+                               const TElementKeys& keys = {}) {
+  const std::string value = d.Text(section, keys.ImageKey);
+  if (value.empty()) return nullptr;
+  auto record = std::make_unique<R>(section);
+  record->Image = d.Load(value);
+  ReadElementKeys(d, section, keys, buttonText, *record);
+  return record;
+}
+
+void ReadCaptionButtons(const TDescription& d, const std::vector<std::string>& sections,
+                        TSkinElements& skin) {
+  skin.CaptionButtons.clear();
+  for (const TCaptionButtonKeys& keys : ReadCaptionButtonKeys(d.Ini(), sections)) {
+    auto button = std::make_unique<TDataSkinSysButton>(keys.Name);
+    button->Action = keys.Action;
+    button->Align = keys.Align;
+    button->Xcoord = keys.Xcoord;
+    button->Ycoord = keys.Ycoord;
+    button->Visibility = keys.Visibility;
+    button->Visibility1 = keys.Visibility1;
+    button->CombineOp = keys.CombineOp;
+    button->Image = d.Load(keys.ImageValue);
+    button->Frame = CaptionButtonFrame(keys.Frame, button->Image->Width(),
+                                       button->Image->Height(), keys.Action);
+    if (keys.Frame == 0 && (keys.Action == 3 || keys.Action == 11))
+      button->Image = std::make_unique<TBitmap>();
+    skin.CaptionButtons.push_back(std::move(button));
+  }
+  for (const int action : {7, 8, 9}) {
+    auto button = std::make_unique<TDataSkinSysButton>("MDICONTROLS");
+    button->Action = action;
+    button->Align = 100;
+    button->Visibility = 100;
+    button->Visibility1 = 100;
+    button->Frame = 4;
+    skin.CaptionButtons.push_back(std::move(button));
+  }
+  SplitMdiButtons(*d.Bitmap("MDICONTROLS", "Image"), skin);
+}
+
+void ReadPushButtons(const TDescription& d, TColor buttonText, TDataSkinButton& b) {
+  const char* s = "Buttons";
+  b.LeftWidth = d.Int(s, "LeftWidth", 0);
+  b.RightWidth = d.Int(s, "RightWidth", 0);
+  b.TopHeight = d.Int(s, "TopHeight", 0);
+  b.BottomHeight = d.Int(s, "BottomHeight", 0);
+  b.Trans = d.Int(s, "Trans", 0);
+  b.Tile = CapTile(d.Int(s, "Tile", 0), 0);
+  b.Image = d.Bitmap(s, "Bitmap");
+  b.CheckImage = d.Bitmap(s, "CheckButton");
+  b.RadioImage = d.Bitmap(s, "RadioButton");
+  b.NormalColour = d.Int(s, "NormalColour", -1);
+  b.MouseOverColour = d.Int(s, "MouseOverColour", -1);
+  b.PressedColour = d.Int(s, "PressedColour", -1);
+  b.RadioButtonFrame = d.Int(s, "RadioButtonFrame", 0);
+  b.CheckButtonFrame = d.Int(s, "CheckButtonFrame", 0);
+  b.HasNormalColour2 = !d.Text(s, "NormalColour2").empty();
+  b.HasMouseOverColour2 = !d.Text(s, "MouseOverColour2").empty();
+  b.HasPressedColour2 = !d.Text(s, "PressedColour2").empty();
+  b.NormalColour2 = d.Colour2(s, "NormalColour2", buttonText);
+  b.MouseOverColour2 = d.Colour2(s, "MouseOverColour2", buttonText);
+  b.PressedColour2 = d.Colour2(s, "PressedColour2", buttonText);
+}
+
+// Caption text colours come as three channel keys; all three or none.
+TColor ReadTextColour(const TDescription& d, const std::string& key) {
+  const int r = d.Int(kPersonality, key + "R", -1);
+  const int g = d.Int(kPersonality, key + "G", -1);
+  const int b = d.Int(kPersonality, key + "B", -1);
+  return r >= 0 && g >= 0 && b >= 0 ? RGBColor(r, g, b) : clNone;
+}
+
+void ReadCaptionText(const TDescription& d, TDataSkinTitle& t) {
+  t.Image = d.Bitmap(kPersonality, "TextBack");
+  t.LeftWidth = d.Int(kPersonality, "TextShift", 0);
+  t.TopHeight = d.Int(kPersonality, "TextShiftVert", 0);
+  t.RightWidth = d.Int(kPersonality, "TextRightClip", 0);
+  t.BottomHeight = 0;
+  t.TextAlignment = d.Int(kPersonality, "TextAlignment", 0);
+  t.Textbackground = d.Int(kPersonality, "Textbackground", 0);
+  t.FontHeight = d.Int("Fonts", "FontHeight", 14);
+  t.TXTBackleft = d.Int(kPersonality, "TXTBackleft", 0);
+  t.TXTBackRight = d.Int(kPersonality, "TXTBackRight", 0);
+  t.ActiveText = ReadTextColour(d, "ActiveText");
+  t.InActiveText = ReadTextColour(d, "InActiveText");
+}
+
+std::unique_ptr<TDataSkinObject> ReadMenuBar(const TDescription& d) {
+  const std::string value = d.Text(kPersonality, "menuBar");
+  if (value.empty()) return nullptr;
+  auto bar = std::make_unique<TDataSkinObject>("menuBar");
+  bar->Image = d.Load(value);
+  bar->Tile = CapTile(d.Int(kPersonality, "TileMenu", 1), 1);
+  bar->LeftWidth = d.Int(kPersonality, "TileLeftMenu", 1);
+  bar->RightWidth = d.Int(kPersonality, "TileRightMenu", 1);
+  return bar;
+}
+
+// The track of track bars falls back on the program's own bitmap.
+std::unique_ptr<TDataSkinObject> ReadTrack(const TDescription& d, const char* section,
+                                           TColor buttonText, HINSTANCE module) {
+  auto track = ReadElement<TDataSkinObject>(d, section, buttonText);
+  if (!track) {
+    track = std::make_unique<TDataSkinObject>(section);
+    ReadElementKeys(d, section, {}, buttonText, *track);
+  }
+  if (track->Image->Empty()) {
+    track->Image->LoadFromResourceName(module, section);
+    track->LeftWidth = track->RightWidth = track->TopHeight = track->BottomHeight = 3;
+    track->Tile = 0;
+    track->Frame = 1;
+  }
+  track->Frame = FrameCountOf(track->Frame);
+  return track;
+}
+
+void ReadElements(const TDescription& d, TColor text, TSkinElements& s, HINSTANCE module) {
+  const TElementKeys noFrame{.Frame = false};
+  s.Progress = ReadElement<TDataSkinBorder>(
+      d, "Progress", text, {.ImageKey = "Bitmap", .Frame = false, .Colours = false, .TileAbove1 = 1});
+  s.ProgressChunk = ReadElement<TDataSkinObject>(d, "Progress.Chunk", text);
+  if (s.ProgressChunk) s.ProgressChunk->Frame = FrameCountOf(s.ProgressChunk->Frame);
+  s.MenuBar = ReadMenuBar(d);
+  s.GroupBoxEdge = ReadElement<TDataSkinObject>(d, "GroupBoxEdge", text);
+  s.GroupBox = ReadElement<TDataSkinBoxLabel>(d, "GroupBox", text, noFrame);
+  if (s.GroupBox) {
+    s.GroupBox->BackgroundAlignment = d.Int("GroupBox", "BackgroundAlignment", 0);
+    s.GroupBox->BackgroundLeftShift = d.Int("GroupBox", "BackgroundLeftShift", 0);
+    s.GroupBox->BackgroundRightShift = d.Int("GroupBox", "BackgroundRightShift", 0);
+  }
+  s.Tabs = ReadElement<TDataSkinBorder>(d, "Tabs", text, noFrame);
+  if (s.Tabs) s.Tabs->Image2 = d.Bitmap("Tabs", "Border");
+  s.StatusBarEdges = ReadElement<TDataSkinObject>(d, "StatusBarEdges", text);
+  s.TabPane = ReadElement<TDataSkinObject>(d, "Tab.Pane", text);
+  if (s.TabPane) {
+    for (int* margin : {&s.TabPane->LeftWidth, &s.TabPane->RightWidth, &s.TabPane->TopHeight,
+                        &s.TabPane->BottomHeight})
+      *margin = std::min(*margin, 4);
+  }
+  s.ToolBars = ReadElement<TDataSkinObject>(d, "ToolBars", text);
+  s.ComboButton = ReadElement<TDataSkinBorder>(d, "ComboButton", text, noFrame);
+  s.SunkEdge = ReadElement<TDataSkinObject>(d, "SunkEdge", text);
+  if (s.ComboButton && !s.ComboButton->Image->Empty())
+    s.ComboButton->Image2 = MirroredCopy(*s.ComboButton->Image);
+  s.ExtraImages = ReadElement<TDataSkinObject>(d, "ExtraImages", text);
+  s.Headerbar = ReadElement<TDataSkinObject>(d, "Headerbar", text);
+  s.MenuItem = ReadElement<TDataSkinObject>(d, "MenuItem", text);
+  s.MenuBackground = ReadElement<TDataSkinObject>(d, "MenuBackground", text);
+  s.Scrollbar = ReadElement<TDataSkinObject>(d, "Scrollbar", text);
+  s.HorzScroll = ReadElement<TDataSkinObject>(d, "HorzScroll", text);
+  s.VertScroll = ReadElement<TDataSkinObject>(d, "VertScroll", text);
+  s.HorzScrollThumb = ReadElement<TDataSkinObject>(d, "HorzScrollThumb", text);
+  s.VertScrollThumb = ReadElement<TDataSkinObject>(d, "VertScrollThumb", text);
+  s.ThumbHorz = ReadElement<TDataSkinObject>(d, "Trackbar.ThumbHorz", text);
+  s.ThumbVert = ReadElement<TDataSkinObject>(d, "Trackbar.ThumbVert", text);
+  s.ThumbLeft = ReadElement<TDataSkinObject>(d, "Trackbar.ThumbLeft", text);
+  s.ThumbRight = ReadElement<TDataSkinObject>(d, "Trackbar.ThumbRight", text);
+  s.ThumbUp = ReadElement<TDataSkinObject>(d, "Trackbar.ThumbUp", text);
+  s.ThumbDown = ReadElement<TDataSkinObject>(d, "Trackbar.ThumbDown", text);
+  s.UpDownHorz = ReadElement<TDataSkinBorder>(d, "UpDown.Horz", text, noFrame);
+  if (s.UpDownHorz) s.UpDownHorz->Image2 = d.Bitmap("UpDown.Horz", "GlyphImage");
+  s.UpDownVert = ReadElement<TDataSkinBorder>(d, "UpDown.Vert", text, noFrame);
+  if (s.UpDownVert) s.UpDownVert->Image2 = d.Bitmap("UpDown.Vert", "GlyphImage");
+  s.Track = ReadTrack(d, "Track", text, module);
+  s.TrackVert = ReadTrack(d, "TRACKVERT", text, module);
+}
+
+void SetFrame(TDataSkinObject* record, int frame) {
+  if (record) record->Frame = frame;
+}
+
+// Most elements are drawn with a fixed number of frames whatever the skin says.
+void FixFrameCounts(const TDescription& d, TSkinElements& s) {
+  TDataSkinButton& b = *s.Buttons;
+  b.Frame = 5;
+  if (b.RadioButtonFrame == 0)
+    b.RadioButtonFrame = CheckRadioFrame(b.RadioImage->Width(), b.RadioImage->Height());
+  if (b.CheckButtonFrame == 0)
+    b.CheckButtonFrame = CheckRadioFrame(b.CheckImage->Width(), b.CheckImage->Height());
+  b.RadioButtonFrame = FrameCountOf(b.RadioButtonFrame);
+  b.CheckButtonFrame = FrameCountOf(b.CheckButtonFrame);
+  s.Title->Frame = 2;
+  if (s.Progress) s.Progress->Frame = s.Progress->Style != 0 ? 1 : 2;
+  for (TDataSkinObject* r : {s.MenuBar.get(), s.GroupBoxEdge.get()}) SetFrame(r, 2);
+  for (TDataSkinObject* r : {s.Toolbar.get(), s.TabPane.get(), static_cast<TDataSkinObject*>(s.GroupBox.get()),
+                             s.MenuBackground.get()})
+    SetFrame(r, 1);
+  SetFrame(s.StatusBarEdges.get(), 3);
+  for (TDataSkinObject* r : {static_cast<TDataSkinObject*>(s.ComboButton.get()), s.SunkEdge.get(),
+                             s.HorzScroll.get(), s.VertScroll.get()})
+    SetFrame(r, 4);
+  for (TDataSkinObject* r :
+       {s.ToolBars.get(), static_cast<TDataSkinObject*>(s.Tabs.get()), s.ExtraImages.get(),
+        s.MenuItem.get(), s.ThumbHorz.get(), s.ThumbVert.get(), s.ThumbLeft.get(),
+        s.ThumbRight.get(), s.ThumbUp.get(), s.ThumbDown.get()})
+    SetFrame(r, 5);
+  if (s.Headerbar) s.Headerbar->Frame = s.Headerbar->Frame == 0 ? 5 : FrameCountOf(s.Headerbar->Frame);
+  SetFrame(s.UpDownHorz.get(), 8);
+  SetFrame(s.UpDownVert.get(), 8);
+  SetFrame(s.Scrollbar.get(), 23);
+  SetFrame(s.HorzScrollThumb.get(), FrameCountOf(d.Int("HorzScrollThumb", "FrameCount", 3)));
+  SetFrame(s.VertScrollThumb.get(), FrameCountOf(d.Int("VertScrollThumb", "FrameCount", 3)));
+}
+
+}  // namespace
+
+std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntrySource& entries) {
+  auto bitmap = std::make_unique<TBitmap>();
+  const std::string name = SkinImageEntryName(value);
+  if (name.empty()) return bitmap;
+  std::vector<std::uint8_t> bytes;
+  entries(name, bytes);
+  if (bytes.empty()) return bitmap;
+  TMemoryStream stream;
+  stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  stream.SetPosition(0);
+  bitmap->LoadFromStream(stream);
+  return bitmap;
+}
+
+void ReadSkinDescription(const TQuickIni& ini, const TSkinEntrySource& entries,
+                         TSkinElements& skin, HINSTANCE module) {
+  const TDescription d(ini, entries);
+  std::vector<std::string> sections;
+  ini.ReadSections(&sections);
+
+  ReadBorder(d, *skin.Left, true);
+  ReadBorder(d, *skin.Right, true);
+  ReadBorder(d, *skin.Top, false);
+  ReadBorder(d, *skin.Bottom, false);
+
+  ReadSkinColours(ini, sections, skin.Colours);
+  const TColor buttonText = skin.Colour(scButtonText);
+
+  ReadCaptionButtons(d, sections, skin);
+  ReadPushButtons(d, buttonText, *skin.Buttons);
+  ReadCaptionText(d, *skin.Title);
+  ReadElements(d, buttonText, skin, module);
+  FixFrameCounts(d, skin);
+  MakeDerivedImages(skin);
+
+  skin.FaceBrush.Reset(CreateSolidBrush(ColorToRGB(skin.Colour(scButtonFace))));
+}

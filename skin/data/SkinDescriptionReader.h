@@ -1,0 +1,33 @@
+// Turns a loaded skin description into element records, colours and the
+// face brush. The package's files are reached through an entry source so
+// that the reading works the same for a package and for a test's files.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "skin/data/SkinElements.h"
+
+class TBitmap;
+class TQuickIni;
+
+// Fills bytes with the package file of that name (any letter case); leaves
+// it empty when there is none.
+using TSkinEntrySource =
+    std::function<void(std::string_view name, std::vector<std::uint8_t>& bytes)>;
+
+// The bitmap an image key names, or an empty one: only the file-name part
+// counts, only names ending in ".bmp" load, and a missing, empty or broken
+// file gives an empty bitmap.
+std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntrySource& entries);
+
+// Reads every section the skin engine knows, in an order where later steps
+// use earlier results, and ends with the derived images and the face brush.
+// Built-in bitmaps (TRACK, TRACKVERT) come from the resources of module.
+void ReadSkinDescription(const TQuickIni& ini, const TSkinEntrySource& entries,
+                         TSkinElements& skin, HINSTANCE module);
