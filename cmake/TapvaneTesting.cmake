@@ -27,9 +27,11 @@ endfunction()
 # The fixture that keeps one Xvfb, one prefix and one wineserver alive for all
 # Windows tests of a run, and stops them at its end.
 function(tapvane_wine_fixture)
-  if(TEST wine.start)
+  get_property(done GLOBAL PROPERTY TAPVANE_WINE_FIXTURE)
+  if(done)
     return()
   endif()
+  set_property(GLOBAL PROPERTY TAPVANE_WINE_FIXTURE TRUE)
   add_test(NAME wine.start COMMAND ${TAPVANE_WINE} start)
   add_test(NAME wine.stop COMMAND ${TAPVANE_WINE} stop)
   set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${TAPVANE_WINE_ENV}")
