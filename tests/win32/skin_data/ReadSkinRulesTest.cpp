@@ -200,6 +200,13 @@ TEST_F(ReadSkinRules, PushButtonsAndCheckRadioFrames) {
   EXPECT_EQ(clBtnText, b.NormalColour2);  // the ButtonText slot, a system colour here
 }
 
+TEST_F(ReadSkinRules, CheckRadioFramesGivenByTheSkinAreNeverBelowOne) {
+  files.Add("radio.bmp", MakeBmp(104, 13, clRed));
+  Read("[Buttons]\nRadioButton=radio.bmp\nRadioButtonFrame=3\nCheckButtonFrame=-2\n");
+  EXPECT_EQ(3, skin.Buttons->RadioButtonFrame);  // the skin's own count, even below 4
+  EXPECT_EQ(1, skin.Buttons->CheckButtonFrame);
+}
+
 TEST_F(ReadSkinRules, CaptionTextColoursNeedAllThreeChannels) {
   Read("[Personality]\nActiveTextR=10\nActiveTextG=20\nActiveTextB=30\n"
        "InActiveTextR=10\nInActiveTextG=20\nTextShift=30\nTextRightClip=9\n[Fonts]\n");
