@@ -12,8 +12,8 @@ bool IsCaptionButtonSection(const TQuickIni& ini, const std::string& upper) {
   if (upper == "BUTTONS" || upper == "BUTTON" || upper == "BUTTON.RADIO" ||
       upper == "BUTTON.CHECKBOX")
     return false;
-  const bool hidden = ini.ReadInteger(upper, "Action", 0) == -1 &&
-                      ini.ReadInteger(upper, "Visibility", -1) != 0;
+  const bool hidden =
+      ini.ReadInteger(upper, "Action", 0) == -1 && ini.ReadInteger(upper, "Visibility", -1) != 0;
   return !hidden;
 }
 

@@ -2,9 +2,8 @@
 // and the keys each one reads. Images and frame counts are the caller's.
 #pragma once
 
-#include <vector>
-
 #include <string>
+#include <vector>
 
 class TQuickIni;
 
@@ -17,8 +16,8 @@ struct TCaptionButtonKeys {
   int Visibility = 0;
   int Visibility1 = 0;
   int CombineOp = -1;
-  int Frame = 0;       // 0: decided from the image later
-  std::string ImageValue;   // value of "ButtonImage"
+  int Frame = 0;           // 0: decided from the image later
+  std::string ImageValue;  // value of "ButtonImage"
 };
 
 // Sections are taken in order. Push button, check box and radio button

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
-#include <string>
 #include "toolkit/graphics/Colors.h"
 
 class TQuickIni;

@@ -51,9 +51,9 @@ void TSkinData::FillAppIconBitmap() {
   const int width = GetSystemMetrics(SM_CXSMICON);
   const int height = GetSystemMetrics(SM_CYSMICON);
   const HWND application = Application ? Application->Handle() : nullptr;
-  HICON icon = application ? reinterpret_cast<HICON>(
-                                 SendMessageW(application, WM_GETICON, ICON_SMALL, 0))
-                           : nullptr;
+  HICON icon = application
+                   ? reinterpret_cast<HICON>(SendMessageW(application, WM_GETICON, ICON_SMALL, 0))
+                   : nullptr;
   if (!icon && application)
     icon = reinterpret_cast<HICON>(SendMessageW(application, WM_GETICON, ICON_BIG, 0));
   if (!icon) return;

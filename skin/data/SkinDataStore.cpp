@@ -20,9 +20,9 @@ void TSkinData::DefineProperties(TFiler& Filer) {
 void TSkinData::ReadSkinStream(TStream& stream) {
   std::uint8_t length[4];
   stream.ReadBuffer(length, 4);
-  const std::int32_t n = static_cast<std::int32_t>(length[0] | (length[1] << 8) |
-                                                   (length[2] << 16) |
-                                                   (static_cast<std::uint32_t>(length[3]) << 24));
+  const std::int32_t n =
+      static_cast<std::int32_t>(length[0] | (length[1] << 8) | (length[2] << 16) |
+                                (static_cast<std::uint32_t>(length[3]) << 24));
   if (n <= 0) return;
   // Checked before anything is allocated: a forged length must not cost memory.
   if (n > stream.Remaining()) throw EReadError("SkinStream is shorter than its stated length");

@@ -9,29 +9,57 @@
 #include "toolkit/core/Sets.h"
 
 enum TSkinOption : int {
-  xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround, xoNoFocusRect,
-  xoToolbarBK, xoToolbarButton, xoMDIChildBorder, xoMenuBG, xoCaptionButtonHint,
+  xoMDIScrollbar,
+  xoMenuMerge,
+  xoTransparent,
+  xoPreview,
+  xoParentBackGround,
+  xoNoFocusRect,
+  xoToolbarBK,
+  xoToolbarButton,
+  xoMDIChildBorder,
+  xoMenuBG,
+  xoCaptionButtonHint,
   xoFormScrollbar
 };
 
 enum TSkinControlType : int {
-  xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox,
-  xcRadioButton, xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin,
-  xcPanel, xcGroupBox, xcStatusBar, xcTab, xcTrackBar, xcSystemMenu, xcFastReport
+  xcMainMenu,
+  xcPopupMenu,
+  xcMenuItem,
+  xcToolbar,
+  xcControlbar,
+  xcCombo,
+  xcCheckBox,
+  xcRadioButton,
+  xcProgress,
+  xcScrollbar,
+  xcEdit,
+  xcButton,
+  xcBitBtn,
+  xcSpeedButton,
+  xcSpin,
+  xcPanel,
+  xcGroupBox,
+  xcStatusBar,
+  xcTab,
+  xcTrackBar,
+  xcSystemMenu,
+  xcFastReport
 };
 
 enum TSkinFormType : int { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
 
 inline constexpr std::array<std::string_view, 12> kSkinOptionNames = {
-    "xoMDIScrollbar", "xoMenuMerge",     "xoTransparent",     "xoPreview",
-    "xoParentBackGround", "xoNoFocusRect", "xoToolbarBK",     "xoToolbarButton",
-    "xoMDIChildBorder", "xoMenuBG",      "xoCaptionButtonHint", "xoFormScrollbar"};
+    "xoMDIScrollbar",     "xoMenuMerge",   "xoTransparent",       "xoPreview",
+    "xoParentBackGround", "xoNoFocusRect", "xoToolbarBK",         "xoToolbarButton",
+    "xoMDIChildBorder",   "xoMenuBG",      "xoCaptionButtonHint", "xoFormScrollbar"};
 
 inline constexpr std::array<std::string_view, 22> kSkinControlTypeNames = {
-    "xcMainMenu",  "xcPopupMenu", "xcMenuItem", "xcToolbar",  "xcControlbar", "xcCombo",
-    "xcCheckBox",  "xcRadioButton", "xcProgress", "xcScrollbar", "xcEdit",     "xcButton",
-    "xcBitBtn",    "xcSpeedButton", "xcSpin",    "xcPanel",    "xcGroupBox",   "xcStatusBar",
-    "xcTab",       "xcTrackBar",  "xcSystemMenu", "xcFastReport"};
+    "xcMainMenu", "xcPopupMenu",   "xcMenuItem",   "xcToolbar",   "xcControlbar", "xcCombo",
+    "xcCheckBox", "xcRadioButton", "xcProgress",   "xcScrollbar", "xcEdit",       "xcButton",
+    "xcBitBtn",   "xcSpeedButton", "xcSpin",       "xcPanel",     "xcGroupBox",   "xcStatusBar",
+    "xcTab",      "xcTrackBar",    "xcSystemMenu", "xcFastReport"};
 
 inline constexpr std::array<std::string_view, 4> kSkinFormTypeNames = {
     "sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL"};

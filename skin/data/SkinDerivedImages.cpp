@@ -50,11 +50,10 @@ void MakeComboComposite(TSkinElements& s) {
     const HDC dc = canvas.Handle();
     DrawFramedImage(dc, tile, *sunk.Image, false, false, sunk.Trans != 0, frames, n,
                     MarginsOf(sunk));
-    DrawFramedImage(dc, button, *combo.Image, false, false, true, comboFrames, n,
-                    MarginsOf(combo));
+    DrawFramedImage(dc, button, *combo.Image, false, false, true, comboFrames, n, MarginsOf(combo));
     if (s.ExtraImages)
-      DrawCentredFrame(dc, button, *s.ExtraImages->Image, true,
-                       FrameCountOf(s.ExtraImages->Frame), n);
+      DrawCentredFrame(dc, button, *s.ExtraImages->Image, true, FrameCountOf(s.ExtraImages->Frame),
+                       n);
     canvas.FillRect(RECT{2, 2, kComboCellWidth - 1 - arrowWidth, 18});
     Copy(*composite, RECT{(n - 1) * kComboCellWidth, 0, n * kComboCellWidth, kComboHeight}, work,
          tile);

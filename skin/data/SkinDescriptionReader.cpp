@@ -111,8 +111,8 @@ void ReadCaptionButtons(const TDescription& d, const std::vector<std::string>& s
     button->Visibility1 = keys.Visibility1;
     button->CombineOp = keys.CombineOp;
     button->Image = d.Load(keys.ImageValue);
-    button->Frame = CaptionButtonFrame(keys.Frame, button->Image->Width(),
-                                       button->Image->Height(), keys.Action);
+    button->Frame = CaptionButtonFrame(keys.Frame, button->Image->Width(), button->Image->Height(),
+                                       keys.Action);
     if (keys.Frame == 0 && (keys.Action == 3 || keys.Action == 11))
       button->Image = std::make_unique<TBitmap>();
     skin.CaptionButtons.push_back(std::move(button));
@@ -208,7 +208,8 @@ std::unique_ptr<TDataSkinObject> ReadTrack(const TDescription& d, const char* se
 void ReadElements(const TDescription& d, TColor text, TSkinElements& s, HINSTANCE module) {
   const TElementKeys noFrame{.Frame = false};
   s.Progress = ReadElement<TDataSkinBorder>(
-      d, "Progress", text, {.ImageKey = "Bitmap", .Frame = false, .Colours = false, .TileAbove1 = 1});
+      d, "Progress", text,
+      {.ImageKey = "Bitmap", .Frame = false, .Colours = false, .TileAbove1 = 1});
   s.ProgressChunk = ReadElement<TDataSkinObject>(d, "Progress.Chunk", text);
   if (s.ProgressChunk) s.ProgressChunk->Frame = FrameCountOf(s.ProgressChunk->Frame);
   s.MenuBar = ReadMenuBar(d);
@@ -273,8 +274,9 @@ void FixFrameCounts(const TDescription& d, TSkinElements& s) {
   s.Title->Frame = 2;
   if (s.Progress) s.Progress->Frame = s.Progress->Style != 0 ? 1 : 2;
   for (TDataSkinObject* r : {s.MenuBar.get(), s.GroupBoxEdge.get()}) SetFrame(r, 2);
-  for (TDataSkinObject* r : {s.Toolbar.get(), s.TabPane.get(), static_cast<TDataSkinObject*>(s.GroupBox.get()),
-                             s.MenuBackground.get()})
+  for (TDataSkinObject* r :
+       {s.Toolbar.get(), s.TabPane.get(), static_cast<TDataSkinObject*>(s.GroupBox.get()),
+        s.MenuBackground.get()})
     SetFrame(r, 1);
   SetFrame(s.StatusBarEdges.get(), 3);
   for (TDataSkinObject* r : {static_cast<TDataSkinObject*>(s.ComboButton.get()), s.SunkEdge.get(),
@@ -285,7 +287,8 @@ void FixFrameCounts(const TDescription& d, TSkinElements& s) {
         s.MenuItem.get(), s.ThumbHorz.get(), s.ThumbVert.get(), s.ThumbLeft.get(),
         s.ThumbRight.get(), s.ThumbUp.get(), s.ThumbDown.get()})
     SetFrame(r, 5);
-  if (s.Headerbar) s.Headerbar->Frame = s.Headerbar->Frame == 0 ? 5 : FrameCountOf(s.Headerbar->Frame);
+  if (s.Headerbar)
+    s.Headerbar->Frame = s.Headerbar->Frame == 0 ? 5 : FrameCountOf(s.Headerbar->Frame);
   SetFrame(s.UpDownHorz.get(), 8);
   SetFrame(s.UpDownVert.get(), 8);
   SetFrame(s.Scrollbar.get(), 23);
@@ -309,8 +312,8 @@ std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntry
   return bitmap;
 }
 
-void ReadSkinDescription(const TQuickIni& ini, const TSkinEntrySource& entries,
-                         TSkinElements& skin, HINSTANCE module) {
+void ReadSkinDescription(const TQuickIni& ini, const TSkinEntrySource& entries, TSkinElements& skin,
+                         HINSTANCE module) {
   const TDescription d(ini, entries);
   std::vector<std::string> sections;
   ini.ReadSections(&sections);

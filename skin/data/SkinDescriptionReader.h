@@ -29,5 +29,5 @@ std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntry
 // Reads every section the skin engine knows, in an order where later steps
 // use earlier results, and ends with the derived images and the face brush.
 // Built-in bitmaps (TRACK, TRACKVERT) come from the resources of module.
-void ReadSkinDescription(const TQuickIni& ini, const TSkinEntrySource& entries,
-                         TSkinElements& skin, HINSTANCE module);
+void ReadSkinDescription(const TQuickIni& ini, const TSkinEntrySource& entries, TSkinElements& skin,
+                         HINSTANCE module);

@@ -62,9 +62,10 @@ void SkinTrackMouseLeave(HWND window) {
 std::string ControlAtomText() {
   // The same text the toolkit registers: the instance handle as 32 bits.
   char text[32];
-  std::snprintf(text, sizeof text, "ControlOfs%.8lX%.8lX",
-                static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr))),
-                static_cast<unsigned long>(GetCurrentThreadId()));
+  std::snprintf(
+      text, sizeof text, "ControlOfs%.8lX%.8lX",
+      static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr))),
+      static_cast<unsigned long>(GetCurrentThreadId()));
   return text;
 }
 

@@ -96,8 +96,10 @@ void TSkinData::SetOptions(TSkinOptions value) {
 }
 
 void TSkinData::SetSkin3rd(TStringList* value) {
-  if (value) skin3rd_->Assign(value);
-  else skin3rd_->Clear();
+  if (value)
+    skin3rd_->Assign(value);
+  else
+    skin3rd_->Clear();
 }
 
 String TSkinData::SkinStore() const {

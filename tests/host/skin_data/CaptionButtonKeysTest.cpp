@@ -28,10 +28,10 @@ TEST(CaptionButtonKeys, PushButtonSectionsAreNotCaptionButtons) {
 
 TEST(CaptionButtonKeys, HiddenSectionsAreDropped) {
   const auto buttons = Read(
-      "[ButtonA]\nAction=-1\n"                    // Visibility defaults to -1: hidden
-      "[ButtonB]\nAction=-1\nVisibility=2\n"      // hidden
-      "[ButtonC]\nAction=-1\nVisibility=0\n"      // shown
-      "[ButtonD]\nVisibility=3\n");               // Action 0: shown
+      "[ButtonA]\nAction=-1\n"                // Visibility defaults to -1: hidden
+      "[ButtonB]\nAction=-1\nVisibility=2\n"  // hidden
+      "[ButtonC]\nAction=-1\nVisibility=0\n"  // shown
+      "[ButtonD]\nVisibility=3\n");           // Action 0: shown
   ASSERT_EQ((std::vector<std::string>{"BUTTONC", "BUTTOND"}), Names(buttons));
   EXPECT_EQ(-1, buttons[0].Action);
   EXPECT_EQ(-1, buttons[0].Visibility1);  // default follows Action -1
@@ -67,7 +67,7 @@ TEST(CaptionButtonKeys, KeysAndDefaults) {
 
 TEST(CaptionButtonKeys, Action4TakesThePositionOfTheLastAction1Visibility2) {
   const auto buttons = Read(
-      "[Button0]\nAction=4\nXcoord=1\nYcoord=2\n"     // nothing remembered yet: own position
+      "[Button0]\nAction=4\nXcoord=1\nYcoord=2\n"  // nothing remembered yet: own position
       "[Button1]\nAction=1\nVisibility=2\nXcoord=50\nYcoord=6\n"
       "[Button2]\nAction=1\nVisibility=1\nXcoord=70\nYcoord=7\n"  // not remembered
       "[Button3]\nAction=4\nXcoord=90\nYcoord=9\n");

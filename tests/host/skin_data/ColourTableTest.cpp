@@ -31,15 +31,22 @@ TEST(SkinColourTable, GivenSlotsAreParsedAndFlagged) {
 
 TEST(SkinColourTable, MissingSlotsReferToSystemColours) {
   const TSkinColourTable t = Read("[Colours]\nButtonFace=\n");
-  const std::pair<TSkinColourSlot, TColor> defaults[] = {
-      {scWindowText, SystemColor(8)},   {scTitleTextActive, SystemColor(9)},
-      {scTitleTextNoActive, SystemColor(19)}, {scButtonFace, SystemColor(15)},
-      {scButtonText, SystemColor(18)},  {scButtonHilight, SystemColor(20)},
-      {scButtonlight, SystemColor(20)}, {scButtonShadow, SystemColor(16)},
-      {scButtonDkShadow, SystemColor(21)}, {scHilightText, SystemColor(14)},
-      {scHilight, SystemColor(13)},     {scMenubar, SystemColor(15)},
-      {scMenuBarText, SystemColor(7)},  {scMenuText, SystemColor(7)},
-      {scMenu, SystemColor(4)},         {scScrollbar, SystemColor(0)}};
+  const std::pair<TSkinColourSlot, TColor> defaults[] = {{scWindowText, SystemColor(8)},
+                                                         {scTitleTextActive, SystemColor(9)},
+                                                         {scTitleTextNoActive, SystemColor(19)},
+                                                         {scButtonFace, SystemColor(15)},
+                                                         {scButtonText, SystemColor(18)},
+                                                         {scButtonHilight, SystemColor(20)},
+                                                         {scButtonlight, SystemColor(20)},
+                                                         {scButtonShadow, SystemColor(16)},
+                                                         {scButtonDkShadow, SystemColor(21)},
+                                                         {scHilightText, SystemColor(14)},
+                                                         {scHilight, SystemColor(13)},
+                                                         {scMenubar, SystemColor(15)},
+                                                         {scMenuBarText, SystemColor(7)},
+                                                         {scMenuText, SystemColor(7)},
+                                                         {scMenu, SystemColor(4)},
+                                                         {scScrollbar, SystemColor(0)}};
   for (const auto& [slot, colour] : defaults) {
     EXPECT_EQ(colour, t.Colours[slot]) << slot;
     EXPECT_FALSE(t.Given[slot]) << slot;
@@ -55,7 +62,8 @@ TEST(SkinColourTable, MenubarDefaultsToTheButtonFaceJustRead) {
   const TSkinColourTable t = Read("[colours]\nbuttonface=10 20 30\n");
   EXPECT_EQ(RGBColor(10, 20, 30), t.Colours[scMenubar]);
   EXPECT_FALSE(t.Given[scMenubar]);
-  EXPECT_EQ(RGBColor(4, 5, 6), Read("[Colours]\nButtonFace=1 2 3\nMenubar=4 5 6\n").Colours[scMenubar]);
+  EXPECT_EQ(RGBColor(4, 5, 6),
+            Read("[Colours]\nButtonFace=1 2 3\nMenubar=4 5 6\n").Colours[scMenubar]);
 }
 
 TEST(SkinColourTable, ColourSectionsInOrderExceptColours) {

@@ -18,13 +18,10 @@ TEST(ParseSkinColour, NumbersAreTakenModulo256) {
   EXPECT_EQ(0, ColorBlue(c));
   // A run far beyond 64 bits still ends as its value modulo 256: 10^20 is a
   // multiple of 256, so 10^20 - 1 leaves 255.
-  EXPECT_EQ(RGBColor(255, 1, 2),
-            ParseSkinColour("99999999999999999999 1 2"));
+  EXPECT_EQ(RGBColor(255, 1, 2), ParseSkinColour("99999999999999999999 1 2"));
 }
 
-TEST(ParseSkinColour, RedIsTheLowByte) {
-  EXPECT_EQ(0x00030201, ParseSkinColour("1 2 3"));
-}
+TEST(ParseSkinColour, RedIsTheLowByte) { EXPECT_EQ(0x00030201, ParseSkinColour("1 2 3")); }
 
 TEST(ParseSkinColour, ARunEndingTheTextCountsOnlyAsTheThird) {
   EXPECT_EQ(RGBColor(230, 0, 0), ParseSkinColour("230 235"));

@@ -1,7 +1,6 @@
 // Images composed at the end of a skin read, checked on their pixels.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "SkinTestFiles.h"
 #include "skin/data/SkinDerivedImages.h"
@@ -27,8 +26,9 @@ class DerivedImages : public ::testing::Test {
   }
   // Four frames side by side, each frame one colour.
   void AddStrip(const std::string& name, int frameWidth, int height, const TColor (&colours)[4]) {
-    files.Add(name, MakeBmp(4 * frameWidth, height,
-                            [&colours, frameWidth](int x, int) { return colours[x / frameWidth]; }));
+    files.Add(name, MakeBmp(4 * frameWidth, height, [&colours, frameWidth](int x, int) {
+                return colours[x / frameWidth];
+              }));
   }
   TTestSkinFiles files;
   TSkinElements skin;
@@ -37,9 +37,10 @@ class DerivedImages : public ::testing::Test {
 TEST_F(DerivedImages, ComboCompositeFromSunkEdgeAndComboButton) {
   AddStrip("sunk.bmp", 30, 21, kSunk);
   AddStrip("combo.bmp", 17, 21, kButton);
-  Read("[SunkEdge]\nImage=sunk.bmp\nLeftWidth=4\nTopHeight=3\nRightWidth=4\nBottomHeight=5\n"
-       "[ComboButton]\nImage=combo.bmp\nLeftWidth=1\nTopHeight=1\nRightWidth=1\nBottomHeight=1\n"
-       "Trans=1\n");
+  Read(
+      "[SunkEdge]\nImage=sunk.bmp\nLeftWidth=4\nTopHeight=3\nRightWidth=4\nBottomHeight=5\n"
+      "[ComboButton]\nImage=combo.bmp\nLeftWidth=1\nTopHeight=1\nRightWidth=1\nBottomHeight=1\n"
+      "Trans=1\n");
   const int w = GetSystemMetrics(SM_CXHSCROLL) + 2;
   TDataSkinBorder& combo = *skin.ComboButton;
   ASSERT_EQ(200, combo.Image->Width());
@@ -52,7 +53,7 @@ TEST_F(DerivedImages, ComboCompositeFromSunkEdgeAndComboButton) {
   EXPECT_EQ(5, combo.BottomHeight);
   for (int n = 0; n < 4; ++n) {
     const int x0 = 50 * n;
-    EXPECT_EQ(kSunk[n], PixelAt(*combo.Image, x0, 0)) << n;     // edge corner
+    EXPECT_EQ(kSunk[n], PixelAt(*combo.Image, x0, 0)) << n;        // edge corner
     EXPECT_EQ(kMagenta, PixelAt(*combo.Image, x0 + 10, 10)) << n;  // hollow inside
     EXPECT_EQ(kButton[n], PixelAt(*combo.Image, x0 + 50 - w / 2, 10)) << n;
   }

@@ -1,15 +1,13 @@
 // The rules of the description reading that our own skin does not exercise,
 // on small handmade descriptions.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "SkinTestFiles.h"
 #include "skin/data/SkinDescriptionReader.h"
 #include "toolkit/graphics/Bitmap.h"
 
 namespace {
-
 
 class ReadSkinRules : public ::testing::Test {
  protected:
@@ -35,8 +33,9 @@ TEST_F(ReadSkinRules, ImageNamesKeepOnlyTheFileNameAndExactlyBmp) {
 }
 
 TEST_F(ReadSkinRules, BorderMarginsFollowTheBorderLength) {
-  Read("[Personality]\nLeftTopHeight=20\nLeftBotHeight=4\nTopTopHeight=7\nTopBotHeight=9\n"
-       "TopFrame=2\nTopStretch=5\nTopTrans=0\nBottomFrame=0\n");
+  Read(
+      "[Personality]\nLeftTopHeight=20\nLeftBotHeight=4\nTopTopHeight=7\nTopBotHeight=9\n"
+      "TopFrame=2\nTopStretch=5\nTopTrans=0\nBottomFrame=0\n");
   EXPECT_EQ(20, skin.Left->TopHeight);
   EXPECT_EQ(4, skin.Left->BottomHeight);
   EXPECT_EQ(0, skin.Left->LeftWidth);
@@ -58,13 +57,14 @@ TEST_F(ReadSkinRules, BorderMarginsFollowTheBorderLength) {
 TEST_F(ReadSkinRules, CaptionButtonsFromButtonSectionsOnly) {
   files.Add("b60.bmp", MakeBmp(60, 20, clRed));
   files.Add("b90.bmp", MakeBmp(90, 20, clRed));
-  Read("[BUTTONS]\nAction=1\n[BUTTON]\nAction=1\n"
-       "[Button1]\nAction=1\nButtonImage=b60.bmp\n"
-       "[Button2]\nAction=2\nButtonImage=b90.bmp\n"
-       "[Button3]\nAction=-1\nVisibility=1\nButtonImage=b60.bmp\n"
-       "[Button4]\nAction=-1\nVisibility=0\nButtonImage=b60.bmp\n"
-       "[Button5]\nAction=3\nButtonImage=b60.bmp\n"
-       "[Button1]\nAction=9\n");
+  Read(
+      "[BUTTONS]\nAction=1\n[BUTTON]\nAction=1\n"
+      "[Button1]\nAction=1\nButtonImage=b60.bmp\n"
+      "[Button2]\nAction=2\nButtonImage=b90.bmp\n"
+      "[Button3]\nAction=-1\nVisibility=1\nButtonImage=b60.bmp\n"
+      "[Button4]\nAction=-1\nVisibility=0\nButtonImage=b60.bmp\n"
+      "[Button5]\nAction=3\nButtonImage=b60.bmp\n"
+      "[Button1]\nAction=9\n");
   ASSERT_EQ(5u + 3u, skin.CaptionButtons.size());
   const char* names[] = {"BUTTON1", "BUTTON2", "BUTTON4", "BUTTON5", "BUTTON1"};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(names[i], skin.CaptionButtons[i]->Name) << i;
@@ -112,12 +112,13 @@ TEST_F(ReadSkinRules, NoMdiStripLeavesEmptyImagesAtXcoord0) {
 
 TEST_F(ReadSkinRules, ElementSectionsNeedAnImageKey) {
   files.Add("p.bmp", MakeBmp(20, 10, clRed));
-  Read("[Progress]\nBitmap=p.bmp\nTile=3\nFrame=9\nNormalColour=5\n"
-       "[Progress.Chunk]\nStyle=1\n"
-       "[GroupBoxEdge]\nImage=p.BMP\n");
+  Read(
+      "[Progress]\nBitmap=p.bmp\nTile=3\nFrame=9\nNormalColour=5\n"
+      "[Progress.Chunk]\nStyle=1\n"
+      "[GroupBoxEdge]\nImage=p.BMP\n");
   ASSERT_NE(nullptr, skin.Progress);
-  EXPECT_EQ(1, skin.Progress->Tile);  // above 1 becomes 1 here
-  EXPECT_EQ(2, skin.Progress->Frame);  // fixed: 2 for Style 0
+  EXPECT_EQ(1, skin.Progress->Tile);          // above 1 becomes 1 here
+  EXPECT_EQ(2, skin.Progress->Frame);         // fixed: 2 for Style 0
   EXPECT_EQ(0, skin.Progress->NormalColour);  // no colours read
   EXPECT_EQ(nullptr, skin.ProgressChunk);     // no Image key
   // A value that loads nothing still makes the record, with an empty image.
@@ -130,11 +131,12 @@ TEST_F(ReadSkinRules, ElementSectionsNeedAnImageKey) {
 
 TEST_F(ReadSkinRules, StandardKeysColoursAndTile) {
   files.Add("e.bmp", MakeBmp(40, 10, clRed));
-  Read("[Colours]\nButtonText=1 2 3\n"
-       "[MenuItem]\nImage=e.bmp\nStyle=4\nLeftWidth=1\nRightWidth=2\nTopHeight=3\nBottomHeight=0x4\n"
-       "Trans=1\nTile=2\nFrame=7\nNormalColour=0x0000FF\nPressedColour=255\n"
-       "MouseOverColour2=9,8,7\n"
-       "[Progress.Chunk]\nImage=e.bmp\nFrame=0\n");
+  Read(
+      "[Colours]\nButtonText=1 2 3\n"
+      "[MenuItem]\nImage=e.bmp\nStyle=4\nLeftWidth=1\nRightWidth=2\nTopHeight=3\nBottomHeight=0x4\n"
+      "Trans=1\nTile=2\nFrame=7\nNormalColour=0x0000FF\nPressedColour=255\n"
+      "MouseOverColour2=9,8,7\n"
+      "[Progress.Chunk]\nImage=e.bmp\nFrame=0\n");
   TDataSkinObject& m = *skin.MenuItem;
   EXPECT_EQ(4, m.Style);
   EXPECT_EQ(1, m.LeftWidth);
@@ -155,11 +157,12 @@ TEST_F(ReadSkinRules, StandardKeysColoursAndTile) {
 
 TEST_F(ReadSkinRules, FixedFrameCountsAndTheirExceptions) {
   files.Add("e.bmp", MakeBmp(40, 10, clRed));
-  Read("[Progress]\nBitmap=e.bmp\nStyle=1\n[Tab.Pane]\nImage=e.bmp\nLeftWidth=9\nTopHeight=3\n"
-       "RightWidth=5\nBottomHeight=-2\n[Headerbar]\nImage=e.bmp\nFrame=7\n"
-       "[HorzScrollThumb]\nImage=e.bmp\nFrame=9\n[VertScrollThumb]\nImage=e.bmp\nFrameCount=0\n"
-       "[Scrollbar]\nImage=e.bmp\n[UpDown.Horz]\nImage=e.bmp\nGlyphImage=e.bmp\n"
-       "[StatusBarEdges]\nImage=e.bmp\n[Tabs]\nImage=e.bmp\nBorder=e.bmp\n");
+  Read(
+      "[Progress]\nBitmap=e.bmp\nStyle=1\n[Tab.Pane]\nImage=e.bmp\nLeftWidth=9\nTopHeight=3\n"
+      "RightWidth=5\nBottomHeight=-2\n[Headerbar]\nImage=e.bmp\nFrame=7\n"
+      "[HorzScrollThumb]\nImage=e.bmp\nFrame=9\n[VertScrollThumb]\nImage=e.bmp\nFrameCount=0\n"
+      "[Scrollbar]\nImage=e.bmp\n[UpDown.Horz]\nImage=e.bmp\nGlyphImage=e.bmp\n"
+      "[StatusBarEdges]\nImage=e.bmp\n[Tabs]\nImage=e.bmp\nBorder=e.bmp\n");
   EXPECT_EQ(1, skin.Progress->Frame);
   EXPECT_EQ(4, skin.TabPane->LeftWidth);  // margins capped at 4
   EXPECT_EQ(3, skin.TabPane->TopHeight);
@@ -186,8 +189,9 @@ TEST_F(ReadSkinRules, HeaderbarWithoutFrameGetsFive) {
 TEST_F(ReadSkinRules, PushButtonsAndCheckRadioFrames) {
   files.Add("radio.bmp", MakeBmp(104, 13, clRed));
   files.Add("check.bmp", MakeBmp(96, 16, clRed));
-  Read("[Buttons]\nBitmap=radio.bmp\nRadioButton=radio.bmp\nCheckButton=check.bmp\nTile=2\n"
-       "NormalColour2=\nPressedColour2=4 5 6\n");
+  Read(
+      "[Buttons]\nBitmap=radio.bmp\nRadioButton=radio.bmp\nCheckButton=check.bmp\nTile=2\n"
+      "NormalColour2=\nPressedColour2=4 5 6\n");
   TDataSkinButton& b = *skin.Buttons;
   EXPECT_EQ(5, b.Frame);
   EXPECT_EQ(8, b.RadioButtonFrame);  // 104 / 13
@@ -208,8 +212,9 @@ TEST_F(ReadSkinRules, CheckRadioFramesGivenByTheSkinAreNeverBelowOne) {
 }
 
 TEST_F(ReadSkinRules, CaptionTextColoursNeedAllThreeChannels) {
-  Read("[Personality]\nActiveTextR=10\nActiveTextG=20\nActiveTextB=30\n"
-       "InActiveTextR=10\nInActiveTextG=20\nTextShift=30\nTextRightClip=9\n[Fonts]\n");
+  Read(
+      "[Personality]\nActiveTextR=10\nActiveTextG=20\nActiveTextB=30\n"
+      "InActiveTextR=10\nInActiveTextG=20\nTextShift=30\nTextRightClip=9\n[Fonts]\n");
   EXPECT_EQ(RGBColor(10, 20, 30), skin.Title->ActiveText);
   EXPECT_EQ(clNone, skin.Title->InActiveText);
   EXPECT_EQ(0x1FFFFFFF, skin.Title->InActiveText);

@@ -1,9 +1,8 @@
 // The skin data component on its own: initial state, properties by name,
 // the window-skinning decision, loading, activation without a manager,
 // caption hints and the refusal of an unknown package.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "SkinTestFiles.h"
 #include "skin/data/Skin3rdDefaults.h"
@@ -74,10 +73,11 @@ TEST(SkinDataComponent, PublishedPropertiesInTheirOrder) {
   TSkinData data(nullptr);
   std::vector<String> names;
   for (const TPropInfo* p : GetPropList(&data)) names.push_back(p->Name);
-  const std::vector<String> own = {"Active", "DisableTag", "SkinControls", "Options", "Skin3rd",
-                                   "SkinFile", "SkinStore", "SkinFormtype", "Version",
-                                   "MenuUpdate", "MenuMerge", "OnFormSkin", "OnSkinChanged",
-                                   "OnSkinControl", "OnBeforeSkinForm", "OnAfterSkinForm"};
+  const std::vector<String> own = {
+      "Active",        "DisableTag",    "SkinControls",     "Options",
+      "Skin3rd",       "SkinFile",      "SkinStore",        "SkinFormtype",
+      "Version",       "MenuUpdate",    "MenuMerge",        "OnFormSkin",
+      "OnSkinChanged", "OnSkinControl", "OnBeforeSkinForm", "OnAfterSkinForm"};
   ASSERT_GE(names.size(), own.size());
   EXPECT_EQ(own, std::vector<String>(names.end() - own.size(), names.end()));
   EXPECT_EQ("xoPreview,xoToolbarBK,xoCaptionButtonHint", GetSetProp(&data, "Options"));
@@ -132,9 +132,9 @@ TEST(SkinDataComponent, Skin3rdSetterCopiesTheLines) {
 TEST(SkinDataComponent, WindowSkinningDecision) {
   TSkinData data(nullptr);
   EXPECT_FALSE(data.DecideWindowSkin(nullptr, "SysMonthCal32", true));
-  EXPECT_TRUE(data.DecideWindowSkin(nullptr, "sysmonthcal32", true));  // case-sensitive
-  EXPECT_FALSE(data.DecideWindowSkin(nullptr, "TForm1", false));       // the verdict stands
-  EXPECT_TRUE(data.DecideWindowSkin(nullptr, "TfrPreviewForm", true)); // no xcFastReport
+  EXPECT_TRUE(data.DecideWindowSkin(nullptr, "sysmonthcal32", true));   // case-sensitive
+  EXPECT_FALSE(data.DecideWindowSkin(nullptr, "TForm1", false));        // the verdict stands
+  EXPECT_TRUE(data.DecideWindowSkin(nullptr, "TfrPreviewForm", true));  // no xcFastReport
   data.SetSkinControls(data.SkinControls() + TSkinControlTypes{xcFastReport});
   EXPECT_FALSE(data.DecideWindowSkin(nullptr, "TfrPreviewForm", true));
   EXPECT_TRUE(data.DecideWindowSkin(nullptr, "TFRPreviewForm", true));

@@ -1,9 +1,8 @@
 // The skin data component in a stored layout: every property by name, the
 // skin package as the "SkinStream" binary property, parsed while the
 // layout is read, and written back byte for byte.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "SkinTestFiles.h"
 #include "skin/data/WinSkinData.h"
@@ -138,7 +137,8 @@ TEST(SkinDataLayout, AnEmptySkinStreamLeavesTheStoreEmptyAndInactive) {
   const std::vector<std::uint8_t> layout = Write(root);
   // The value is the length alone: four zero bytes.
   const std::uint8_t value[] = {8 /* binary */, 4, 0, 0, 0, 0, 0, 0, 0};
-  EXPECT_NE(layout.end(), std::search(layout.begin(), layout.end(), std::begin(value), std::end(value)));
+  EXPECT_NE(layout.end(),
+            std::search(layout.begin(), layout.end(), std::begin(value), std::end(value)));
 
   const auto read = Read(layout);
   TSkinData* copy = SkinDataOf(*read);

@@ -1,8 +1,7 @@
 // Our own skin package read through the component, checked field by field
 // against its description text (tapvane.ini) and its bitmap files.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "SkinTestFiles.h"
 #include "skin/data/WinSkinData.h"
@@ -65,14 +64,22 @@ TEST_F(OurSkin, Borders) {
 
 TEST_F(OurSkin, ColoursAreAllGiven) {
   const std::pair<TSkinColourSlot, TColor> colours[] = {
-      {scWindowText, RGBColor(30, 38, 48)},     {scTitleTextActive, RGBColor(255, 255, 255)},
-      {scTitleTextNoActive, RGBColor(236, 240, 244)}, {scButtonFace, RGBColor(243, 245, 248)},
-      {scButtonText, RGBColor(30, 38, 48)},     {scButtonHilight, RGBColor(255, 255, 255)},
-      {scButtonlight, RGBColor(250, 251, 252)}, {scButtonShadow, RGBColor(168, 180, 194)},
-      {scButtonDkShadow, RGBColor(110, 124, 140)}, {scHilightText, RGBColor(255, 255, 255)},
-      {scHilight, RGBColor(58, 120, 194)},      {scMenubar, RGBColor(243, 245, 248)},
-      {scMenuBarText, RGBColor(30, 38, 48)},    {scMenuText, RGBColor(30, 38, 48)},
-      {scMenu, RGBColor(255, 255, 255)},        {scScrollbar, RGBColor(231, 235, 240)}};
+      {scWindowText, RGBColor(30, 38, 48)},
+      {scTitleTextActive, RGBColor(255, 255, 255)},
+      {scTitleTextNoActive, RGBColor(236, 240, 244)},
+      {scButtonFace, RGBColor(243, 245, 248)},
+      {scButtonText, RGBColor(30, 38, 48)},
+      {scButtonHilight, RGBColor(255, 255, 255)},
+      {scButtonlight, RGBColor(250, 251, 252)},
+      {scButtonShadow, RGBColor(168, 180, 194)},
+      {scButtonDkShadow, RGBColor(110, 124, 140)},
+      {scHilightText, RGBColor(255, 255, 255)},
+      {scHilight, RGBColor(58, 120, 194)},
+      {scMenubar, RGBColor(243, 245, 248)},
+      {scMenuBarText, RGBColor(30, 38, 48)},
+      {scMenuText, RGBColor(30, 38, 48)},
+      {scMenu, RGBColor(255, 255, 255)},
+      {scScrollbar, RGBColor(231, 235, 240)}};
   for (const auto& [slot, colour] : colours) {
     EXPECT_EQ(colour, skin.Colour(slot)) << slot;
     EXPECT_TRUE(skin.ColourGiven(slot)) << slot;
@@ -95,9 +102,9 @@ TEST_F(OurSkin, CaptionButtonsInSectionOrder) {
   };
   // ButtonIcon has no image and no frame: 6 frames, image cleared (Action 3).
   const TButton expected[] = {
-      {"BUTTONCLOSE", 0, 1, 35, 4, 0, 0, 4, 120},    {"BUTTONMAXIMIZE", 1, 1, 65, 4, 2, 6, 4, 120},
-      {"BUTTONRESTORE", 1, 1, 65, 4, 1, 6, 4, 120},  {"BUTTONMINIMIZE", 2, 1, 95, 4, 8, 0, 4, 120},
-      {"BUTTONHELP", 4, 1, 65, 4, 10, 0, 4, 120},    {"BUTTONICON", 3, 0, 8, 7, 0, 0, 6, 0}};
+      {"BUTTONCLOSE", 0, 1, 35, 4, 0, 0, 4, 120},   {"BUTTONMAXIMIZE", 1, 1, 65, 4, 2, 6, 4, 120},
+      {"BUTTONRESTORE", 1, 1, 65, 4, 1, 6, 4, 120}, {"BUTTONMINIMIZE", 2, 1, 95, 4, 8, 0, 4, 120},
+      {"BUTTONHELP", 4, 1, 65, 4, 10, 0, 4, 120},   {"BUTTONICON", 3, 0, 8, 7, 0, 0, 6, 0}};
   ASSERT_EQ(6u + 3u, skin.CaptionButtons.size());
   for (int i = 0; i < 6; ++i) {
     const TDataSkinSysButton& b = *skin.CaptionButtons[i];

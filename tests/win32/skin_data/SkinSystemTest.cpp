@@ -1,8 +1,7 @@
 // The optional system functions and the way from a window to its toolkit
 // control.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cctype>
 
@@ -18,8 +17,8 @@ TEST(SkinSystem, OptionalFunctionsArePresentHere) {
 }
 
 TEST(SkinSystem, ScrollBarInformationOfAListBox) {
-  const HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 0, 0,
-                                    120, 80, nullptr, nullptr, nullptr, nullptr);
+  const HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 0, 0, 120,
+                                    80, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(nullptr, list);
   SCROLLBARINFO info{};
   info.cbSize = sizeof info;

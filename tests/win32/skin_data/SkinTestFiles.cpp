@@ -1,8 +1,8 @@
 #include "SkinTestFiles.h"
 
 #include "skin/read/SkinRead.h"
-#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/core/Streams.h"
+#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/BmpFormat.h"
 #include "tools/skinpack/LzhEncoder.h"
 #include "tools/skinpack/SkinWrite.h"
@@ -15,7 +15,8 @@ std::vector<std::uint8_t> MakeBmp(int width, int height, const TPixelFunc& pixel
   image.Bits.assign(static_cast<std::size_t>(image.Stride()) * height, 0);
   for (int y = 0; y < height; ++y) {
     // Rows are stored bottom-up, blue first.
-    std::uint8_t* row = image.Bits.data() + static_cast<std::size_t>(height - 1 - y) * image.Stride();
+    std::uint8_t* row =
+        image.Bits.data() + static_cast<std::size_t>(height - 1 - y) * image.Stride();
     for (int x = 0; x < width; ++x) {
       const TColor c = pixel(x, y);
       row[3 * x] = static_cast<std::uint8_t>(ColorBlue(c));
@@ -57,7 +58,8 @@ TQuickIni MakeIni(std::string_view text) {
 
 TColor PixelAt(TBitmap& bitmap, int x, int y) { return bitmap.Canvas().Pixel(x, y); }
 
-std::vector<std::uint8_t> MakePackage(const std::vector<TPackageFile>& files, std::int32_t version) {
+std::vector<std::uint8_t> MakePackage(const std::vector<TPackageFile>& files,
+                                      std::int32_t version) {
   std::vector<TSkinFile> entries;
   for (const TPackageFile& f : files) entries.push_back({f.Name, f.Bytes});
   // The writer knows only the versions the reader takes: other versions are
