@@ -198,4 +198,25 @@ TEST(ImageList, CutsStripsIntoImagesAndDrawsThemMasked) {
   EXPECT_EQ(-1, list.AddMasked(*std::make_unique<TBitmap>(), clFuchsia));
 }
 
+TEST(ImageList, AddTakesAnExplicitMask) {
+  TImageList list(nullptr);
+  list.SetWidth(1);
+  list.SetHeight(1);
+  TBitmap images(2, 1);
+  pixels::Set(images, 0, 0, clRed);
+  pixels::Set(images, 1, 0, clLime);
+  TBitmap mask(2, 1);
+  pixels::Set(mask, 0, 0, clWhite);  // white: transparent
+  pixels::Set(mask, 1, 0, clBlack);
+  mask.SetPixelFormat(pf1bit);
+  EXPECT_EQ(0, list.Add(images, &mask));
+  EXPECT_EQ(2, list.Count());
+  TBitmap target(2, 1);
+  pixels::Fill(target, clBlue);
+  list.Draw(target.Canvas(), 0, 0, 0);
+  list.Draw(target.Canvas(), 1, 0, 1);
+  EXPECT_EQ(clBlue, pixels::At(target, 0, 0));
+  EXPECT_EQ(clLime, pixels::At(target, 1, 0));
+}
+
 }  // namespace
