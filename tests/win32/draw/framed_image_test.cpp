@@ -239,7 +239,8 @@ TEST(ComposeFramedImage, TwentyFourBitSourcesComposeAlike) {
   TBitmap strip;
   NineSlice(strip);
   strip.SetPixelFormat(pf24bit);
-  auto image = ComposeFramedImage(RECT{0, 0, 50, 40}, strip, RECT{10, 10, 10, 10}, false, true, 2, 2);
+  auto image =
+      ComposeFramedImage(RECT{0, 0, 50, 40}, strip, RECT{10, 10, 10, 10}, false, true, 2, 2);
   EXPECT_EQ(kPieces[TL], At(*image, 0, 0));
   EXPECT_EQ(kPieces[C], At(*image, 25, 20));
   EXPECT_EQ(kPieces[BR], At(*image, 49, 39));
