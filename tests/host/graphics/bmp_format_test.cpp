@@ -18,7 +18,7 @@ void Put32(Bytes& b, std::uint32_t v) {
   Put16(b, v >> 16);
 }
 
-struct FileSpec {
+struct FileShape {
   std::int32_t Width = 0;
   std::int32_t Height = 0;
   int Bits = 24;
@@ -28,8 +28,8 @@ struct FileSpec {
   Bytes Pixels;
 };
 
-FileSpec Spec(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression = 0) {
-  FileSpec s;
+FileShape Shape(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression = 0) {
+  FileShape s;
   s.Width = width;
   s.Height = height;
   s.Bits = bits;
@@ -39,7 +39,7 @@ FileSpec Spec(std::int32_t width, std::int32_t height, int bits, std::uint32_t c
 
 // A .bmp file with a 40-byte header, written by hand so the test does not
 // depend on the writer it also checks.
-Bytes MakeFile(const FileSpec& s) {
+Bytes MakeFile(const FileShape& s) {
   Bytes info;
   Put32(info, 40);
   Put32(info, static_cast<std::uint32_t>(s.Width));
@@ -64,8 +64,8 @@ Bytes MakeFile(const FileSpec& s) {
 }
 
 // 3 x 2, 24 bits: rows of 9 bytes padded to 12, bottom row first.
-FileSpec Small24() {
-  FileSpec s = Spec(3, 2, 24);
+FileShape Small24() {
+  FileShape s = Shape(3, 2, 24);
   s.Pixels = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 11, 12, 13, 14, 15, 16, 17, 18, 19, 0, 0, 0};
   return s;
 }
@@ -82,7 +82,7 @@ TEST(BmpFormat, Reads24BitRowsAsStored) {
 }
 
 TEST(BmpFormat, TopDownRowsAreTurnedBottomUp) {
-  FileSpec s = Small24();
+  FileShape s = Small24();
   s.Height = -2;
   const TBmpImage image = ReadBmpFile(MakeFile(s));
   ASSERT_EQ(2, image.Height);
@@ -91,7 +91,7 @@ TEST(BmpFormat, TopDownRowsAreTurnedBottomUp) {
 }
 
 TEST(BmpFormat, ShortPaletteIsPaddedWithBlackSoEveryIndexIsCovered) {
-  FileSpec s = Spec(2, 1, 8);
+  FileShape s = Shape(2, 1, 8);
   s.Palette = {0x00FF0000, 0x0000FF00};
   s.Pixels = {1, 200, 0, 0};
   const TBmpImage image = ReadBmpFile(MakeFile(s));
@@ -103,7 +103,7 @@ TEST(BmpFormat, ShortPaletteIsPaddedWithBlackSoEveryIndexIsCovered) {
 }
 
 TEST(BmpFormat, OneAndFourBitImagesKeepTheirPackedRows) {
-  FileSpec s = Spec(9, 1, 1);
+  FileShape s = Shape(9, 1, 1);
   s.Palette = {0, 0xFFFFFF};
   s.Pixels = {0xAA, 0x80, 0, 0};
   TBmpImage image = ReadBmpFile(MakeFile(s));
@@ -119,7 +119,7 @@ TEST(BmpFormat, OneAndFourBitImagesKeepTheirPackedRows) {
 }
 
 TEST(BmpFormat, SixteenBitPixelsWidenTo24Bits) {
-  FileSpec s = Spec(2, 1, 16);
+  FileShape s = Shape(2, 1, 16);
   // 5-5-5: pure red, then a mid grey of 16/31 on every channel.
   s.Pixels = {0x00, 0x7C, 0x10, 0x42};
   TBmpImage image = ReadBmpFile(MakeFile(s));
@@ -135,7 +135,7 @@ TEST(BmpFormat, SixteenBitPixelsWidenTo24Bits) {
 }
 
 TEST(BmpFormat, ThirtyTwoBitBitFieldsBecomePlainPixels) {
-  FileSpec s = Spec(1, 1, 32, 3);
+  FileShape s = Shape(1, 1, 32, 3);
   s.Masks = {0x000000FF, 0x0000FF00, 0x00FF0000};  // red in the low byte
   s.Pixels = {0x10, 0x20, 0x30, 0x40};
   const TBmpImage image = ReadBmpFile(MakeFile(s));
@@ -172,26 +172,26 @@ TEST(BmpFormat, AbsurdDimensionsAreRefused) {
                                    {16385, 1},     {1, 16385},     {1, -16385},
                                    {16384, 16384}, {1, INT32_MIN}, {INT32_MAX, 1}};
   for (const auto& wh : sizes) {
-    FileSpec s = Small24();
+    FileShape s = Small24();
     s.Width = wh[0];
     s.Height = wh[1];
     EXPECT_TRUE(ReadBmpFile(MakeFile(s)).Empty()) << wh[0] << "x" << wh[1];
   }
   // The largest side allowed, claimed but not delivered, is refused too.
-  FileSpec s = Small24();
+  FileShape s = Small24();
   s.Width = 16384;
   s.Height = 1;
   EXPECT_TRUE(ReadBmpFile(MakeFile(s)).Empty());
 }
 
 TEST(BmpFormat, UnsupportedFormatsAreRefused) {
-  FileSpec rle = Spec(2, 1, 8, 1);
+  FileShape rle = Shape(2, 1, 8, 1);
   rle.Pixels = {2, 1, 0, 1};
   EXPECT_TRUE(ReadBmpFile(MakeFile(rle)).Empty());
-  FileSpec twoBits = Small24();
+  FileShape twoBits = Small24();
   twoBits.Bits = 2;
   EXPECT_TRUE(ReadBmpFile(MakeFile(twoBits)).Empty());
-  FileSpec fields24 = Small24();
+  FileShape fields24 = Small24();
   fields24.Compression = 3;
   fields24.Masks = {0xFF0000, 0xFF00, 0xFF};
   EXPECT_TRUE(ReadBmpFile(MakeFile(fields24)).Empty());
@@ -201,7 +201,7 @@ TEST(BmpFormat, UnsupportedFormatsAreRefused) {
   Bytes oddHeader = MakeFile(Small24());
   oddHeader[14] = 64;
   EXPECT_TRUE(ReadBmpFile(oddHeader).Empty());
-  FileSpec hugePalette = Spec(1, 1, 8);
+  FileShape hugePalette = Shape(1, 1, 8);
   hugePalette.Palette.assign(257, 0);
   hugePalette.Pixels = {0, 0, 0, 0};
   EXPECT_TRUE(ReadBmpFile(MakeFile(hugePalette)).Empty());
