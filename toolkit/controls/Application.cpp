@@ -153,7 +153,7 @@ void TApplication::ProcessMessages() {
 
 void TApplication::HandleMessage() {
   MSG msg;
-  if (!ProcessMessage(msg) && !terminated_) WaitMessage();
+  if (!ProcessMessage(msg)) WaitMessage();
 }
 
 void TApplication::Terminate() {

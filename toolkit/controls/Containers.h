@@ -13,8 +13,6 @@ class TGroupBox : public TCustomControl {
   void Paint() override;
 };
 
-enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-
 class TPanel : public TCustomControl {
   TAPVANE_CLASS(TPanel)
  public:

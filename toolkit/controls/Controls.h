@@ -30,6 +30,10 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
+enum TBevelEdge { beLeft, beTop, beRight, beBottom };
+using TBevelEdges = TSet<TBevelEdge>;
 
 
 // Edits use the first two; forms all of them.

@@ -11,7 +11,7 @@ const TClassInfo& TTabSheet::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TTabSheet>("TTabSheet", &TCustomControl::StaticClass())
           .Str("Caption", &TControl::Caption, &TControl::SetCaption)
-          .Object("PageControl", &TTabSheet::PageControl, &TTabSheet::SetPageControl)
+          .Integer("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex)
           .Build();
   return info;
 }

@@ -20,11 +20,15 @@ class TTabSheet : public TCustomControl {
   void SetPageControl(TPageControl* value);
   void SetParent(TWinControl* parent) override;
   int PageIndex() const;
+  // The tab's picture in the page control's image list (-1: none).
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value) { imageIndex_ = value; }
   void WndProc(TMessage& message) override;
 
  private:
   friend class TPageControl;
   TPageControl* pageControl_ = nullptr;
+  int imageIndex_ = -1;
 };
 
 class TPageControl : public TWinControl {

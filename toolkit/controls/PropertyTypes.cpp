@@ -42,6 +42,16 @@ const TEnumInfo& BevelInfo() {
   return info;
 }
 
+const TEnumInfo& BevelKindInfo() {
+  static const TEnumInfo info{"TBevelKind", {"bkNone", "bkTile", "bkSoft", "bkFlat"}};
+  return info;
+}
+
+const TEnumInfo& BevelEdgeInfo() {
+  static const TEnumInfo info{"TBevelEdge", {"beLeft", "beTop", "beRight", "beBottom"}};
+  return info;
+}
+
 const TIntegerIdents& CursorIdents() {
   static const TIntegerIdents idents = [] {
     TIntegerIdents table;

@@ -11,6 +11,8 @@ const TEnumInfo& CheckBoxStateInfo();
 const TEnumInfo& ComboStyleInfo();
 const TEnumInfo& TabStyleInfo();
 const TEnumInfo& BevelInfo();
+const TEnumInfo& BevelKindInfo();
+const TEnumInfo& BevelEdgeInfo();
 // Cursor identifiers (crHandPoint) and colour constants (clBtnFace).
 const TIntegerIdents& CursorIdents();
 const TIntegerIdents& ColorIdents();

@@ -6,6 +6,7 @@
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/GraphicControl.h"
 #include "toolkit/controls/MouseTracking.h"
+#include "toolkit/controls/PropertyTypes.h"
 #include "toolkit/controls/ToolkitWindow.h"
 #include "toolkit/controls/WideText.h"
 
@@ -15,6 +16,15 @@ const TClassInfo& TWinControl::StaticClass() {
           .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
           .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
           .Bool("ParentBackground", &TWinControl::ParentBackground, &TWinControl::SetParentBackground)
+          .Set("BevelEdges", BevelEdgeInfo(), &TWinControl::BevelEdges, &TWinControl::SetBevelEdges)
+          .Enum("BevelInner", BevelInfo(), &TWinControl::BevelInner, &TWinControl::SetBevelInner)
+          .Default(bvRaised)
+          .Enum("BevelOuter", BevelInfo(), &TWinControl::BevelOuter, &TWinControl::SetBevelOuter)
+          .Default(bvLowered)
+          .Enum("BevelKind", BevelKindInfo(), &TWinControl::BevelKind, &TWinControl::SetBevelKind)
+          .Default(bkNone)
+          .Integer("BevelWidth", &TWinControl::BevelWidth, &TWinControl::SetBevelWidth)
+          .Default(1)
           .Event("OnEnter", &TWinControl::OnEnter)
           .Event("OnExit", &TWinControl::OnExit)
           .Build();
@@ -229,6 +239,16 @@ void TWinControl::WndProc(TMessage& message) {
         return;
       }
       break;
+    case WM_NCCALCSIZE:
+      if (bevelKind_ != bkNone) return CalcBevelSize(message);
+      break;
+    case WM_NCPAINT:
+      if (bevelKind_ != bkNone) {
+        TControl::WndProc(message);
+        PaintBevel();
+        return;
+      }
+      break;
     case WM_SETCURSOR:
       HandleSetCursor(message);
       if (message.Result) return;
@@ -380,8 +400,7 @@ HBRUSH TWinControl::ColorBrush() {
 }
 
 void TWinControl::EraseBackground(HDC dc) {
-  RECT client{};
-  GetClientRect(handle_, &client);
+  const RECT client = ClientRect();
   FillRect(dc, &client, ColorBrush());
 }
 
@@ -516,6 +535,94 @@ void TWinControl::SetParentBackground(bool value) {
   if (value == parentBackground_) return;
   parentBackground_ = value;
   Invalidate();
+}
+
+int TWinControl::BevelSize() const {
+  if (bevelKind_ == bkNone) return 0;
+  int size = 0;
+  if (bevelInner_ != bvNone) size += bevelWidth_;
+  if (bevelOuter_ != bvNone) size += bevelWidth_;
+  return size;
+}
+
+void TWinControl::BevelChanged() {
+  if (!handle_) return;
+  SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+void TWinControl::SetBevelKind(TBevelKind value) {
+  if (value == bevelKind_) return;
+  bevelKind_ = value;
+  BevelChanged();
+}
+
+void TWinControl::SetBevelInner(TBevelCut value) {
+  if (value == bevelInner_) return;
+  bevelInner_ = value;
+  BevelChanged();
+}
+
+void TWinControl::SetBevelOuter(TBevelCut value) {
+  if (value == bevelOuter_) return;
+  bevelOuter_ = value;
+  BevelChanged();
+}
+
+void TWinControl::SetBevelEdges(TBevelEdges value) {
+  if (value == bevelEdges_) return;
+  bevelEdges_ = value;
+  BevelChanged();
+}
+
+void TWinControl::SetBevelWidth(int value) {
+  if (value < 1 || value == bevelWidth_) return;
+  bevelWidth_ = value;
+  BevelChanged();
+}
+
+// The system sizes its own frame first; the bevel then takes its pixels
+// from the client rectangle, edge by edge.
+void TWinControl::CalcBevelSize(TMessage& message) {
+  TControl::WndProc(message);
+  const int size = BevelSize();
+  RECT& client = reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam)->rgrc[0];
+  if (bevelEdges_.Contains(beLeft)) client.left += size;
+  if (bevelEdges_.Contains(beTop)) client.top += size;
+  if (bevelEdges_.Contains(beRight)) client.right -= size;
+  if (bevelEdges_.Contains(beBottom)) client.bottom -= size;
+  if (client.right < client.left) client.right = client.left;
+  if (client.bottom < client.top) client.bottom = client.top;
+}
+
+void TWinControl::PaintBevel() {
+  RECT window{};
+  GetWindowRect(handle_, &window);
+  POINT origin{0, 0};
+  ::ClientToScreen(handle_, &origin);
+  RECT client{};
+  GetClientRect(handle_, &client);
+  OffsetRect(&client, origin.x - window.left, origin.y - window.top);
+  const int size = BevelSize();
+  if (bevelEdges_.Contains(beLeft)) client.left -= size;
+  if (bevelEdges_.Contains(beTop)) client.top -= size;
+  if (bevelEdges_.Contains(beRight)) client.right += size;
+  if (bevelEdges_.Contains(beBottom)) client.bottom += size;
+  auto edgeOf = [](TBevelCut cut, UINT lowered, UINT raised) -> UINT {
+    return cut == bvLowered ? lowered : cut == bvRaised ? raised : 0;
+  };
+  const UINT edge = edgeOf(bevelInner_, BDR_SUNKENINNER, BDR_RAISEDINNER) |
+                    edgeOf(bevelOuter_, BDR_SUNKENOUTER, BDR_RAISEDOUTER);
+  UINT flags = bevelKind_ == bkSoft ? BF_SOFT : bevelKind_ == bkFlat ? BF_FLAT : 0;
+  if (bevelEdges_.Contains(beLeft)) flags |= BF_LEFT;
+  if (bevelEdges_.Contains(beTop)) flags |= BF_TOP;
+  if (bevelEdges_.Contains(beRight)) flags |= BF_RIGHT;
+  if (bevelEdges_.Contains(beBottom)) flags |= BF_BOTTOM;
+  const HDC dc = GetWindowDC(handle_);
+  if (!dc) return;
+  DrawEdge(dc, &client, edge, flags);
+  ReleaseDC(handle_, dc);
 }
 
 RECT TWinControl::ClientRect() const {

@@ -61,6 +61,18 @@ class TWinControl : public TControl {
   bool ParentBackground() const { return parentBackground_; }
   void SetParentBackground(bool value);
 
+  // A bevel in the non-client area around the client rectangle.
+  TBevelKind BevelKind() const { return bevelKind_; }
+  void SetBevelKind(TBevelKind value);
+  TBevelCut BevelInner() const { return bevelInner_; }
+  void SetBevelInner(TBevelCut value);
+  TBevelCut BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TBevelCut value);
+  TBevelEdges BevelEdges() const { return bevelEdges_; }
+  void SetBevelEdges(TBevelEdges value);
+  int BevelWidth() const { return bevelWidth_; }
+  void SetBevelWidth(int value);
+
   RECT ClientRect() const override;
   POINT ClientOrigin() const override;
   void SetBounds(int left, int top, int width, int height) override;
@@ -116,6 +128,10 @@ class TWinControl : public TControl {
   void DetachWindow();
   void UpdateTabOrder(int value);
   void ApplyFontToWindow();
+  int BevelSize() const;
+  void BevelChanged();
+  void CalcBevelSize(TMessage& message);
+  void PaintBevel();
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;
@@ -124,6 +140,11 @@ class TWinControl : public TControl {
   bool tabStop_ = false;
   int pendingTabOrder_ = -1;
   bool parentBackground_ = true;
+  TBevelKind bevelKind_ = bkNone;
+  TBevelCut bevelInner_ = bvRaised;
+  TBevelCut bevelOuter_ = bvLowered;
+  TBevelEdges bevelEdges_{beLeft, beTop, beRight, beBottom};
+  int bevelWidth_ = 1;
   int alignDisabled_ = 0;
   bool aligning_ = false;
   bool destroyingHandle_ = false;

@@ -1,0 +1,261 @@
+// The application: exceptions escaping handlers reach the standard box and
+// the loop goes on; timers; the close path of forms.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "TestSupport.h"
+#include "toolkit/controls/Buttons.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/controls/Timer.h"
+
+namespace {
+
+struct ShownBox {
+  std::wstring text, caption;
+  UINT flags;
+};
+
+class ApplicationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureToolkit();
+    savedBox = Application->MessageBoxFunc;
+    Application->MessageBoxFunc = [this](HWND, const std::wstring& text, const std::wstring& caption,
+                                         UINT flags) {
+      boxes.push_back({text, caption, flags});
+      return IDOK;
+    };
+    Application->SetTitle("Tapvane");
+  }
+  void TearDown() override {
+    Application->MessageBoxFunc = savedBox;
+    Application->OnException = nullptr;
+  }
+
+  TMessageBoxFunc savedBox;
+  std::vector<ShownBox> boxes;
+};
+
+TEST_F(ApplicationTest, ExceptionFromAClickHandlerReachesTheStandardBox) {
+  TForm form(nullptr);
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  button->OnClick = [](TObject*) { StrToInt("12a"); };
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(1u, boxes.size());
+  EXPECT_EQ(L"'12a' is not a valid integer value", boxes[0].text);
+  EXPECT_EQ(L"Tapvane", boxes[0].caption);
+  EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), boxes[0].flags & MB_ICONMASK);
+}
+
+TEST_F(ApplicationTest, MessageLoopGoesOnAfterAnException) {
+  TForm* form = nullptr;
+  Application->CreateForm(form);
+  ASSERT_EQ(form, Application->MainForm());
+  auto* button = new TButton(form);
+  button->SetParent(form);
+  int clicks = 0;
+  button->OnClick = [&](TObject*) {
+    if (++clicks == 1) throw Exception("first click fails");
+  };
+  PostMessageW(button->Handle(), BM_CLICK, 0, 0);
+  PostMessageW(button->Handle(), BM_CLICK, 0, 0);
+  PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  Application->Run();  // returns once the main form closes
+  EXPECT_EQ(2, clicks);
+  ASSERT_EQ(1u, boxes.size());
+  EXPECT_EQ(L"first click fails", boxes[0].text);
+  EXPECT_TRUE(Application->Terminated());
+  delete form;
+  EXPECT_EQ(nullptr, Application->MainForm());
+}
+
+TEST_F(ApplicationTest, ExceptionFromAWindowMessageHandlerIsCaughtAtTheWindowProcedure) {
+  TForm form(nullptr);
+  const TWndMethod saved = form.WindowProc;
+  form.WindowProc = [&saved](TMessage& message) {
+    if (message.Msg == WM_USER + 7) throw std::runtime_error("handler broke");
+    saved(message);
+  };
+  const LRESULT result = SendMessageW(form.Handle(), WM_USER + 7, 0, 0);
+  EXPECT_EQ(0, result);
+  ASSERT_EQ(1u, boxes.size());
+  EXPECT_EQ(L"handler broke", boxes[0].text);
+}
+
+TEST_F(ApplicationTest, OnExceptionTakesThePlaceOfTheBox) {
+  TForm form(nullptr);
+  TObject* reportedSender = nullptr;
+  Application->OnException = [&](TObject* sender, std::exception_ptr) { reportedSender = sender; };
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  button->OnClick = [](TObject*) { throw Exception("x"); };
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  // The click is reflected from the form's window procedure, which caught it.
+  EXPECT_EQ(&form, reportedSender);
+  EXPECT_TRUE(boxes.empty());
+}
+
+// Runs the loop until the sentinel timer has fired count times.
+void RunUntil(TTimer& sentinel, int& fired, int count) {
+  sentinel.OnTimer = [&](TObject*) { ++fired; };
+  sentinel.SetInterval(10);
+  sentinel.SetEnabled(true);
+  while (fired < count) Application->HandleMessage();
+  sentinel.SetEnabled(false);
+}
+
+TEST_F(ApplicationTest, TimerWithIntervalZeroNeverFires) {
+  TTimer idle(nullptr);
+  int idleTicks = 0;
+  idle.OnTimer = [&](TObject*) { ++idleTicks; };
+  idle.SetInterval(0);
+  idle.SetEnabled(true);
+  EXPECT_FALSE(idle.Armed());
+  TTimer sentinel(nullptr);
+  int sentinelTicks = 0;
+  RunUntil(sentinel, sentinelTicks, 5);
+  EXPECT_EQ(0, idleTicks);
+}
+
+TEST_F(ApplicationTest, TimerFiresWhenEnabledWithAnInterval) {
+  TTimer timer(nullptr);
+  EXPECT_TRUE(timer.Enabled());
+  EXPECT_EQ(1000u, timer.Interval());
+  int ticks = 0;
+  timer.SetEnabled(false);
+  timer.OnTimer = [&](TObject* sender) {
+    EXPECT_EQ(&timer, sender);
+    ++ticks;
+  };
+  timer.SetInterval(5);
+  EXPECT_FALSE(timer.Armed());
+  timer.SetEnabled(true);
+  EXPECT_TRUE(timer.Armed());
+  while (ticks < 2) Application->HandleMessage();
+  timer.SetInterval(0);
+  EXPECT_FALSE(timer.Armed());
+}
+
+TEST_F(ApplicationTest, ExceptionFromATimerReachesTheStandardBox) {
+  TTimer timer(nullptr);
+  int ticks = 0;
+  timer.OnTimer = [&](TObject*) {
+    ++ticks;
+    throw Exception("tick failed");
+  };
+  timer.SetInterval(5);
+  while (ticks < 1) Application->HandleMessage();
+  timer.SetEnabled(false);
+  ASSERT_GE(boxes.size(), 1u);
+  EXPECT_EQ(L"tick failed", boxes[0].text);
+}
+
+class FormCloseTest : public ApplicationTest {
+ protected:
+  void SetUp() override {
+    ApplicationTest::SetUp();
+    form = new TForm(nullptr);
+    form->OnClose = [this](TObject*, TCloseAction& action) {
+      ++closes;
+      action = closeAction;
+    };
+    form->OnDestroy = [this](TObject*) { ++destroys; };
+    form->Show();
+    FlushEvents();
+  }
+  void TearDown() override {
+    if (!freed) delete form;
+    ApplicationTest::TearDown();
+  }
+
+  TForm* form = nullptr;
+  TCloseAction closeAction = caHide;
+  int closes = 0;
+  int destroys = 0;
+  bool freed = false;
+};
+
+TEST_F(FormCloseTest, CaptionButtonAndAltF4TakeTheSameClosePath) {
+  SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);  // the caption's close button
+  EXPECT_EQ(1, closes);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  form->Show();
+  SendMessageW(form->Handle(), WM_SYSKEYDOWN, VK_F4, 1 << 29);  // Alt+F4 by the default handler
+  FlushEvents();
+  EXPECT_EQ(2, closes);
+  form->Show();
+  form->Close();
+  EXPECT_EQ(3, closes);
+  EXPECT_EQ(0, destroys);
+}
+
+TEST_F(FormCloseTest, CloseWithFreeReleasesTheFormAndRunsOnDestroyOnce) {
+  closeAction = caFree;
+  PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  const int before = Screen->FormCount();
+  FlushEvents();
+  freed = true;
+  EXPECT_EQ(1, closes);
+  EXPECT_EQ(1, destroys);
+  EXPECT_EQ(before - 1, Screen->FormCount());
+}
+
+TEST_F(FormCloseTest, OnDestroyRunsWhenTheWindowIsDestroyedDirectly) {
+  DestroyWindow(form->Handle());
+  EXPECT_EQ(1, destroys);
+  delete form;
+  freed = true;
+  EXPECT_EQ(1, destroys);
+}
+
+TEST_F(FormCloseTest, CloseActionNoneKeepsTheFormOpen) {
+  closeAction = caNone;
+  SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(1, closes);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+}
+
+TEST_F(FormCloseTest, ScreenListsTheForms) {
+  bool found = false;
+  for (int i = 0; i < Screen->FormCount(); ++i) found = found || Screen->Forms(i) == form;
+  EXPECT_TRUE(found);
+}
+
+TEST_F(FormCloseTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
+  auto* ok = new TButton(form);
+  ok->SetParent(form);
+  ok->SetDefault(true);
+  auto* cancel = new TButton(form);
+  cancel->SetParent(form);
+  cancel->SetCancel(true);
+  cancel->SetLeft(100);
+  auto* other = new TButton(form);
+  other->SetParent(form);
+  other->SetLeft(200);
+  std::string clicked;
+  ok->OnClick = [&](TObject*) { clicked += "ok "; };
+  cancel->OnClick = [&](TObject*) { clicked += "cancel "; };
+  other->OnClick = [&](TObject*) { clicked += "other "; };
+  PostMessageW(ok->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  Application->ProcessMessages();
+  other->SetFocus();
+  PostMessageW(other->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  Application->ProcessMessages();
+  EXPECT_EQ("cancel other ", clicked);
+}
+
+TEST(ApplicationWindow, IsHiddenAndCarriesTheTitle) {
+  EnsureToolkit();
+  Application->SetTitle("Tapvane");
+  const HWND window = Application->Handle();
+  wchar_t cls[32] = {}, title[32] = {};
+  GetClassNameW(window, cls, 32);
+  GetWindowTextW(window, title, 32);
+  EXPECT_STREQ(L"TApplication", cls);
+  EXPECT_STREQ(L"Tapvane", title);
+  EXPECT_FALSE(IsWindowVisible(window));
+}
+
+}  // namespace
