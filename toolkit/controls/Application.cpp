@@ -19,7 +19,8 @@ namespace {
 constexpr UINT_PTR kHintShowTimer = 1;
 constexpr UINT_PTR kHintHideTimer = 2;
 
-int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) {
+int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
+                     UINT flags) {
   return MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
 }
 
@@ -75,7 +76,8 @@ void TApplication::Initialize() {
     const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     comInitialized_ = SUCCEEDED(result);
   }
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterToolkitClasses();
 }
@@ -97,8 +99,8 @@ HWND TApplication::Handle() {
     }();
     if (!cls) throw Exception("Cannot register the application window class");
     handle_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, L"TApplication", ToWide(title_).c_str(),
-                                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU, 0, 0, 0,
-                                  0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+                                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU, 0, 0, 0, 0,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!handle_) throw Exception("Cannot create the application window");
   }
   return handle_.get();
@@ -167,8 +169,8 @@ bool TApplication::IsDialogMessage(const MSG& msg) {
   if (!form) return false;
   if (msg.message == WM_SYSCHAR) return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
 
-  const LRESULT code = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam,
-                                    reinterpret_cast<LPARAM>(&msg));
+  const LRESULT code =
+      SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
   if (code & DLGC_WANTALLKEYS) return false;
   switch (msg.wParam) {
     case VK_TAB:
@@ -240,7 +242,8 @@ void TApplication::ActivateHint() {
   RECT rect = hintWindow_->CalcHintRect(300, hintControl_->Hint());
   OffsetRect(&rect, cursor.x, cursor.y + 20);
   hintWindow_->ActivateHint(rect, hintControl_->Hint());
-  if (HintHidePause > 0) SetTimer(Handle(), kHintHideTimer, static_cast<UINT>(HintHidePause), nullptr);
+  if (HintHidePause > 0)
+    SetTimer(Handle(), kHintHideTimer, static_cast<UINT>(HintHidePause), nullptr);
 }
 
 void TApplication::CancelHint() {

@@ -18,8 +18,8 @@ class THintWindow;
 
 using TExceptionEvent = std::function<void(TObject* Sender, std::exception_ptr E)>;
 // How message boxes reach the screen; tests put a recorder here.
-using TMessageBoxFunc =
-    std::function<int(HWND Owner, const std::wstring& Text, const std::wstring& Caption, UINT Flags)>;
+using TMessageBoxFunc = std::function<int(HWND Owner, const std::wstring& Text,
+                                          const std::wstring& Caption, UINT Flags)>;
 
 class TApplication : public TComponent {
   TAPVANE_CLASS(TApplication)

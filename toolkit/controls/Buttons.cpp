@@ -3,12 +3,11 @@
 #include "toolkit/controls/PropertyTypes.h"
 
 const TClassInfo& TButton::StaticClass() {
-  static const TClassInfo info =
-      TClassBuilder<TButton>("TButton", &TWinControl::StaticClass())
-          .Str("Caption", &TControl::Caption, &TControl::SetCaption)
-          .Bool("Default", &TButton::Default, &TButton::SetDefault)
-          .Bool("Cancel", &TButton::Cancel, &TButton::SetCancel)
-          .Build();
+  static const TClassInfo info = TClassBuilder<TButton>("TButton", &TWinControl::StaticClass())
+                                     .Str("Caption", &TControl::Caption, &TControl::SetCaption)
+                                     .Bool("Default", &TButton::Default, &TButton::SetDefault)
+                                     .Bool("Cancel", &TButton::Cancel, &TButton::SetCancel)
+                                     .Build();
   return info;
 }
 
@@ -53,7 +52,8 @@ void TButton::CreateParams(TCreateParams& params) {
 
 void TButton::SetDefault(bool value) {
   default_ = value;
-  if (HandleAllocated()) SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  if (HandleAllocated())
+    SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void TButton::WndProc(TMessage& message) {

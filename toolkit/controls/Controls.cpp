@@ -4,8 +4,8 @@
 
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/MouseTracking.h"
-#include "toolkit/controls/WinControl.h"
 #include "toolkit/controls/PropertyTypes.h"
+#include "toolkit/controls/WinControl.h"
 
 const TClassInfo& TControl::StaticClass() {
   static const TClassInfo info =
@@ -49,14 +49,22 @@ struct CursorName {
 };
 
 const CursorName kCursors[] = {
-    {crDefault, "crDefault", IDC_ARROW},   {crNone, "crNone", nullptr},
-    {crArrow, "crArrow", IDC_ARROW},       {crCross, "crCross", IDC_CROSS},
-    {crIBeam, "crIBeam", IDC_IBEAM},       {crSizeAll, "crSizeAll", IDC_SIZEALL},
-    {crSizeNESW, "crSizeNESW", IDC_SIZENESW}, {crSizeNS, "crSizeNS", IDC_SIZENS},
-    {crSizeNWSE, "crSizeNWSE", IDC_SIZENWSE}, {crSizeWE, "crSizeWE", IDC_SIZEWE},
-    {crUpArrow, "crUpArrow", IDC_UPARROW}, {crHourGlass, "crHourGlass", IDC_WAIT},
-    {crNo, "crNo", IDC_NO},                {crAppStart, "crAppStart", IDC_APPSTARTING},
-    {crHelp, "crHelp", IDC_HELP},          {crHandPoint, "crHandPoint", IDC_HAND},
+    {crDefault, "crDefault", IDC_ARROW},
+    {crNone, "crNone", nullptr},
+    {crArrow, "crArrow", IDC_ARROW},
+    {crCross, "crCross", IDC_CROSS},
+    {crIBeam, "crIBeam", IDC_IBEAM},
+    {crSizeAll, "crSizeAll", IDC_SIZEALL},
+    {crSizeNESW, "crSizeNESW", IDC_SIZENESW},
+    {crSizeNS, "crSizeNS", IDC_SIZENS},
+    {crSizeNWSE, "crSizeNWSE", IDC_SIZENWSE},
+    {crSizeWE, "crSizeWE", IDC_SIZEWE},
+    {crUpArrow, "crUpArrow", IDC_UPARROW},
+    {crHourGlass, "crHourGlass", IDC_WAIT},
+    {crNo, "crNo", IDC_NO},
+    {crAppStart, "crAppStart", IDC_APPSTARTING},
+    {crHelp, "crHelp", IDC_HELP},
+    {crHandPoint, "crHandPoint", IDC_HAND},
 };
 
 }  // namespace
@@ -180,8 +188,7 @@ void TControl::HandleMouseMessage(TMessage& message) {
     case WM_LBUTTONUP: {
       const bool wasCaptured = std::exchange(mouseCaptured_, false);
       MouseUp(mbLeft, shift, x, y);
-      if (clickOnRelease_ && wasCaptured && x >= 0 && y >= 0 && x < width_ && y < height_)
-        Click();
+      if (clickOnRelease_ && wasCaptured && x >= 0 && y >= 0 && x < width_ && y < height_) Click();
       break;
     }
     case WM_RBUTTONDOWN:

@@ -35,13 +35,11 @@ enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
 enum TBevelEdge { beLeft, beTop, beRight, beBottom };
 using TBevelEdges = TSet<TBevelEdge>;
 
-
 // Edits use the first two; forms all of them.
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using TBorderStyle = TFormBorderStyle;
 
 using TMouseEvent = std::function<void(TObject*, TMouseButton, TShiftState, int, int)>;
-
 
 // Cursor identifiers as a classic component library numbers them.
 using TCursor = int;

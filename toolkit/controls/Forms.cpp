@@ -6,21 +6,23 @@
 #include "toolkit/controls/WideText.h"
 
 const TEnumInfo& PositionInfo() {
-  static const TEnumInfo info{"TPosition",
-                              {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
-                               "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
-                               "poOwnerFormCenter"}};
+  static const TEnumInfo info{
+      "TPosition",
+      {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
+       "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
   return info;
 }
 
 const TEnumInfo& BorderIconInfo() {
-  static const TEnumInfo info{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
+  static const TEnumInfo info{"TBorderIcon",
+                              {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
   return info;
 }
 
 const TEnumInfo& FormBorderStyleInfo() {
-  static const TEnumInfo info{"TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog",
-                                                   "bsToolWindow", "bsSizeToolWin"}};
+  static const TEnumInfo info{
+      "TFormBorderStyle",
+      {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
   return info;
 }
 
@@ -30,7 +32,8 @@ const TClassInfo& TCustomForm::StaticClass() {
           .Str("Caption", &TControl::Caption, &TControl::SetCaption)
           .Enum("BorderStyle", FormBorderStyleInfo(), &TCustomForm::BorderStyle,
                 &TCustomForm::SetBorderStyle)
-          .Set("BorderIcons", BorderIconInfo(), &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons)
+          .Set("BorderIcons", BorderIconInfo(), &TCustomForm::BorderIcons,
+               &TCustomForm::SetBorderIcons)
           .Enum("Position", PositionInfo(), &TCustomForm::Position, &TCustomForm::SetPosition)
           .Integer("ClientWidth", &TControl::ClientWidth, &TCustomForm::SetClientWidth)
           .Integer("ClientHeight", &TControl::ClientHeight, &TCustomForm::SetClientHeight)
@@ -57,7 +60,8 @@ const TClassInfo& TForm::StaticClass() {
 }
 
 const TClassInfo& TScreen::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TScreen>("TScreen", &TComponent::StaticClass()).Build();
+  static const TClassInfo info =
+      TClassBuilder<TScreen>("TScreen", &TComponent::StaticClass()).Build();
   return info;
 }
 
@@ -66,7 +70,8 @@ void TScreen::RemoveForm(TCustomForm* form) {
   if (activeForm_ == form) activeForm_ = nullptr;
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner), icon_(std::make_unique<TIcon>()) {
+TCustomForm::TCustomForm(TComponent* owner)
+    : TCustomControl(owner), icon_(std::make_unique<TIcon>()) {
   SetVisible(false);
   SetParentColor(false);
   SetParentFont(false);
@@ -149,7 +154,8 @@ void TCustomForm::CreateParams(TCreateParams& params) {
       params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
       break;
   }
-  if (borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin) params.ExStyle |= WS_EX_TOOLWINDOW;
+  if (borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin)
+    params.ExStyle |= WS_EX_TOOLWINDOW;
   if (borderStyle_ != bsNone && borderIcons_.Contains(biSystemMenu)) {
     params.Style |= WS_SYSMENU;
     const bool hasBoxes = borderStyle_ == bsSingle || borderStyle_ == bsSizeable;

@@ -1,13 +1,14 @@
 #include "toolkit/controls/Image.h"
 
 const TClassInfo& TImage::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TImage>("TImage", &TGraphicControl::StaticClass())
-                                     .Bool("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize)
-                                     .Bool("Center", &TImage::Center, &TImage::SetCenter)
-                                     .Object("Picture", &TImage::Picture)
-                                     .Bool("Stretch", &TImage::Stretch, &TImage::SetStretch)
-                                     .Bool("Transparent", &TImage::Transparent, &TImage::SetTransparent)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<TImage>("TImage", &TGraphicControl::StaticClass())
+          .Bool("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize)
+          .Bool("Center", &TImage::Center, &TImage::SetCenter)
+          .Object("Picture", &TImage::Picture)
+          .Bool("Stretch", &TImage::Stretch, &TImage::SetStretch)
+          .Bool("Transparent", &TImage::Transparent, &TImage::SetTransparent)
+          .Build();
   return info;
 }
 

@@ -66,7 +66,8 @@ void TLabel::AdjustBounds() {
   std::wstring text = ToWide(Caption());
   if (text.empty()) text = L" ";
   RECT rect{0, 0, wordWrap_ ? Width() : 0, 0};
-  DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rect, TextFlags() | DT_CALCRECT);
+  DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rect,
+            TextFlags() | DT_CALCRECT);
   int left = Left();
   if (alignment_ == taRightJustify) left += Width() - rect.right;
   if (alignment_ == taCenter) left += (Width() - rect.right) / 2;
@@ -89,7 +90,8 @@ void TLabel::Paint() {
   if (!transparent_) FillRect(dc, &rect, Canvas()->Brush().Handle());
   const std::wstring text = ToWide(Caption());
   UINT flags = TextFlags();
-  if (layout_ != tlTop && !wordWrap_) flags |= DT_SINGLELINE | (layout_ == tlCenter ? DT_VCENTER : DT_BOTTOM);
+  if (layout_ != tlTop && !wordWrap_)
+    flags |= DT_SINGLELINE | (layout_ == tlCenter ? DT_VCENTER : DT_BOTTOM);
   SetBkMode(dc, TRANSPARENT);
   if (Enabled()) {
     SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Font()->Color())));

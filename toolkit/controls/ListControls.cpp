@@ -70,7 +70,8 @@ void TListBox::SetItemIndex(int value) {
 
 int TListBox::ItemHeight() const {
   if (!HandleAllocated()) return itemHeight_;
-  return static_cast<int>(SendMessageW(const_cast<TListBox*>(this)->Handle(), LB_GETITEMHEIGHT, 0, 0));
+  return static_cast<int>(
+      SendMessageW(const_cast<TListBox*>(this)->Handle(), LB_GETITEMHEIGHT, 0, 0));
 }
 
 void TListBox::SetItemHeight(int value) {

@@ -15,31 +15,31 @@ struct TMessage {
 // Toolkit notifications, sent with Perform to the control concerned. Unless
 // said otherwise WParam and LParam are 0.
 constexpr UINT CM_BASE = 0xB000;
-constexpr UINT CM_ACTIVATE = CM_BASE + 0;        // form activated
-constexpr UINT CM_DEACTIVATE = CM_BASE + 1;      // form deactivated
-constexpr UINT CM_DIALOGKEY = CM_BASE + 5;       // WParam: virtual key; Result 1 when used
-constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;      // WParam: character (Alt+key); Result 1 when used
-constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;    // to the form; LParam: the TWinControl focused
+constexpr UINT CM_ACTIVATE = CM_BASE + 0;      // form activated
+constexpr UINT CM_DEACTIVATE = CM_BASE + 1;    // form deactivated
+constexpr UINT CM_DIALOGKEY = CM_BASE + 5;     // WParam: virtual key; Result 1 when used
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;    // WParam: character (Alt+key); Result 1 when used
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;  // to the form; LParam: the TWinControl focused
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;   // parent's font changed
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;  // parent's colour changed
-constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;  // WParam: new Visible
-constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;  // after Enabled changed
-constexpr UINT CM_COLORCHANGED = CM_BASE + 13;    // after Color changed
-constexpr UINT CM_FONTCHANGED = CM_BASE + 14;     // after Font changed
-constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;   // after Cursor changed
-constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;     // after Caption/Text changed
-constexpr UINT CM_MOUSEENTER = CM_BASE + 19;      // mouse came over the control
-constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;      // mouse left the control
-constexpr UINT CM_MENUCHANGED = CM_BASE + 21;     // to the form: its menu was rebuilt
-constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;  // window shown or hidden with its parent
-constexpr UINT CM_ENTER = CM_BASE + 26;           // control became the active control
-constexpr UINT CM_EXIT = CM_BASE + 27;            // control stopped being the active control
-constexpr UINT CM_ICONCHANGED = CM_BASE + 29;     // to the form: its icon changed
-constexpr UINT CM_RELEASE = CM_BASE + 33;         // posted to a form to free it
-constexpr UINT CM_SHOWHINTCHANGED = CM_BASE + 34;  // after ShowHint changed
-constexpr UINT CM_TABSTOPCHANGED = CM_BASE + 40;   // after TabStop changed
-constexpr UINT CM_INVALIDATE = CM_BASE + 52;       // a control asks to be repainted
-constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;    // after BorderStyle changed
+constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;     // WParam: new Visible
+constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;     // after Enabled changed
+constexpr UINT CM_COLORCHANGED = CM_BASE + 13;       // after Color changed
+constexpr UINT CM_FONTCHANGED = CM_BASE + 14;        // after Font changed
+constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;      // after Cursor changed
+constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;        // after Caption/Text changed
+constexpr UINT CM_MOUSEENTER = CM_BASE + 19;         // mouse came over the control
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;         // mouse left the control
+constexpr UINT CM_MENUCHANGED = CM_BASE + 21;        // to the form: its menu was rebuilt
+constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;     // window shown or hidden with its parent
+constexpr UINT CM_ENTER = CM_BASE + 26;              // control became the active control
+constexpr UINT CM_EXIT = CM_BASE + 27;               // control stopped being the active control
+constexpr UINT CM_ICONCHANGED = CM_BASE + 29;        // to the form: its icon changed
+constexpr UINT CM_RELEASE = CM_BASE + 33;            // posted to a form to free it
+constexpr UINT CM_SHOWHINTCHANGED = CM_BASE + 34;    // after ShowHint changed
+constexpr UINT CM_TABSTOPCHANGED = CM_BASE + 40;     // after TabStop changed
+constexpr UINT CM_INVALIDATE = CM_BASE + 52;         // a control asks to be repainted
+constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;      // after BorderStyle changed
 
 // A parent sends the notification of a child back to that child as CN_BASE +
 // the original message; WParam/LParam as received, Result returned for it.

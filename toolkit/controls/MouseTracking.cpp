@@ -7,8 +7,8 @@ namespace {
 TControl* mouseControl = nullptr;
 
 bool BelongsTo(TControl* control, TWinControl* window) {
-  return control == window || (control && control->Parent() == window &&
-                               dynamic_cast<TWinControl*>(control) == nullptr);
+  return control == window ||
+         (control && control->Parent() == window && dynamic_cast<TWinControl*>(control) == nullptr);
 }
 
 }  // namespace

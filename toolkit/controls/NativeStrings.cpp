@@ -22,8 +22,8 @@ String TNativeStrings::Get(int index) const {
   const LRESULT length = Send(messages_.GetTextLen, static_cast<WPARAM>(index));
   if (length <= 0) return {};
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const LRESULT copied = Send(messages_.GetText, static_cast<WPARAM>(index),
-                              reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT copied =
+      Send(messages_.GetText, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   return FromWide(text.data(), static_cast<size_t>(copied > 0 ? copied : 0));
 }
 

@@ -133,9 +133,11 @@ void TPageControl::ShowActivePage() {
   for (TTabSheet* page : pages_) {
     if (page != activePage_) page->SetVisible(false);
   }
-  if (HandleAllocated()) SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
+  if (HandleAllocated())
+    SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
   if (activePage_ && activePage_->HandleAllocated()) {
-    SetWindowPos(activePage_->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(activePage_->Handle(), HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 

@@ -3,7 +3,8 @@
 #include "toolkit/controls/Controls.h"
 
 const TEnumInfo& AlignInfo() {
-  static const TEnumInfo info{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
+  static const TEnumInfo info{"TAlign",
+                              {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
   return info;
 }
 
@@ -55,9 +56,9 @@ const TEnumInfo& BevelEdgeInfo() {
 const TIntegerIdents& CursorIdents() {
   static const TIntegerIdents idents = [] {
     TIntegerIdents table;
-    for (const TCursor cursor : {crDefault, crNone, crArrow, crCross, crIBeam, crSizeAll, crSizeNESW,
-                                 crSizeNS, crSizeNWSE, crSizeWE, crUpArrow, crHourGlass, crNo,
-                                 crAppStart, crHelp, crHandPoint}) {
+    for (const TCursor cursor :
+         {crDefault, crNone, crArrow, crCross, crIBeam, crSizeAll, crSizeNESW, crSizeNS, crSizeNWSE,
+          crSizeWE, crUpArrow, crHourGlass, crNo, crAppStart, crHelp, crHandPoint}) {
       table.Values.emplace_back(CursorToIdent(cursor), cursor);
     }
     return table;
@@ -67,22 +68,51 @@ const TIntegerIdents& CursorIdents() {
 
 const TIntegerIdents& ColorIdents() {
   static const TIntegerIdents idents{{
-      {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
-      {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
-      {"clSilver", clSilver}, {"clRed", clRed}, {"clLime", clLime}, {"clYellow", clYellow},
-      {"clBlue", clBlue}, {"clFuchsia", clFuchsia}, {"clAqua", clAqua}, {"clWhite", clWhite},
-      {"clNone", clNone}, {"clDefault", clDefault}, {"clScrollBar", clScrollBar},
-      {"clBackground", clBackground}, {"clActiveCaption", clActiveCaption},
-      {"clInactiveCaption", clInactiveCaption}, {"clMenu", clMenu}, {"clWindow", clWindow},
-      {"clWindowFrame", clWindowFrame}, {"clMenuText", clMenuText},
-      {"clWindowText", clWindowText}, {"clCaptionText", clCaptionText},
-      {"clActiveBorder", clActiveBorder}, {"clInactiveBorder", clInactiveBorder},
-      {"clAppWorkSpace", clAppWorkSpace}, {"clHighlight", clHighlight},
-      {"clHighlightText", clHighlightText}, {"clBtnFace", clBtnFace}, {"clBtnShadow", clBtnShadow},
-      {"clGrayText", clGrayText}, {"clBtnText", clBtnText},
-      {"clInactiveCaptionText", clInactiveCaptionText}, {"clBtnHighlight", clBtnHighlight},
-      {"cl3DDkShadow", cl3DDkShadow}, {"cl3DLight", cl3DLight}, {"clInfoText", clInfoText},
-      {"clInfoBk", clInfoBk}, {"clHotLight", clHotLight}, {"clMenuHighlight", clMenuHighlight},
+      {"clBlack", clBlack},
+      {"clMaroon", clMaroon},
+      {"clGreen", clGreen},
+      {"clOlive", clOlive},
+      {"clNavy", clNavy},
+      {"clPurple", clPurple},
+      {"clTeal", clTeal},
+      {"clGray", clGray},
+      {"clSilver", clSilver},
+      {"clRed", clRed},
+      {"clLime", clLime},
+      {"clYellow", clYellow},
+      {"clBlue", clBlue},
+      {"clFuchsia", clFuchsia},
+      {"clAqua", clAqua},
+      {"clWhite", clWhite},
+      {"clNone", clNone},
+      {"clDefault", clDefault},
+      {"clScrollBar", clScrollBar},
+      {"clBackground", clBackground},
+      {"clActiveCaption", clActiveCaption},
+      {"clInactiveCaption", clInactiveCaption},
+      {"clMenu", clMenu},
+      {"clWindow", clWindow},
+      {"clWindowFrame", clWindowFrame},
+      {"clMenuText", clMenuText},
+      {"clWindowText", clWindowText},
+      {"clCaptionText", clCaptionText},
+      {"clActiveBorder", clActiveBorder},
+      {"clInactiveBorder", clInactiveBorder},
+      {"clAppWorkSpace", clAppWorkSpace},
+      {"clHighlight", clHighlight},
+      {"clHighlightText", clHighlightText},
+      {"clBtnFace", clBtnFace},
+      {"clBtnShadow", clBtnShadow},
+      {"clGrayText", clGrayText},
+      {"clBtnText", clBtnText},
+      {"clInactiveCaptionText", clInactiveCaptionText},
+      {"clBtnHighlight", clBtnHighlight},
+      {"cl3DDkShadow", cl3DDkShadow},
+      {"cl3DLight", cl3DLight},
+      {"clInfoText", clInfoText},
+      {"clInfoBk", clInfoBk},
+      {"clHotLight", clHotLight},
+      {"clMenuHighlight", clMenuHighlight},
       {"clMenuBar", clMenuBar},
   }};
   return idents;

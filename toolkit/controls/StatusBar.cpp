@@ -101,7 +101,8 @@ void TStatusBar::SetSimplePanel(bool value) {
 void TStatusBar::SetSimpleText(const String& value) {
   simpleText_ = value;
   if (HandleAllocated() && simplePanel_) {
-    SendMessageW(Handle(), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(ToWide(value).c_str()));
+    SendMessageW(Handle(), SB_SETTEXTW, SB_SIMPLEID,
+                 reinterpret_cast<LPARAM>(ToWide(value).c_str()));
   }
 }
 
@@ -116,7 +117,8 @@ void TStatusBar::UpdatePanels() {
   const HWND bar = Handle();
   SendMessageW(bar, SB_SIMPLE, simplePanel_, 0);
   if (simplePanel_) {
-    SendMessageW(bar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(ToWide(simpleText_).c_str()));
+    SendMessageW(bar, SB_SETTEXTW, SB_SIMPLEID,
+                 reinterpret_cast<LPARAM>(ToWide(simpleText_).c_str()));
     return;
   }
   const int count = panels_->GetCount();

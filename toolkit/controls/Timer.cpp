@@ -11,12 +11,11 @@ constexpr wchar_t kTimerClass[] = L"TPUtilWindow";
 }  // namespace
 
 const TClassInfo& TTimer::StaticClass() {
-  static const TClassInfo info =
-      TClassBuilder<TTimer>("TTimer", &TComponent::StaticClass())
-          .Bool("Enabled", &TTimer::Enabled, &TTimer::SetEnabled)
-          .Integer("Interval", &TTimer::Interval, &TTimer::SetInterval)
-          .Event("OnTimer", &TTimer::OnTimer)
-          .Build();
+  static const TClassInfo info = TClassBuilder<TTimer>("TTimer", &TComponent::StaticClass())
+                                     .Bool("Enabled", &TTimer::Enabled, &TTimer::SetEnabled)
+                                     .Integer("Interval", &TTimer::Interval, &TTimer::SetInterval)
+                                     .Event("OnTimer", &TTimer::OnTimer)
+                                     .Build();
   return info;
 }
 

@@ -26,9 +26,10 @@ std::map<std::wstring, RegisteredClass>& RegisteredClasses() {
 ATOM ControlAtom() {
   static const ATOM atom = [] {
     char text[32];
-    std::snprintf(text, sizeof text, "ControlOfs%.8lX%.8lX",
-                  static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
-                  static_cast<unsigned long>(GetCurrentThreadId()));
+    std::snprintf(
+        text, sizeof text, "ControlOfs%.8lX%.8lX",
+        static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
+        static_cast<unsigned long>(GetCurrentThreadId()));
     return GlobalAddAtomA(text);
   }();
   return atom;

@@ -15,7 +15,8 @@ const TClassInfo& TWinControl::StaticClass() {
       TClassBuilder<TWinControl>("TWinControl", &TControl::StaticClass())
           .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
           .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
-          .Bool("ParentBackground", &TWinControl::ParentBackground, &TWinControl::SetParentBackground)
+          .Bool("ParentBackground", &TWinControl::ParentBackground,
+                &TWinControl::SetParentBackground)
           .Set("BevelEdges", BevelEdgeInfo(), &TWinControl::BevelEdges, &TWinControl::SetBevelEdges)
           .Enum("BevelInner", BevelInfo(), &TWinControl::BevelInner, &TWinControl::SetBevelInner)
           .Default(bvRaised)
@@ -107,10 +108,10 @@ void TWinControl::CreateWnd() {
   }
   defWndProc_ = RegisterToolkitClass(params);
   SetCreatingControl(this);
-  const HWND window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(),
-                                      params.Caption.c_str(), params.Style, params.X, params.Y,
-                                      params.Width, params.Height, params.WndParent, nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
+  const HWND window =
+      CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(),
+                      params.Style, params.X, params.Y, params.Width, params.Height,
+                      params.WndParent, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetCreatingControl(nullptr);
   if (!window) throw EOutOfResources("Error creating window for '" + Name() + "'");
   if (!handle_) AttachWindow(window);
@@ -171,14 +172,15 @@ void TWinControl::DefaultHandler(TMessage& message) {
     message.Result = 0;
     return;
   }
-  message.Result = CallWindowProcW(defWndProc_, handle_, message.Msg, message.WParam,
-                                   message.LParam);
+  message.Result =
+      CallWindowProcW(defWndProc_, handle_, message.Msg, message.WParam, message.LParam);
 }
 
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_COMMAND:
-      if (message.LParam != 0) return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam));
+      if (message.LParam != 0)
+        return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam));
       break;
     case WM_NOTIFY:
       return ReflectNotification(message, reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom);
@@ -194,7 +196,8 @@ void TWinControl::WndProc(TMessage& message) {
       return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam));
     case WM_HSCROLL:
     case WM_VSCROLL:
-      if (message.LParam != 0) return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam));
+      if (message.LParam != 0)
+        return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam));
       break;
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
@@ -202,9 +205,11 @@ void TWinControl::WndProc(TMessage& message) {
       break;
     }
     case WM_DELETEITEM:
-      return ReflectNotification(message, reinterpret_cast<const DELETEITEMSTRUCT*>(message.LParam)->hwndItem);
+      return ReflectNotification(
+          message, reinterpret_cast<const DELETEITEMSTRUCT*>(message.LParam)->hwndItem);
     case WM_COMPAREITEM:
-      return ReflectNotification(message, reinterpret_cast<const COMPAREITEMSTRUCT*>(message.LParam)->hwndItem);
+      return ReflectNotification(
+          message, reinterpret_cast<const COMPAREITEMSTRUCT*>(message.LParam)->hwndItem);
     case WM_MEASUREITEM: {
       const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(message.LParam);
       if (item->CtlType != ODT_MENU && handle_) {
@@ -226,9 +231,9 @@ void TWinControl::WndProc(TMessage& message) {
       return;
     }
     case WM_PAINT: {
-      const bool hasGraphicChildren = std::any_of(controls_.begin(), controls_.end(), [](TControl* c) {
-        return !c->IsWindowed() && c->Visible();
-      });
+      const bool hasGraphicChildren =
+          std::any_of(controls_.begin(), controls_.end(),
+                      [](TControl* c) { return !c->IsWindowed() && c->Visible(); });
       if (customPaint_ || hasGraphicChildren) return PaintHandler(message);
       break;
     }
@@ -278,11 +283,13 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_FONTCHANGED:
       ApplyFontToWindow();
       if (customPaint_) Invalidate();
-      for (TControl* child : std::vector<TControl*>(controls_)) child->Perform(CM_PARENTFONTCHANGED);
+      for (TControl* child : std::vector<TControl*>(controls_))
+        child->Perform(CM_PARENTFONTCHANGED);
       break;
     case CM_COLORCHANGED:
       Invalidate();
-      for (TControl* child : std::vector<TControl*>(controls_)) child->Perform(CM_PARENTCOLORCHANGED);
+      for (TControl* child : std::vector<TControl*>(controls_))
+        child->Perform(CM_PARENTCOLORCHANGED);
       break;
     case CM_TABSTOPCHANGED:
       if (handle_) {
@@ -332,7 +339,8 @@ void TWinControl::HandleMouseForChildren(TMessage& message) {
 
 void TWinControl::HandleSetCursor(TMessage& message) {
   message.Result = 0;
-  if (reinterpret_cast<HWND>(message.WParam) != handle_ || LOWORD(message.LParam) != HTCLIENT) return;
+  if (reinterpret_cast<HWND>(message.WParam) != handle_ || LOWORD(message.LParam) != HTCLIENT)
+    return;
   POINT point{};
   GetCursorPos(&point);
   ::ScreenToClient(handle_, &point);
@@ -441,9 +449,10 @@ void TWinControl::RemoveControl(TControl* control) {
   if (it == controls_.end()) return;
   if (!control->IsWindowed()) control->Invalidate();
   controls_.erase(it);
-  tabList_.erase(std::remove_if(tabList_.begin(), tabList_.end(),
-                                [control](TWinControl* w) { return static_cast<TControl*>(w) == control; }),
-                 tabList_.end());
+  tabList_.erase(
+      std::remove_if(tabList_.begin(), tabList_.end(),
+                     [control](TWinControl* w) { return static_cast<TControl*>(w) == control; }),
+      tabList_.end());
   if (captureControl_ == control) captureControl_ = nullptr;
   for (TWinControl* p = this; p; p = p->Parent()) {
     if (auto* form = dynamic_cast<TCustomForm*>(p)) form->ChildRemoved(control);
@@ -703,11 +712,16 @@ void TWinControl::AlignControls(RECT& rect) {
     }
     std::stable_sort(list.begin(), list.end(), [align](TControl* a, TControl* b) {
       switch (align) {
-        case alTop: return a->Top() < b->Top();
-        case alBottom: return a->Top() > b->Top();
-        case alLeft: return a->Left() < b->Left();
-        case alRight: return a->Left() > b->Left();
-        default: return false;
+        case alTop:
+          return a->Top() < b->Top();
+        case alBottom:
+          return a->Top() > b->Top();
+        case alLeft:
+          return a->Left() < b->Left();
+        case alRight:
+          return a->Left() > b->Left();
+        default:
+          return false;
       }
     });
     for (TControl* control : list) {
@@ -748,7 +762,8 @@ void TWinControl::Loaded() {
   Realign();
 }
 
-TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(std::make_unique<TCanvas>()) {
+TCustomControl::TCustomControl(TComponent* owner)
+    : TWinControl(owner), canvas_(std::make_unique<TCanvas>()) {
   customPaint_ = true;
   clickOnRelease_ = true;
 }

@@ -1,12 +1,15 @@
 // The application: exceptions escaping handlers reach the standard box and
 // the loop goes on; timers; the close path of forms.
 #include <gtest/gtest.h>
+#include <objbase.h>
 
 #include <memory>
 
 #include "TestSupport.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/HintWindow.h"
+#include "toolkit/controls/Label.h"
 #include "toolkit/controls/Timer.h"
 
 namespace {
@@ -21,8 +24,8 @@ class ApplicationTest : public ::testing::Test {
   void SetUp() override {
     EnsureToolkit();
     savedBox = Application->MessageBoxFunc;
-    Application->MessageBoxFunc = [this](HWND, const std::wstring& text, const std::wstring& caption,
-                                         UINT flags) {
+    Application->MessageBoxFunc = [this](HWND, const std::wstring& text,
+                                         const std::wstring& caption, UINT flags) {
       boxes.push_back({text, caption, flags});
       return IDOK;
     };
@@ -244,6 +247,44 @@ TEST_F(FormCloseTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
   PostMessageW(other->Handle(), WM_KEYDOWN, VK_RETURN, 0);
   Application->ProcessMessages();
   EXPECT_EQ("cancel other ", clicked);
+}
+
+TEST_F(ApplicationTest, HintShowsAfterThePauseOverAControlWithAHint) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 200, 100);
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  label->SetAutoSize(false);
+  label->SetBounds(10, 10, 50, 20);
+  label->SetHint("\xE6\x8F\x90\xE7\xA4\xBA");  // 提示
+  label->SetShowHint(true);
+  form.Show();
+  FlushEvents();
+  Application->HintPause = 10;
+  Application->HintHidePause = 0;
+  SendMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 15));
+  // The hint waits for its pause; a sentinel timer bounds the wait.
+  TTimer sentinel(nullptr);
+  int ticks = 0;
+  sentinel.OnTimer = [&](TObject*) { ++ticks; };
+  sentinel.SetInterval(10);
+  while (ticks < 200 && !(Application->HintWindow() && Application->HintWindow()->Visible())) {
+    Application->HandleMessage();
+  }
+  ASSERT_NE(nullptr, Application->HintWindow());
+  EXPECT_TRUE(IsWindowVisible(Application->HintWindow()->Handle()));
+  EXPECT_EQ(label->Hint(), Application->HintWindow()->Caption());
+  // Leaving the control takes the hint away.
+  SendMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(150, 80));
+  EXPECT_FALSE(Application->HintWindow()->Visible());
+  Application->HintHidePause = 2500;
+  Application->HintPause = 500;
+}
+
+TEST(ApplicationInitialize, ThreadIsASingleThreadedApartment) {
+  EnsureToolkit();
+  // A thread in a single-threaded apartment cannot turn multithreaded.
+  EXPECT_EQ(RPC_E_CHANGED_MODE, CoInitializeEx(nullptr, COINIT_MULTITHREADED));
 }
 
 TEST(ApplicationWindow, IsHiddenAndCarriesTheTitle) {

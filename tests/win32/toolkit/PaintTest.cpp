@@ -42,10 +42,10 @@ TEST_F(PaintTest, ParentPaintsTheLabelInsideItsBounds) {
   DibSurface surface(120, 80);
   surface.Fill(RGB(255, 255, 255));
   PaintFormInto(surface);
-  EXPECT_EQ(0x008000u, surface.Pixel(5, 5));      // form background
-  EXPECT_EQ(0xFF0000u, surface.Pixel(10, 20));    // label's first pixel
-  EXPECT_EQ(0xFF0000u, surface.Pixel(39, 34));    // and its last
-  EXPECT_EQ(0x008000u, surface.Pixel(40, 34));    // just outside
+  EXPECT_EQ(0x008000u, surface.Pixel(5, 5));    // form background
+  EXPECT_EQ(0xFF0000u, surface.Pixel(10, 20));  // label's first pixel
+  EXPECT_EQ(0xFF0000u, surface.Pixel(39, 34));  // and its last
+  EXPECT_EQ(0x008000u, surface.Pixel(40, 34));  // just outside
   EXPECT_EQ(0x008000u, surface.Pixel(10, 35));
 }
 
@@ -161,9 +161,9 @@ TEST_F(PaintTest, HandCursorIsShownOverALabelThatAsksForIt) {
   POINT point{20, 25};
   ClientToScreen(form->Handle(), &point);
   SetCursorPos(point.x, point.y);
-  const LRESULT handled = SendMessageW(form->Handle(), WM_SETCURSOR,
-                                       reinterpret_cast<WPARAM>(form->Handle()),
-                                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  const LRESULT handled =
+      SendMessageW(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(1, handled);
   EXPECT_EQ(LoadCursorW(nullptr, IDC_HAND), GetCursor());
 }

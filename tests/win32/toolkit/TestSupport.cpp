@@ -21,7 +21,8 @@ void EnsureToolkit() {
   (void)initialized;
 }
 
-MessageRecorder::MessageRecorder(TControl& control) : control_(control), saved_(control.WindowProc) {
+MessageRecorder::MessageRecorder(TControl& control)
+    : control_(control), saved_(control.WindowProc) {
   control_.WindowProc = [this](TMessage& message) {
     messages_.push_back(message.Msg);
     saved_(message);
@@ -61,7 +62,8 @@ std::string CompareSequence(const std::vector<UINT>& actual,
              "; saw: " + SequenceText(seen);
     }
   }
-  if (a != seen.size()) return "unexpected " + MessageName(seen[a]) + "; saw: " + SequenceText(seen);
+  if (a != seen.size())
+    return "unexpected " + MessageName(seen[a]) + "; saw: " + SequenceText(seen);
   return {};
 }
 
@@ -89,7 +91,8 @@ DibSurface::~DibSurface() {
 unsigned DibSurface::Pixel(int x, int y) const {
   GdiFlush();
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0xFFFFFFFFu;
-  return bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] & 0xFFFFFFu;
+  return bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] &
+         0xFFFFFFu;
 }
 
 void DibSurface::Fill(COLORREF color) {

@@ -77,7 +77,8 @@ TEST_F(WindowProcTest, ReplacedHandlerSeesEveryMessageTheWindowGets) {
   UnhookWindowsHookEx(posted);
   UnhookWindowsHookEx(sent);
   ASSERT_FALSE(hookedMessages.empty());
-  EXPECT_EQ(SequenceText(hookedMessages), SequenceText(WithoutToolkitMessages(recorder.Messages())));
+  EXPECT_EQ(SequenceText(hookedMessages),
+            SequenceText(WithoutToolkitMessages(recorder.Messages())));
   EXPECT_TRUE(recorder.Saw(CM_TEXTCHANGED));
   EXPECT_EQ(2, recorder.Count(CM_ENABLEDCHANGED));
 }
@@ -86,10 +87,9 @@ TEST_F(WindowProcTest, DisablingAButtonGoesThroughItsHandlerInOrder) {
   MessageRecorder recorder(*button);
   button->SetEnabled(false);
   // The system cancels any mode of a window it disables, then tells it.
-  const std::string difference =
-      CompareSequence(recorder.Messages(),
-                      {{CM_ENABLEDCHANGED}, {WM_CANCELMODE, true}, {WM_ENABLE}},
-                      {CM_ENABLEDCHANGED, WM_CANCELMODE, WM_ENABLE, WM_SETTEXT});
+  const std::string difference = CompareSequence(
+      recorder.Messages(), {{CM_ENABLEDCHANGED}, {WM_CANCELMODE, true}, {WM_ENABLE}},
+      {CM_ENABLEDCHANGED, WM_CANCELMODE, WM_ENABLE, WM_SETTEXT});
   EXPECT_EQ("", difference);
   EXPECT_FALSE(IsWindowEnabled(button->Handle()));
 }
@@ -162,7 +162,8 @@ TEST_F(WindowProcTest, ControlIsFoundFromItsWindowUnderTheControlAtom) {
                 static_cast<unsigned long>(GetCurrentThreadId()));
   const ATOM atom = GlobalFindAtomA(name);
   ASSERT_NE(0, atom);
-  EXPECT_EQ(static_cast<TControl*>(button), static_cast<TControl*>(GetPropA(button->Handle(), MAKEINTRESOURCEA(atom))));
+  EXPECT_EQ(static_cast<TControl*>(button),
+            static_cast<TControl*>(GetPropA(button->Handle(), MAKEINTRESOURCEA(atom))));
   EXPECT_EQ(button, TWinControl::FindControl(button->Handle()));
   EXPECT_EQ(nullptr, TWinControl::FindControl(GetDesktopWindow()));
 }
