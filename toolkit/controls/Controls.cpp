@@ -294,7 +294,6 @@ void TControl::SetAlign(TAlign value) {
 
 void TControl::SetVisible(bool value) {
   if (value == visible_) return;
-  VisibleChanging();
   if (!IsWindowed()) Invalidate();
   visible_ = value;
   Perform(CM_VISIBLECHANGED, value ? 1 : 0);

@@ -164,7 +164,6 @@ class TControl : public TComponent {
  protected:
   virtual String GetText() const { return caption_; }
   virtual void SetTextNow(const String& value) { caption_ = value; }
-  virtual void VisibleChanging() {}
   virtual bool IsWindowed() const { return false; }
   // Whether a mouse release over the control raises OnClick (labels, images).
   bool clickOnRelease_ = false;

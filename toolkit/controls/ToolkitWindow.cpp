@@ -1,5 +1,7 @@
 #include "toolkit/controls/ToolkitWindow.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -47,6 +49,11 @@ WNDPROC RegisterToolkitClass(const TCreateParams& params) {
   cls.cbSize = sizeof cls;
   WNDPROC defaultProc = DefWindowProcW;
   if (!params.BaseClass.empty()) {
+    // The common controls' classes exist once the library was initialised.
+    if (!GetClassInfoExW(nullptr, params.BaseClass.c_str(), &cls)) {
+      INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
+      InitCommonControlsEx(&controls);
+    }
     if (!GetClassInfoExW(nullptr, params.BaseClass.c_str(), &cls) &&
         !GetClassInfoExW(instance, params.BaseClass.c_str(), &cls)) {
       throw Exception("Window class " + FromWide(params.BaseClass) + " is not available");

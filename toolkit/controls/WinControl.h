@@ -114,7 +114,6 @@ class TWinControl : public TControl {
   bool IsWindowed() const override { return true; }
   void Loaded() override;
   void UpdateBoundsFromWindow();
-  void UpdateShowing();
 
   bool customPaint_ = false;  // the toolkit paints the window itself
 
