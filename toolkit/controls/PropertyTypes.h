@@ -2,6 +2,7 @@
 #pragma once
 
 #include "toolkit/core/ClassInfo.h"
+#include "toolkit/graphics/ColorIdents.h"
 
 const TEnumInfo& AlignInfo();
 const TEnumInfo& BorderStyleInfo();  // bsNone, bsSingle (edits, list boxes)
@@ -13,6 +14,5 @@ const TEnumInfo& TabStyleInfo();
 const TEnumInfo& BevelInfo();
 const TEnumInfo& BevelKindInfo();
 const TEnumInfo& BevelEdgeInfo();
-// Cursor identifiers (crHandPoint) and colour constants (clBtnFace).
+// Cursor identifiers (crHandPoint); colour constants live with the graphics.
 const TIntegerIdents& CursorIdents();
-const TIntegerIdents& ColorIdents();

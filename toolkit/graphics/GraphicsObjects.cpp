@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/graphics/ColorIdents.h"
 
 const TEnumInfo& FontStyleInfo() {
   static const TEnumInfo info{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
@@ -46,6 +47,7 @@ const TClassInfo& TFont::StaticClass() {
       TClassBuilder<TFont>("TFont", &TGraphicsObject::StaticClass())
           .Integer("Charset", &TFont::Charset, &TFont::SetCharset)
           .Integer("Color", &TFont::Color, &TFont::SetColor)
+          .Idents(ColorIdents())
           .Integer("Height", &TFont::Height, &TFont::SetHeight)
           .Str("Name", &TFont::Name, &TFont::SetName)
           .Enum("Pitch", FontPitchInfo(), &TFont::Pitch, &TFont::SetPitch)
@@ -170,6 +172,7 @@ const TClassInfo& TBrush::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TBrush>("TBrush", &TGraphicsObject::StaticClass())
           .Integer("Color", &TBrush::Color, &TBrush::SetColor)
+          .Idents(ColorIdents())
           .Enum("Style", BrushStyleInfo(), &TBrush::Style, &TBrush::SetStyle)
           .Build();
   return info;
@@ -227,6 +230,7 @@ void TBrush::Assign(const TPersistent* Source) {
 const TClassInfo& TPen::StaticClass() {
   static const TClassInfo info = TClassBuilder<TPen>("TPen", &TGraphicsObject::StaticClass())
                                      .Integer("Color", &TPen::Color, &TPen::SetColor)
+          .Idents(ColorIdents())
                                      .Enum("Style", PenStyleInfo(), &TPen::Style, &TPen::SetStyle)
                                      .Integer("Width", &TPen::Width, &TPen::SetWidth)
                                      .Build();

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/core/Filer.h"
 #include "toolkit/graphics/Canvas.h"
 
 const TClassInfo& TIcon::StaticClass() {
@@ -111,4 +112,11 @@ void TIcon::Assign(const TPersistent* Source) {
     return;
   }
   TGraphic::Assign(Source);
+}
+
+void TIcon::DefineProperties(TFiler& Filer) {
+  TGraphic::DefineProperties(Filer);
+  Filer.DefineBinaryProperty(
+      "Data", [this](TStream& stream) { LoadFromStream(stream); },
+      [this](TStream& stream) { SaveToStream(stream); }, !data_.empty());
 }

@@ -31,6 +31,8 @@ class TIcon : public TGraphic {
   void SaveToStream(TStream& stream) override;
   void Draw(TCanvas& canvas, const RECT& rect) override;
   void Assign(const TPersistent* Source) override;
+  // A stored layout keeps the .ico bytes as the binary property "Data".
+  void DefineProperties(TFiler& Filer) override;
 
  private:
   void Adopt(HICON icon);

@@ -95,6 +95,9 @@ TEST_F(LayoutTest, ControlsAreMadeWithTheirParentsAndProperties) {
   EXPECT_FALSE(ticker->Enabled());
   EXPECT_EQ(0u, ticker->Interval());
   EXPECT_FALSE(ticker->Armed());
+  // Colour names and the stored icon reach the form's sub-objects.
+  EXPECT_EQ(clWindowText, form->Font()->Color());
+  EXPECT_EQ(16, form->Icon()->Width());
   // Children with ParentFont share the form's font.
   EXPECT_EQ(-12, label->Font()->Height());
   EXPECT_EQ(form->Font()->Name(), edit->Font()->Name());
