@@ -4,10 +4,14 @@ namespace app {
 
 const char* ClickActionKeyword(TClickAction action) {
   switch (action) {
-    case TClickAction::LeftClick: return "leftclick";
-    case TClickAction::LeftDoubleClick: return "leftclick2";
-    case TClickAction::RightClick: return "rightclick";
-    case TClickAction::MoveMouse: return "movemouse";
+    case TClickAction::LeftClick:
+      return "leftclick";
+    case TClickAction::LeftDoubleClick:
+      return "leftclick2";
+    case TClickAction::RightClick:
+      return "rightclick";
+    case TClickAction::MoveMouse:
+      return "movemouse";
   }
   return "";
 }

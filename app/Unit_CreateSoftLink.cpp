@@ -1,9 +1,9 @@
 #include "app/Unit_CreateSoftLink.h"
 
-#include <windows.h>
 #include <objbase.h>
 #include <objidl.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <vector>
@@ -16,7 +16,8 @@ namespace app {
 
 namespace {
 
-constexpr char kShellFoldersKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr char kShellFoldersKey[] =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 // A registry string is never this long; anything larger is not a path.
 constexpr DWORD kMaxValueBytes = 64 * 1024;
 
@@ -35,7 +36,8 @@ class TRegKey {
 std::string ReadStringValue(HKEY key, const std::string& name) {
   DWORD type = 0;
   DWORD size = 0;
-  if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return {};
+  if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    return {};
   if ((type != REG_SZ && type != REG_EXPAND_SZ) || size == 0 || size > kMaxValueBytes) return {};
   std::vector<char> buffer(size + 1, '\0');
   if (RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
@@ -48,7 +50,8 @@ std::string ReadStringValue(HKEY key, const std::string& name) {
 
 std::wstring AnsiToWide(const std::string& text) {
   if (text.empty()) return {};
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int length =
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
   MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
   return wide;
@@ -57,7 +60,8 @@ std::wstring AnsiToWide(const std::string& text) {
 std::string OwnExecutablePath() {
   std::vector<char> buffer(MAX_PATH);
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length =
+        GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length == 0) return {};
     if (length < buffer.size()) return std::string(buffer.data(), length);
     if (buffer.size() >= 32768) return {};
@@ -69,14 +73,16 @@ std::string OwnExecutablePath() {
 
 std::string GetShellFolderPath(const std::string& valueName) {
   TRegKey key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_READ, key.Out()) != ERROR_SUCCESS) return {};
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_READ, key.Out()) != ERROR_SUCCESS)
+    return {};
   return ReadStringValue(key.Get(), valueName) + "\\";
 }
 
 bool CreateShortcut(const std::string& target, const std::string& linkFile,
                     const std::string& description) {
   TComRef<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.Out())))
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              link.Out())))
     return false;
   link->SetPath(target.c_str());
   link->SetDescription(description.c_str());
@@ -87,7 +93,8 @@ bool CreateShortcut(const std::string& target, const std::string& linkFile,
 }
 
 void CreateProgramShortcut() {
-  CreateShortcut(OwnExecutablePath(), GetShellFolderPath("Desktop") + "Tapvane.lnk", std::string(kVendorName));
+  CreateShortcut(OwnExecutablePath(), GetShellFolderPath("Desktop") + "Tapvane.lnk",
+                 std::string(kVendorName));
 }
 
 void CreateSiteShortcut(const std::function<void(const std::string&)>& showMessage) {

@@ -45,7 +45,8 @@ struct TErrors {
     ++count;
   }
   void Print(const char* what) const {
-    std::printf("%-44s n=%3d  mean %+7.2f ms  worst |%6.2f| ms\n", what, count, count ? sum / count : 0.0, worst);
+    std::printf("%-44s n=%3d  mean %+7.2f ms  worst |%6.2f| ms\n", what, count,
+                count ? sum / count : 0.0, worst);
   }
 };
 
@@ -56,8 +57,9 @@ HWND CreateClickSink() {
   cls.hInstance = GetModuleHandleW(nullptr);
   cls.lpszClassName = L"TapvaneBenchSink";
   RegisterClassW(&cls);
-  return CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, cls.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0, 400,
-                         400, nullptr, nullptr, cls.hInstance, nullptr);
+  return CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, cls.lpszClassName, L"",
+                         WS_POPUP | WS_VISIBLE, 0, 0, 400, 400, nullptr, nullptr, cls.hInstance,
+                         nullptr);
 }
 
 void Drain() {
@@ -65,8 +67,8 @@ void Drain() {
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
-const std::vector<std::string> kItems = {"100|100|leftclick", "200|150|leftclick2", "300|200|rightclick",
-                                         "150|300|movemouse"};
+const std::vector<std::string> kItems = {"100|100|leftclick", "200|150|leftclick2",
+                                         "300|200|rightclick", "150|300|movemouse"};
 
 void DirectPasses(int passes) {
   TErrors item, pass;
@@ -78,7 +80,8 @@ void DirectPasses(int passes) {
     app::RunClickPass(kItems, input);
     const double end = NowMs();
     Drain();
-    for (std::size_t i = 1; i < input.moves.size(); ++i) item.Add(input.moves[i] - input.moves[0] - offsets[i]);
+    for (std::size_t i = 1; i < input.moves.size(); ++i)
+      item.Add(input.moves[i] - input.moves[0] - offsets[i]);
     pass.Add(end - start - expectedPass);
   }
   std::printf("pass of %zu items, expected %.0f ms:\n", kItems.size(), expectedPass);
@@ -89,7 +92,8 @@ void DirectPasses(int passes) {
 // Timer period 1000 ms, pass 3600 ms: each next pass should start as soon as
 // the loop runs again, and never two in a row without the loop in between.
 void TimerPasses(int passes) {
-  HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  HWND window =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   SetTimer(window, 1, 1000, nullptr);
   TErrors gap, first;
   double armed = NowMs(), lastEnd = -1;
@@ -101,8 +105,10 @@ void TimerPasses(int passes) {
       continue;
     }
     const double start = NowMs();
-    if (lastEnd < 0) first.Add(start - armed - 1000);
-    else gap.Add(start - lastEnd);
+    if (lastEnd < 0)
+      first.Add(start - armed - 1000);
+    else
+      gap.Add(start - lastEnd);
     TTimedInput input;
     app::RunClickPass(kItems, input);
     lastEnd = NowMs();

@@ -52,14 +52,15 @@ bool TClicker::Press(const std::wstring& caption) {
 
 void TClicker::SetText(HWND control, const std::wstring& text) {
   DWORD_PTR result = 0;
-  SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000,
-                      &result);
+  SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                      SMTO_ABORTIFHUNG, 5000, &result);
 }
 
 std::vector<std::wstring> TClicker::Items() const {
   std::vector<std::wstring> items;
   DWORD_PTR count = 0;
-  if (!SendMessageTimeoutW(listBox_, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count)) return items;
+  if (!SendMessageTimeoutW(listBox_, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count))
+    return items;
   for (DWORD_PTR i = 0; i < count; ++i) {
     wchar_t buffer[512] = {};
     DWORD_PTR length = 0;
@@ -68,7 +69,8 @@ std::vector<std::wstring> TClicker::Items() const {
       items.push_back(L"<too long>");
       continue;
     }
-    SendMessageTimeoutW(listBox_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, &length);
+    SendMessageTimeoutW(listBox_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                        5000, &length);
     items.emplace_back(buffer);
   }
   return items;
@@ -76,7 +78,8 @@ std::vector<std::wstring> TClicker::Items() const {
 
 bool TClicker::Responsive(std::chrono::milliseconds timeout) const {
   DWORD_PTR result = 0;
-  return SendMessageTimeoutW(form_, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()), &result) != 0;
+  return SendMessageTimeoutW(form_, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()),
+                             &result) != 0;
 }
 
 void TClicker::BringToFront() {
@@ -88,7 +91,8 @@ bool TClicker::Capture(int x, int y) {
   SetCursorPos(x, y);
   const std::wstring wantX = std::to_wstring(x), wantY = std::to_wstring(y);
   // Let the 100 ms capture timer catch up before freezing.
-  if (!WaitFor([&] { return WindowText(editX_) == wantX && WindowText(editY_) == wantY; }, 3s)) return false;
+  if (!WaitFor([&] { return WindowText(editX_) == wantX && WindowText(editY_) == wantY; }, 3s))
+    return false;
   BringToFront();
   if (!PressKeys(form_, "ctrl+s")) return false;
   Pump(300ms);
@@ -105,7 +109,8 @@ bool TClicker::AddItem(int x, int y, const std::wstring& action) {
 void TClicker::ShowPage(int index) {
   // The tab control tells its parent of the change as a click on a tab would.
   DWORD_PTR result = 0;
-  SendMessageTimeoutW(pageControl_, TCM_SETCURFOCUS, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, 5000, &result);
+  SendMessageTimeoutW(pageControl_, TCM_SETCURFOCUS, static_cast<WPARAM>(index), 0,
+                      SMTO_ABORTIFHUNG, 5000, &result);
   Pump(300ms);
 }
 

@@ -52,8 +52,8 @@ class TClicker {
 
  private:
   TProcess process_;
-  HWND form_ = nullptr, groupBox1_ = nullptr, editX_ = nullptr, editY_ = nullptr, editClickTime_ = nullptr,
-       listBox_ = nullptr, statusBar_ = nullptr, pageControl_ = nullptr;
+  HWND form_ = nullptr, groupBox1_ = nullptr, editX_ = nullptr, editY_ = nullptr,
+       editClickTime_ = nullptr, listBox_ = nullptr, statusBar_ = nullptr, pageControl_ = nullptr;
   bool ready_ = false;
   std::string problem_;
 };

@@ -8,7 +8,8 @@ namespace e2e {
 
 std::wstring Widen(const std::string& utf8) {
   if (utf8.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  const int n =
+      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
   return wide;
@@ -16,10 +17,11 @@ std::wstring Widen(const std::string& utf8) {
 
 std::string Narrow(const std::wstring& wide) {
   if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                    nullptr);
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                    0, nullptr, nullptr);
   std::string text(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n,
+                      nullptr, nullptr);
   return text;
 }
 
@@ -59,7 +61,8 @@ TProcess::TProcess(const std::wstring& commandLine) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring mutableLine = commandLine;
-  if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_))
+  if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info_))
     info_ = {};
 }
 
@@ -82,39 +85,44 @@ bool TProcess::Running() const {
 }
 
 bool RunUnix(const std::string& shellCommand, std::chrono::milliseconds timeout) {
-  // Wine starts Unix programs but gives no handle to wait on: the command
-  // leaves a marker file when it is done.
+  // Wine starts Unix programs but splits their command line by Windows rules
+  // and gives no handle to wait on: the command goes into a script, which
+  // leaves a marker file with its status when it is done.
   static int serial = 0;
-  const std::string marker = "/tmp/tapvane-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(++serial);
-  std::string quoted;
-  for (const char c : shellCommand + "; echo $? > " + marker) {
-    if (c == '\'') quoted += "'\\''";
-    else quoted += c;
-  }
-  const std::wstring line = L"/bin/sh -c '" + Widen(quoted) + L"'";
+  const std::string base =
+      "/tmp/tapvane-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+  const std::string script = base + ".sh", marker = base + ".done";
+  const std::wstring scriptPath = WinPathOfUnix(script), markerPath = WinPathOfUnix(marker);
+  FILE* f = _wfopen(scriptPath.c_str(), L"wb");
+  if (!f) return false;
+  const std::string body = shellCommand + "\necho $? > " + marker + "\n";
+  std::fwrite(body.data(), 1, body.size(), f);
+  std::fclose(f);
+  std::wstring line = L"/bin/sh " + Widen(script);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  std::wstring mutableLine = line;
-  if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info)) {
+    DeleteFileW(scriptPath.c_str());
     return false;
+  }
   if (info.hProcess) CloseHandle(info.hProcess);
   if (info.hThread) CloseHandle(info.hThread);
-  const std::wstring markerPath = WinPathOfUnix(marker);
   std::string status;
   const bool done = WaitFor(
       [&] {
-        FILE* f = _wfopen(markerPath.c_str(), L"r");
-        if (!f) return false;
+        FILE* m = _wfopen(markerPath.c_str(), L"r");
+        if (!m) return false;
         char buffer[16] = {};
-        const bool complete = std::fgets(buffer, sizeof buffer, f) != nullptr;
-        std::fclose(f);
+        const bool complete = std::fgets(buffer, sizeof buffer, m) != nullptr;
+        std::fclose(m);
         status = buffer;
         return complete;
       },
       timeout);
   DeleteFileW(markerPath.c_str());
+  DeleteFileW(scriptPath.c_str());
   return done && status.rfind("0", 0) == 0;
 }
 
@@ -122,14 +130,16 @@ bool PressKeys(HWND window, const std::string& keys) {
   // Wine keeps the X window of a top-level window in this property.
   const auto xWindow = reinterpret_cast<UINT_PTR>(GetPropW(window, L"__wine_x11_whole_window"));
   if (!xWindow) return false;
-  return RunUnix("xdotool windowfocus --sync " + std::to_string(xWindow) + " key --delay 60 " + keys);
+  return RunUnix("xdotool windowfocus --sync " + std::to_string(xWindow) + " key --delay 60 " +
+                 keys);
 }
 
 bool SaveScreenshot(const std::string& unixPath, const RECT* area) {
   std::string crop;
   if (area) {
-    crop = " -crop " + std::to_string(area->right - area->left) + "x" + std::to_string(area->bottom - area->top) +
-           "+" + std::to_string(area->left) + "+" + std::to_string(area->top);
+    crop = " -crop " + std::to_string(area->right - area->left) + "x" +
+           std::to_string(area->bottom - area->top) + "+" + std::to_string(area->left) + "+" +
+           std::to_string(area->top);
   }
   return RunUnix("import -display \"$DISPLAY\" -window root" + crop + " '" + unixPath + "'", 30s);
 }
@@ -146,8 +156,8 @@ void ClickAt(int x, int y, bool right) {
 std::wstring WindowText(HWND window) {
   wchar_t buffer[1024] = {};
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 3000,
-                           &copied))
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+                           SMTO_ABORTIFHUNG, 3000, &copied))
     return L"<no answer>";
   return std::wstring(buffer, std::min<std::size_t>(copied, 1023));
 }
@@ -231,8 +241,10 @@ TMessageBox WaitForMessageBox(DWORD process, std::chrono::milliseconds timeout) 
 }
 
 void CloseMessageBox(const TMessageBox& box) {
-  if (HWND ok = GetDlgItem(box.window, IDOK)) PostMessageW(ok, BM_CLICK, 0, 0);
-  else PostMessageW(box.window, WM_COMMAND, IDOK, 0);
+  if (HWND ok = GetDlgItem(box.window, IDOK))
+    PostMessageW(ok, BM_CLICK, 0, 0);
+  else
+    PostMessageW(box.window, WM_COMMAND, IDOK, 0);
 }
 
 bool AnyMessageBox(DWORD process) {

@@ -9,8 +9,8 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cwchar>
 #include <cstdlib>
+#include <cwchar>
 
 namespace {
 
@@ -41,15 +41,24 @@ void PollCursor() {
 
 const char* ButtonEventName(UINT message) {
   switch (message) {
-    case WM_LBUTTONDOWN: return "LDOWN";
-    case WM_LBUTTONUP: return "LUP";
-    case WM_LBUTTONDBLCLK: return "LDBL";
-    case WM_RBUTTONDOWN: return "RDOWN";
-    case WM_RBUTTONUP: return "RUP";
-    case WM_RBUTTONDBLCLK: return "RDBL";
-    case WM_MBUTTONDOWN: return "MDOWN";
-    case WM_MBUTTONUP: return "MUP";
-    default: return nullptr;
+    case WM_LBUTTONDOWN:
+      return "LDOWN";
+    case WM_LBUTTONUP:
+      return "LUP";
+    case WM_LBUTTONDBLCLK:
+      return "LDBL";
+    case WM_RBUTTONDOWN:
+      return "RDOWN";
+    case WM_RBUTTONUP:
+      return "RUP";
+    case WM_RBUTTONDBLCLK:
+      return "RDBL";
+    case WM_MBUTTONDOWN:
+      return "MDOWN";
+    case WM_MBUTTONUP:
+      return "MUP";
+    default:
+      return nullptr;
   }
 }
 
@@ -87,7 +96,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   g_log = _wfopen(argv[1], L"w");
   if (!g_log) return 1;
-  const int left = _wtoi(argv[2]), top = _wtoi(argv[3]), width = _wtoi(argv[4]), height = _wtoi(argv[5]);
+  const int left = _wtoi(argv[2]), top = _wtoi(argv[3]), width = _wtoi(argv[4]),
+            height = _wtoi(argv[5]);
 
   WNDCLASSW cls{};
   cls.lpfnWndProc = TargetProc;
@@ -96,9 +106,9 @@ int wmain(int argc, wchar_t** argv) {
   cls.hbrBackground = CreateSolidBrush(RGB(40, 110, 60));
   cls.lpszClassName = L"TapvaneClickTarget";
   RegisterClassW(&cls);
-  HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, cls.lpszClassName,
-                                L"TapvaneClickTarget", WS_POPUP | WS_VISIBLE, left, top, width, height,
-                                nullptr, nullptr, cls.hInstance, nullptr);
+  HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
+                                cls.lpszClassName, L"TapvaneClickTarget", WS_POPUP | WS_VISIBLE,
+                                left, top, width, height, nullptr, nullptr, cls.hInstance, nullptr);
   if (!window) return 1;
   SetTimer(window, kPollTimer, 10, nullptr);
   Log("READY", left, top);

@@ -40,7 +40,8 @@ TEST(ClickItem, APipeInTheXTextShiftsTheFields) {
 }
 
 TEST(WebLink, DefaultVersionAndSingleLetter) {
-  EXPECT_EQ("http://www.velmora.example/?qq=Pointrel1.03.20100223", app::WebLinkAddress("1.03.20100223"));
+  EXPECT_EQ("http://www.velmora.example/?qq=Pointrel1.03.20100223",
+            app::WebLinkAddress("1.03.20100223"));
   EXPECT_EQ("http://www.velmora.example/?qq=Pointrelx", app::WebLinkAddress("x"));
   EXPECT_EQ("http://www.velmora.example/?qq=PointrelD", app::SiteShortcutTarget());
 }

@@ -8,7 +8,9 @@ namespace {
 
 class TRecorder final : public app::TClickInput {
  public:
-  void SetCursorPos(int x, int y) override { calls.push_back("pos " + std::to_string(x) + " " + std::to_string(y)); }
+  void SetCursorPos(int x, int y) override {
+    calls.push_back("pos " + std::to_string(x) + " " + std::to_string(y));
+  }
   void MouseEvent(unsigned flags) override { calls.push_back("event " + std::to_string(flags)); }
   void Sleep(unsigned ms) override { calls.push_back("sleep " + std::to_string(ms)); }
   std::vector<std::string> calls;
@@ -18,18 +20,21 @@ using Calls = std::vector<std::string>;
 
 TEST(ClickPass, EachActionSendsItsEventsAndWaits) {
   TRecorder input;
-  app::RunClickPass({"100|200|leftclick", "-10|20|leftclick2", "30|-40|rightclick", "5|6|movemouse"}, input);
-  EXPECT_EQ((Calls{"pos 100 200", "event 2", "event 4", "sleep 800",                              //
-                   "pos -10 20", "event 2", "event 4", "sleep 100", "event 2", "event 4", "sleep 800",  //
-                   "pos 30 -40", "event 8", "event 16", "sleep 300", "sleep 800",                  //
-                   "pos 5 6", "sleep 800"}),
-            input.calls);
+  app::RunClickPass(
+      {"100|200|leftclick", "-10|20|leftclick2", "30|-40|rightclick", "5|6|movemouse"}, input);
+  EXPECT_EQ(
+      (Calls{"pos 100 200", "event 2", "event 4", "sleep 800",                                    //
+             "pos -10 20", "event 2", "event 4", "sleep 100", "event 2", "event 4", "sleep 800",  //
+             "pos 30 -40", "event 8", "event 16", "sleep 300", "sleep 800",                       //
+             "pos 5 6", "sleep 800"}),
+      input.calls);
 }
 
 TEST(ClickPass, UnknownOrMissingKeywordsOnlyMove) {
   TRecorder input;
   app::RunClickPass({"1|2|3|leftclick", "7|8|LeftClick", "9|10", "11|12|leftclick |"}, input);
-  EXPECT_EQ((Calls{"pos 1 2", "sleep 800", "pos 7 8", "sleep 800", "pos 9 10", "sleep 800", "pos 11 12", "sleep 800"}),
+  EXPECT_EQ((Calls{"pos 1 2", "sleep 800", "pos 7 8", "sleep 800", "pos 9 10", "sleep 800",
+                   "pos 11 12", "sleep 800"}),
             input.calls);
 }
 

@@ -15,7 +15,8 @@ constexpr int kPerMonitorAware = 2;  // DPI_AWARENESS_PER_MONITOR_AWARE
 
 template <class F>
 F User32Function(const char* name) {
-  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+  return reinterpret_cast<F>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
 }
 
 TEST(PerMonitorDpiScope, SwitchesTheThreadAndRestoresIt) {

@@ -8,8 +8,10 @@ namespace {
 class HotkeyAtomsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window_ = CreateWindowExW(0, L"STATIC", L"hotkeys", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    other_ = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    window_ = CreateWindowExW(0, L"STATIC", L"hotkeys", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                              nullptr, nullptr);
+    other_ = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                             nullptr, nullptr);
     ASSERT_NE(nullptr, window_);
     ASSERT_NE(nullptr, other_);
   }
@@ -50,6 +52,10 @@ TEST_F(HotkeyAtomsTest, AtomsAreTheDecimalTextsAndIdentifyTheHotkeys) {
 }
 
 TEST_F(HotkeyAtomsTest, ReleaseFreesBothKeysAndTheAtoms) {
+  // Atoms a killed process left behind in this session are not ours to judge.
+  std::vector<std::string> absent;
+  for (const char* text : {"0", "5", "11", "12"})
+    if (GlobalFindAtomA(text) == 0) absent.push_back(text);
   {
     app::THotkeyAtoms atoms;
     atoms.Register(window_);
@@ -60,8 +66,7 @@ TEST_F(HotkeyAtomsTest, ReleaseFreesBothKeysAndTheAtoms) {
     EXPECT_TRUE(OtherCanRegister('A'));
     atoms.Release();  // a second release is harmless
   }
-  // Nobody else in this session adds these texts, so the atoms are gone.
-  for (const char* text : {"0", "5", "11", "12"}) EXPECT_EQ(0, GlobalFindAtomA(text)) << text;
+  for (const auto& text : absent) EXPECT_EQ(0, GlobalFindAtomA(text.c_str())) << text;
 }
 
 TEST_F(HotkeyAtomsTest, DestructionReleasesWhatIsStillHeld) {

@@ -1,9 +1,8 @@
 // Desktop shortcuts through the shell link object.
-#include <windows.h>
+#include <gtest/gtest.h>
 #include <objbase.h>
 #include <shlobj.h>
-
-#include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -28,13 +27,15 @@ TLinkContents ReadLink(const std::string& file) {
   app::TComRef<IShellLinkA> link;
   app::TComRef<IPersistFile> persist;
   TLinkContents contents;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.Out())))
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              link.Out())))
     return contents;
   if (FAILED(link->QueryInterface(IID_IPersistFile, persist.Out()))) return contents;
   std::wstring wide(file.begin(), file.end());
   if (FAILED(persist->Load(wide.c_str(), STGM_READ))) return contents;
   char buffer[1024] = {};
-  if (SUCCEEDED(link->GetPath(buffer, sizeof buffer, nullptr, SLGP_RAWPATH))) contents.path = buffer;
+  if (SUCCEEDED(link->GetPath(buffer, sizeof buffer, nullptr, SLGP_RAWPATH)))
+    contents.path = buffer;
   buffer[0] = 0;
   if (SUCCEEDED(link->GetDescription(buffer, sizeof buffer))) contents.description = buffer;
   return contents;
@@ -42,7 +43,9 @@ TLinkContents ReadLink(const std::string& file) {
 
 class ShortcutTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))); }
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  }
   void TearDown() override { CoUninitialize(); }
 };
 
@@ -79,7 +82,8 @@ TEST_F(ShortcutTest, SiteShortcutGoesOnTheDesktop) {
   const std::string asWinePath = "\\http:\\www.velmora.example\\?qq=PointrelD";
   EXPECT_TRUE(contents.path == address ||
               (contents.path.size() > asWinePath.size() &&
-               contents.path.compare(contents.path.size() - asWinePath.size(), asWinePath.size(), asWinePath) == 0))
+               contents.path.compare(contents.path.size() - asWinePath.size(), asWinePath.size(),
+                                     asWinePath) == 0))
       << contents.path;
   EXPECT_EQ("Velmora", contents.description);
   DeleteFileA(file.c_str());

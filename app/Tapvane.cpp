@@ -1,0 +1,20 @@
+// Program entry: the application, its title, the main window, the loop.
+#include <windows.h>
+
+#include "app/Unit1.h"
+#include "toolkit/controls/Application.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  try {
+    Application->Initialize();
+    Application->SetTitle("Tapvane");
+    Application->CreateForm(Form1);
+    Application->Run();
+  } catch (...) {
+    // A window that cannot be built is reported in the standard box, not
+    // left to end the process silently.
+    Application->HandleException(Application);
+    return 1;
+  }
+  return 0;
+}

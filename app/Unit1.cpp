@@ -1,0 +1,199 @@
+#include "app/Unit1.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/AppConstants.h"
+#include "app/ClickItem.h"
+#include "app/CursorDpi.h"
+#include "app/Unit_CreateSoftLink.h"
+#include "app/WebLink.h"
+#include "app/Win32ClickInput.h"
+#include "toolkit/controls/Application.h"
+#include "toolkit/controls/Buttons.h"
+#include "toolkit/controls/Containers.h"
+#include "toolkit/controls/Edit.h"
+#include "toolkit/controls/Image.h"
+#include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/PageControl.h"
+#include "toolkit/controls/StatusBar.h"
+#include "toolkit/controls/Timer.h"
+#include "toolkit/core/ClassBuilder.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+constexpr char kEmptyListText[] = "请添加坐标.";
+constexpr char kNoPeriodText[] = "请设置鼠标自动点击时间周期.";
+
+String StartStatusText() { return String(app::kStatusPrefix) + String(app::kSiteHost); }
+
+// A component of the layout by name and class; a layout without it is not ours.
+template <typename T>
+T* Part(TComponent& owner, const char* name) {
+  auto* part = dynamic_cast<T*>(owner.FindComponent(name));
+  if (!part) throw Exception(String("The main window's layout has no ") + name);
+  return part;
+}
+
+}  // namespace
+
+const TClassInfo& TForm1::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TForm1>("TForm1", &TForm::StaticClass())
+                                     .Method("FormCreate", &TForm1::FormCreate)
+                                     .Method("FormDestroy", &TForm1::FormDestroy)
+                                     .Method("Button_AddXYClick", &TForm1::Button_AddXYClick)
+                                     .Method("Button_DelXYClick", &TForm1::Button_DelXYClick)
+                                     .Method("Button1Click", &TForm1::Button1Click)
+                                     .Method("Button3Click", &TForm1::Button3Click)
+                                     .Method("Button2Click", &TForm1::Button2Click)
+                                     .Method("Button4Click", &TForm1::Button4Click)
+                                     .Method("Image1Click", &TForm1::Image1Click)
+                                     .Method("Label6Click", &TForm1::Label6Click)
+                                     .Method("Timer_ClickTimer", &TForm1::Timer_ClickTimer)
+                                     .Method("TimerGetXYTimer", &TForm1::TimerGetXYTimer)
+                                     .Method("GroupBox1MouseMove", &TForm1::GroupBox1MouseMove)
+                                     .Build();
+  return info;
+}
+
+TForm1::TForm1(TComponent* owner)
+    : TForm(owner),
+      systemInput_(std::make_unique<app::TWin32ClickInput>()),
+      clickInput_(systemInput_.get()) {
+  LoadFormLayout(this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::Loaded() {
+  TForm::Loaded();
+  // The window icon is the program's own 16 x 16 icon resource, at its size.
+  if (Icon()->Empty()) {
+    TIcon icon;
+    icon.SetHandle(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 16, 16, 0)));
+    if (!icon.Empty()) SetIcon(&icon);
+  }
+  Image1 = Part<TImage>(*this, "Image1");
+  PageControl1 = Part<TPageControl>(*this, "PageControl1");
+  GroupBox1 = Part<TGroupBox>(*this, "GroupBox1");
+  EditClickTime = Part<TEdit>(*this, "EditClickTime");
+  Edit_X = Part<TEdit>(*this, "Edit_X");
+  Edit_Y = Part<TEdit>(*this, "Edit_Y");
+  RadioButton_C1 = Part<TRadioButton>(*this, "RadioButton_C1");
+  RadioButton_C2 = Part<TRadioButton>(*this, "RadioButton_C2");
+  RadioButton_C3 = Part<TRadioButton>(*this, "RadioButton_C3");
+  RadioButton_C4 = Part<TRadioButton>(*this, "RadioButton_C4");
+  ListBoxXY = Part<TListBox>(*this, "ListBoxXY");
+  EditVer = Part<TEdit>(*this, "EditVer");
+  StatusBar1 = Part<TStatusBar>(*this, "StatusBar1");
+  Timer_Click = Part<TTimer>(*this, "Timer_Click");
+  TimerGetXY = Part<TTimer>(*this, "TimerGetXY");
+}
+
+void TForm1::FormCreate(TObject*) { hotkeyAtoms_.Register(Handle()); }
+
+void TForm1::FormDestroy(TObject*) { hotkeyAtoms_.Release(); }
+
+void TForm1::WndProc(TMessage& message) {
+  if (message.Msg == WM_HOTKEY) {
+    WMHotKey(message);
+    return;
+  }
+  TForm::WndProc(message);
+}
+
+void TForm1::WMHotKey(TMessage& message) {
+  if (hotkeyAtoms_.IsCapture(message.WParam)) TimerGetXY->SetEnabled(false);
+  if (hotkeyAtoms_.IsStop(message.WParam)) {
+    Timer_Click->SetEnabled(false);
+    Timer_Click->SetInterval(0);
+    StatusBar1->Panels()->Items(0)->SetText(String(app::kStoppedText));
+  }
+}
+
+void TForm1::TimerGetXYTimer(TObject*) {
+  POINT cursor{};
+  if (!app::GetCursorPosPhysical(cursor)) return;
+  Edit_X->SetText(IntToStr(cursor.x));
+  Edit_Y->SetText(IntToStr(cursor.y));
+}
+
+void TForm1::Button_AddXYClick(TObject*) {
+  TimerGetXY->SetEnabled(true);
+  app::TClickAction action = app::TClickAction::MoveMouse;
+  if (RadioButton_C1->Checked())
+    action = app::TClickAction::LeftClick;
+  else if (RadioButton_C2->Checked())
+    action = app::TClickAction::LeftDoubleClick;
+  else if (RadioButton_C3->Checked())
+    action = app::TClickAction::RightClick;
+  ListBoxXY->Items()->Add(app::BuildClickItem(Edit_X->Text(), Edit_Y->Text(), action));
+}
+
+void TForm1::Button_DelXYClick(TObject*) {
+  const int selected = ListBoxXY->ItemIndex();
+  if (selected >= 0) ListBoxXY->Items()->Delete(selected);
+}
+
+void TForm1::Button1Click(TObject*) { ListBoxXY->Items()->Clear(); }
+
+void TForm1::Button3Click(TObject*) {
+  if (ListBoxXY->Items()->Count() == 0) {
+    ShowInfo(kEmptyListText);
+    return;
+  }
+  const String text = EditClickTime->Text();
+  if (text.empty()) {
+    ShowInfo(kNoPeriodText);
+    return;
+  }
+  // A text that is no number raises the conversion error here, before the
+  // timer is touched, so a running period stays in force.
+  const int period = StrToInt(text);
+  // A negative period would become a timer of about 49 days.
+  if (period < 0) {
+    ShowInfo(kNoPeriodText);
+    return;
+  }
+  // Enabled first: with interval 0 the timer does not fire, so the first pass
+  // comes one full period after the start.
+  Timer_Click->SetEnabled(true);
+  Timer_Click->SetInterval(static_cast<unsigned>(period));
+  app::CreateProgramShortcut();
+  app::CreateSiteShortcut([this](const std::string& message) { ShowInfo(message); });
+}
+
+void TForm1::Timer_ClickTimer(TObject*) {
+  TStrings* items = ListBoxXY->Items();
+  const int count = items->Count();
+  if (count == 0) return;
+  std::vector<std::string> pass;
+  pass.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) pass.push_back(items->Get(i));
+  app::RunClickPass(pass, *clickInput_);
+}
+
+void TForm1::Button2Click(TObject*) { OpenWebLink(); }
+void TForm1::Image1Click(TObject*) { OpenWebLink(); }
+void TForm1::Label6Click(TObject*) { OpenWebLink(); }
+
+void TForm1::OpenWebLink() {
+  const std::string address = app::WebLinkAddress(EditVer->Text());
+  ShellExecuteA(Handle(), nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TForm1::Button4Click(TObject*) { Close(); }
+
+void TForm1::GroupBox1MouseMove(TObject*, TShiftState, int, int) {
+  StatusBar1->Panels()->Items(0)->SetText(StartStatusText());
+}
+
+void TForm1::ShowInfo(const String& text) {
+  Application->MessageBox(text, Application->Title(), MB_OK | MB_ICONINFORMATION);
+}

@@ -1,0 +1,76 @@
+// The main window: the click list editor, the run controls, the live cursor
+// coordinates, the about page with its web links, and the global hotkeys.
+#pragma once
+
+#include <memory>
+
+#include "app/ClickEngine.h"
+#include "app/HotkeyAtoms.h"
+#include "toolkit/controls/Forms.h"
+
+class TImage;
+class TPageControl;
+class TGroupBox;
+class TEdit;
+class TRadioButton;
+class TListBox;
+class TStatusBar;
+class TTimer;
+
+class TForm1 : public TForm {
+  TAPVANE_CLASS(TForm1)
+ public:
+  // Reads the stored layout "TFORM1" and runs FormCreate.
+  explicit TForm1(TComponent* owner);
+  ~TForm1() override;
+
+  // The controls of the layout; the form owns them.
+  TImage* Image1 = nullptr;
+  TPageControl* PageControl1 = nullptr;
+  TGroupBox* GroupBox1 = nullptr;
+  TEdit* EditClickTime = nullptr;
+  TEdit* Edit_X = nullptr;
+  TEdit* Edit_Y = nullptr;
+  TRadioButton* RadioButton_C1 = nullptr;
+  TRadioButton* RadioButton_C2 = nullptr;
+  TRadioButton* RadioButton_C3 = nullptr;
+  TRadioButton* RadioButton_C4 = nullptr;
+  TListBox* ListBoxXY = nullptr;
+  TEdit* EditVer = nullptr;
+  TStatusBar* StatusBar1 = nullptr;
+  TTimer* Timer_Click = nullptr;
+  TTimer* TimerGetXY = nullptr;
+
+  // Handlers the layout binds by name.
+  void FormCreate(TObject* Sender);
+  void FormDestroy(TObject* Sender);
+  void Button_AddXYClick(TObject* Sender);
+  void Button_DelXYClick(TObject* Sender);
+  void Button1Click(TObject* Sender);
+  void Button3Click(TObject* Sender);
+  void Button2Click(TObject* Sender);
+  void Button4Click(TObject* Sender);
+  void Image1Click(TObject* Sender);
+  void Label6Click(TObject* Sender);
+  void Timer_ClickTimer(TObject* Sender);
+  void TimerGetXYTimer(TObject* Sender);
+  void GroupBox1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+
+  // Where passes send their input; tests put a recorder here.
+  void SetClickInput(app::TClickInput* input) { clickInput_ = input; }
+  const app::THotkeyAtoms& HotkeyAtoms() const { return hotkeyAtoms_; }
+
+  void Loaded() override;
+  void WndProc(TMessage& message) override;
+
+ private:
+  void WMHotKey(TMessage& message);
+  void OpenWebLink();
+  void ShowInfo(const String& text);
+
+  app::THotkeyAtoms hotkeyAtoms_;
+  std::unique_ptr<app::TClickInput> systemInput_;
+  app::TClickInput* clickInput_ = nullptr;
+};
+
+extern TForm1* Form1;
