@@ -466,6 +466,8 @@ void TWinControl::GetChildren(const TGetChildProc& proc, TComponent* root) {
   for (TControl* control : controls_) {
     if (control->Owner() == root) proc(control);
   }
+  // The root also writes what it owns without a parent: timers, skin data.
+  TComponent::GetChildren(proc, root);
 }
 
 int TWinControl::TabOrder() const {

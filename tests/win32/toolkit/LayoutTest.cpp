@@ -189,6 +189,9 @@ TEST(LayoutRoundTrip, WrittenFormReadsBackWithItsControls) {
   label->SetParent(&source);
   label->SetCaption("x");
   label->SetCursor(crHandPoint);
+  auto* timer = new TTimer(&source);  // owned, but no control: no parent
+  timer->SetName("Ticker");
+  timer->SetInterval(250);
 
   TMemoryStream stream;
   TWriter writer(stream);
@@ -211,6 +214,9 @@ TEST(LayoutRoundTrip, WrittenFormReadsBackWithItsControls) {
   EXPECT_EQ(1, edit2->TabOrder());
   EXPECT_EQ(crHandPoint, label2->Cursor());
   EXPECT_EQ(&target, label2->Parent());
+  auto* timer2 = dynamic_cast<TTimer*>(target.FindComponent("Ticker"));
+  ASSERT_NE(nullptr, timer2);
+  EXPECT_EQ(250u, timer2->Interval());
 }
 
 TEST(LayoutResource, MissingResourceIsReported) {
