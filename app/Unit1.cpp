@@ -72,13 +72,6 @@ TForm1::~TForm1() = default;
 
 void TForm1::Loaded() {
   TForm::Loaded();
-  // The window icon is the program's own 16 x 16 icon resource, at its size.
-  if (Icon()->Empty()) {
-    TIcon icon;
-    icon.SetHandle(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 16, 16, 0)));
-    if (!icon.Empty()) SetIcon(&icon);
-  }
   Image1 = Part<TImage>(*this, "Image1");
   PageControl1 = Part<TPageControl>(*this, "PageControl1");
   GroupBox1 = Part<TGroupBox>(*this, "GroupBox1");
