@@ -108,8 +108,6 @@ TEST_F(ClickerTest, MainWindowStartsAsLaidOut) {
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_THICKFRAME);
   // Centred on the desktop.
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
   EXPECT_LE(std::abs((frame.left + frame.right) - screenW), 2) << frame.left;
   EXPECT_LE(std::abs((frame.top + frame.bottom) - screenH), 2) << frame.top;
