@@ -12,6 +12,7 @@
 #include "app/Unit_CreateSoftLink.h"
 #include "app/WebLink.h"
 #include "app/Win32ClickInput.h"
+#include "skin/data/WinSkinData.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/Containers.h"
@@ -65,7 +66,15 @@ TForm1::TForm1(TComponent* owner)
     : TForm(owner),
       systemInput_(std::make_unique<app::TWin32ClickInput>()),
       clickInput_(systemInput_.get()) {
+  RegisterSkinDataClasses();
   LoadFormLayout(this);
+}
+
+TForm1::TForm1(TComponent* owner, TNoLayout)
+    : TForm(owner),
+      systemInput_(std::make_unique<app::TWin32ClickInput>()),
+      clickInput_(systemInput_.get()) {
+  RegisterSkinDataClasses();
 }
 
 TForm1::~TForm1() = default;
@@ -87,6 +96,7 @@ void TForm1::Loaded() {
   StatusBar1 = Part<TStatusBar>(*this, "StatusBar1");
   Timer_Click = Part<TTimer>(*this, "Timer_Click");
   TimerGetXY = Part<TTimer>(*this, "TimerGetXY");
+  SkinData1 = Part<TSkinData>(*this, "SkinData1");
 }
 
 void TForm1::FormCreate(TObject*) { hotkeyAtoms_.Register(Handle()); }

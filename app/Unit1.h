@@ -16,6 +16,7 @@ class TRadioButton;
 class TListBox;
 class TStatusBar;
 class TTimer;
+class TSkinData;
 
 class TForm1 : public TForm {
   TAPVANE_CLASS(TForm1)
@@ -40,6 +41,7 @@ class TForm1 : public TForm {
   TStatusBar* StatusBar1 = nullptr;
   TTimer* Timer_Click = nullptr;
   TTimer* TimerGetXY = nullptr;
+  TSkinData* SkinData1 = nullptr;
 
   // Handlers the layout binds by name.
   void FormCreate(TObject* Sender);
@@ -62,6 +64,12 @@ class TForm1 : public TForm {
 
   void Loaded() override;
   void WndProc(TMessage& message) override;
+
+ protected:
+  // Builds the window without reading "TFORM1", for a copy read from another
+  // layout stream (a layout written back, for instance).
+  struct TNoLayout {};
+  TForm1(TComponent* owner, TNoLayout);
 
  private:
   void WMHotKey(TMessage& message);

@@ -19,10 +19,12 @@ TEnumInfo MakeEnumInfo(const char* name, const std::array<std::string_view, N>& 
 
 void IgnoreWrite(TSkinData&, const String&) {}
 
-// Layouts make the component by class name.
-const bool registered = (RegisterComponentClass(TSkinData::StaticClass()), true);
+// Tests and tools that link this file can read layouts without asking.
+const bool registered = (RegisterSkinDataClasses(), true);
 
 }  // namespace
+
+void RegisterSkinDataClasses() { RegisterComponentClass(TSkinData::StaticClass()); }
 
 const TEnumInfo& SkinOptionInfo() {
   static const TEnumInfo info = MakeEnumInfo("TSkinOption", kSkinOptionNames);

@@ -135,3 +135,7 @@ class TSkinData : public TComponent {
   std::unique_ptr<TImageList> menuGlyphs_;
   std::unique_ptr<THintWindow> hintWindow_;
 };
+
+// Makes TSkinData known to the layout reader by class name. A form whose
+// layout holds a skin data component calls it before reading the layout.
+void RegisterSkinDataClasses();

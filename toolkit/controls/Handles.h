@@ -1,4 +1,4 @@
-// Owning wrappers for the window handles the controls keep (GDI
+// Owning wrappers for the window and icon handles the controls keep (GDI
 // objects use the graphics library's wrappers).
 #pragma once
 
@@ -32,8 +32,12 @@ class UniqueHandle {
   Handle handle_ = nullptr;
 };
 
+struct IconDeleter {
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
 struct WindowDeleter {
   void operator()(HWND window) const { DestroyWindow(window); }
 };
 
+using UniqueIcon = UniqueHandle<HICON, IconDeleter>;
 using UniqueWindow = UniqueHandle<HWND, WindowDeleter>;

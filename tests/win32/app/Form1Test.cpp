@@ -16,9 +16,25 @@
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/Timer.h"
+#include "skin/data/WinSkinData.h"
+#include "toolkit/core/Filer.h"
 #include "toolkit/core/TypInfo.h"
 
 namespace {
+
+// The main window read from a layout stream other than its resource.
+class TForm1Copy : public TForm1 {
+ public:
+  explicit TForm1Copy(TStream& layout) : TForm1(nullptr, TNoLayout{}) {
+    TReader reader(layout);
+    reader.ReadRootComponent(this);
+  }
+};
+
+std::vector<std::uint8_t> Bytes(TMemoryStream& stream) {
+  const auto bytes = stream.Bytes();
+  return {bytes.begin(), bytes.end()};
+}
 
 struct TShownBox {
   std::wstring text, caption;
@@ -296,3 +312,38 @@ TEST_F(Form1Test, HotkeysBelongToTheWindowUntilItGoes) {
 }
 
 }  // namespace
+
+TEST_F(Form1Test, SkinDataComesWithItsSettingsAndParsedSkin) {
+  TSkinData* data = form_->SkinData1;
+  ASSERT_NE(nullptr, data);
+  EXPECT_TRUE(data->Active());
+  EXPECT_FALSE(data->SkinPending());
+  EXPECT_EQ(99, data->DisableTag());
+  TSkinControlTypes controls{xcMainMenu, xcPopupMenu,   xcToolbar,  xcControlbar,  xcCombo,
+                             xcCheckBox, xcRadioButton, xcProgress, xcScrollbar,   xcEdit,
+                             xcButton,   xcBitBtn,      xcSpeedButton, xcSpin,     xcPanel,
+                             xcGroupBox, xcStatusBar,   xcTab,      xcTrackBar};
+  EXPECT_EQ(controls, data->SkinControls());
+  EXPECT_EQ((TSkinOptions{xoPreview, xoToolbarBK, xoCaptionButtonHint}), data->Options());
+  ASSERT_EQ(118, data->Skin3rd()->Count());
+  EXPECT_EQ("TCategoryButtons=scrollbar", data->Skin3rd()->Strings(0));
+  EXPECT_EQ("TOVCDBNUMERICFIELD=Edit", data->Skin3rd()->Strings(117));
+  EXPECT_EQ(sfMainform, data->SkinFormtype());
+  EXPECT_EQ("5.40.07.15", data->Version());
+  EXPECT_TRUE(data->MenuUpdate());
+  EXPECT_FALSE(data->MenuMerge());
+  EXPECT_GT(data->SkinStoreStream().Size(), 0);
+  ASSERT_TRUE(data->Skin().Top);
+  EXPECT_FALSE(data->Skin().Top->Image->Empty());
+}
+
+TEST_F(Form1Test, WrittenBackTheWindowKeepsItsSkinStreamBytes) {
+  TMemoryStream written;
+  TWriter(written).WriteRootComponent(form_.get());
+  written.SetPosition(0);
+  TForm1Copy copy(written);
+  ASSERT_NE(nullptr, copy.SkinData1);
+  EXPECT_EQ(Bytes(form_->SkinData1->SkinStoreStream()), Bytes(copy.SkinData1->SkinStoreStream()));
+  EXPECT_FALSE(copy.SkinData1->SkinPending());
+  EXPECT_EQ(118, copy.SkinData1->Skin3rd()->Count());
+}

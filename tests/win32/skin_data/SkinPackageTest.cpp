@@ -66,7 +66,7 @@ TEST_F(OurSkin, ColoursAreAllGiven) {
   const std::pair<TSkinColourSlot, TColor> colours[] = {
       {scWindowText, RGBColor(30, 38, 48)},
       {scTitleTextActive, RGBColor(255, 255, 255)},
-      {scTitleTextNoActive, RGBColor(236, 240, 244)},
+      {scTitleTextNoActive, RGBColor(98, 108, 120)},
       {scButtonFace, RGBColor(243, 245, 248)},
       {scButtonText, RGBColor(30, 38, 48)},
       {scButtonHilight, RGBColor(255, 255, 255)},
@@ -153,7 +153,7 @@ TEST_F(OurSkin, PushButtonsAndCaptionText) {
   EXPECT_EQ(4, t.TXTBackleft);
   EXPECT_EQ(4, t.TXTBackRight);
   EXPECT_EQ(RGBColor(255, 255, 255), t.ActiveText);
-  EXPECT_EQ(RGBColor(236, 240, 244), t.InActiveText);
+  EXPECT_EQ(RGBColor(98, 108, 120), t.InActiveText);
 }
 
 TEST_F(OurSkin, ElementRecords) {
