@@ -1,5 +1,7 @@
 #include "toolkit/controls/GraphicControl.h"
 
+#include "toolkit/controls/CanvasPaint.h"
+
 const TClassInfo& TGraphicControl::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TGraphicControl>("TGraphicControl", &TControl::StaticClass()).Build();
@@ -14,12 +16,5 @@ TGraphicControl::TGraphicControl(TComponent* owner)
 TGraphicControl::~TGraphicControl() = default;
 
 void TGraphicControl::PaintTo(HDC dc) {
-  struct Binding {
-    TCanvas& canvas;
-    ~Binding() { canvas.SetHandle(nullptr); }
-  } binding{*canvas_};
-  canvas_->SetHandle(dc);
-  canvas_->Font().Assign(Font());
-  canvas_->Brush().SetColor(Color());
-  Paint();
+  PaintThroughCanvas(*canvas_, dc, *this, [this] { Paint(); });
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "toolkit/controls/CanvasPaint.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/GraphicControl.h"
 #include "toolkit/controls/MouseTracking.h"
@@ -773,14 +774,7 @@ TCustomControl::TCustomControl(TComponent* owner)
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(HDC dc) {
-  struct Binding {
-    TCanvas& canvas;
-    ~Binding() { canvas.SetHandle(nullptr); }
-  } binding{*canvas_};
-  canvas_->SetHandle(dc);
-  canvas_->Font().Assign(Font());
-  canvas_->Brush().SetColor(Color());
-  Paint();
+  PaintThroughCanvas(*canvas_, dc, *this, [this] { Paint(); });
 }
 
 void TCustomControl::Paint() {
