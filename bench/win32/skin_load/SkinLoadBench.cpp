@@ -12,6 +12,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/read/SkinRead.h"
 #include "skin/read/WinSkinIni.h"
+#include "tests/win32/skin_data/SkinDataLayoutBytes.h"
 #include "toolkit/core/Filer.h"
 #include "toolkit/core/Streams.h"
 
@@ -22,26 +23,6 @@ constexpr int kRuns = 40;
 std::vector<std::uint8_t> ReadFile(const char* path) {
   TMemoryStream stream;
   stream.LoadFromFile(path);
-  const auto bytes = stream.Bytes();
-  return {bytes.begin(), bytes.end()};
-}
-
-// A layout holding only the skin data component, as the main window's does.
-std::vector<std::uint8_t> SkinDataLayout(const std::vector<std::uint8_t>& skinStream) {
-  TMemoryStream stream;
-  TWriter writer(stream);
-  writer.WriteSignature();
-  writer.WriteComponentHeader("TComponent", "Form1");
-  writer.WritePropertiesEnd();
-  writer.WriteChildMarker();
-  writer.WriteComponentHeader("TSkinData", "SkinData1");
-  writer.WritePropName("Active");
-  writer.WriteBoolean(true);
-  writer.WritePropName("SkinStream");
-  writer.WriteBinary(skinStream);
-  writer.WritePropertiesEnd();
-  writer.WriteChildrenEnd();
-  writer.WriteChildrenEnd();
   const auto bytes = stream.Bytes();
   return {bytes.begin(), bytes.end()};
 }
@@ -64,7 +45,7 @@ void Report(const char* what, const std::function<void()>& run) {
 
 int main() {
   const std::vector<std::uint8_t> skinStream = ReadFile(TAPVANE_SKIN_STREAM);
-  const std::vector<std::uint8_t> layout = SkinDataLayout(skinStream);
+  const std::vector<std::uint8_t> layout = SkinDataLayoutBytes("TComponent", skinStream);
   const std::span<const std::uint8_t> package(skinStream.data() + 4, skinStream.size() - 4);
   std::printf("skin stream %zu bytes (package %zu)\n", skinStream.size(), package.size());
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "SkinDataLayoutBytes.h"
 #include "SkinTestFiles.h"
 #include "skin/data/WinSkinData.h"
 #include "toolkit/core/ClassBuilder.h"
@@ -147,36 +148,17 @@ TEST(SkinDataLayout, AnEmptySkinStreamLeavesTheStoreEmptyAndInactive) {
   EXPECT_FALSE(copy->Active());  // reset by Loaded: nothing to skin with
 }
 
-// A SkinStream value hand-written into a layout.
-std::vector<std::uint8_t> LayoutWithSkinStream(const std::vector<std::uint8_t>& value) {
-  TMemoryStream stream;
-  TWriter writer(stream);
-  writer.WriteSignature();
-  writer.WriteComponentHeader("TSkinTestRoot", "Form1");
-  writer.WritePropertiesEnd();
-  writer.WriteChildMarker();
-  writer.WriteComponentHeader("TSkinData", "SkinData1");
-  writer.WritePropName("Active");
-  writer.WriteBoolean(true);
-  writer.WritePropName("SkinStream");
-  writer.WriteBinary(value);
-  writer.WritePropertiesEnd();
-  writer.WriteChildrenEnd();
-  writer.WriteChildrenEnd();
-  const auto bytes = stream.Bytes();
-  return {bytes.begin(), bytes.end()};
-}
-
 TEST(SkinDataLayout, ANegativeLengthLeavesTheStoreAsItWas) {
-  const auto read = Read(LayoutWithSkinStream({0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3}));
+  const auto read = Read(SkinDataLayoutBytes("TSkinTestRoot", {0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3}));
   TSkinData* data = SkinDataOf(*read);
   EXPECT_EQ(0, data->SkinStoreStream().Size());
   EXPECT_FALSE(data->Active());
 }
 
 TEST(SkinDataLayout, ALengthBeyondTheValueIsRefused) {
-  EXPECT_THROW(Read(LayoutWithSkinStream({0x00, 0x00, 0x00, 0x40, 1, 2, 3})), EReadError);
-  EXPECT_THROW(Read(LayoutWithSkinStream({0x10, 0x00})), EReadError);
+  EXPECT_THROW(Read(SkinDataLayoutBytes("TSkinTestRoot", {0x00, 0x00, 0x00, 0x40, 1, 2, 3})),
+               EReadError);
+  EXPECT_THROW(Read(SkinDataLayoutBytes("TSkinTestRoot", {0x10, 0x00})), EReadError);
 }
 
 }  // namespace
