@@ -1,0 +1,251 @@
+// The caption under the mouse: non-client mouse messages, what a clicked
+// caption button does, the hover check and hints, system commands.
+#include "skin/data/WinSkinData.h"
+#include "skin/form/CaptionButtons.h"
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manage/SkinManage.h"
+#include "toolkit/controls/Application.h"
+#include "toolkit/controls/Timer.h"
+
+namespace {
+
+constexpr UINT kHoverStep = 250;
+constexpr int kHintBelowCursor = 24;
+
+bool HasCloseItem(HMENU menu) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_ID;
+  return menu && GetMenuItemInfoW(menu, SC_CLOSE, FALSE, &info);
+}
+
+}  // namespace
+
+void TWinSkinForm::CaptionHintReset() {
+  if (!SkinData) return;
+  SkinData->HoverTime = 0;
+  SkinData->HideCaptionHint();
+}
+
+// Handled messages answer 0 and never reach the previous procedure.
+bool TWinSkinForm::NcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  const POINT p = ScreenToWindow(lParam);
+  TWinSysButton* button = ButtonAt(p);
+  result = 0;
+  switch (msg) {
+    case WM_NCMOUSEMOVE:
+      if (!Active) return true;
+      if (button) {
+        button->MouseEnter();
+        return true;
+      }
+      if (HotObject) {
+        HotObject->MouseLeave();
+        HotObject = nullptr;
+      }
+      return false;
+    case WM_NCLBUTTONDOWN:
+      CaptionHintReset();
+      if (button) {
+        if (!Active) SetForegroundWindow(Handle);
+        button->MouseDown();
+        return true;
+      }
+      // A maximised window cannot be dragged by its caption.
+      if (Placement == plMaximised && Active && wParam == HTCAPTION) {
+        result = PassOn(msg, HTMENU, lParam);
+        return true;
+      }
+      return false;
+    case WM_NCLBUTTONUP:
+      CaptionHintReset();
+      if (button && button == HotObject) {
+        button->MouseUp();
+        ButtonAction(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return true;
+      }
+      return false;
+    case WM_NCLBUTTONDBLCLK:
+      if (button) {
+        if (button->IsIcon()) {
+          hoverTimer_->SetEnabled(false);
+          PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        return true;
+      }
+      if (Placement != plNormal) {
+        Placement = plNormal;
+        PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
+        return true;
+      }
+      if (SysFlags & sfMaximizeBox) {
+        Placement = plMaximised;
+        PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        return true;
+      }
+      return false;
+    case WM_NCRBUTTONDOWN:
+      CaptionHintReset();
+      if (wParam == HTCAPTION && MDIKind != mkChild) {
+        ShowSystemMenu(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return true;
+      }
+      return false;
+    default:
+      return false;
+  }
+}
+
+void TWinSkinForm::ButtonAction(int x, int y) {
+  auto* button = dynamic_cast<TWinSysButton*>(HotObject);
+  if (!button) return;
+  TSkinManage* manager = TSkinManage::Instance();
+  switch (button->Element->Action) {
+    case cbClose:
+      if (HasCloseItem(SystemMenu ? SystemMenu : GetSystemMenu(Handle, FALSE))) {
+        hoverTimer_->SetEnabled(false);
+        PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+      }
+      break;
+    case cbMaximize:
+    case cbMaximizeAlt:
+      if (!button->Enabled) break;
+      if (Placement == plMaximised) {
+        Placement = plNormal;
+        PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
+      } else {
+        if (MDIKind == mkChild && manager) manager->SetMdiMaximised(true);
+        Placement = plMaximised;
+        PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        HotObject = nullptr;
+      }
+      break;
+    case cbMinimize:
+    case cbMinimizeAlt:
+      if (!button->Enabled) break;
+      if (Placement == plMinimised) {
+        Placement = plNormal;
+        PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
+      } else {
+        Placement = plMinimised;
+        SetSysMenuStyle(false);
+        PostMessageW(Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      }
+      break;
+    case cbIcon:
+    case cbIconAlt:
+    case cbIconMenu:
+      ShowSystemMenu(x + 1, y + 1);
+      break;
+    case cbHelp:
+      PostMessageW(Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+      break;
+    case cbMdiMinimize:
+    case cbMdiMinimizeAlt:
+    case cbMdiRestore:
+    case cbMdiRestoreAlt:
+    case cbMdiClose:
+    case cbMdiCloseAlt: {
+      if (MDIKind != mkFrame || !MDIClient) break;
+      const auto child = reinterpret_cast<HWND>(SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, 0));
+      if (!child) break;
+      const int action = button->Element->Action;
+      const WPARAM command = action == cbMdiMinimize || action == cbMdiMinimizeAlt ? SC_MINIMIZE
+                             : action == cbMdiRestore || action == cbMdiRestoreAlt ? SC_RESTORE
+                                                                                   : SC_CLOSE;
+      SendMessageW(child, WM_SYSCOMMAND, command, 0);
+      break;
+    }
+    default:
+      PostMessageW(Handle, SKIN_CAPTIONACTION, static_cast<WPARAM>(button->Element->Action), 0);
+      break;
+  }
+}
+
+void TWinSkinForm::HoverTick() {
+  if (!HotObject) return;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const POINT p = ScreenToWindow(MAKELPARAM(cursor.x, cursor.y));
+  if (!PtInRect(&HotObject->Rect, p)) {
+    HotObject->MouseLeave();
+    HotObject = nullptr;
+    CaptionHintReset();
+    return;
+  }
+  auto* button = dynamic_cast<TWinSysButton*>(HotObject);
+  if (!button || !SkinData) return;
+  SkinData->HoverTime += static_cast<int>(kHoverStep);
+  const int pause = 2 * (Application ? Application->HintPause : 500);
+  const int hide = Application ? Application->HintHidePause : 2500;
+  const String text = CaptionHintText(button->Element->Action);
+  if (SkinData->HoverTime >= pause && SkinData->HoverTime < pause + hide) {
+    if (!text.empty()) {
+      RECT window{};
+      GetWindowRect(Handle, &window);
+      const LONG left = button->Rect.left + window.left;
+      const LONG top = cursor.y + kHintBelowCursor;
+      SkinData->ShowCaptionHint(RECT{left, top, left, top}, text);
+    }
+  } else if (SkinData->HoverTime >= pause + hide) {
+    SkinData->HideCaptionHint();
+  }
+}
+
+// Returns true when the command is consumed here.
+bool TWinSkinForm::SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  const WPARAM command = wParam & 0xFFF0;
+  if (command == SC_KEYMENU) {
+    const auto character = static_cast<wchar_t>(lParam);
+    // Alt alone or Alt+letter opens the menu bar with the menus; a space is
+    // the system menu at the client origin.
+    if (character == 0 && !GetCapture()) {
+      // Alt alone: the menu bar's first item, once there is a menu bar; the
+      // system's own menu mode never starts on a skinned caption.
+      result = 1;
+      return true;
+    }
+    if (character == L' ') {
+      POINT origin{0, 0};
+      ClientToScreen(Handle, &origin);
+      ShowSystemMenu(origin.x, origin.y);
+      result = 0;
+      return true;
+    }
+  }
+  TSkinManage* manager = TSkinManage::Instance();
+  switch (command) {
+    case SC_MINIMIZE:
+      Placement = plMinimised;
+      break;
+    case SC_MAXIMIZE:
+      Placement = plMaximised;
+      break;
+    case SC_RESTORE:
+      Placement = plNormal;
+      if (MDIKind == mkChild && manager) manager->SetMdiMaximised(false);
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+void TWinSkinForm::ShowSystemMenu(int x, int y) {
+  TSkinManage* manager = TSkinManage::Instance();
+  if (manager && manager->ManagerId() != 0) return;
+  const DWORD now = GetTickCount();
+  if (now - LastSysMenuTick <= DoubleClickTime) {
+    if (HotObject) hoverTimer_->SetEnabled(false);
+    return;
+  }
+  if (manager) manager->MenuKind = mkSystemMenu;
+  LastSysMenuTick = now;
+  // The window's own system menu until the skinned one comes with the menus.
+  const HMENU menu = GetSystemMenu(Handle, FALSE);
+  if (!menu) return;
+  const UINT command = static_cast<UINT>(TrackPopupMenu(
+      menu, TPM_RETURNCMD | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, x, y, 0, Handle, nullptr));
+  if (command) PostMessageW(Handle, WM_SYSCOMMAND, command, 0);
+}

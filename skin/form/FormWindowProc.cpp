@@ -1,0 +1,93 @@
+// The toolkit form's handler while its frame is skinned, and the MDI
+// client's procedure of an MDI frame.
+#include "skin/data/WinSkinData.h"
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manage/SkinManage.h"
+#include "toolkit/controls/Application.h"
+#include "toolkit/controls/Forms.h"
+
+void TWinSkinForm::FormWindowProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_SETTEXT:
+      savedFormProc_(message);
+      if (!IsWindowVisible(Handle)) return;
+      if (Placement == plMaximised) {
+        if (TSkinManage* manager = TSkinManage::Instance(); manager && manager->MdiClient()) {
+          PostMessageW(manager->MdiClient(), SKIN_MDIREDRAW, 0, 0);
+        }
+      } else if (Placement == plMinimised) {
+        PaintFrame(nullptr);
+      } else {
+        ForceFrameChange();
+      }
+      return;
+    case SKIN_REFRESH:
+      RefreshSkin();
+      return;
+    case CM_DIALOGCHAR:
+      savedFormProc_(message);
+      if (message.Result != 0) return;
+      // Alt+key for menu bar items comes with the menu bar. Keys nobody
+      // used go to the form that has the menus: the MDI frame or the main form.
+      if (TCustomForm* main = Application ? Application->MainForm() : nullptr;
+          main && Form && main != Form) {
+        TSkinManage* manager = TSkinManage::Instance();
+        TCustomForm* frame = MDIKind == mkChild && manager ? manager->MdiFrameForm() : main;
+        if (frame && frame != Form) frame->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
+      }
+      message.Result = 0;
+      return;
+    case SKIN_PAINTFRAME:
+      if (message.LParam != kSkinMagic) return;
+      if (message.WParam) PaintFrame(reinterpret_cast<HDC>(message.WParam));
+      message.Result = kSkinMagic;
+      return;
+    case SKIN_PING:
+      message.Result = message.LParam == kSkinMagic ? kSkinMagic : 1;
+      return;
+    default:
+      savedFormProc_(message);
+      return;
+  }
+}
+
+LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TSkinManage* manager = TSkinManage::Instance();
+  switch (msg) {
+    case WM_NCDESTROY: {
+      const LRESULT result = mdiClientHook_.CallOld(msg, wParam, lParam);
+      mdiClientHook_.Forget();
+      return result;
+    }
+    case WM_NCCALCSIZE:
+      if (SkinFrame && !SkinData->Options().Contains(xoMDIScrollbar)) {
+        const LONG_PTR style = GetWindowLongPtrW(MDIClient, GWL_STYLE);
+        SetWindowLongPtrW(MDIClient, GWL_STYLE, style & ~LONG_PTR{WS_VSCROLL | WS_HSCROLL});
+      }
+      return mdiClientHook_.CallOld(msg, wParam, lParam);
+    case WM_MDICREATE:
+      SkinData->SetMenuUpdate(false);
+      return mdiClientHook_.CallOld(msg, wParam, lParam);
+    case WM_MDIDESTROY: {
+      const LRESULT result = mdiClientHook_.CallOld(msg, wParam, lParam);
+      if (SkinFrame && manager) {
+        BOOL maximised = FALSE;
+        const auto active =
+            SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
+        manager->SetMdiMaximised(active && maximised);
+        if (!active) SkinData->SetMenuUpdate(savedMenuUpdate_);
+      }
+      return result;
+    }
+    case WM_MDITILE:
+    case WM_MDICASCADE:
+      if (SkinFrame && manager && manager->MdiMaximised()) manager->SetMdiMaximised(false);
+      return mdiClientHook_.CallOld(msg, wParam, lParam);
+    case SKIN_MDIREDRAW:
+      RedrawWindow(MDIClient, nullptr, nullptr, kMdiRedrawFlags);
+      return 0;
+    default:
+      return mdiClientHook_.CallOld(msg, wParam, lParam);
+  }
+}

@@ -1,0 +1,140 @@
+// Painting the skinned non-client area: border pieces straight into the
+// window DC, the caption band composed off-screen and copied in one blit.
+#include <algorithm>
+
+#include "skin/data/WinSkinData.h"
+#include "skin/draw/FramedImage.h"
+#include "skin/form/CaptionButtons.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manage/SkinManage.h"
+#include "toolkit/controls/Timer.h"
+#include "toolkit/graphics/Bitmap.h"
+
+namespace {
+
+// GetWindowDC/ReleaseDC for one scope; a DC handed in is left alone.
+class TWindowDCScope {
+ public:
+  TWindowDCScope(HWND window, HDC given)
+      : window_(window), dc_(given ? given : GetWindowDC(window)), owned_(!given) {}
+  ~TWindowDCScope() {
+    if (owned_ && dc_) ReleaseDC(window_, dc_);
+  }
+  TWindowDCScope(const TWindowDCScope&) = delete;
+  TWindowDCScope& operator=(const TWindowDCScope&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+  bool owned_;
+};
+
+}  // namespace
+
+void TWinSkinForm::PaintBorderPiece(int piece, const RECT& rect, HDC dc) {
+  const RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+  if (r.right <= 0 || r.bottom <= 0) return;
+  const TDataSkinBorder* record = BorderRecord(piece);
+  if (!record || record->Image->Empty()) return;
+  const RECT margins{record->LeftWidth, record->TopHeight, record->RightWidth,
+                     record->BottomHeight};
+  const int index = Active || record->Frame <= 1 ? 1 : 2;
+  const std::unique_ptr<TBitmap> image = ComposeFramedImage(
+      r, *record->Image, margins, piece >= 3, record->Tile != 1, record->Frame, index);
+  BitBlt(dc, rect.left, rect.top, r.right, r.bottom, image->Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+void TWinSkinForm::PaintFrame(HDC given) {
+  if (AttachState != asSkinned && AttachState != asReapplying) return;
+  if (BorderKind == bkNoCaption || MaximisedMdiChild() || !SkinData) return;
+  // Every DC, bitmap and region below is released by its scope, also when
+  // drawing fails half-way.
+  try {
+    const TWindowDCScope dc(Handle, given);
+    if (!dc.Get() || !GetWindowRect(Handle, &WindowRect)) return;
+    const int w = WindowRect.right - WindowRect.left;
+    const int h = WindowRect.bottom - WindowRect.top;
+    WindowWidth = w;
+    WindowHeight = h;
+    if (Placement == plMinimised) {
+      PaintCaption(dc.Get());
+      return;
+    }
+    PaintBorderPiece(1, RECT{0, 0, FrameLeft, h}, dc.Get());
+    PaintBorderPiece(2, RECT{w - FrameRight, 0, w, h}, dc.Get());
+    PaintBorderPiece(4, RECT{FrameLeft, h - FrameBottom, w - FrameRight, h}, dc.Get());
+    PaintCaption(dc.Get());
+    if (MenuBarHeight > 0) {
+      const RECT band{FrameLeft, FrameTop, w - FrameRight, FrameTop + MenuBarHeight};
+      FillRect(dc.Get(), &band, SkinData->Skin().FaceBrush.Get());
+    }
+  } catch (...) {
+    // A frame that cannot be painted stays as it was.
+    HotObject = nullptr;
+  }
+}
+
+void TWinSkinForm::PaintCaption(HDC dc) {
+  const int w = WindowWidth;
+  RECT caption{};
+  if (Placement == plMinimised) {
+    const int h = WindowHeight;
+    captionBitmap_->SetSize(w, h);
+    TCanvas& canvas = captionBitmap_->Canvas();
+    canvas.Brush().SetColor(SkinData->Skin().Colour(scButtonFace));
+    canvas.FillRect(RECT{0, 0, w, h});
+    caption = RECT{0, 0, w, FrameTop};
+  } else {
+    captionBitmap_->SetSize(w, FrameTop);
+    BitBlt(captionBitmap_->Canvas().Handle(), 0, 0, w, FrameTop, dc, 0, 0, SRCCOPY);
+    caption = RECT{FrameLeft, 0, w - FrameRight, FrameTop};
+  }
+  if (captionBitmap_->Empty()) return;
+  TCanvas& canvas = captionBitmap_->Canvas();
+  PaintBorderPiece(3, caption, canvas.Handle());
+  DrawCaptionText(canvas, caption);
+  LayoutCaptionButtons();
+  PaintCaptionButtons(canvas);
+  BitBlt(dc, 0, 0, captionBitmap_->Width(), captionBitmap_->Height(), canvas.Handle(), 0, 0,
+         SRCCOPY);
+  SetBkMode(dc, OPAQUE);
+}
+
+// The system must not paint its own frame or caption buttons: the skin has
+// painted everything, and the previous procedure never sees the message.
+LRESULT TWinSkinForm::NcPaint(WPARAM wParam, LPARAM lParam) {
+  SetSysMenuStyle(true);
+  if (!SkinData->FramePaint) return 0;
+  if (MaximisedMdiChild() || BorderKind == bkNoCaption) {
+    return PassOn(WM_NCPAINT, wParam, lParam);
+  }
+  PaintFrame(nullptr);
+  return 0;
+}
+
+// Answer 1 so activation goes on; the skin paints the active or inactive
+// look itself.
+LRESULT TWinSkinForm::NcActivate(WPARAM wParam, LPARAM lParam) {
+  Active = wParam != 0;
+  if (hoverTimer_) hoverTimer_->SetEnabled(Active);
+  if (!Active) CaptionHintReset();
+  if (MDIKind == mkFrame && MDIClient) SendMessageW(MDIClient, WM_NCACTIVATE, wParam, 0);
+  if (MDIKind == mkChild) PassOn(WM_NCACTIVATE, wParam, lParam);
+  if (!MaximisedMdiChild()) PaintFrame(nullptr);
+  return 1;
+}
+
+void TWinSkinForm::SetSysMenuStyle(bool remove) {
+  if (SysFlags & sfKeepStyles) return;
+  Style = static_cast<LONG>(GetWindowLongPtrW(Handle, GWL_STYLE));
+  LONG wanted = Style;
+  if (remove) {
+    wanted &= ~WS_SYSMENU;
+  } else if (SysFlags & sfSystemMenu) {
+    wanted |= WS_SYSMENU;
+  }
+  if (wanted == Style) return;
+  Style = wanted;
+  SetWindowLongPtrW(Handle, GWL_STYLE, wanted);
+}

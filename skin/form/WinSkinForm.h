@@ -1,0 +1,199 @@
+// TWinSkinForm: the skin object of one top-level window. It replaces the
+// window's procedure (and the toolkit form's message handler), paints the
+// whole non-client area from the skin and undoes all of it on request or
+// when the window goes. The skin manager creates and lists these objects.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "skin/form/SkinObjectList.h"
+#include "skin/form/WindowHook.h"
+#include "toolkit/controls/Controls.h"
+#include "toolkit/core/Component.h"
+#include "toolkit/graphics/GdiHandles.h"
+
+class TBitmap;
+class TCustomForm;
+class TDataSkinBorder;
+class TNCObject;
+class TSkinData;
+class TTimer;
+class TWinSysButton;
+
+// Where a skin object stands with its window.
+enum TAttachState : int {
+  asAttached = 0,  // waiting for SKIN_INIT
+  asSkinned = 1,
+  asReapplying = 3,  // a changed skin is being applied
+  asDestroying = 4,  // WM_NCDESTROY in progress
+  asFitting = 5,     // resizing for the skinned frame during initialisation
+  asGone = 6,        // window gone; the manager frees the object at its next sweep
+};
+
+enum TBorderKind : int { bkSizeable = 0, bkSingle = 1, bkNoCaption = 2, bkDialog = 3 };
+enum TPlacement : int { plNormal = 0, plMaximised = 1, plMinimised = 2 };
+enum TMdiKind : int { mkNone = 0, mkFrame = 1, mkChild = 2 };
+
+// SysFlags bits.
+constexpr int sfMaximizeBox = 1;
+constexpr int sfMinimizeBox = 2;
+constexpr int sfContextHelp = 4;
+constexpr int sfSystemMenu = 8;
+constexpr int sfKeepStyles = 16;
+
+class TWinSkinForm : public TComponent, private TWindowHookTarget {
+  TAPVANE_CLASS(TWinSkinForm)
+ public:
+  explicit TWinSkinForm(TComponent* owner);
+  ~TWinSkinForm() override;
+
+  // Set by the manager before attaching.
+  HWND Handle = nullptr;
+  int ManagerId = 0;
+  String ClassNameText;
+
+  void AttachForm(TSkinData* skinData, TCustomForm* form);
+  void AttachWindow(TSkinData* skinData);
+  // Undo everything and put the window back as it was.
+  void Unskin();
+  // Detach without restoring the frame (the window is going, or the
+  // manager is stopping).
+  void ReleaseWindow();
+  // Re-apply a changed skin; the manager has freed the caption buttons and
+  // recomputed the frame first.
+  void RefreshSkin();
+  void ReleaseCaptionButtons();
+  void MDIMaximisedChanged(bool maximised);
+  void ForceFrameChange();
+  // A size grip was created inside the window; control skinning takes it.
+  void SizeGripCreated(HWND grip) { sizeGrips_.push_back(grip); }
+
+  // The skinned-control objects of the form's controls.
+  bool AddSkinObject(TSkinObjectBase* object) { return skinObjects_.Add(object); }
+  void RemoveSkinObject(TSkinObjectBase* object) { skinObjects_.Remove(object); }
+  TSkinObjectBase* FindSkinObject(HWND window) const { return skinObjects_.Find(window); }
+
+  // Geometry (FrameGeometry.cpp).
+  void ComputeFrame();
+  void FitWindowToFrame(bool rereadClient);
+  POINT ScreenToWindow(LPARAM point) const;
+  void BuildRegion();
+  void RemoveRegion();
+
+  // Painting (FramePaint.cpp, CaptionText.cpp).
+  void PaintFrame(HDC dc);
+  void PaintBorderPiece(int piece, const RECT& rect, HDC dc);
+  void PaintCaption(HDC dc);
+  void DrawCaptionText(TCanvas& canvas, const RECT& caption);
+  void SetSysMenuStyle(bool remove);
+
+  // Caption buttons (CaptionButtons.cpp).
+  void CreateCaptionButtons();
+  bool IsButtonVisible(int index);
+  void LayoutCaptionButtons();
+  void PaintCaptionButtons(TCanvas& canvas);
+  TWinSysButton* ButtonAt(POINT p) const;
+  void ButtonAction(int x, int y);
+  void ShowSystemMenu(int x, int y);
+  void RebuildIconBitmap();
+  void DrawWindowIcon(HDC dc, const RECT& rect);
+  int CaptionButtonCount() const { return static_cast<int>(captionButtons_.size()); }
+  TWinSysButton* CaptionButton(int index) const { return captionButtons_.at(index).get(); }
+
+  TAttachState AttachState = asAttached;
+  TSkinData* SkinData = nullptr;
+  TCustomForm* Form = nullptr;
+  TNCObject* HotObject = nullptr;
+
+  int FrameLeft = 0, FrameTop = 0, FrameRight = 0, FrameBottom = 0;
+  int MenuBarHeight = 0;
+  RECT ClientRect{};
+  RECT StdFrameSize{};
+  RECT WindowRect{};
+  RECT TitleRect{};
+  RECT TextRect{};
+  int WindowWidth = 0, WindowHeight = 0;
+  int RegionWidth = 0, RegionHeight = 0;
+  int RightButtonsWidth = 0;
+  int CaptionTextWidth = 0;
+  WideString WideCaption;
+  WideString CaptionPrefix = u" ";
+  WideString CaptionSuffix = u"  ";
+  String WindowClassName;
+
+  bool SkinFrame = false;
+  bool Active = true;
+  bool RightToLeft = false;
+  bool ThickFrame = false;
+  bool UnicodeWindow = true;
+  bool DialogClass = false;
+  bool ChildWindow = false;
+  bool HasRegion = false;
+  TBorderKind BorderKind = bkSingle;
+  TPlacement Placement = plNormal;
+  TMdiKind MDIKind = mkNone;
+  int SysFlags = 0;
+  LONG Style = 0;
+  HWND OwnerWindow = nullptr;
+  HWND MDIClient = nullptr;
+  HMENU SystemMenu = nullptr;
+  HMENU WindowMenu = nullptr;
+  DWORD LastSysMenuTick = 0;
+  UINT DoubleClickTime = 0;
+  int SmallIconSize = 16;
+  TColor SavedColor = 0;
+
+  TTimer* HoverTimer() const { return hoverTimer_.get(); }
+  HFONT CaptionFont() const { return captionFont_.Get(); }
+  TBitmap& IconBitmap() { return *iconBitmap_; }
+  HRGN Region() const { return region_.Get(); }
+
+ private:
+  LRESULT HookedMessage(TWindowHook& hook, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  LRESULT FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  bool FrameStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool FrameStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT FrameStage3(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  void FormWindowProc(TMessage& message);
+  LRESULT PassOn(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return frameHook_.CallOld(msg, wParam, lParam);
+  }
+
+  void CommonAttach(TSkinData* skinData);
+  void ReadPlacement();
+  void ReadBorderKind(LONG exStyle);
+  void ReadSysFlags(LONG exStyle);
+  void SkinInit();
+  void RestoreHandlers();
+  void ResizeToStdFrame();
+  void HoverTick();
+  void CaptionHintReset();
+
+  LRESULT NcCalcSize(WPARAM wParam, LPARAM lParam);
+  LRESULT NcHitTest(WPARAM wParam, LPARAM lParam);
+  LRESULT NcPaint(WPARAM wParam, LPARAM lParam);
+  LRESULT NcActivate(WPARAM wParam, LPARAM lParam);
+  bool NcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  TDataSkinBorder* BorderRecord(int piece) const;
+  bool MaximisedMdiChild() const { return MDIKind == mkChild && Placement == plMaximised; }
+
+  TWindowHook frameHook_{THookRole::Frame, *this};
+  TWindowHook mdiClientHook_{THookRole::MdiClient, *this};
+  TWndMethod savedFormProc_;
+  bool formProcReplaced_ = false;
+  std::unique_ptr<TTimer> hoverTimer_;
+  TFontHandle captionFont_;
+  std::unique_ptr<TBitmap> iconBitmap_;
+  std::unique_ptr<TBitmap> captionBitmap_;
+  TRegionHandle region_;
+  TSkinObjectList skinObjects_;
+  std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
+  std::vector<HWND> sizeGrips_;
+  bool savedMenuUpdate_ = true;
+};

@@ -1,0 +1,193 @@
+// The manager's life: creation through the skin data's factory, the thread
+// hook, the registered skin data components and the order of destruction.
+#include "skin/manage/SkinManage.h"
+
+#include <algorithm>
+
+#include "skin/data/SkinSystem.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+#include "toolkit/controls/Timer.h"
+#include "toolkit/controls/WideText.h"
+
+namespace {
+
+constexpr unsigned kCommandTimerInterval = 100;
+constexpr DWORD kSizeGripStyle = 0x10;  // SBS_SIZEGRIP
+
+// Process-wide values of the manager.
+struct TManagerGlobals {
+  std::unique_ptr<TSkinManage> instance;
+  HHOOK hook = nullptr;
+  bool shuttingDown = false;
+  DWORD platformVersion = 0;
+  ATOM controlAtom = 0;
+};
+
+TManagerGlobals& Globals() {
+  static TManagerGlobals globals;
+  return globals;
+}
+
+ISkinManager* MakeManager() {
+  TManagerGlobals& globals = Globals();
+  if (!globals.instance) globals.instance = std::make_unique<TSkinManage>();
+  return globals.instance.get();
+}
+
+String ClassNameOf(HWND window) {
+  wchar_t name[256];
+  const int length = GetClassNameW(window, name, 256);
+  return length > 0 ? FromWide(name, static_cast<size_t>(length)) : String();
+}
+
+}  // namespace
+
+void InstallSkinManager() {
+  TManagerGlobals& globals = Globals();
+  if (!globals.controlAtom) {
+    const std::string text = ControlAtomText();
+    RegisterWindowMessageA(text.c_str());
+    globals.controlAtom = GlobalAddAtomA(text.c_str());
+  }
+  SetSkinManagerFactory(&MakeManager);
+}
+
+void DestroySkinManager() { Globals().instance.reset(); }
+
+TSkinManage* TSkinManage::Instance() { return Globals().instance.get(); }
+
+HHOOK TSkinManage::Hook() const { return Globals().hook; }
+
+TSkinManage::TSkinManage() : commandTimer_(std::make_unique<TTimer>(nullptr)) {
+  Globals().shuttingDown = false;
+  commandTimer_->SetEnabled(false);
+  commandTimer_->SetInterval(kCommandTimerInterval);
+  commandTimer_->OnTimer = [this](TObject*) { RunPendingCommand(); };
+}
+
+TSkinManage::~TSkinManage() {
+  runCount_ = kDestroying;
+  skinning_ = false;
+  commandTimer_.reset();
+  while (!formObjects_.empty()) {
+    TWinSkinForm* object = formObjects_.back();
+    formObjects_.pop_back();
+    if (object->ManagerId != ManagerId()) continue;
+    object->ReleaseWindow();
+    delete object;
+  }
+  popupMenus_.clear();
+  skinDataList_.clear();
+  TManagerGlobals& globals = Globals();
+  if (globals.hook) UnhookWindowsHookEx(globals.hook);
+  globals.hook = nullptr;
+  globals.shuttingDown = true;
+  SkinManagerDestroyed();
+}
+
+void TSkinManage::RegisterSkinData(TSkinData* data) {
+  if (!data) return;
+  skinDataList_.push_back(data);
+  if (!mainSkinData_ && data->SkinFormtype() == sfMainform) mainSkinData_ = data;
+}
+
+void TSkinManage::UnregisterSkinData(TSkinData* data) {
+  const auto it = std::find(skinDataList_.begin(), skinDataList_.end(), data);
+  if (it != skinDataList_.end()) skinDataList_.erase(it);
+  if (mainSkinData_ == data) mainSkinData_ = nullptr;
+  if (currentSkinData_ == data) currentSkinData_ = nullptr;
+}
+
+void TSkinManage::InstallHook() {
+  TManagerGlobals& globals = Globals();
+  if (globals.hook) return;  // one hook per thread is all it takes
+  globals.platformVersion = GetVersion();
+  globals.hook = SetWindowsHookExA(WH_CBT, &CbtHook, nullptr, GetCurrentThreadId());
+}
+
+LRESULT CALLBACK TSkinManage::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
+  TManagerGlobals& globals = Globals();
+  TSkinManage* manager = globals.instance.get();
+  if (!globals.shuttingDown && manager && code >= 0) {
+    const auto window = reinterpret_cast<HWND>(wParam);
+    // Nothing may unwind through the system's hook call.
+    try {
+      switch (code) {
+        case HCBT_ACTIVATE:
+          if (manager->runCount_ == 0) manager->runCount_ = 1;
+          manager->SkinWindow(window);
+          break;
+        case HCBT_DESTROYWND:
+          manager->ReleasePopupMenu(window);
+          break;
+        case HCBT_CREATEWND:
+          manager->WindowCreated(window, *reinterpret_cast<const CBT_CREATEWNDA*>(lParam));
+          break;
+        default:
+          break;
+      }
+    } catch (...) {
+    }
+  }
+  return CallNextHookEx(globals.hook, code, wParam, lParam);
+}
+
+void TSkinManage::WindowCreated(HWND window, const CBT_CREATEWNDA& create) {
+  const CREATESTRUCTA& cs = *create.lpcs;
+  const String className = ClassNameOf(window);
+  if (className == "ScrollBar" && (cs.style & kSizeGripStyle)) {
+    if (TWinSkinForm* parent = FindFormObject(cs.hwndParent)) parent->SizeGripCreated(window);
+  }
+  if (!(cs.style & WS_CHILD) && className == "#32768") RecordPopupMenu(window);
+  if (cs.dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
+}
+
+void TSkinManage::RecordPopupMenu(HWND window) {
+  if (!skinning_ || IsPopupMenuTracked(window)) return;
+  if (SendMessageA(window, SKIN_QUERY, 0, 0) == 1) return;
+  TSkinData* data = ChooseSkinData(window);
+  if (!data || data->SkinPending()) return;
+  const TSkinControlTypes controls = data->SkinControls();
+  bool covered = true;
+  switch (MenuKind) {
+    case mkPopupMenu:
+      covered = controls.Contains(xcPopupMenu);
+      break;
+    case mkMenuBar:
+      covered = controls.Contains(xcMainMenu) || controls.Contains(xcMenuItem);
+      break;
+    case mkSystemMenu:
+      covered = controls.Contains(xcSystemMenu);
+      break;
+  }
+  if (covered) popupMenus_.push_back(window);
+}
+
+void TSkinManage::ReleasePopupMenu(HWND window) {
+  const auto it = std::find(popupMenus_.begin(), popupMenus_.end(), window);
+  if (it == popupMenus_.end()) return;
+  popupMenus_.erase(it);
+  if (popupMenus_.empty()) {
+    MenuBarFlag = false;
+    MenuKind = mkPopupMenu;
+  }
+}
+
+bool TSkinManage::IsPopupMenuTracked(HWND window) const {
+  return std::find(popupMenus_.begin(), popupMenus_.end(), window) != popupMenus_.end();
+}
+
+TWinSkinForm* TSkinManage::FindFormObject(HWND window) const {
+  for (TWinSkinForm* object : formObjects_) {
+    if (object->Handle == window) return object;
+  }
+  return nullptr;
+}
+
+void TSkinManage::DropFormObject(TWinSkinForm* object) {
+  if (runCount_ == kDestroying) return;
+  const auto it = std::find(formObjects_.begin(), formObjects_.end(), object);
+  if (it != formObjects_.end()) formObjects_.erase(it);
+}

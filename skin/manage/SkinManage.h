@@ -1,0 +1,113 @@
+// TSkinManage: the single skin manager of the process. A thread CBT hook
+// shows it every window being activated or created; it decides which are
+// skinned and with which skin data, owns their form skin objects and
+// carries out the skin data's commands (skin, unskin, re-skin) on a timer.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "skin/data/SkinManagerLink.h"
+#include "toolkit/core/SysUtils.h"
+
+class TCustomForm;
+class TSkinData;
+class TTimer;
+class TWinSkinForm;
+
+// Which menu is opening, set before it opens.
+enum TMenuKind : int { mkPopupMenu = 0, mkMenuBar = 1, mkSystemMenu = 2 };
+
+class TSkinManage final : public ISkinManager {
+ public:
+  // The run count while the manager is being destroyed.
+  static constexpr int kDestroying = 4;
+
+  TSkinManage();
+  ~TSkinManage() override;
+  TSkinManage(const TSkinManage&) = delete;
+  TSkinManage& operator=(const TSkinManage&) = delete;
+
+  // The manager of the process, or nullptr.
+  static TSkinManage* Instance();
+
+  // What the skin data component asks.
+  void RegisterSkinData(TSkinData* data) override;
+  void UnregisterSkinData(TSkinData* data) override;
+  void InstallHook() override;
+  void PostCommand(TSkinCommand command, unsigned delayMs) override;
+  void SetCurrentSkinData(TSkinData* data) override { currentSkinData_ = data; }
+  void RefreshAll() override;
+  int RunCount() const override { return runCount_; }
+  void SetRunCount(int count) override { runCount_ = count; }
+  void SetSkinning(bool on) override { skinning_ = on; }
+  void SkinForm(TComponent* form) override;
+
+  // True when a form object was created for the window.
+  bool SkinWindow(HWND window);
+  bool ClassAllowed(HWND window, const String& className) const;
+  TSkinData* ChooseSkinData(HWND window) const;
+  // Frees the form objects whose windows are gone.
+  void Purge();
+  // The command timer's tick.
+  void RunPendingCommand();
+
+  TWinSkinForm* FindFormObject(HWND window) const;
+  // A form object being destroyed leaves the list (it is not freed here).
+  void DropFormObject(TWinSkinForm* object);
+  const std::vector<TWinSkinForm*>& FormObjects() const { return formObjects_; }
+
+  void SetMdiMaximised(bool maximised);
+  bool MdiMaximised() const { return mdiMaximised_; }
+  // An MDI frame's client window and form, recorded when the frame is attached.
+  void SetMdiFrame(HWND client, TCustomForm* form) {
+    mdiClient_ = client;
+    mdiFrameForm_ = form;
+  }
+  HWND MdiClient() const { return mdiClient_; }
+  TCustomForm* MdiFrameForm() const { return mdiFrameForm_; }
+
+  bool Skinning() const { return skinning_; }
+  bool Scanning() const { return scanning_; }
+  TSkinCommand PendingCommand() const { return pendingCommand_; }
+  TSkinData* CurrentSkinData() const { return currentSkinData_; }
+  TSkinData* MainSkinData() const { return mainSkinData_; }
+  int ManagerId() const { return 0; }
+  HHOOK Hook() const;
+
+  // Menus: the kind about to open and the popup menu windows seen being
+  // created (the menus' own skin objects come with the menus work).
+  TMenuKind MenuKind = mkPopupMenu;
+  bool MenuBarFlag = false;
+  void RecordPopupMenu(HWND window);
+  void ReleasePopupMenu(HWND window);
+  bool IsPopupMenuTracked(HWND window) const;
+
+ private:
+  static LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
+  void WindowCreated(HWND window, const CBT_CREATEWNDA& create);
+  void UnskinAndFree(TWinSkinForm* object);
+  void ReskinAll(bool onlyFirst);
+
+  std::unique_ptr<TTimer> commandTimer_;
+  std::vector<TWinSkinForm*> formObjects_;
+  std::vector<HWND> popupMenus_;
+  std::vector<TSkinData*> skinDataList_;
+  bool skinning_ = false;
+  bool scanning_ = false;
+  int runCount_ = 0;
+  bool mdiMaximised_ = false;
+  TSkinCommand pendingCommand_ = TSkinCommand(0);
+  TSkinData* currentSkinData_ = nullptr;
+  TSkinData* mainSkinData_ = nullptr;
+  HWND mdiClient_ = nullptr;
+  TCustomForm* mdiFrameForm_ = nullptr;
+};
+
+// Called once when the program starts: registers the control atom text and
+// lets skin data components create the manager.
+void InstallSkinManager();
+// Frees the manager now (the process's end does it otherwise).
+void DestroySkinManager();

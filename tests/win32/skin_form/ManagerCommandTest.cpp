@@ -1,0 +1,107 @@
+// The skin data's commands carried out by the real manager: skin, unskin
+// and re-skin, for every form and for one.
+#include "SkinFormSupport.h"
+#include "TestSupport.h"
+#include "skin/form/SkinMessages.h"
+#include "toolkit/controls/Forms.h"
+
+namespace {
+
+SIZE ClientSize(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  return SIZE{r.right, r.bottom};
+}
+
+SIZE WindowSize(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+bool operator==(SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; }
+
+TEST(SkinManagerCommands, BeforeAnyActivationCommandsOnlySwitch) {
+  EnsureToolkit();
+  InstallSkinManager();
+  auto data = MakeSkinData();
+  data->Loaded();  // inactive: the manager exists, skinning is off
+  TSkinManage& manager = *TSkinManage::Instance();
+  ASSERT_EQ(0, manager.RunCount());
+  int changed = 0;
+  data->OnSkinChanged = [&](TObject*) { ++changed; };
+  manager.SetCurrentSkinData(data.get());
+  manager.PostCommand(scmSkin, 10);
+  EXPECT_TRUE(manager.Skinning());
+  manager.PostCommand(scmUnskin, 10);
+  EXPECT_FALSE(manager.Skinning());
+  PumpUntil([] { return false; }, 100);
+  EXPECT_EQ(0, changed);  // nothing was carried out
+  DestroySkinManager();
+}
+
+TEST_F(SkinManagerTest, UnskinKeepsTheClientAreaAndReskinBringsTheFrameBack) {
+  TForm form(nullptr);
+  form.SetBounds(30, 30, 300, 200);
+  form.Show();
+  const HWND window = form.Handle();
+  const SIZE client = ClientSize(window);
+  const SIZE outer = WindowSize(window);
+  SetForegroundWindow(window);
+  ASSERT_TRUE(PumpUntil([&] {
+    const TWinSkinForm* o = Manager().FindFormObject(window);
+    return o && o->AttachState == asSkinned;
+  }));
+  EXPECT_TRUE(ClientSize(window) == client);
+  const TWinSkinForm& object = *Manager().FindFormObject(window);
+  const SIZE skinned = WindowSize(window);
+  EXPECT_EQ(client.cx + object.FrameLeft + object.FrameRight, skinned.cx);
+  EXPECT_EQ(client.cy + object.FrameTop + object.FrameBottom, skinned.cy);
+
+  int changed = 0;
+  data->OnSkinChanged = [&](TObject*) { ++changed; };
+  data->SetActive(false);  // command 2 after its delay
+  EXPECT_NE(nullptr, Manager().FindFormObject(window));
+  ASSERT_TRUE(PumpUntil([&] { return Manager().FormObjects().empty(); }));
+  EXPECT_EQ(1, changed);
+  EXPECT_TRUE(ClientSize(window) == client);
+  EXPECT_TRUE(WindowSize(window) == outer);
+  EXPECT_NE(1, SendMessageW(window, SKIN_QUERY, 0, 0));
+
+  data->SetActive(true);  // command 1: every visible form again
+  ASSERT_TRUE(PumpUntil([&] { return Manager().FindFormObject(window) != nullptr; }));
+  EXPECT_EQ(2, changed);
+  ASSERT_TRUE(
+      PumpUntil([&] { return Manager().FindFormObject(window)->AttachState == asSkinned; }));
+  EXPECT_TRUE(ClientSize(window) == client);
+
+  data->ApplySkin();  // command 3 re-applies, the window keeps its client area
+  ASSERT_TRUE(PumpUntil([&] { return changed == 3; }));
+  EXPECT_TRUE(ClientSize(window) == client);
+  EXPECT_EQ(asSkinned, Manager().FindFormObject(window)->AttachState);
+}
+
+TEST_F(SkinManagerTest, OnlyThisFormCommandsTouchTheirOwnForm) {
+  TForm mine(nullptr);
+  mine.SetBounds(30, 30, 300, 200);
+  TForm other(nullptr);
+  other.SetBounds(60, 60, 300, 200);
+  auto own = MakeSkinData(&mine, sfOnlyThisForm);
+  own->SetActive(true);
+  own->Loaded();  // registered; its form is not shown yet
+  mine.Show();
+  other.Show();
+  FlushEvents();
+  ASSERT_NE(nullptr, Manager().FindFormObject(mine.Handle()));
+  EXPECT_EQ(own.get(), Manager().FindFormObject(mine.Handle())->SkinData);
+  Manager().SkinWindow(other.Handle());
+  FlushEvents();
+  ASSERT_NE(nullptr, Manager().FindFormObject(other.Handle()));
+
+  own->SetActive(false);  // command 2 for this form only
+  ASSERT_TRUE(PumpUntil([&] { return Manager().FindFormObject(mine.Handle()) == nullptr; }));
+  EXPECT_NE(nullptr, Manager().FindFormObject(other.Handle()));
+  Manager().UnregisterSkinData(own.get());
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+#include "SkinFormSupport.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "TestSupport.h"
+#include "toolkit/core/Streams.h"
+
+std::unique_ptr<TSkinData> MakeSkinData(TComponent* owner, TSkinFormType type) {
+  auto data = std::make_unique<TSkinData>(owner);
+  data->SetSkinFormtype(type);
+  std::ifstream file(TAPVANE_SKIN_PACKAGE, std::ios::binary);
+  const std::vector<char> bytes{std::istreambuf_iterator<char>(file),
+                                std::istreambuf_iterator<char>()};
+  data->SkinStoreStream().Write(bytes.data(), static_cast<int64_t>(bytes.size()));
+  data->LoadSkinStore();
+  return data;
+}
+
+std::vector<RecordedMessage>& Recorded() {
+  static std::vector<RecordedMessage> messages;
+  return messages;
+}
+
+int CountOf(HWND window, UINT msg) {
+  int count = 0;
+  for (const RecordedMessage& m : Recorded()) count += m.window == window && m.msg == msg;
+  return count;
+}
+
+void ClearRecorded() { Recorded().clear(); }
+
+namespace {
+LRESULT CALLBACK RecordingProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Recorded().push_back({window, msg});
+  return DefWindowProcW(window, msg, wParam, lParam);
+}
+}  // namespace
+
+HWND MakeRecordingWindow(DWORD style, DWORD exStyle, HWND parent, int width, int height) {
+  static const ATOM cls = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = RecordingProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.lpszClassName = L"SkinRecordingWindow";
+    return RegisterClassW(&wc);
+  }();
+  return CreateWindowExW(exStyle, MAKEINTATOM(cls), L"Recording", style, 40, 40, width, height,
+                         parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD budgetMs) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > budgetMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    FlushEvents();
+  }
+  return true;
+}
+
+void SkinManagerTest::SetUp() {
+  EnsureToolkit();
+  InstallSkinManager();
+  data = MakeSkinData();
+  ASSERT_FALSE(data->SkinPending());
+  data->SetActive(true);
+  data->Loaded();
+  ASSERT_NE(nullptr, TSkinManage::Instance());
+  ClearRecorded();
+}
+
+void SkinManagerTest::TearDown() {
+  FlushEvents();
+  DestroySkinManager();
+  data.reset();
+}

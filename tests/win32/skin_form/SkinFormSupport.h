@@ -1,0 +1,44 @@
+// What the skin manager and form tests share: our skin loaded into a skin
+// data component, the manager made afresh for every test, and plain windows
+// whose own procedure records what reaches it.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manage/SkinManage.h"
+
+// Our skin package read into a new component.
+std::unique_ptr<TSkinData> MakeSkinData(TComponent* owner = nullptr,
+                                        TSkinFormType type = sfMainform);
+
+// Messages that reached the recording windows' own procedure, per window.
+struct RecordedMessage {
+  HWND window;
+  UINT msg;
+};
+std::vector<RecordedMessage>& Recorded();
+int CountOf(HWND window, UINT msg);
+void ClearRecorded();
+
+// A top-level window of this module whose procedure records, or a child.
+HWND MakeRecordingWindow(DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0,
+                         HWND parent = nullptr, int width = 300, int height = 200);
+
+// Pumps messages until done() or the time budget runs out.
+bool PumpUntil(const std::function<bool()>& done, DWORD budgetMs = 2000);
+
+// A manager with one active main skin data, as the program has at start.
+class SkinManagerTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  TSkinManage& Manager() { return *TSkinManage::Instance(); }
+
+  std::unique_ptr<TSkinData> data;
+};
