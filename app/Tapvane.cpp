@@ -2,9 +2,13 @@
 #include <windows.h>
 
 #include "app/Unit1.h"
+#include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // The skin manager's part of start-up comes first: the main window's skin
+  // data creates the manager while its layout is read.
+  InstallSkinManager();
   try {
     Application->Initialize();
     Application->SetTitle("Tapvane");

@@ -14,6 +14,14 @@
 #include "TargetLog.h"
 
 namespace {
+// The skin's answer to "are you skinned?" and our skin's frame: a caption of
+// 30 pixels (its Top image: 60 high, 2 frames) and 4-pixel borders.
+constexpr UINT kSkinQuery = 0x3523;
+constexpr int kSkinCaptionHeight = 30;
+constexpr int kSkinBorder = 4;
+}  // namespace
+
+namespace {
 
 using namespace e2e;
 
@@ -103,14 +111,24 @@ TEST_F(ClickerTest, MainWindowStartsAsLaidOut) {
   EXPECT_EQ(347, client.right);
   EXPECT_EQ(455, client.bottom);
   const LONG style = GetWindowLongW(form, GWL_STYLE);
-  EXPECT_TRUE(style & WS_SYSMENU);
+  // The skin answers for the window and draws the caption itself (it keeps
+  // WS_SYSMENU off so the system draws no buttons of its own).
+  DWORD_PTR skinned = 0;
+  SendMessageTimeoutW(form, kSkinQuery, 0, 0, SMTO_ABORTIFHUNG, 3000, &skinned);
+  EXPECT_EQ(1u, skinned);
+  POINT origin{0, 0};
+  ClientToScreen(form, &origin);
+  EXPECT_EQ(kSkinCaptionHeight, origin.y - frame.top);
+  EXPECT_EQ(kSkinBorder, origin.x - frame.left);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_THICKFRAME);
   // Centred on the desktop.
   const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
   EXPECT_LE(std::abs((frame.left + frame.right) - screenW), 2) << frame.left;
-  EXPECT_LE(std::abs((frame.top + frame.bottom) - screenH), 2) << frame.top;
+  // Centred before the skin took over; the skin keeps the top-left corner
+  // and grows the frame downwards, so the centre moves by half that growth.
+  EXPECT_LE(std::abs((frame.top + frame.bottom) - screenH), 2 + kSkinCaptionHeight) << frame.top;
   EXPECT_EQ(L"1000", WindowText(app_->EditClickTime()));
   EXPECT_TRUE(app_->Items().empty());
   EXPECT_EQ(L"Velmora 为您提供综合免费服务 www.velmora.example", app_->Status());
@@ -246,6 +264,18 @@ TEST_F(ClickerTest, RefusesAnEmptyListAnEmptyOrNegativePeriod) {
   ASSERT_NE(nullptr, box.window);
   EXPECT_EQ(L"Tapvane", box.caption);
   EXPECT_EQ(L"请添加坐标.", box.text);
+  // The message box wears the skin too.
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        DWORD_PTR skinned = 0;
+        SendMessageTimeoutW(box.window, kSkinQuery, 0, 0, SMTO_ABORTIFHUNG, 3000, &skinned);
+        return skinned == 1;
+      },
+      3s));
+  Pump(500ms);
+  RECT boxFrame{};
+  GetWindowRect(box.window, &boxFrame);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/message-box.png", &boxFrame));
   CloseMessageBox(box);
   ASSERT_TRUE(WaitFor([&] { return !AnyMessageBox(app_->Id()); }, 3s));
 
@@ -456,20 +486,29 @@ enum class TCloseBy { CaptionButton, AltF4, ExitButton };
 
 class CloseTest : public ClickerTest, public ::testing::WithParamInterface<TCloseBy> {};
 
-// A point of the caption's close button, found through the window's own hit test.
-bool CloseButtonPoint(HWND form, POINT& point) {
+// The centre of a caption button of our skin: right-aligned buttons sit
+// Xcoord pixels left of the window's right edge, 4 down, 30 by 22.
+POINT SkinButtonCentre(HWND form, int xcoord) {
   RECT frame{};
   GetWindowRect(form, &frame);
-  for (int y = frame.top + 2; y < frame.top + 40; y += 2)
-    for (int x = frame.right - 2; x > frame.right - 60; x -= 2) {
-      DWORD_PTR hit = 0;
-      SendMessageTimeoutW(form, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 3000, &hit);
-      if (hit == HTCLOSE) {
-        point = {x, y};
-        return true;
-      }
-    }
-  return false;
+  return POINT{frame.right - xcoord + 15, frame.top + 4 + 11};
+}
+constexpr int kCloseXcoord = 35;
+constexpr int kMinimizeXcoord = 95;
+
+TEST_F(ClickerTest, SkinnedMinimiseAndRestoreWithRealClicks) {
+  app_->BringToFront();
+  const POINT minimise = SkinButtonCentre(app_->Form(), kMinimizeXcoord);
+  ASSERT_TRUE(XClick(minimise.x, minimise.y));
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(app_->Form()) != FALSE; }, 5s));
+  // Without a taskbar Wine parks minimised windows at -32000, out of the
+  // pointer's reach: restore as the taskbar would.
+  PostMessageW(app_->Form(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(app_->Form()) == FALSE; }, 5s));
+  RECT client{};
+  GetClientRect(app_->Form(), &client);
+  EXPECT_EQ(347, client.right);
+  EXPECT_EQ(455, client.bottom);
 }
 
 TEST_P(CloseTest, ClosingReleasesBothHotkeys) {
@@ -478,9 +517,8 @@ TEST_P(CloseTest, ClosingReleasesBothHotkeys) {
   app_->BringToFront();
   switch (GetParam()) {
     case TCloseBy::CaptionButton: {
-      POINT point{};
-      ASSERT_TRUE(CloseButtonPoint(app_->Form(), point));
-      ClickAt(point.x, point.y);
+      const POINT point = SkinButtonCentre(app_->Form(), kCloseXcoord);
+      ASSERT_TRUE(XClick(point.x, point.y));
       break;
     }
     case TCloseBy::AltF4:

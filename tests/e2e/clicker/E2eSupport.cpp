@@ -134,6 +134,11 @@ bool PressKeys(HWND window, const std::string& keys) {
                  keys);
 }
 
+bool XClick(int x, int y, int button) {
+  return RunUnix("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y) +
+                 " click " + std::to_string(button));
+}
+
 bool SaveScreenshot(const std::string& unixPath, const RECT* area) {
   std::string crop;
   if (area) {
