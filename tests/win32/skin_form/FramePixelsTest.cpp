@@ -1,0 +1,251 @@
+// Pixels of the skinned frame read back and compared with our skin's own
+// bitmaps: which frame is drawn, what the window region leaves out, where
+// the caption text goes, how caption buttons look in each state.
+#include <cstdlib>
+
+#include "SkinFormSupport.h"
+#include "TestSupport.h"
+#include "skin/form/CaptionButtons.h"
+#include "toolkit/graphics/Bitmap.h"
+
+namespace {
+
+constexpr unsigned kMagenta = 0xFF00FF;
+constexpr COLORREF kSentinel = RGB(0x12, 0x34, 0x56);
+
+unsigned SkinPixel(TBitmap& bitmap, int x, int y) {
+  return DibColor(GetPixel(bitmap.Canvas().Handle(), x, y));
+}
+
+class FramePixelsTest : public SkinManagerTest {
+ protected:
+  // A window skinned through the hook, initialised.
+  TWinSkinForm& Skinned(DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0) {
+    window = MakeRecordingWindow(style | WS_VISIBLE, exStyle, nullptr, 320, 220);
+    SetForegroundWindow(window);
+    EXPECT_TRUE(PumpUntil([&] {
+      const TWinSkinForm* o = Manager().FindFormObject(window);
+      return o && o->AttachState == asSkinned;
+    }));
+    return *Manager().FindFormObject(window);
+  }
+  // The whole frame painted into a DIB of the window's size.
+  std::unique_ptr<DibSurface> Painted(TWinSkinForm& object) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    auto dib = std::make_unique<DibSurface>(rect.right - rect.left, rect.bottom - rect.top);
+    dib->Fill(kSentinel);
+    object.PaintFrame(dib->dc());
+    return dib;
+  }
+  void TearDown() override {
+    if (window) DestroyWindow(window);
+    SkinManagerTest::TearDown();
+  }
+  HWND window = nullptr;
+};
+
+TEST_F(FramePixelsTest, CaptionIsTheTopImageOverItsFramesAndTheClientAreaFollows) {
+  TWinSkinForm& object = Skinned();
+  const TSkinElements& skin = data->Skin();
+  ASSERT_GT(skin.Top->Frame, 1);
+  EXPECT_EQ(skin.Top->Image->Height() / skin.Top->Frame, object.FrameTop);
+  EXPECT_EQ(skin.Left->Image->Width() / skin.Left->Frame, object.FrameLeft);
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  EXPECT_EQ(object.FrameTop, origin.y - frame.top);
+  EXPECT_EQ(object.FrameLeft, origin.x - frame.left);
+}
+
+TEST_F(FramePixelsTest, InactiveWindowShowsFrameTwoOfItsBorders) {
+  TWinSkinForm& object = Skinned();
+  TBitmap& left = *data->Skin().Left->Image;
+  TBitmap& top = *data->Skin().Top->Image;
+  const int leftFrame = left.Width() / data->Skin().Left->Frame;
+  const int topFrame = top.Height() / data->Skin().Top->Frame;
+  // Inside the unstretched corner margins a window pixel is a skin pixel.
+  const int x = 1, y = 10, tx = object.FrameLeft + 2, ty = 2;
+  ASSERT_NE(SkinPixel(left, x, y), SkinPixel(left, leftFrame + x, y));
+  ASSERT_NE(SkinPixel(top, 2, ty), SkinPixel(top, 2, topFrame + ty));
+
+  auto active = Painted(object);
+  EXPECT_EQ(SkinPixel(left, x, y), active->Pixel(x, y));
+  EXPECT_EQ(SkinPixel(top, 2, ty), active->Pixel(tx, ty));
+
+  SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
+  auto inactive = Painted(object);
+  EXPECT_EQ(SkinPixel(left, leftFrame + x, y), inactive->Pixel(x, y));
+  EXPECT_EQ(SkinPixel(top, 2, topFrame + ty), inactive->Pixel(tx, ty));
+}
+
+TEST_F(FramePixelsTest, RegionLeavesOutEveryMagentaBorderPixelAndNothingElse) {
+  TWinSkinForm& object = Skinned();
+  ASSERT_TRUE(data->Skin().Left->Trans && data->Skin().Right->Trans);
+  auto dib = Painted(object);
+  TRegionHandle region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(ERROR, GetWindowRgn(window, region.Get()));
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  int magenta = 0, wrong = 0;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const bool border = x < object.FrameLeft || x >= w - object.FrameRight;
+      const bool isMagenta = dib->Pixel(x, y) == kMagenta;
+      const bool inside = PtInRegion(region.Get(), x, y) != FALSE;
+      magenta += isMagenta;
+      // Left and right borders: exactly the non-magenta pixels; everywhere
+      // else (opaque top and bottom, the client area) the whole rectangle.
+      if (border ? inside == isMagenta : !inside) ++wrong;
+    }
+  }
+  EXPECT_GT(magenta, 0);
+  EXPECT_EQ(0, wrong);
+}
+
+TEST_F(FramePixelsTest, AllOpaqueBordersGiveThePlainRectangle) {
+  TWinSkinForm& object = Skinned();
+  for (const auto* border :
+       {&data->Skin().Left, &data->Skin().Right, &data->Skin().Top, &data->Skin().Bottom}) {
+    (*border)->Trans = 0;
+  }
+  object.RefreshSkin();
+  TRegionHandle region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_EQ(SIMPLEREGION, GetWindowRgn(window, region.Get()));
+  RECT box{}, rect{};
+  GetRgnBox(region.Get(), &box);
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(0, box.left);
+  EXPECT_EQ(0, box.top);
+  EXPECT_EQ(rect.right - rect.left, box.right);
+  EXPECT_EQ(rect.bottom - rect.top, box.bottom);
+}
+
+TEST_F(FramePixelsTest, MinimisedWindowPaintsOnlyItsCaptionBand) {
+  TWinSkinForm& object = Skinned();
+  ShowWindow(window, SW_MINIMIZE);
+  FlushEvents();
+  ASSERT_EQ(plMinimised, object.Placement);
+  auto dib = Painted(object);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  const unsigned face = DibColor(static_cast<COLORREF>(data->Skin().Colour(scButtonFace)));
+  TBitmap& top = *data->Skin().Top->Image;
+  // The caption band runs across the whole width, from the window's left edge.
+  EXPECT_EQ(SkinPixel(top, 1, 1), dib->Pixel(1, 1));
+  for (int y = object.FrameTop; y < h; ++y) {
+    EXPECT_EQ(face, dib->Pixel(w / 2, y)) << y;
+  }
+}
+
+TEST_F(FramePixelsTest, RightToLeftCaptionTextSitsRight) {
+  TWinSkinForm& ltr = Skinned();
+  Painted(ltr);
+  const RECT ltrText = ltr.TextRect;
+  const int middle = ltr.WindowWidth / 2;
+  EXPECT_LT(ltrText.left, middle);
+  DestroyWindow(window);
+  TWinSkinForm& rtl = Skinned(WS_OVERLAPPEDWINDOW, 0x4000 | WS_EX_RTLREADING);
+  ASSERT_TRUE(rtl.RightToLeft);
+  Painted(rtl);
+  // The text ends where the right-aligned buttons begin (give or take the
+  // strip's margins), instead of starting at the left.
+  const int buttonsStart = rtl.WindowWidth - rtl.FrameRight - rtl.RightButtonsWidth;
+  EXPECT_GT(rtl.RightButtonsWidth, 0);
+  EXPECT_LE(std::abs(rtl.TextRect.right - buttonsStart), 16) << rtl.TextRect.right;
+  EXPECT_GT(rtl.TextRect.left, ltrText.left + 50);
+}
+
+TEST_F(FramePixelsTest, HitTestKeepsTheSystemsAnswerInTheTopThreePixels) {
+  TWinSkinForm& object = Skinned();
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int x = (rect.left + rect.right) / 2;
+  for (int y = 0; y <= 3; ++y) {
+    const LPARAM point = MAKELPARAM(x, rect.top + y);
+    EXPECT_EQ(DefWindowProcW(window, WM_NCHITTEST, 0, point),
+              SendMessageW(window, WM_NCHITTEST, 0, point))
+        << y;
+  }
+  // Lower in the skin's caption, where the system sees no caption of its own.
+  EXPECT_EQ(HTCAPTION,
+            SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, rect.top + object.FrameTop - 2)));
+}
+
+TEST_F(FramePixelsTest, CaptionButtonsShowTheirStateFrames) {
+  TWinSkinForm& object = Skinned();
+  Painted(object);  // lays the buttons out
+  TWinSysButton* close = nullptr;
+  TWinSysButton* maximise = nullptr;
+  for (int i = 0; i < object.CaptionButtonCount(); ++i) {
+    TWinSysButton* b = object.CaptionButton(i);
+    if (!b->Visible) continue;
+    if (b->Element->Action == cbClose) close = b;
+    if (b->Element->Action == cbMaximize) maximise = b;
+  }
+  ASSERT_NE(nullptr, close);
+  ASSERT_NE(nullptr, maximise);
+  TBitmap& image = *close->Element->Image;
+  const int frameWidth = image.Width() / close->Element->Frame;
+  // A point where the normal, pressed and hot looks all differ.
+  int cx = -1, cy = -1;
+  for (int y = 0; y < image.Height() && cx < 0; ++y) {
+    for (int x = 0; x < frameWidth && cx < 0; ++x) {
+      const unsigned n = SkinPixel(image, x, y), p = SkinPixel(image, frameWidth + x, y),
+                     hot = SkinPixel(image, 2 * frameWidth + x, y);
+      const bool opaque = n != kMagenta && p != kMagenta && hot != kMagenta;
+      if (opaque && n != p && p != hot && n != hot) cx = x, cy = y;
+    }
+  }
+  ASSERT_GE(cx, 0);
+  const auto framePixel = [&](int frame) {
+    return SkinPixel(image, (frame - 1) * frameWidth + cx, cy);
+  };
+  const auto shown = [&] {
+    const HDC dc = GetWindowDC(window);
+    const unsigned pixel = DibColor(GetPixel(dc, close->Rect.left + cx, close->Rect.top + cy));
+    ReleaseDC(window, dc);
+    return pixel;
+  };
+  ASSERT_NE(framePixel(bfNormal), framePixel(bfHot));
+  ASSERT_NE(framePixel(bfHot), framePixel(bfPressed));
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(framePixel(bfNormal), shown());
+
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const LPARAM over =
+      MAKELPARAM(rect.left + close->Rect.left + cx, rect.top + close->Rect.top + cy);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, over);
+  EXPECT_EQ(framePixel(bfHot), shown());
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, over);
+  EXPECT_EQ(framePixel(bfPressed), shown());
+  // Released elsewhere: nothing happens, the hover check lets it go.
+  SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(rect.left + 40, rect.top + 10));
+  FlushEvents();
+  EXPECT_TRUE(IsWindow(window));
+
+  // Without a maximize box the maximise button is disabled: frame 4.
+  SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) & ~WS_MAXIMIZEBOX);
+  Manager().FindFormObject(window)->SysFlags &= ~sfMaximizeBox;
+  auto dib = Painted(object);
+  TBitmap& maxImage = *maximise->Element->Image;
+  const int mw = maxImage.Width() / maximise->Element->Frame;
+  EXPECT_FALSE(maximise->Enabled);
+  // An opaque point where the disabled look differs from the normal one.
+  int mx = -1, my = -1;
+  for (int y = 0; y < maxImage.Height() && mx < 0; ++y) {
+    for (int x = 0; x < mw && mx < 0; ++x) {
+      const unsigned disabled = SkinPixel(maxImage, 3 * mw + x, y);
+      if (disabled != kMagenta && disabled != SkinPixel(maxImage, x, y)) mx = x, my = y;
+    }
+  }
+  ASSERT_GE(mx, 0);
+  EXPECT_EQ(SkinPixel(maxImage, 3 * mw + mx, my),
+            dib->Pixel(maximise->Rect.left + mx, maximise->Rect.top + my));
+}
+
+}  // namespace
