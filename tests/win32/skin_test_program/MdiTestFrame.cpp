@@ -44,11 +44,11 @@ void RegisterClasses() {
 
 }  // namespace
 
-TMdiTestFrame::TMdiTestFrame() {
+TMdiTestFrame::TMdiTestFrame(int x, int y) {
   RegisterClasses();
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  frame_ = CreateWindowExW(0, kFrameClass, L"MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 200,
-                           140, 520, 380, nullptr, nullptr, instance, nullptr);
+  frame_ = CreateWindowExW(0, kFrameClass, L"MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x,
+                           y, 520, 380, nullptr, nullptr, instance, nullptr);
   if (!frame_) throw std::runtime_error("CreateWindowExW failed for the MDI frame");
   CLIENTCREATESTRUCT clientCreate{nullptr, kFirstChildId};
   client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,

@@ -8,7 +8,7 @@
 
 class TMdiTestFrame {
  public:
-  TMdiTestFrame();
+  TMdiTestFrame(int x, int y);
   ~TMdiTestFrame();
   TMdiTestFrame(const TMdiTestFrame&) = delete;
   TMdiTestFrame& operator=(const TMdiTestFrame&) = delete;

@@ -35,9 +35,9 @@ ATOM PlainClass() {
 
 }  // namespace
 
-TPlainTestWindow::TPlainTestWindow(const wchar_t* caption) {
-  window_ = CreateWindowExW(0, MAKEINTATOM(PlainClass()), caption, WS_OVERLAPPEDWINDOW, 160, 120,
-                            360, 240, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+TPlainTestWindow::TPlainTestWindow(int x, int y, const wchar_t* caption) {
+  window_ = CreateWindowExW(0, MAKEINTATOM(PlainClass()), caption, WS_OVERLAPPEDWINDOW, x, y, 340,
+                            240, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!window_) throw std::runtime_error("CreateWindowExW failed for the plain test window");
 }
 

@@ -6,7 +6,7 @@
 
 class TPlainTestWindow {
  public:
-  explicit TPlainTestWindow(const wchar_t* caption = L"Plain Win32 window");
+  TPlainTestWindow(int x, int y, const wchar_t* caption = L"Plain Win32 window");
   ~TPlainTestWindow();
   TPlainTestWindow(const TPlainTestWindow&) = delete;
   TPlainTestWindow& operator=(const TPlainTestWindow&) = delete;

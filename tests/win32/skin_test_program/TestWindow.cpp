@@ -20,19 +20,18 @@ TFormBorderStyle FormBorderStyle(TTestWindowKind kind) {
 }  // namespace
 
 TTestWindow::TTestWindow(TTestWindowKind kind) : kind_(kind) {
+  const TTestWindowOrigin origin = TestWindowOrigin(kind);
   switch (kind) {
     case TTestWindowKind::Plain:
-      plain_ = std::make_unique<TPlainTestWindow>();
+      plain_ = std::make_unique<TPlainTestWindow>(origin.x, origin.y);
       break;
     case TTestWindowKind::Mdi:
-      mdi_ = std::make_unique<TMdiTestFrame>();
+      mdi_ = std::make_unique<TMdiTestFrame>(origin.x, origin.y);
       break;
     default: {
       form_ = std::make_unique<TSkinTestForm>(nullptr, FormBorderStyle(kind),
                                               String("Skin test: ") + TestWindowKindName(kind));
-      // Cascaded, so that all kinds shown at once can be told apart.
-      const int offset = 30 * static_cast<int>(kind);
-      form_->SetBounds(40 + offset, 40 + offset, form_->Width(), form_->Height());
+      form_->SetBounds(origin.x, origin.y, form_->Width(), form_->Height());
       form_->Handle();
     }
   }

@@ -35,6 +35,11 @@ const char* TestWindowKindName(TTestWindowKind kind) {
   return "?";
 }
 
+TTestWindowOrigin TestWindowOrigin(TTestWindowKind kind) {
+  const int index = static_cast<int>(kind);
+  return {20 + 380 * (index % 3), 20 + 280 * (index / 3)};
+}
+
 std::optional<TTestWindowKind> ParseTestWindowKind(std::string_view name) {
   for (const KindName& entry : kNames) {
     if (name == entry.name) return entry.kind;

@@ -13,3 +13,11 @@ const std::vector<TTestWindowKind>& AllTestWindowKinds();
 // "nocaption", "plain", "mdi".
 const char* TestWindowKindName(TTestWindowKind kind);
 std::optional<TTestWindowKind> ParseTestWindowKind(std::string_view name);
+
+// Where a kind's window goes on the screen: a grid, so that every kind
+// shown at once stays in view, none covering another.
+struct TTestWindowOrigin {
+  int x;
+  int y;
+};
+TTestWindowOrigin TestWindowOrigin(TTestWindowKind kind);
