@@ -36,25 +36,27 @@ struct CreateHookOf<R(WINAPI*)(A...)> {
     L##dll, #name, reinterpret_cast<void*>(&Hook_##name), reinterpret_cast<void**>(&real_##name) \
   }
 
-#define TAPVANE_CREATED_FUNCTIONS(X)                                                              \
-  X(CreateBitmap)                                                                                 \
-  X(CreateBitmapIndirect)                                                                         \
-  X(CreateCompatibleBitmap) X(CreateDIBSection) X(CreateDIBitmap) X(CreateCompatibleDC)           \
-      X(CreateDCW) X(CreateDCA) X(GetDC) X(GetWindowDC) X(GetDCEx) X(CreateSolidBrush)            \
-          X(CreateHatchBrush) X(CreatePatternBrush) X(CreateBrushIndirect)                        \
-              X(CreateDIBPatternBrushPt) X(CreatePen) X(CreatePenIndirect) X(ExtCreatePen)        \
-                  X(CreateFontW) X(CreateFontA) X(CreateFontIndirectW) X(CreateFontIndirectA)     \
-                      X(CreateFontIndirectExW) X(CreateRectRgn) X(CreateRectRgnIndirect)          \
-                          X(CreateRoundRectRgn) X(CreateEllipticRgn) X(CreateEllipticRgnIndirect) \
-                              X(CreatePolygonRgn) X(CreatePolyPolygonRgn) X(ExtCreateRegion)      \
-                                  X(PathToRegion) X(CreateIconIndirect) X(CreateIcon) X(CopyIcon) \
-                                      X(CreateMenu) X(CreatePopupMenu) X(LoadMenuW) X(LoadMenuA)  \
-                                          X(CreateWindowExW) X(CreateWindowExA)
-#define TAPVANE_DESTROYED_FUNCTIONS(X)                                                      \
-  X(DeleteObject)                                                                           \
-  X(DeleteDC)                                                                               \
-  X(ReleaseDC) X(DestroyIcon) X(DestroyCursor) X(DestroyMenu) X(DestroyWindow) X(CopyImage) \
-      X(LoadImageW) X(LoadImageA)
+#define TAPVANE_CREATED_FUNCTIONS(X)                                                               \
+  X(CreateBitmap)                                                                                  \
+  X(CreateBitmapIndirect)                                                                          \
+  X(CreateCompatibleBitmap)                                                                        \
+  X(CreateDIBSection) X(CreateDIBitmap) X(CreateCompatibleDC) X(CreateDCW) X(CreateDCA) X(GetDC)   \
+      X(GetWindowDC) X(GetDCEx) X(CreateSolidBrush) X(CreateHatchBrush) X(CreatePatternBrush)      \
+          X(CreateBrushIndirect) X(CreateDIBPatternBrushPt) X(CreatePen) X(CreatePenIndirect)      \
+              X(ExtCreatePen) X(CreateFontW) X(CreateFontA) X(CreateFontIndirectW)                 \
+                  X(CreateFontIndirectA) X(CreateFontIndirectExW) X(CreateRectRgn)                 \
+                      X(CreateRectRgnIndirect) X(CreateRoundRectRgn) X(CreateEllipticRgn)          \
+                          X(CreateEllipticRgnIndirect) X(CreatePolygonRgn) X(CreatePolyPolygonRgn) \
+                              X(ExtCreateRegion) X(PathToRegion) X(CreateIconIndirect)             \
+                                  X(CreateIcon) X(CopyIcon) X(CreateMenu) X(CreatePopupMenu)       \
+                                      X(LoadMenuW) X(LoadMenuA) X(CreateWindowExW)                 \
+                                          X(CreateWindowExA)
+#define TAPVANE_DESTROYED_FUNCTIONS(X)                                                       \
+  X(DeleteObject)                                                                            \
+  X(DeleteDC)                                                                                \
+  X(ReleaseDC)                                                                               \
+  X(DestroyIcon) X(DestroyCursor) X(DestroyMenu) X(DestroyWindow) X(CopyImage) X(LoadImageW) \
+      X(LoadImageA)
 
 TAPVANE_CREATED_FUNCTIONS(TAPVANE_REAL)
 TAPVANE_DESTROYED_FUNCTIONS(TAPVANE_REAL)

@@ -4,13 +4,13 @@
 #include <stdexcept>
 #include <utility>
 
+#include "tests/win32/support/DefWindowProcTracking.h"
 #include "tests/win32/support/FlushEvents.h"
 #include "toolkit/controls/WinControl.h"
 
 namespace wintest {
 namespace {
 
-thread_local int defWindowProcDepth = 0;
 thread_local RecordingWindow* creatingWindow = nullptr;
 
 // One window procedure per slot and character set: no executable thunks,
@@ -23,8 +23,6 @@ std::wstring SlotProperty(int slot) {
   std::swprintf(name, 40, L"TapvaneTestRecorder%d", slot);
   return name;
 }
-
-bool IsDefWindowProc(WNDPROC proc) { return proc == &DefWindowProcW || proc == &DefWindowProcA; }
 
 }  // namespace
 
@@ -53,11 +51,8 @@ LRESULT CALLBACK SlotProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
                     wParam, lParam});
   }
   const WNDPROC previous = link->previous;
-  const bool def = IsDefWindowProc(previous);
-  defWindowProcDepth += def;
   const LRESULT result = Unicode ? CallWindowProcW(previous, window, message, wParam, lParam)
                                  : CallWindowProcA(previous, window, message, wParam, lParam);
-  defWindowProcDepth -= def;
   if (message == WM_NCDESTROY) {
     RemovePropW(window, property.c_str());
     link->windowGone = true;
@@ -76,12 +71,13 @@ constexpr std::pair<WNDPROC, WNDPROC> SlotProcs(int slot, std::integer_sequence<
 
 unsigned ArrivalFlags(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   unsigned flags = IsDispatchedNow(window, message, wParam, lParam) ? posted : sent;
-  if (defWindowProcDepth > 0) flags |= defwinproc;
+  if (InsideDefWindowProc()) flags |= defwinproc;
   return flags;
 }
 
 WindowProcRecorder::WindowProcRecorder(MessageLog& log, HWND window, unsigned extraFlags)
     : link_(new Link{&log, extraFlags, window}) {
+  TrackDefWindowProc();
   int slot = 0;
   while (slot < kSlots && GetPropW(window, SlotProperty(slot).c_str())) ++slot;
   if (slot == kSlots) {
@@ -123,6 +119,7 @@ WindowProcRecorder::~WindowProcRecorder() {
 
 ControlRecorder::ControlRecorder(MessageLog& log, TControl& control, unsigned extraFlags)
     : control_(control), saved_(control.WindowProc) {
+  TrackDefWindowProc();
   control_.WindowProc = [this, &log, extraFlags](TMessage& message) {
     auto* windowed = dynamic_cast<TWinControl*>(&control_);
     const HWND window = windowed && windowed->HandleAllocated() ? windowed->Handle() : nullptr;
@@ -137,6 +134,7 @@ ControlRecorder::~ControlRecorder() { control_.WindowProc = saved_; }
 
 RecordingWindow::RecordingWindow(MessageLog& log, const Params& params)
     : log_(log), extraFlags_(params.extraFlags) {
+  TrackDefWindowProc();
   static const ATOM atom = [] {
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
@@ -174,10 +172,7 @@ LRESULT CALLBACK RecordingWindow::Procedure(HWND window, UINT message, WPARAM wP
   if (self)
     self->log_.Add({message, ArrivalFlags(window, message, wParam, lParam) | self->extraFlags_,
                     wParam, lParam});
-  ++defWindowProcDepth;
-  const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-  --defWindowProcDepth;
-  return result;
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace wintest

@@ -45,7 +45,7 @@ class ControlRecorder {
 };
 
 // A plain window of our own class whose procedure records and then calls
-// DefWindowProcW; what DefWindowProc sends back is marked defwinproc.
+// DefWindowProcW.
 class RecordingWindow {
  public:
   struct Params {

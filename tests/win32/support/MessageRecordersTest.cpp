@@ -101,12 +101,16 @@ TEST(MessageRecorders, StackedRecordersAndAnsiWindows) {
   DestroyWindow(window);
 }
 
-TEST(MessageRecorders, ControlRecorderSeesTheToolkitsWindowProc) {
+void EnsureToolkit() {
   static const bool initialized = [] {
     Application->Initialize();
     return true;
   }();
   (void)initialized;
+}
+
+TEST(MessageRecorders, ControlRecorderSeesTheToolkitsWindowProc) {
+  EnsureToolkit();
   MessageLog log;
   log.Only({WM_APP, WM_APP + 1});
   TForm form(nullptr);
@@ -119,6 +123,20 @@ TEST(MessageRecorders, ControlRecorderSeesTheToolkitsWindowProc) {
   }
   SendMessageW(handle, WM_APP, 0, 0);
   EXPECT_SEQUENCE(log, {{WM_APP, sent}, {WM_APP + 1, posted}}, "through WindowProc");
+}
+
+// The toolkit passes what it does not handle to DefWindowProc through
+// CallWindowProc: what DefWindowProc sends from there is marked too.
+TEST(MessageRecorders, ControlRecorderMarksWhatDefWindowProcSends) {
+  EnsureToolkit();
+  MessageLog log;
+  log.Only({WM_SYSCOMMAND, WM_CLOSE});
+  TForm form(nullptr);
+  const HWND handle = form.Handle();
+  ControlRecorder recorder(log, form);
+  SendMessageW(handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_SEQUENCE(log, {{WM_SYSCOMMAND, sent | wparam, SC_CLOSE}, {WM_CLOSE, sent | defwinproc}},
+                  "closing a form from the system menu");
 }
 
 TEST(FlushEvents, WaitsForMessagesThatArriveWithinItsBudget) {

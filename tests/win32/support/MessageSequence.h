@@ -15,7 +15,7 @@ enum MsgFlags : unsigned {
   sent = 0x01,        // delivered by a send (or a direct call)
   posted = 0x02,      // dispatched from the queue by FlushEvents
   parent = 0x04,      // recorded on the parent window
-  defwinproc = 0x08,  // sent from inside DefWindowProc of a recording window
+  defwinproc = 0x08,  // sent from inside DefWindowProc (called directly or by CallWindowProc)
   optional = 0x10,    // expected only: may be missing
   wparam = 0x20,      // expected only: compare wParam
   lparam = 0x40,      // expected only: compare lParam
