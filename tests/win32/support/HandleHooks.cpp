@@ -36,30 +36,59 @@ struct CreateHookOf<R(WINAPI*)(A...)> {
     L##dll, #name, reinterpret_cast<void*>(&Hook_##name), reinterpret_cast<void**>(&real_##name) \
   }
 
-#define TAPVANE_CREATED_FUNCTIONS(X)                                                               \
-  X(CreateBitmap)                                                                                  \
-  X(CreateBitmapIndirect)                                                                          \
-  X(CreateCompatibleBitmap)                                                                        \
-  X(CreateDIBSection) X(CreateDIBitmap) X(CreateCompatibleDC) X(CreateDCW) X(CreateDCA) X(GetDC)   \
-      X(GetWindowDC) X(GetDCEx) X(CreateSolidBrush) X(CreateHatchBrush) X(CreatePatternBrush)      \
-          X(CreateBrushIndirect) X(CreateDIBPatternBrushPt) X(CreatePen) X(CreatePenIndirect)      \
-              X(ExtCreatePen) X(CreateFontW) X(CreateFontA) X(CreateFontIndirectW)                 \
-                  X(CreateFontIndirectA) X(CreateFontIndirectExW) X(CreateRectRgn)                 \
-                      X(CreateRectRgnIndirect) X(CreateRoundRectRgn) X(CreateEllipticRgn)          \
-                          X(CreateEllipticRgnIndirect) X(CreatePolygonRgn) X(CreatePolyPolygonRgn) \
-                              X(ExtCreateRegion) X(PathToRegion) X(CreateIconIndirect)             \
-                                  X(CreateIcon) X(CopyIcon) X(CreateMenu) X(CreatePopupMenu)       \
-                                      X(LoadMenuW) X(LoadMenuA) X(CreateWindowExW)                 \
-                                          X(CreateWindowExA)
-#define TAPVANE_DESTROYED_FUNCTIONS(X)                                                       \
-  X(DeleteObject)                                                                            \
-  X(DeleteDC)                                                                                \
-  X(ReleaseDC)                                                                               \
-  X(DestroyIcon) X(DestroyCursor) X(DestroyMenu) X(DestroyWindow) X(CopyImage) X(LoadImageW) \
-      X(LoadImageA)
-
-TAPVANE_CREATED_FUNCTIONS(TAPVANE_REAL)
-TAPVANE_DESTROYED_FUNCTIONS(TAPVANE_REAL)
+// The system's own functions, filled in when the hooks are installed.
+TAPVANE_REAL(CreateBitmap)
+TAPVANE_REAL(CreateBitmapIndirect)
+TAPVANE_REAL(CreateCompatibleBitmap)
+TAPVANE_REAL(CreateDIBSection)
+TAPVANE_REAL(CreateDIBitmap)
+TAPVANE_REAL(CreateCompatibleDC)
+TAPVANE_REAL(CreateDCW)
+TAPVANE_REAL(CreateDCA)
+TAPVANE_REAL(GetDC)
+TAPVANE_REAL(GetWindowDC)
+TAPVANE_REAL(GetDCEx)
+TAPVANE_REAL(CreateSolidBrush)
+TAPVANE_REAL(CreateHatchBrush)
+TAPVANE_REAL(CreatePatternBrush)
+TAPVANE_REAL(CreateBrushIndirect)
+TAPVANE_REAL(CreateDIBPatternBrushPt)
+TAPVANE_REAL(CreatePen)
+TAPVANE_REAL(CreatePenIndirect)
+TAPVANE_REAL(ExtCreatePen)
+TAPVANE_REAL(CreateFontW)
+TAPVANE_REAL(CreateFontA)
+TAPVANE_REAL(CreateFontIndirectW)
+TAPVANE_REAL(CreateFontIndirectA)
+TAPVANE_REAL(CreateFontIndirectExW)
+TAPVANE_REAL(CreateRectRgn)
+TAPVANE_REAL(CreateRectRgnIndirect)
+TAPVANE_REAL(CreateRoundRectRgn)
+TAPVANE_REAL(CreateEllipticRgn)
+TAPVANE_REAL(CreateEllipticRgnIndirect)
+TAPVANE_REAL(CreatePolygonRgn)
+TAPVANE_REAL(CreatePolyPolygonRgn)
+TAPVANE_REAL(ExtCreateRegion)
+TAPVANE_REAL(PathToRegion)
+TAPVANE_REAL(CreateIconIndirect)
+TAPVANE_REAL(CreateIcon)
+TAPVANE_REAL(CopyIcon)
+TAPVANE_REAL(CreateMenu)
+TAPVANE_REAL(CreatePopupMenu)
+TAPVANE_REAL(LoadMenuW)
+TAPVANE_REAL(LoadMenuA)
+TAPVANE_REAL(CreateWindowExW)
+TAPVANE_REAL(CreateWindowExA)
+TAPVANE_REAL(DeleteObject)
+TAPVANE_REAL(DeleteDC)
+TAPVANE_REAL(ReleaseDC)
+TAPVANE_REAL(DestroyIcon)
+TAPVANE_REAL(DestroyCursor)
+TAPVANE_REAL(DestroyMenu)
+TAPVANE_REAL(DestroyWindow)
+TAPVANE_REAL(CopyImage)
+TAPVANE_REAL(LoadImageW)
+TAPVANE_REAL(LoadImageA)
 
 // Destroying forgets the handle whatever kind it was created as, once the
 // system agreed.
