@@ -76,19 +76,16 @@ unsigned ArrivalFlags(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 WindowProcRecorder::WindowProcRecorder(MessageLog& log, HWND window, unsigned extraFlags)
-    : link_(new Link{&log, extraFlags, window}) {
+    : link_(std::make_unique<Link>(Link{&log, extraFlags, window})) {
   TrackDefWindowProc();
   int slot = 0;
   while (slot < kSlots && GetPropW(window, SlotProperty(slot).c_str())) ++slot;
-  if (slot == kSlots) {
-    delete link_;
-    throw std::runtime_error("too many recorders on one window");
-  }
+  if (slot == kSlots) throw std::runtime_error("too many recorders on one window");
   link_->slot = slot;
   link_->unicode = IsWindowUnicode(window) != FALSE;
   const auto procs = SlotProcs(slot, std::make_integer_sequence<int, kSlots>{});
   link_->ours = link_->unicode ? procs.first : procs.second;
-  SetPropW(window, SlotProperty(slot).c_str(), link_);
+  SetPropW(window, SlotProperty(slot).c_str(), link_.get());
   const LONG_PTR ours = reinterpret_cast<LONG_PTR>(link_->ours);
   link_->previous =
       reinterpret_cast<WNDPROC>(link_->unicode ? SetWindowLongPtrW(window, GWLP_WNDPROC, ours)
@@ -96,16 +93,15 @@ WindowProcRecorder::WindowProcRecorder(MessageLog& log, HWND window, unsigned ex
 }
 
 WindowProcRecorder::~WindowProcRecorder() {
-  if (link_->windowGone || !IsWindow(link_->window)) {
-    delete link_;
-    return;
-  }
+  if (link_->windowGone || !IsWindow(link_->window)) return;
   const HWND window = link_->window;
   const LONG_PTR current = link_->unicode ? GetWindowLongPtrW(window, GWLP_WNDPROC)
                                           : GetWindowLongPtrA(window, GWLP_WNDPROC);
   if (current != reinterpret_cast<LONG_PTR>(link_->ours)) {
-    // Somebody subclassed after us and still calls us: stay, forward only.
+    // Somebody subclassed after us and still calls us: the link stays for
+    // the life of the window and only forwards.
     link_->log = nullptr;
+    (void)link_.release();
     return;
   }
   const LONG_PTR previous = reinterpret_cast<LONG_PTR>(link_->previous);
@@ -114,7 +110,6 @@ WindowProcRecorder::~WindowProcRecorder() {
   else
     SetWindowLongPtrA(window, GWLP_WNDPROC, previous);
   RemovePropW(window, SlotProperty(link_->slot).c_str());
-  delete link_;
 }
 
 ControlRecorder::ControlRecorder(MessageLog& log, TControl& control, unsigned extraFlags)

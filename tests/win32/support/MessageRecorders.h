@@ -27,7 +27,7 @@ class WindowProcRecorder {
   struct Link;
 
  private:
-  Link* link_;
+  std::unique_ptr<Link> link_;
 };
 
 // Records what a toolkit control's WindowProc sees, then calls the handler
