@@ -23,10 +23,17 @@ TMargins FrameMargins(const RECT& margins, const TFrameRect& f) {
                   std::min(m.Bottom, f.Height)};
 }
 
-HDC StretchingDC(TBitmap& bitmap) {
-  HDC dc = bitmap.PixelDC();
+// A stretch into a bitmap goes through one DC kept for the purpose, with
+// the bitmap selected for that call only: under Wine a DC of its own would
+// cost a round trip to the server and one to the display for every image
+// composed.
+void StretchInto(TBitmap& dst, int dl, int dt, int dw, int dh, TBitmap& src, int sl, int st, int sw,
+                 int sh) {
+  static const TMemoryDC scratch;
+  const HDC dc = scratch.Get();
+  const TSelection select(dc, dst.Handle());
   SetStretchBltMode(dc, COLORONCOLOR);
-  return dc;
+  StretchBlt(dc, dl, dt, dw, dh, src.PixelDC(), sl, st, sw, sh, SRCCOPY);
 }
 
 // A piece between two bitmaps: one that keeps its size is copied in memory
@@ -38,8 +45,7 @@ void Piece(TBitmap& dst, int dl, int dt, int dr, int db, TBitmap& src, int sl, i
     CopyPixels(dst, dl, dt, src, RECT{sl, st, sr, sb});
     return;
   }
-  StretchBlt(StretchingDC(dst), dl, dt, dr - dl, db - dt, src.PixelDC(), sl, st, sr - sl, sb - st,
-             SRCCOPY);
+  StretchInto(dst, dl, dt, dr - dl, db - dt, src, sl, st, sr - sl, sb - st);
 }
 
 // DrawTiled onto a bitmap, in memory: tiles past the edges are cut off.
