@@ -25,6 +25,37 @@ const std::uint8_t* ConstRow(TBitmap& bitmap, int y) {
 
 std::uint8_t* Row(TBitmap& bitmap, int y) { return static_cast<std::uint8_t*>(bitmap.ScanLine(y)); }
 
+// Row addresses with one GdiFlush for all, not one per row as ScanLine
+// does: the first two rows give the step from one row to the next.
+class TRows {
+ public:
+  explicit TRows(TBitmap& bitmap)
+      : first_(Row(bitmap, 0)), step_(bitmap.Height() > 1 ? Row(bitmap, 1) - first_ : 0) {}
+  std::uint8_t* operator[](int y) const { return first_ + static_cast<std::ptrdiff_t>(y) * step_; }
+
+ private:
+  std::uint8_t* first_;
+  std::ptrdiff_t step_;
+};
+
+// The common conversions between direct formats, a row at a time.
+void Row24To32(std::uint8_t* out, const std::uint8_t* in, int width) {
+  for (int i = 0; i < width; ++i, out += 4, in += 3) {
+    out[0] = in[0];
+    out[1] = in[1];
+    out[2] = in[2];
+    out[3] = 0;
+  }
+}
+
+void Row32To24(std::uint8_t* out, const std::uint8_t* in, int width) {
+  for (int i = 0; i < width; ++i, out += 3, in += 4) {
+    out[0] = in[0];
+    out[1] = in[1];
+    out[2] = in[2];
+  }
+}
+
 // One row's pixels as colours (0x00BBGGRR); palette bitmaps look their
 // indices up in their colour table, as GDI does.
 class TRowReader {
@@ -130,17 +161,23 @@ void CopyPixels(TBitmap& dest, int x, int y, TBitmap& source, const RECT& from,
     return;
   }
   const int destBits = dest.BitsPerPixel();
-  // Same-format copies keep every byte, the fourth of a 32-bit pixel too.
-  const bool sameDirect = !key && destBits == source.BitsPerPixel();
+  const int sourceBits = source.BitsPerPixel();
+  const TRows inRows(source), outRows(dest);
   const TRowReader reader(source);
   const TColor keyRgb = key ? ColorToRGB(*key) & 0xFFFFFF : 0;
   for (int row = 0; row < a.Height; ++row) {
-    const std::uint8_t* in = ConstRow(source, a.SourceY + row);
-    std::uint8_t* out = Row(dest, a.DestY + row);
-    if (sameDirect) {
-      const int step = destBits / 8;
-      std::memcpy(out + a.DestX * step, in + a.SourceX * step,
-                  static_cast<std::size_t>(a.Width) * step);
+    const std::uint8_t* in = inRows[a.SourceY + row];
+    std::uint8_t* out = outRows[a.DestY + row];
+    if (!key && sourceBits >= 24) {
+      // Same-format copies keep every byte, the fourth of a 32-bit pixel too.
+      std::uint8_t* to = out + a.DestX * (destBits / 8);
+      const std::uint8_t* from = in + a.SourceX * (sourceBits / 8);
+      if (destBits == sourceBits)
+        std::memcpy(to, from, static_cast<std::size_t>(a.Width) * (destBits / 8));
+      else if (destBits == 32)
+        Row24To32(to, from, a.Width);
+      else
+        Row32To24(to, from, a.Width);
       continue;
     }
     for (int i = 0; i < a.Width; ++i) {
