@@ -112,6 +112,9 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
 }
 
 TControl::~TControl() {
+  // Owned components may still use this control (its WindowProc above all).
+  Destroying();
+  DestroyComponents();
   ForgetMouseControl(this);
   if (Application) Application->ControlDestroyed(this);
   if (parent_) parent_->RemoveControl(this);

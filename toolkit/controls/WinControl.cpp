@@ -60,7 +60,11 @@ bool IsToolkitMessage(UINT msg) { return msg >= CM_BASE && msg < 0xC000; }
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
-  // Children go first, while this object is still whole; then the window.
+  // What this control owns goes while the control and its window are whole:
+  // an owned object that hooked the window can still put it back.
+  Destroying();
+  DestroyComponents();
+  // Children owned elsewhere go next; then the window.
   while (!controls_.empty()) delete controls_.back();
   if (Parent()) Parent()->RemoveControl(this);
   DestroyHandle();
