@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/HintWindow.h"
 #include "toolkit/controls/MouseTracking.h"
@@ -107,6 +108,10 @@ HWND TApplication::Handle() {
 }
 
 LRESULT CALLBACK TApplication::AppWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == CM_RELEASE) {
+    FreeReleasedControls();
+    return 0;
+  }
   if (msg == WM_TIMER && Application) {
     try {
       if (wParam == kHintShowTimer) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/controls/Application.h"
+#include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/WideText.h"
 
 const TEnumInfo& PositionInfo() {
@@ -82,6 +83,7 @@ TCustomForm::TCustomForm(TComponent* owner)
 }
 
 TCustomForm::~TCustomForm() {
+  ForgetPendingFree(this);
   DoDestroy();
   // The child controls use this form's members: they go while it is whole.
   DestroyComponents();
@@ -276,7 +278,8 @@ void TCustomForm::WndProc(TMessage& message) {
       }
       break;
     case CM_RELEASE:
-      delete this;
+      // Hooks around this handler still run after it returns.
+      FreeAfterDispatch(this);
       return;
     case CM_VISIBLECHANGED:
       if (message.WParam) {

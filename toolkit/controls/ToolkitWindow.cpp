@@ -7,6 +7,7 @@
 #include <string>
 
 #include "toolkit/controls/Application.h"
+#include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/WideText.h"
 #include "toolkit/controls/WinControl.h"
 
@@ -86,6 +87,7 @@ LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     control->AttachWindow(window);
   }
   TMessage message{msg, wParam, lParam, 0};
+  const TDispatchScope dispatch;
   // Nothing may unwind through the system's frames: an exception from a
   // handler ends here and is reported the standard way.
   try {

@@ -1,5 +1,5 @@
 // Lifetimes around hooks: what a control owns goes while its window still
-// exists.
+// exists, and a released form outlives the handler chain that released it.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -100,6 +100,74 @@ TEST_F(LifetimeTest, ComponentOwnedByAGraphicControlGoesWhileTheControlIsWhole) 
   parentSeen = false;
   delete label;
   EXPECT_TRUE(parentSeen);
+}
+
+// A form whose destructor leaves a mark outside itself.
+int formsDestroyed = 0;
+class MarkedForm : public TForm {
+ public:
+  explicit MarkedForm(TComponent* owner) : TForm(owner) {}
+  ~MarkedForm() override { ++formsDestroyed; }
+  int member = 7;
+};
+
+TEST_F(LifetimeTest, ReleasedFormLivesUntilItsHandlerChainHasReturned) {
+  formsDestroyed = 0;
+  auto* form = new MarkedForm(nullptr);
+  const HWND window = form->Handle();
+  const int formsBefore = Screen->FormCount();
+  // The hook runs code after the saved handler, as skin hooks do.
+  bool aliveAfterRelease = false;
+  int memberAfterRelease = 0;
+  const TWndMethod saved = form->WindowProc;
+  form->WindowProc = [form, saved, &aliveAfterRelease, &memberAfterRelease](TMessage& message) {
+    const UINT msg = message.Msg;
+    const TWndMethod next = saved;  // the closure itself must not be needed after the call
+    next(message);
+    if (msg != CM_RELEASE) return;
+    aliveAfterRelease = formsDestroyed == 0;
+    if (aliveAfterRelease) memberAfterRelease = form->member;
+  };
+
+  form->Release();
+  FlushEvents();
+  EXPECT_TRUE(aliveAfterRelease);
+  EXPECT_EQ(7, memberAfterRelease);
+  EXPECT_EQ(1, formsDestroyed);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(formsBefore - 1, Screen->FormCount());
+}
+
+TEST_F(LifetimeTest, FormReleasedFromItsButtonsHandlerGoesAfterThatHandler) {
+  formsDestroyed = 0;
+  auto* form = new MarkedForm(nullptr);
+  auto* button = new TButton(form);
+  button->SetParent(form);
+  bool buttonHandlerFinishedFirst = false;
+  button->OnClick = [form, &buttonHandlerFinishedFirst](TObject*) {
+    // Sent, not posted: the release arrives while this handler runs.
+    SendMessageW(form->Handle(), CM_RELEASE, 0, 0);
+    buttonHandlerFinishedFirst = formsDestroyed == 0;
+  };
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  FlushEvents();
+  EXPECT_TRUE(buttonHandlerFinishedFirst);
+  EXPECT_EQ(1, formsDestroyed);
+}
+
+TEST_F(LifetimeTest, FormDeletedWhileItsReleaseIsPendingIsFreedOnce) {
+  formsDestroyed = 0;
+  auto* released = new MarkedForm(nullptr);
+  TForm other(nullptr);
+  auto* button = new TButton(&other);
+  button->SetParent(&other);
+  button->OnClick = [released](TObject*) {
+    released->Perform(CM_RELEASE);
+    delete released;  // its owner may free it before the release comes due
+  };
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  FlushEvents();
+  EXPECT_EQ(1, formsDestroyed);
 }
 
 }  // namespace
