@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/DeferredFree.h"
@@ -13,7 +14,9 @@
 
 namespace {
 
-TWinControl* creatingControl = nullptr;
+// Per thread, as the control atom is: a window made on another thread must
+// not take this thread's control.
+thread_local TWinControl* creatingControl = nullptr;
 
 struct RegisteredClass {
   WNDPROC defaultProc;
@@ -38,7 +41,10 @@ ATOM ControlAtom() {
   return atom;
 }
 
-void SetCreatingControl(TWinControl* control) { creatingControl = control; }
+TCreatingControlScope::TCreatingControlScope(TWinControl* control)
+    : previous_(std::exchange(creatingControl, control)) {}
+
+TCreatingControlScope::~TCreatingControlScope() { creatingControl = previous_; }
 
 WNDPROC RegisterToolkitClass(const TCreateParams& params) {
   auto& classes = RegisteredClasses();

@@ -112,12 +112,13 @@ void TWinControl::CreateWnd() {
     throw EInvalidOperation("Control '" + Name() + "' has no parent window");
   }
   defWndProc_ = RegisterToolkitClass(params);
-  SetCreatingControl(this);
-  const HWND window =
-      CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(),
-                      params.Style, params.X, params.Y, params.Width, params.Height,
-                      params.WndParent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SetCreatingControl(nullptr);
+  HWND window = nullptr;
+  {
+    const TCreatingControlScope creating(this);
+    window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(),
+                             params.Style, params.X, params.Y, params.Width, params.Height,
+                             params.WndParent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
   if (!window) throw EOutOfResources("Error creating window for '" + Name() + "'");
   if (!handle_) AttachWindow(window);
   UpdateBoundsFromWindow();
