@@ -66,6 +66,14 @@ const TClassInfo& TScreen::StaticClass() {
   return info;
 }
 
+TCustomForm* TScreen::FindForm(HWND window) const {
+  if (!window) return nullptr;
+  for (TCustomForm* form : forms_) {
+    if (form->HandleAllocated() && form->Handle() == window) return form;
+  }
+  return nullptr;
+}
+
 void TScreen::RemoveForm(TCustomForm* form) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
   if (activeForm_ == form) activeForm_ = nullptr;
