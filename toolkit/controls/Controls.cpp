@@ -345,14 +345,8 @@ void TControl::SetParentFont(bool value) {
 
 void TControl::ParentFontChanged() {
   if (!parentFont_ || !parent_) return;
-  settingParentFont_ = true;
-  try {
-    font_->Assign(parent_->Font());
-  } catch (...) {
-    settingParentFont_ = false;
-    throw;
-  }
-  settingParentFont_ = false;
+  const TRestoreOnExit<bool> setting(settingParentFont_, true);
+  font_->Assign(parent_->Font());
 }
 
 void TControl::FontChanged() {

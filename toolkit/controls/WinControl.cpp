@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 #include "toolkit/controls/CanvasPaint.h"
 #include "toolkit/controls/Forms.h"
@@ -166,17 +167,13 @@ TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled) const {
 }
 
 void TWinControl::PaintHandler(TMessage& message) {
+  // A DC in WParam is the caller's (a parent painting this control into its
+  // own picture); without one the window's update region is painted.
+  std::optional<TPaintDC> paint;
   HDC dc = reinterpret_cast<HDC>(message.WParam);
-  PAINTSTRUCT paint{};
-  if (!dc) dc = BeginPaint(handle_, &paint);
-  try {
-    PaintWindow(dc);
-    PaintControls(dc, nullptr);
-  } catch (...) {
-    if (!message.WParam) EndPaint(handle_, &paint);
-    throw;
-  }
-  if (!message.WParam) EndPaint(handle_, &paint);
+  if (!dc) dc = paint.emplace(handle_).Get();
+  PaintWindow(dc);
+  PaintControls(dc, nullptr);
   message.Result = 0;
 }
 
@@ -431,10 +428,8 @@ void TWinControl::PaintBevel() {
   if (bevelEdges_.Contains(beTop)) flags |= BF_TOP;
   if (bevelEdges_.Contains(beRight)) flags |= BF_RIGHT;
   if (bevelEdges_.Contains(beBottom)) flags |= BF_BOTTOM;
-  const HDC dc = GetWindowDC(handle_);
-  if (!dc) return;
-  DrawEdge(dc, &client, edge, flags);
-  ReleaseDC(handle_, dc);
+  const TWindowDC dc(handle_, TDCArea::Window);
+  if (dc.Get()) DrawEdge(dc.Get(), &client, edge, flags);
 }
 
 RECT TWinControl::ClientRect() const {
@@ -497,14 +492,8 @@ void TWinControl::EnableAlign() {
 void TWinControl::Realign() {
   if (alignDisabled_ > 0 || aligning_ || ComponentState().Contains(csLoading)) return;
   RECT rect = AdjustedClientRect();
-  aligning_ = true;
-  try {
-    AlignControls(rect);
-  } catch (...) {
-    aligning_ = false;
-    throw;
-  }
-  aligning_ = false;
+  const TRestoreOnExit<bool> aligning(aligning_, true);
+  AlignControls(rect);
 }
 
 void TWinControl::AlignControls(RECT& rect) {

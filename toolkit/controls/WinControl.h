@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "toolkit/controls/Controls.h"
-#include "toolkit/controls/Handles.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 // What a control asks of CreateWindowExW; CreateParams fills it in.
 struct TCreateParams {
