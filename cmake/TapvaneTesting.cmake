@@ -49,6 +49,20 @@ function(tapvane_add_wine_test target)
                        RESOURCE_LOCK wine_display ENVIRONMENT "${TAPVANE_WINE_ENV}")
 endfunction()
 
+# Gives a Windows executable the skin test program's windows (library and
+# resources: the form's layout with our skin package, the program bitmaps).
+# Usable from any folder, whatever the order the folders are added in.
+function(tapvane_use_skin_test_windows target)
+  set(folder ${CMAKE_SOURCE_DIR}/tests/win32/skin_test_program)
+  set(build_folder ${CMAKE_BINARY_DIR}/tests/win32/skin_test_program)
+  target_sources(${target} PRIVATE ${folder}/SkinTestProgram.rc)
+  set_source_files_properties(${folder}/SkinTestProgram.rc TARGET_DIRECTORY ${target}
+                              PROPERTIES OBJECT_DEPENDS ${build_folder}/SkinTestForm.layout.bin)
+  target_link_libraries(${target} PRIVATE tapvane_skin_test_windows)
+  target_include_directories(${target} PRIVATE ${build_folder} ${CMAKE_BINARY_DIR}/resources/bitmaps)
+  add_dependencies(${target} skin_test_form_layout)
+endfunction()
+
 # Adds every immediate subfolder of the current folder that has a CMakeLists.txt.
 function(tapvane_add_subfolders)
   file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)

@@ -2,17 +2,6 @@
 
 #include <algorithm>
 
-void FlushEvents() {
-  // Twice: handling one batch may post or invalidate more.
-  for (int round = 0; round < 3; ++round) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
-}
-
 void EnsureToolkit() {
   static const bool initialized = [] {
     Application->Initialize();
@@ -21,20 +10,14 @@ void EnsureToolkit() {
   (void)initialized;
 }
 
-MessageRecorder::MessageRecorder(TControl& control)
-    : control_(control), saved_(control.WindowProc) {
-  control_.WindowProc = [this](TMessage& message) {
-    messages_.push_back(message.Msg);
-    saved_(message);
-  };
-}
+MessageRecorder::MessageRecorder(TControl& control) : recorder_(log_, control) {}
 
-MessageRecorder::~MessageRecorder() { control_.WindowProc = saved_; }
+MessageRecorder::~MessageRecorder() = default;
 
-bool MessageRecorder::Saw(UINT msg) const { return Count(msg) > 0; }
-
-int MessageRecorder::Count(UINT msg) const {
-  return static_cast<int>(std::count(messages_.begin(), messages_.end(), msg));
+std::vector<UINT> MessageRecorder::Messages() const {
+  std::vector<UINT> messages;
+  for (const wintest::MsgEntry& entry : log_.Entries()) messages.push_back(entry.message);
+  return messages;
 }
 
 std::string SequenceText(const std::vector<UINT>& messages) {

@@ -7,18 +7,21 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/support/FlushEvents.h"
+#include "tests/win32/support/MessageRecorders.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/controls/MessageNames.h"
 
-// Handles everything queued, so that assertions do not depend on timing.
-void FlushEvents();
+// Handles everything queued, so that assertions do not depend on timing
+// (the shared flush, which also waits a little for X events).
+inline void FlushEvents() { wintest::FlushEvents(); }
 
 // Toolkit set up once per test program.
 void EnsureToolkit();
 
-// Records the messages a control's WindowProc sees, then passes them on to
-// the handler it replaced; the destructor puts that handler back.
+// The message numbers a control's WindowProc sees (the shared recorder,
+// reduced to numbers); the destructor puts the replaced handler back.
 class MessageRecorder {
  public:
   explicit MessageRecorder(TControl& control);
@@ -26,15 +29,14 @@ class MessageRecorder {
   MessageRecorder(const MessageRecorder&) = delete;
   MessageRecorder& operator=(const MessageRecorder&) = delete;
 
-  const std::vector<UINT>& Messages() const { return messages_; }
-  void Clear() { messages_.clear(); }
-  bool Saw(UINT msg) const;
-  int Count(UINT msg) const;
+  std::vector<UINT> Messages() const;
+  void Clear() { log_.Clear(); }
+  bool Saw(UINT msg) const { return log_.Saw(msg); }
+  int Count(UINT msg) const { return log_.Count(msg); }
 
  private:
-  TControl& control_;
-  TWndMethod saved_;
-  std::vector<UINT> messages_;
+  wintest::MessageLog log_;
+  wintest::ControlRecorder recorder_;
 };
 
 // One expected message; an optional one may be missing from the sequence.
