@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "toolkit/graphics/ScopedHandles.h"
 #include "app/Unit_CreateSoftLink.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 namespace {
 
