@@ -138,6 +138,28 @@ TEST_F(LifetimeTest, ReleasedFormLivesUntilItsHandlerChainHasReturned) {
   EXPECT_EQ(formsBefore - 1, Screen->FormCount());
 }
 
+// A subclass of the form's window procedure, as the skin's frame hook is.
+WNDPROC formProcedureBefore = nullptr;
+bool aliveAfterProcedure = false;
+
+LRESULT CALLBACK FrameHook(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallWindowProcW(formProcedureBefore, window, msg, wParam, lParam);
+  if (msg == CM_RELEASE) aliveAfterProcedure = formsDestroyed == 0;
+  return result;
+}
+
+TEST_F(LifetimeTest, ReleasedFormOutlivesASubclassOfItsWindowProcedure) {
+  formsDestroyed = 0;
+  aliveAfterProcedure = false;
+  auto* form = new MarkedForm(nullptr);
+  formProcedureBefore = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameHook)));
+  form->Release();
+  FlushEvents();
+  EXPECT_TRUE(aliveAfterProcedure);
+  EXPECT_EQ(1, formsDestroyed);
+}
+
 TEST_F(LifetimeTest, FormReleasedFromItsButtonsHandlerGoesAfterThatHandler) {
   formsDestroyed = 0;
   auto* form = new MarkedForm(nullptr);
