@@ -5,7 +5,7 @@
 #include <cstring>
 #include <utility>
 
-#include "toolkit/graphics/GdiHandles.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 namespace {
 
