@@ -254,6 +254,15 @@ TEST_F(Form1Test, CaptureTimerWritesTheCursorPositionOnlyWhenTheFieldDiffers) {
   EXPECT_EQ("58", form_->Edit_Y->Text());
   EXPECT_EQ(0, sets[x]);
   EXPECT_EQ(1, sets[y]);
+
+  // Text put in by a message alone, as another program could.
+  SendMessageW(x, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"999"));
+  sets.Clear();
+  form_->TimerGetXYTimer(nullptr);
+  EXPECT_EQ("41", form_->Edit_X->Text());
+  EXPECT_EQ(1, sets[x]);
+  form_->TimerGetXYTimer(nullptr);
+  EXPECT_EQ(1, sets[x]);
 }
 
 TEST_F(Form1Test, HotkeysStopTheRunAndTheGroupBoxRestoresTheStatus) {
