@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the release programs and runs every benchmark: the bench.* entries
-# of CTest in the host and Windows builds (their output shown as they run)
-# and bench/idle_cost.sh; then prints one table of every BENCH row they
-# printed. The whole output is kept in build/logs/bench.log.
+# of CTest in the host and Windows builds (their output shown as they run),
+# bench/shipped_size.sh and bench/idle_cost.sh; then prints one table of
+# every BENCH row they printed. The whole output is kept in
+# build/logs/bench.log.
 #
-#   scripts/bench.sh [IDLE_SECONDS]     idle interval, default 60
+#   scripts/bench.sh [IDLE_SECONDS]     one idle round, default 60 (3 rounds)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -16,6 +17,7 @@ status=0
 for folder in build/host build/windows; do
   ctest --test-dir "$folder" -R '^bench\.' --verbose --timeout 900 2>&1 | tee -a "$log" || status=1
 done
+"$root/bench/shipped_size.sh" 2>&1 | tee -a "$log" || status=1
 "$root/bench/idle_cost.sh" "${1:-60}" 2>&1 | tee -a "$log" || status=1
 
 echo
