@@ -15,14 +15,33 @@ class TLzhHuffman {
   // Counts one more occurrence of symbol s and restores the sibling order.
   void Update(int s);
 
-  // freq[T] is a sentinel that stops the upward searches.
-  std::array<uint16_t, lzh::T + 1> freq{};
+  // The rest of an update for a symbol whose nodes the decoder has walked
+  // (path[0] a child of the root, down to the leaf) and counted on the way:
+  // path[level] ties its right neighbour and is the deepest node that does;
+  // the nodes below it are done, those above it not counted yet. marks[node]
+  // is walk << 8 | its level for the nodes of this walk.
+  void SwapAndClimb(const uint16_t* path, int level, const uint64_t* marks, uint64_t walk);
+
+  bool NeedsRebuild() const { return freq[lzh::R] == lzh::MAX_FREQ; }
+
+  // freq[T] is a sentinel that stops the upward searches; three more copies
+  // of it let the search read four counts at a time.
+  std::array<uint16_t, lzh::T + 4> freq{};
   // son[i] >= T: node i is the leaf of symbol son[i] - T; otherwise its
   // children are son[i] and son[i] + 1.
   std::array<uint16_t, lzh::T> son{};
   // prnt[i], i < T: parent of node i; prnt[T + s]: leaf node of symbol s.
-  std::array<uint16_t, lzh::T + lzh::N_CHAR> prnt{};
+  // One more slot takes the second child's link of a leaf, which has none,
+  // so that a swap needs no branch for it.
+  std::array<uint16_t, lzh::T + lzh::N_CHAR + 1> prnt{};
 
  private:
   void Rebuild();
+  // Node c has just counted up to k and passed its right neighbour: it trades
+  // places with the last node still below k. Returns where it went.
+  int Swap(int c, unsigned k);
+  // The last node after c whose count is below k.
+  int LastBelow(int c, unsigned k) const;
+  // Counts c and every node above it, from where the path is no longer known.
+  void Climb(int c);
 };
