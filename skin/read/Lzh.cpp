@@ -44,6 +44,8 @@ class TLzhDecoder {
   // early cannot make or break a tie below it, since it already counts more
   // than anything below. So only a symbol whose path has a tie takes back
   // the early counts above the deepest one and finishes the update there.
+  // The walk keeps nothing but that node: the path above it is its chain of
+  // parents.
   int DecodeChar() {
     if (tree_.NeedsRebuild()) return DecodeCharBitByBit();
     // Every symbol: a refill costs less than guessing wrong whether one is due.
@@ -51,34 +53,29 @@ class TLzhDecoder {
     uint64_t rest = bits_.Bits();
     uint16_t* const freq = tree_.freq.data();
     const uint16_t* const son = tree_.son.data();
-    uint64_t ties = 0;
+    unsigned deepestTie = R;
     int depth = 0;
-    const uint64_t walk = ++walks_;
     unsigned child = son[R];
+    unsigned node;
     do {
-      const unsigned node = child + static_cast<unsigned>(rest >> 63);
+      node = child + static_cast<unsigned>(rest >> 63);
       rest <<= 1;
-      path_[depth] = static_cast<uint16_t>(node);
-      marks_[node] = walk << 8 | static_cast<unsigned>(depth);
-      ties |= static_cast<uint64_t>(freq[node] == freq[node + 1]) << (depth & 63);
-      ++freq[node];
+      const unsigned count = freq[node];
+      deepestTie = count == freq[node + 1] ? node : deepestTie;
+      freq[node] = static_cast<uint16_t>(count + 1);
       ++depth;
       child = son[node];
     } while (child < T);
 
-    // The bit register holds at most 64 bits, so past this point the depth
-    // fits the tie mask.
-    if (depth > bits_.Count()) {
-      for (int i = 0; i < depth; ++i) --freq[path_[i]];
+    if (depth > bits_.Count()) [[unlikely]] {
+      tree_.Uncount(node);
       return DecodeCharBitByBit();
     }
     bits_.Take(rest, depth);
-    if (ties == 0) {
+    if (deepestTie == R) {
       ++freq[R];
     } else {
-      const int level = 63 - std::countl_zero(ties);
-      for (int i = 0; i < level; ++i) --freq[path_[i]];
-      tree_.SwapAndClimb(path_.data(), level, marks_.data(), walk);
+      tree_.SwapAndClimb(deepestTie);
     }
     return static_cast<int>(child) - T;
   }
@@ -108,11 +105,6 @@ class TLzhDecoder {
 
   Bits& bits_;
   TLzhHuffman tree_;
-  // Every node walked for the current symbol; a walk never visits a node twice.
-  std::array<uint16_t, T> path_{};
-  // marks_[node] = walk << 8 | level for the nodes of walk number `walk`.
-  std::array<uint64_t, T> marks_{};
-  uint64_t walks_ = 0;
 };
 
 template <class Bits, class Output>

@@ -114,32 +114,42 @@ void TLzhHuffman::Update(int s) {
   Climb(prnt[s + T]);
 }
 
-// A climb that has left the path after a swap finds out from the marks when
-// it meets the path again. From there the path's parent links still hold: a
-// swap never moves an ancestor of the node being counted, since every
-// ancestor counts more.
-void TLzhHuffman::SwapAndClimb(const uint16_t* path, int level, const uint64_t* marks,
-                               uint64_t walk) {
-  int i = level;
+void TLzhHuffman::Uncount(int node) {
+  for (int c = node; c != R; c = prnt[c]) --freq[c];
+}
+
+// The nodes above the tie are taken back and marked. A climb that has left
+// the path after a swap finds out from the marks when it meets the path
+// again. From there the path's parent links still hold: a swap never moves
+// an ancestor of the node being counted, since every ancestor counts more.
+void TLzhHuffman::SwapAndClimb(int tie) {
+  const uint64_t mark = ++walk;
+  for (int c = prnt[tie]; c != R; c = prnt[c]) {
+    --freq[c];
+    marks[c] = mark;
+  }
+  int at = tie;
   for (;;) {
-    int c = prnt[Swap(path[i], freq[path[i]])];
+    int c = prnt[Swap(at, freq[at])];
     for (;;) {
       // Past the root: done. Node 0 is a leaf, so this never hides a mark.
       if (c == 0) return;
-      if (marks[c] >> 8 == walk) break;
+      if (marks[c] == mark) break;
       const unsigned k = ++freq[c];
       if (k > freq[c + 1]) c = Swap(c, k);
       c = prnt[c];
     }
-    for (i = static_cast<int>(marks[c] & 0xFF); i >= 0; --i) {
-      const int node = path[i];
-      const unsigned k = ++freq[node];
-      if (k > freq[node + 1]) break;
+    // Back on the path, whose nodes are not counted yet.
+    for (;;) {
+      if (c == R) {
+        // The root never swaps: freq[T] is above any count.
+        ++freq[R];
+        return;
+      }
+      const unsigned k = ++freq[c];
+      if (k > freq[c + 1]) break;
+      c = prnt[c];
     }
-    if (i < 0) {
-      // The root never swaps: freq[T] is above any count.
-      ++freq[R];
-      return;
-    }
+    at = c;
   }
 }

@@ -16,11 +16,12 @@ class TLzhHuffman {
   void Update(int s);
 
   // The rest of an update for a symbol whose nodes the decoder has walked
-  // (path[0] a child of the root, down to the leaf) and counted on the way:
-  // path[level] ties its right neighbour and is the deepest node that does;
-  // the nodes below it are done, those above it not counted yet. marks[node]
-  // is walk << 8 | its level for the nodes of this walk.
-  void SwapAndClimb(const uint16_t* path, int level, const uint64_t* marks, uint64_t walk);
+  // from the root down to the leaf and counted on the way: `tie` ties its
+  // right neighbour and is the deepest node that does.
+  void SwapAndClimb(int tie);
+
+  // Takes back the counts of a walk from the root down to `node`.
+  void Uncount(int node);
 
   bool NeedsRebuild() const { return freq[lzh::R] == lzh::MAX_FREQ; }
 
@@ -44,4 +45,8 @@ class TLzhHuffman {
   int LastBelow(int c, unsigned k) const;
   // Counts c and every node above it, from where the path is no longer known.
   void Climb(int c);
+
+  // marks[node] == walk for the nodes above the tie of walk number `walk`.
+  std::array<uint64_t, lzh::T> marks{};
+  uint64_t walk = 0;
 };
