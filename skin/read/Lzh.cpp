@@ -35,17 +35,15 @@ class TLzhDecoder {
 
  private:
   // A walk no longer than the bits at hand needs no check per bit; one that
-  // runs past them is walked again with a refill before each bit.
+  // runs past them is taken back and walked again with a refill before each
+  // bit.
   //
   // The walk also counts the nodes it passes, top down. The update counts
   // them bottom up and swaps a node that ties its right neighbour; with no
   // tie on the path the two orders give the same counts, and a tie seen on
   // the way down is the same one the update would meet: counting an ancestor
   // early cannot make or break a tie below it, since it already counts more
-  // than anything below. So only a symbol whose path has a tie takes back
-  // the early counts above the deepest one and finishes the update there.
-  // The walk keeps nothing but that node: the path above it is its chain of
-  // parents.
+  // than anything below. So only a symbol whose path has a tie needs more.
   int DecodeChar() {
     if (tree_.NeedsRebuild()) return DecodeCharBitByBit();
     // Every symbol: a refill costs less than guessing wrong whether one is due.
@@ -53,29 +51,32 @@ class TLzhDecoder {
     uint64_t rest = bits_.Bits();
     uint16_t* const freq = tree_.freq.data();
     const uint16_t* const son = tree_.son.data();
-    unsigned deepestTie = R;
-    int depth = 0;
+    uint64_t* const marks = tree_.marks.data();
+    const uint64_t walk = ++tree_.walk << 8;
+    uint64_t ties = 0;
+    unsigned depth = 0;
     unsigned child = son[R];
     unsigned node;
     do {
       node = child + static_cast<unsigned>(rest >> 63);
       rest <<= 1;
+      marks[node] = walk | (depth & 63);
       const unsigned count = freq[node];
-      deepestTie = count == freq[node + 1] ? node : deepestTie;
+      ties |= static_cast<uint64_t>(count == freq[node + 1]) << (depth & 63);
       freq[node] = static_cast<uint16_t>(count + 1);
       ++depth;
       child = son[node];
     } while (child < T);
 
-    if (depth > bits_.Count()) [[unlikely]] {
-      tree_.Uncount(node);
+    if (static_cast<int>(depth) > bits_.Count()) [[unlikely]] {
+      tree_.Uncount(static_cast<int>(node));
       return DecodeCharBitByBit();
     }
-    bits_.Take(rest, depth);
-    if (deepestTie == R) {
+    bits_.Take(rest, static_cast<int>(depth));
+    if (ties == 0) {
       ++freq[R];
     } else {
-      tree_.SwapAndClimb(deepestTie);
+      tree_.FinishWalk(static_cast<int>(node), static_cast<int>(depth), ties);
     }
     return static_cast<int>(child) - T;
   }

@@ -84,8 +84,9 @@ int TLzhHuffman::LastBelow(int c, unsigned k) const {
   }
 }
 
-int TLzhHuffman::Swap(int c, unsigned k) {
-  const int l = LastBelow(c, k);
+int TLzhHuffman::Swap(int c, unsigned k) { return SwapWith(c, LastBelow(c, k), k); }
+
+int TLzhHuffman::SwapWith(int c, int l, unsigned k) {
   freq[c] = freq[l];
   freq[l] = static_cast<uint16_t>(k);
 
@@ -118,23 +119,18 @@ void TLzhHuffman::Uncount(int node) {
   for (int c = node; c != R; c = prnt[c]) --freq[c];
 }
 
-// The nodes above the tie are taken back and marked. A climb that has left
-// the path after a swap finds out from the marks when it meets the path
-// again. From there the path's parent links still hold: a swap never moves
-// an ancestor of the node being counted, since every ancestor counts more.
-void TLzhHuffman::SwapAndClimb(int tie) {
-  const uint64_t mark = ++walk;
-  for (int c = prnt[tie]; c != R; c = prnt[c]) {
-    --freq[c];
-    marks[c] = mark;
-  }
-  int at = tie;
+// A climb off the path, from a node that is not counted yet, with every node
+// of the path above the last swap not counted yet either. It finds out from
+// the marks when it meets the path again. From there the path's parent links
+// still hold: a swap never moves an ancestor of the node being counted, since
+// every ancestor counts more.
+void TLzhHuffman::ClimbToPath(int c) {
+  const uint64_t mark = walk;
   for (;;) {
-    int c = prnt[Swap(at, freq[at])];
     for (;;) {
       // Past the root: done. Node 0 is a leaf, so this never hides a mark.
       if (c == 0) return;
-      if (marks[c] == mark) break;
+      if (marks[c] >> 8 == mark) break;
       const unsigned k = ++freq[c];
       if (k > freq[c + 1]) c = Swap(c, k);
       c = prnt[c];
@@ -150,6 +146,58 @@ void TLzhHuffman::SwapAndClimb(int tie) {
       if (k > freq[c + 1]) break;
       c = prnt[c];
     }
+    c = prnt[Swap(c, freq[c])];
+  }
+}
+
+// The walk counted the whole path early. Below the deepest tie that is right.
+// The tied node swaps, and the climb from its new place meets the path again
+// at some node q: the early counts between q and the tie are taken back, and
+// from q up they are right, as are the ties the walk saw there, since nothing
+// below q counts as much as q's ancestors or their right neighbours. So the
+// climb goes on from the next tie above q, if there is one.
+//
+// While it is off the path, the climb sees the early counts of the path's
+// nodes between q and the tie. Those only matter where a node's right
+// neighbour, or the end of the run a swap looks for, is such a node whose
+// count is one too high; then the early counts above the tie are taken back
+// and the climb goes on the careful way.
+void TLzhHuffman::FinishWalk(int leaf, int depth, uint64_t ties) {
+  const uint64_t mark = walk;
+  int level = 63 - std::countl_zero(ties);
+  int at = leaf;
+  for (int i = depth - 1; i > level; --i) at = prnt[at];
+  for (;;) {
+    const int up = prnt[at];
+    int c = prnt[Swap(at, freq[at])];
+    for (;;) {
+      if (c == 0) {
+        // Through the root: no early count above the tie was right.
+        for (int p = up; p != R; p = prnt[p]) --freq[p];
+        return;
+      }
+      if (marks[c] >> 8 == mark) break;
+      const unsigned k = ++freq[c];
+      int last = c;
+      if (k > freq[c + 1]) last = LastBelow(c, k);
+      const int stop = last + 1;
+      if (marks[stop] >> 8 == mark && freq[stop] == k) [[unlikely]] {
+        --freq[c];
+        for (int p = up; p != R; p = prnt[p]) --freq[p];
+        return ClimbToPath(c);
+      }
+      if (last != c) c = SwapWith(c, last, k);
+      c = prnt[c];
+    }
+    for (int p = up; p != c; p = prnt[p]) --freq[p];
+    const int rejoin = static_cast<int>(marks[c] & 0xFF);
+    const uint64_t above = ties & ((uint64_t{2} << rejoin) - 1);
+    if (above == 0) {
+      ++freq[R];
+      return;
+    }
+    level = 63 - std::countl_zero(above);
     at = c;
+    for (int i = rejoin; i > level; --i) at = prnt[at];
   }
 }

@@ -15,10 +15,17 @@ class TLzhHuffman {
   // Counts one more occurrence of symbol s and restores the sibling order.
   void Update(int s);
 
-  // The rest of an update for a symbol whose nodes the decoder has walked
-  // from the root down to the leaf and counted on the way: `tie` ties its
-  // right neighbour and is the deepest node that does.
-  void SwapAndClimb(int tie);
+  // The decoder's walk counts each node it chooses on the way down, before
+  // the update would, and marks it: marks[node] = walk << 8 | its level for
+  // walk number `walk`, the root's children at level 0. A walk deeper than
+  // the bit register is taken back whole, so levels stay below 64.
+  std::array<uint64_t, lzh::T + 1> marks{};
+  uint64_t walk = 0;
+
+  // The rest of the update after a walk of `depth` nodes down to `leaf` that
+  // met ties: bit i of `ties` says that the node at level i tied its right
+  // neighbour before it was counted.
+  void FinishWalk(int leaf, int depth, uint64_t ties);
 
   // Takes back the counts of a walk from the root down to `node`.
   void Uncount(int node);
@@ -41,12 +48,13 @@ class TLzhHuffman {
   // Node c has just counted up to k and passed its right neighbour: it trades
   // places with the last node still below k. Returns where it went.
   int Swap(int c, unsigned k);
+  // The same with l, the last node below k, already found.
+  int SwapWith(int c, int l, unsigned k);
   // The last node after c whose count is below k.
   int LastBelow(int c, unsigned k) const;
   // Counts c and every node above it, from where the path is no longer known.
   void Climb(int c);
-
-  // marks[node] == walk for the nodes above the tie of walk number `walk`.
-  std::array<uint64_t, lzh::T> marks{};
-  uint64_t walk = 0;
+  // Counts c, off the walk's path, and every node above it; the path's nodes
+  // above the last swap are not counted yet.
+  void ClimbToPath(int c);
 };
