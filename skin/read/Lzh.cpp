@@ -55,17 +55,23 @@ class TLzhDecoder {
     const uint64_t walk = ++tree_.walk << 8;
     uint64_t ties = 0;
     unsigned depth = 0;
-    unsigned child = son[R];
+    size_t child = son[R];
     unsigned node;
     do {
-      node = child + static_cast<unsigned>(rest >> 63);
+      // The bit picks the table before the child is known, so that the next
+      // child waits on nothing but its load.
+      const unsigned bit = static_cast<unsigned>(rest >> 63);
+      const uint16_t* sons = son + bit;
+      // Keeps the compiler from folding the bit back into the child.
+      asm("" : "+r"(sons));
+      node = static_cast<unsigned>(child) + bit;
       rest <<= 1;
       marks[node] = walk | (depth & 63);
       const unsigned count = freq[node];
       ties |= static_cast<uint64_t>(count == freq[node + 1]) << (depth & 63);
       freq[node] = static_cast<uint16_t>(count + 1);
       ++depth;
-      child = son[node];
+      child = sons[child];
     } while (child < T);
 
     if (static_cast<int>(depth) > bits_.Count()) [[unlikely]] {
