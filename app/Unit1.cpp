@@ -97,6 +97,13 @@ void TForm1::Loaded() {
   Timer_Click = Part<TTimer>(*this, "Timer_Click");
   TimerGetXY = Part<TTimer>(*this, "TimerGetXY");
   SkinData1 = Part<TSkinData>(*this, "SkinData1");
+  // A change the capture timer did not make (typing, pasting, another
+  // program's WM_SETTEXT) means the fields no longer show its last position.
+  for (TEdit* field : {Edit_X, Edit_Y}) {
+    field->OnChange = [this](TObject*) {
+      if (!writingCursor_) shownCursor_.reset();
+    };
+  }
 }
 
 void TForm1::FormCreate(TObject*) { hotkeyAtoms_.Register(Handle()); }
@@ -123,8 +130,19 @@ void TForm1::WMHotKey(TMessage& message) {
 void TForm1::TimerGetXYTimer(TObject*) {
   POINT cursor{};
   if (!app::GetCursorPosPhysical(cursor)) return;
-  Edit_X->SetText(IntToStr(cursor.x));
-  Edit_Y->SetText(IntToStr(cursor.y));
+  if (shownCursor_ && shownCursor_->x == cursor.x && shownCursor_->y == cursor.y) return;
+  shownCursor_.reset();
+  {
+    // Our own writes raise the fields' change events too.
+    struct TWriting {
+      bool& flag;
+      explicit TWriting(bool& f) : flag(f) { flag = true; }
+      ~TWriting() { flag = false; }
+    } const writing(writingCursor_);
+    Edit_X->SetText(IntToStr(cursor.x));
+    Edit_Y->SetText(IntToStr(cursor.y));
+  }
+  shownCursor_ = cursor;
 }
 
 void TForm1::Button_AddXYClick(TObject*) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "app/ClickEngine.h"
 #include "app/HotkeyAtoms.h"
@@ -79,6 +80,11 @@ class TForm1 : public TForm {
   app::THotkeyAtoms hotkeyAtoms_;
   std::unique_ptr<app::TClickInput> systemInput_;
   app::TClickInput* clickInput_ = nullptr;
+  // The position the capture timer last wrote, for as long as Edit_X and
+  // Edit_Y still show it: a tick with the cursor at rest then sends the
+  // fields no message at all (under Wine each costs a server round trip).
+  std::optional<POINT> shownCursor_;
+  bool writingCursor_ = false;
 };
 
 extern TForm1* Form1;

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/AppConstants.h"
-#include "app/ComRef.h"
 #include "app/WebLink.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 namespace app {
 
@@ -20,18 +20,6 @@ constexpr char kShellFoldersKey[] =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 // A registry string is never this long; anything larger is not a path.
 constexpr DWORD kMaxValueBytes = 64 * 1024;
-
-class TRegKey {
- public:
-  ~TRegKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  HKEY* Out() { return &key_; }
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 std::string ReadStringValue(HKEY key, const std::string& name) {
   DWORD type = 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds the given presets (default: host windows). Build logs
-# go to build/logs; a failing step prints the end of its log.
+# go to build/logs; a failing step prints the end of its log. The windows
+# preset also leaves the release folder and its zip in build/windows/release.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -16,3 +17,6 @@ for preset in "${presets[@]}"; do
     exit 1
   fi
 done
+if [ -f build/windows/release/folder.txt ] && [[ " ${presets[*]} " == *" windows "* ]]; then
+  echo "build: release folder $(cat build/windows/release/folder.txt) (and .zip)"
+fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Tapvane.exe and starts it under Wine: on $DISPLAY when there is one,
-# otherwise on a private Xvfb, where a screenshot of the window is saved.
+# Builds Tapvane.exe and starts its release build under Wine: on $DISPLAY
+# when there is one, otherwise on a private Xvfb, where a screenshot of the
+# window is saved.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -8,7 +9,8 @@ cd "$root"
 "$root/scripts/build.sh" host windows
 export TAPVANE_WINE_DIR="$root/build/run"
 wine="$root/scripts/wine.sh"
-exe="$root/build/windows/app/Tapvane.exe"
+# The release folder's program: stripped, exactly what the zip holds.
+exe="$(cat "$root/build/windows/release/folder.txt")/Tapvane.exe"
 if [ -n "${DISPLAY:-}" ] && [ "${TAPVANE_DISPLAY:-inherit}" != private ]; then
   export TAPVANE_DISPLAY=inherit
   "$wine" start >/dev/null

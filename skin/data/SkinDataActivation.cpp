@@ -5,8 +5,8 @@
 #include "skin/data/WinSkinData.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/controls/Handles.h"
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 namespace {
 constexpr unsigned kCommandDelayMs = 250;
@@ -57,14 +57,14 @@ void TSkinData::FillAppIconBitmap() {
   if (!icon && application)
     icon = reinterpret_cast<HICON>(SendMessageW(application, WM_GETICON, ICON_BIG, 0));
   if (!icon) return;
-  const UniqueIcon copy(
+  const TIconHandle copy(
       static_cast<HICON>(CopyImage(icon, IMAGE_ICON, width, height, LR_COPYFROMRESOURCE)));
   if (!copy) return;
   auto bitmap = std::make_unique<TBitmap>(width, height, pf24bit);
   TCanvas& canvas = bitmap->Canvas();
   canvas.Brush().SetColor(clFuchsia);
   canvas.FillRect(RECT{0, 0, width, height});
-  DrawIconEx(canvas.Handle(), 0, 0, copy.get(), width, height, 0, nullptr, DI_NORMAL);
+  DrawIconEx(canvas.Handle(), 0, 0, copy.Get(), width, height, 0, nullptr, DI_NORMAL);
   bitmap->SetTransparentColor(clFuchsia);
   bitmap->SetTransparent(true);
   appIcon_ = std::move(bitmap);

@@ -2,9 +2,11 @@
 
 #include "skin/data/SkinFrameRules.h"
 #include "skin/draw/ColourArithmetic.h"
+#include "skin/draw/FrameGeometry.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/draw/ImgUtil.h"
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/BitmapPixels.h"
 
 namespace {
 
@@ -12,21 +14,49 @@ namespace {
 constexpr int kComboCellWidth = 50;
 constexpr int kComboHeight = 21;
 constexpr int kArrowSide = 17;
+constexpr int kToolbarWidth = 10;
+constexpr int kToolbarHeight = 40;
 
 RECT MarginsOf(const TDataSkinObject& r) {
   return RECT{r.LeftWidth, r.TopHeight, r.RightWidth, r.BottomHeight};
 }
 
+// These images are made in memory on the DIB bits (the same pixels as
+// drawing them through DCs, without a DC per bitmap), so that a skin loads
+// fast under Wine too.
 std::unique_ptr<TBitmap> FilledBitmap(int width, int height, TColor colour) {
   auto bitmap = std::make_unique<TBitmap>(width, height, pf24bit);
-  TCanvas& canvas = bitmap->Canvas();
-  canvas.Brush().SetColor(colour);
-  canvas.FillRect(RECT{0, 0, width, height});
+  FillPixels(*bitmap, RECT{0, 0, width, height}, colour);
   return bitmap;
 }
 
-void Copy(TBitmap& dest, const RECT& destRect, TBitmap& source, const RECT& sourceRect) {
-  dest.Canvas().CopyRect(destRect, source.Canvas(), sourceRect);
+// Copies an unscaled piece; the source rectangle's size is the copy's.
+void Copy(TBitmap& dest, int x, int y, TBitmap& source, const RECT& sourceRect) {
+  CopyPixels(dest, x, y, source, sourceRect);
+}
+
+// DrawFramedImage into a bitmap: the nine-slice composed, then put with
+// magenta left out or copied as it is.
+void PutFramedImage(TBitmap& dest, const RECT& rect, TBitmap& source, bool transparent, int count,
+                    int index, const RECT& margins) {
+  if (rect.right < rect.left || rect.bottom < rect.top || source.Empty()) return;
+  const auto image = ComposeFramedImage(rect, source, margins, false, false, count, index);
+  const RECT all{0, 0, image->Width(), image->Height()};
+  if (transparent)
+    CopyPixels(dest, rect.left, rect.top, *image, all, clFuchsia);
+  else
+    CopyPixels(dest, rect.left, rect.top, *image, all);
+}
+
+// DrawCentredFrame into a bitmap: frame n unscaled, centred in the
+// rectangle (overhanging evenly when larger), magenta left out.
+void PutCentredFrame(TBitmap& dest, const RECT& rect, TBitmap& source, int count, int index) {
+  if (rect.right < rect.left || rect.bottom < rect.top || source.Empty()) return;
+  const TFrameRect f = FrameOf(source.Width(), source.Height(), false, count, index);
+  if (f.Width <= 0 || f.Height <= 0) return;
+  const int left = rect.left + (rect.right - rect.left - f.Width) / 2;
+  const int top = rect.top + (rect.bottom - rect.top - f.Height) / 2;
+  CopyPixels(dest, left, top, source, RECT{f.X, f.Y, f.X + f.Width, f.Y + f.Height}, clFuchsia);
 }
 
 void MakeComboComposite(TSkinElements& s) {
@@ -39,24 +69,18 @@ void MakeComboComposite(TSkinElements& s) {
 
   auto composite = FilledBitmap(frames * kComboCellWidth, kComboHeight, clFuchsia);
   TBitmap work(kComboCellWidth, kComboHeight, pf24bit);
-  TCanvas& canvas = work.Canvas();
-  canvas.Brush().SetColor(clFuchsia);
   const RECT tile{0, 0, kComboCellWidth, kComboHeight};
   const RECT button{kComboCellWidth - arrowWidth, 0, kComboCellWidth, kComboHeight};
   for (int n = 1; n <= frames; ++n) {
     // Each frame starts from magenta, so that what the edge leaves out
     // stays transparent instead of showing the frame before.
-    canvas.FillRect(tile);
-    const HDC dc = canvas.Handle();
-    DrawFramedImage(dc, tile, *sunk.Image, false, false, sunk.Trans != 0, frames, n,
-                    MarginsOf(sunk));
-    DrawFramedImage(dc, button, *combo.Image, false, false, true, comboFrames, n, MarginsOf(combo));
+    FillPixels(work, tile, clFuchsia);
+    PutFramedImage(work, tile, *sunk.Image, sunk.Trans != 0, frames, n, MarginsOf(sunk));
+    PutFramedImage(work, button, *combo.Image, true, comboFrames, n, MarginsOf(combo));
     if (s.ExtraImages)
-      DrawCentredFrame(dc, button, *s.ExtraImages->Image, true, FrameCountOf(s.ExtraImages->Frame),
-                       n);
-    canvas.FillRect(RECT{2, 2, kComboCellWidth - 1 - arrowWidth, 18});
-    Copy(*composite, RECT{(n - 1) * kComboCellWidth, 0, n * kComboCellWidth, kComboHeight}, work,
-         tile);
+      PutCentredFrame(work, button, *s.ExtraImages->Image, FrameCountOf(s.ExtraImages->Frame), n);
+    FillPixels(work, RECT{2, 2, kComboCellWidth - 1 - arrowWidth, 18}, clFuchsia);
+    Copy(*composite, (n - 1) * kComboCellWidth, 0, work, tile);
   }
 
   combo.Style = 2;
@@ -88,7 +112,7 @@ void MakeComboxArrow(TSkinElements& s) {
   auto image = FilledBitmap(frames * kArrowSide, kArrowSide, clFuchsia);
   for (int i = 0; i < frames; ++i) {
     const int right = (i + 1) * cell - 2;
-    Copy(*image, RECT{i * kArrowSide, 0, (i + 1) * kArrowSide, kArrowSide}, *combo.Image,
+    Copy(*image, i * kArrowSide, 0, *combo.Image,
          RECT{right - kArrowSide, 2, right, 2 + kArrowSide});
   }
   arrow.Frame = frames;
@@ -103,8 +127,11 @@ void MakeToolbar(TSkinElements& s) {
   const TColor bottom = saturation > 110
                             ? Blend(caption, clWhite, ToolbarSaturatedWeight(saturation))
                             : Blend(clGray, caption, 150);
-  auto image = std::make_unique<TBitmap>(10, 40, pf24bit);
-  GradientFill(image->Canvas().Handle(), RECT{0, 0, 10, 40}, top, true, bottom);
+  // GradientFill's rows on a bitmap whose clip is the whole bitmap.
+  auto image = std::make_unique<TBitmap>(kToolbarWidth, kToolbarHeight, pf24bit);
+  const TGradient& rows = GetGradient(kToolbarHeight, ColorToRGB(top), ColorToRGB(bottom));
+  for (int y = 0; y < kToolbarHeight; ++y)
+    FillPixels(*image, RECT{0, y, kToolbarWidth, y + 1}, rows[static_cast<std::size_t>(y)]);
   s.Toolbar->Image = std::move(image);
   s.Toolbar->Frame = 1;
 }
@@ -131,7 +158,7 @@ void SplitMdiButtons(TBitmap& strip, TSkinElements& skin) {
     button.Xcoord = cut.Xcoord;
     if (cut.Width <= 0) continue;
     button.Image = std::make_unique<TBitmap>(cut.Width, strip.Height(), pf24bit);
-    Copy(*button.Image, RECT{0, 0, cut.Width, strip.Height()}, strip,
+    Copy(*button.Image, 0, 0, strip,
          RECT{cut.SourceLeft, 0, cut.SourceLeft + cut.Width, strip.Height()});
   }
 }
@@ -140,7 +167,7 @@ TColor CaptionSampleColour(const TSkinElements& skin) {
   TBitmap& top = *skin.Top->Image;
   if (top.Empty()) return skin.Colour(scButtonFace);
   const TSamplePoint p = CaptionSamplePoint(top.Width(), top.Height(), skin.Top->Frame);
-  return top.Canvas().Pixel(p.X, p.Y);
+  return ReadPixel(top, p.X, p.Y);
 }
 
 void MakeDerivedImages(TSkinElements& skin) {

@@ -312,8 +312,8 @@ std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntry
   return bitmap;
 }
 
-void ReadSkinDescription(const TQuickIni& ini, const TSkinEntrySource& entries, TSkinElements& skin,
-                         HINSTANCE module) {
+void ReadSkinRecords(const TQuickIni& ini, const TSkinEntrySource& entries, TSkinElements& skin,
+                     HINSTANCE module) {
   const TDescription d(ini, entries);
   std::vector<std::string> sections;
   ini.ReadSections(&sections);
@@ -331,7 +331,11 @@ void ReadSkinDescription(const TQuickIni& ini, const TSkinEntrySource& entries, 
   ReadCaptionText(d, *skin.Title);
   ReadElements(d, buttonText, skin, module);
   FixFrameCounts(d, skin);
-  MakeDerivedImages(skin);
+}
 
+void ReadSkinDescription(const TQuickIni& ini, const TSkinEntrySource& entries, TSkinElements& skin,
+                         HINSTANCE module) {
+  ReadSkinRecords(ini, entries, skin, module);
+  MakeDerivedImages(skin);
   skin.FaceBrush.Reset(CreateSolidBrush(ColorToRGB(skin.Colour(scButtonFace))));
 }

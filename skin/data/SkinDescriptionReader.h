@@ -31,3 +31,8 @@ std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntry
 // Built-in bitmaps (TRACK, TRACKVERT) come from the resources of module.
 void ReadSkinDescription(const TQuickIni& ini, const TSkinEntrySource& entries, TSkinElements& skin,
                          HINSTANCE module);
+
+// The part of ReadSkinDescription before the derived images: every record,
+// colour and frame count the description gives.
+void ReadSkinRecords(const TQuickIni& ini, const TSkinEntrySource& entries, TSkinElements& skin,
+                     HINSTANCE module);

@@ -11,7 +11,7 @@
 
 #include "skin/data/SkinColourTable.h"
 #include "skin/data/SkinRecords.h"
-#include "toolkit/graphics/GdiHandles.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 struct TSkinElements {
   TSkinElements();

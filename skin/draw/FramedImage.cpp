@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/draw/FrameGeometry.h"
+#include "toolkit/graphics/BitmapPixels.h"
 
 namespace {
 
@@ -22,10 +23,38 @@ TMargins FrameMargins(const RECT& margins, const TFrameRect& f) {
                   std::min(m.Bottom, f.Height)};
 }
 
-HDC StretchingDC(TBitmap& bitmap) {
-  HDC dc = bitmap.Canvas().Handle();
+// A stretch into a bitmap goes through one DC kept for the purpose, with
+// the bitmap selected for that call only: under Wine a DC of its own would
+// cost a round trip to the server and one to the display for every image
+// composed.
+void StretchInto(TBitmap& dst, int dl, int dt, int dw, int dh, TBitmap& src, int sl, int st, int sw,
+                 int sh) {
+  static const TMemoryDC scratch;
+  const HDC dc = scratch.Get();
+  const TSelection select(dc, dst.Handle());
   SetStretchBltMode(dc, COLORONCOLOR);
-  return dc;
+  StretchBlt(dc, dl, dt, dw, dh, src.PixelDC(), sl, st, sw, sh, SRCCOPY);
+}
+
+// A piece between two bitmaps: one that keeps its size is copied in memory
+// (the same pixels, and no DC to make); only a real stretch goes to GDI.
+void Piece(TBitmap& dst, int dl, int dt, int dr, int db, TBitmap& src, int sl, int st, int sr,
+           int sb) {
+  if (dr <= dl || db <= dt || sr <= sl || sb <= st) return;
+  if (dr - dl == sr - sl && db - dt == sb - st) {
+    CopyPixels(dst, dl, dt, src, RECT{sl, st, sr, sb});
+    return;
+  }
+  StretchInto(dst, dl, dt, dr - dl, db - dt, src, sl, st, sr - sl, sb - st);
+}
+
+// DrawTiled onto a bitmap, in memory: tiles past the edges are cut off.
+void TileInto(TBitmap& dst, const RECT& dest, TBitmap& source, const RECT& sourceRect) {
+  const int sw = sourceRect.right - sourceRect.left;
+  const int sh = sourceRect.bottom - sourceRect.top;
+  if (sw <= 0 || sh <= 0) return;
+  for (int x = dest.left; x < dest.right; x += sw)
+    for (int y = dest.top; y < dest.bottom; y += sh) CopyPixels(dst, x, y, source, sourceRect);
 }
 
 // Puts a composed bitmap on the DC: magenta left out, or copied as is.
@@ -34,7 +63,7 @@ void Put(HDC dc, int x, int y, TBitmap& image, bool transparent) {
   if (transparent) {
     DrawTransparent(dc, RECT{x, y, x + image.Width(), y + image.Height()}, image, clFuchsia);
   } else {
-    BitBlt(dc, x, y, image.Width(), image.Height(), image.Canvas().Handle(), 0, 0, SRCCOPY);
+    BitBlt(dc, x, y, image.Width(), image.Height(), image.PixelDC(), 0, 0, SRCCOPY);
   }
 }
 
@@ -54,8 +83,8 @@ std::unique_ptr<TBitmap> ComposeFramedImage(const RECT& dest, TBitmap& source, c
   if (dh < m.Top + m.Bottom) m.Top = m.Bottom = 0;
   const int x0 = f.X, y0 = f.Y, fw = f.Width, fh = f.Height;
   const int l = m.Left, t = m.Top, r = m.Right, b = m.Bottom;
-  HDC dst = StretchingDC(*result);
-  HDC src = source.Canvas().Handle();
+  TBitmap& dst = *result;
+  TBitmap& src = source;
   // The order matters: the pieces after the centre cover its tiles' overflow.
   if (l * t > 0) Piece(dst, 0, 0, l, t, src, x0, y0, x0 + l, y0 + t);
   if (l * b > 0) Piece(dst, 0, dh - b, l, dh, src, x0, y0 + fh - b, x0 + l, y0 + fh);
@@ -63,8 +92,7 @@ std::unique_ptr<TBitmap> ComposeFramedImage(const RECT& dest, TBitmap& source, c
   if (l > 0) Piece(dst, 0, t, l, dh - b, src, x0, y0 + t, x0 + l, y0 + fh - b);
   if (t > 0) Piece(dst, l, 0, dw - r, t, src, x0 + l, y0, x0 + fw - r, y0 + t);
   if (tile) {
-    DrawTiled(result->Canvas(), RECT{l, t, dw - r, dh - b}, source,
-              RECT{x0 + l, y0 + t, x0 + fw - r, y0 + fh - b});
+    TileInto(dst, RECT{l, t, dw - r, dh - b}, src, RECT{x0 + l, y0 + t, x0 + fw - r, y0 + fh - b});
   } else {
     Piece(dst, l, t, dw - r, dh - b, src, x0 + l, y0 + t, x0 + fw - r, y0 + fh - b);
   }
@@ -91,8 +119,8 @@ void DrawHorzBand(TCanvas& canvas, const RECT& dest, TBitmap& source, bool verti
   TBitmap band(dw, dh);
   if (band.Empty() || f.Width <= 0 || f.Height <= 0) return;
   const int x0 = f.X, y0 = f.Y, fw = f.Width, fh = f.Height;
-  HDC dst = StretchingDC(band);
-  HDC src = source.Canvas().Handle();
+  TBitmap& dst = band;
+  TBitmap& src = source;
   Piece(dst, 0, 0, m.Left, dh, src, x0, y0, x0 + m.Left, y0 + fh);
   const int middle = fw - m.Left - m.Right;
   if (middle > 0) {
@@ -105,7 +133,7 @@ void DrawHorzBand(TCanvas& canvas, const RECT& dest, TBitmap& source, bool verti
     band.SetTransparent(true);
     canvas.Draw(dest.left, dest.top, band);
   } else {
-    BitBlt(canvas.Handle(), dest.left, dest.top, dw, dh, band.Canvas().Handle(), 0, 0, SRCCOPY);
+    BitBlt(canvas.Handle(), dest.left, dest.top, dw, dh, band.PixelDC(), 0, 0, SRCCOPY);
   }
 }
 
@@ -116,7 +144,7 @@ void StretchHorzBand(HDC dc, const RECT& dest, TBitmap& source, bool vertical, i
   const TMargins m = FrameMargins(margins, f);
   const int x0 = f.X, y0 = f.Y, fw = f.Width, fh = f.Height;
   const int l = dest.left, t = dest.top, r = dest.right, b = dest.bottom;
-  HDC src = source.Canvas().Handle();
+  HDC src = source.PixelDC();
   const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
   if (r - l < fw) {
     Piece(dc, l, t, r, b, src, x0, y0, x0 + fw, y0 + fh);
@@ -134,8 +162,8 @@ void DrawStretchedFrame(HDC dc, const RECT& dest, TBitmap& source, bool transpar
   const TFrameRect f = FrameOf(source.Width(), source.Height(), false, count, index);
   TBitmap frame(dest.right - dest.left, dest.bottom - dest.top);
   if (frame.Empty()) return;
-  Piece(StretchingDC(frame), 0, 0, frame.Width(), frame.Height(), source.Canvas().Handle(), f.X,
-        f.Y, f.X + f.Width, f.Y + f.Height);
+  Piece(frame, 0, 0, frame.Width(), frame.Height(), source, f.X, f.Y, f.X + f.Width,
+        f.Y + f.Height);
   Put(dc, dest.left, dest.top, frame, transparent);
 }
 
@@ -145,8 +173,7 @@ void DrawCentredFrame(HDC dc, const RECT& dest, TBitmap& source, bool transparen
   const TFrameRect f = FrameOf(source.Width(), source.Height(), false, count, index);
   TBitmap frame(f.Width, f.Height);
   if (frame.Empty()) return;
-  BitBlt(frame.Canvas().Handle(), 0, 0, f.Width, f.Height, source.Canvas().Handle(), f.X, f.Y,
-         SRCCOPY);
+  CopyPixels(frame, 0, 0, source, RECT{f.X, f.Y, f.X + f.Width, f.Y + f.Height});
   // Truncating division: a frame larger than the rectangle overhangs evenly.
   const int left = dest.left + (dest.right - dest.left - f.Width) / 2;
   const int top = dest.top + (dest.bottom - dest.top - f.Height) / 2;
@@ -159,8 +186,8 @@ void DrawTiled(TCanvas& canvas, const RECT& dest, TBitmap& source, const RECT& s
   if (sw <= 0 || sh <= 0) return;
   TBitmap tile(sw, sh);
   if (tile.Empty()) return;
-  HDC tileDC = tile.Canvas().Handle();
-  BitBlt(tileDC, 0, 0, sw, sh, source.Canvas().Handle(), sourceRect.left, sourceRect.top, SRCCOPY);
+  CopyPixels(tile, 0, 0, source, sourceRect);
+  HDC tileDC = tile.PixelDC();
   HDC dc = canvas.Handle();
   for (int x = dest.left; x < dest.right; x += sw)
     for (int y = dest.top; y < dest.bottom; y += sh)
@@ -176,6 +203,6 @@ void DrawTransparent(HDC dc, const RECT& dest, TBitmap& source, TColor transpare
   mask.Assign(&source);
   mask.Mask(transparentColour);
   // Mask bit 1 (the transparent colour) keeps the destination; 0 copies.
-  MaskBlt(dc, dest.left, dest.top, w, h, source.Canvas().Handle(), 0, 0, mask.Handle(), 0, 0,
+  MaskBlt(dc, dest.left, dest.top, w, h, source.PixelDC(), 0, 0, mask.Handle(), 0, 0,
           MAKEROP4(0x00AA0029, SRCCOPY));
 }

@@ -16,11 +16,14 @@ void Remap(TBitmap& bitmap, int newWidth, int newHeight, F oldPixelOf) {
   bitmap.SetPixelFormat(pf24bit);
   TBitmap result(newWidth, newHeight, pf24bit);
   if (result.Empty()) return;
+  // Row addresses once: ScanLine flushes GDI on every call.
+  std::vector<const std::uint8_t*> oldRows(static_cast<std::size_t>(bitmap.Height()));
+  for (int y = 0; y < bitmap.Height(); ++y) oldRows[static_cast<std::size_t>(y)] = Row(bitmap, y);
   for (int y = 0; y < newHeight; ++y) {
     std::uint8_t* out = Row(result, y);
     for (int x = 0; x < newWidth; ++x) {
       const POINT old = oldPixelOf(x, y);
-      std::memcpy(out + 3 * x, Row(bitmap, old.y) + 3 * old.x, 3);
+      std::memcpy(out + 3 * x, oldRows[static_cast<std::size_t>(old.y)] + 3 * old.x, 3);
     }
   }
   bitmap.Assign(&result);

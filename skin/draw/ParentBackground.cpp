@@ -1,7 +1,7 @@
 #include "skin/draw/ParentBackground.h"
 
 #include "toolkit/controls/WinControl.h"
-#include "toolkit/graphics/GdiHandles.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "skin/form/WindowHook.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/core/Component.h"
-#include "toolkit/graphics/GdiHandles.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 class TBitmap;
 class TCustomForm;

@@ -2,97 +2,128 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <memory>
 #include <new>
 
+#include "skin/read/LzhBits.h"
 #include "skin/read/LzhHuffman.h"
+#include "skin/read/LzhOutput.h"
 #include "skin/read/LzhTables.h"
 
 using namespace lzh;
 
 namespace {
 
-// The state of one decoding: ring, Huffman model and bit register.
+// The Huffman model and the walk down it, for one decoding.
+template <class Bits>
 class TLzhDecoder {
  public:
-  explicit TLzhDecoder(TLzhSource& source) : source_(source) {
-    std::fill_n(text_.begin(), RING_START, uint8_t{' '});
-  }
+  explicit TLzhDecoder(Bits& bits) : bits_(bits) {}
 
-  void Run(int32_t expandedSize, TLzhSink& sink) {
-    int r = RING_START;
-    int64_t count = 0;
-    while (count < expandedSize) {
+  template <class Output>
+  void Run(int32_t expandedSize, Output& output) {
+    while (output.Count() < expandedSize) {
       const int c = DecodeChar();
       if (c < 256) {
-        sink.WriteByte(static_cast<uint8_t>(c));
-        text_[r] = static_cast<uint8_t>(c);
-        r = (r + 1) & (N - 1);
-        ++count;
-        continue;
-      }
-      const int start = (r - DecodePosition() - 1) & (N - 1);
-      const int length = c - 255 + THRESHOLD;
-      for (int k = 0; k < length; ++k) {
-        const uint8_t byte = text_[(start + k) & (N - 1)];
-        sink.WriteByte(byte);
-        text_[r] = byte;
-        r = (r + 1) & (N - 1);
-        ++count;
+        output.Literal(static_cast<uint8_t>(c));
+      } else {
+        output.Match(DecodePosition() + 1, c - 255 + THRESHOLD);
       }
     }
   }
 
  private:
-  void Refill() {
-    while (bitCount_ <= 8) {
-      uint8_t byte = 0;
-      if (source_.ReadByte(byte) != 1) byte = 0;
-      bitBuffer_ = static_cast<uint16_t>(bitBuffer_ | (byte << (8 - bitCount_)));
-      bitCount_ += 8;
-    }
-  }
-
-  int GetBit() {
-    Refill();
-    const int bit = bitBuffer_ >> 15;
-    bitBuffer_ = static_cast<uint16_t>(bitBuffer_ << 1);
-    --bitCount_;
-    return bit;
-  }
-
-  int GetByte() {
-    Refill();
-    const int byte = bitBuffer_ >> 8;
-    bitBuffer_ = static_cast<uint16_t>(bitBuffer_ << 8);
-    bitCount_ -= 8;
-    return byte;
-  }
-
+  // A walk no longer than the bits at hand needs no check per bit; one that
+  // runs past them is taken back and walked again with a refill before each
+  // bit.
+  //
+  // The walk also counts the nodes it passes, top down. The update counts
+  // them bottom up and swaps a node that ties its right neighbour; with no
+  // tie on the path the two orders give the same counts, and a tie seen on
+  // the way down is the same one the update would meet: counting an ancestor
+  // early cannot make or break a tie below it, since it already counts more
+  // than anything below. So only a symbol whose path has a tie needs more.
   int DecodeChar() {
+    if (tree_.NeedsRebuild()) return DecodeCharBitByBit();
+    // Every symbol: a refill costs less than guessing wrong whether one is due.
+    bits_.Refill();
+    uint64_t rest = bits_.Bits();
+    uint16_t* const freq = tree_.freq.data();
+    const uint16_t* const son = tree_.son.data();
+    uint64_t* const marks = tree_.marks.data();
+    const uint64_t walk = ++tree_.walk << 8;
+    uint64_t ties = 0;
+    unsigned depth = 0;
+    size_t child = son[R];
+    unsigned node;
+    do {
+      // The bit picks the table before the child is known, so that the next
+      // child waits on nothing but its load.
+      const unsigned bit = static_cast<unsigned>(rest >> 63);
+      const uint16_t* sons = son + bit;
+      // Keeps the compiler from folding the bit back into the child.
+      asm("" : "+r"(sons));
+      node = static_cast<unsigned>(child) + bit;
+      rest <<= 1;
+      marks[node] = walk | (depth & 63);
+      const unsigned count = freq[node];
+      ties |= static_cast<uint64_t>(count == freq[node + 1]) << (depth & 63);
+      freq[node] = static_cast<uint16_t>(count + 1);
+      ++depth;
+      child = sons[child];
+    } while (child < T);
+
+    if (static_cast<int>(depth) > bits_.Count()) [[unlikely]] {
+      tree_.Uncount(static_cast<int>(node));
+      return DecodeCharBitByBit();
+    }
+    bits_.Take(rest, static_cast<int>(depth));
+    if (ties == 0) {
+      ++freq[R];
+    } else {
+      tree_.FinishWalk(static_cast<int>(node), static_cast<int>(depth), ties);
+    }
+    return static_cast<int>(child) - T;
+  }
+
+  int DecodeCharBitByBit() {
     unsigned c = tree_.son[R];
-    while (c < T) c = tree_.son[c + GetBit()];
+    while (c < T) {
+      if (bits_.Count() == 0) bits_.Refill();
+      c = tree_.son[c + static_cast<unsigned>(bits_.Bits() >> 63)];
+      bits_.Drop(1);
+    }
     const int s = static_cast<int>(c) - T;
     tree_.Update(s);
     return s;
   }
 
+  // A first byte that fixes the upper six bits and how many more bits of the
+  // lower six follow; the code is len + 6 bits in all.
   int DecodePosition() {
-    int i = GetByte();
-    const int upper = kPositionTables.d_code[i] << 6;
-    for (int j = kPositionTables.d_len[i] - 2; j > 0; --j) i = (i << 1) + GetBit();
-    return upper | (i & 0x3F);
+    if (bits_.Count() < 14) bits_.Refill();
+    const unsigned first = static_cast<unsigned>(bits_.Bits() >> 56);
+    const int codeBits = kPositionTables.d_len[first] + 6;
+    const unsigned code = static_cast<unsigned>(bits_.Bits() >> (64 - codeBits));
+    bits_.Drop(codeBits);
+    return kPositionTables.d_code[first] << 6 | (code & 0x3F);
   }
 
-  TLzhSource& source_;
+  Bits& bits_;
   TLzhHuffman tree_;
-  // Positions RING_START..N-1 start as zero; a sound stream writes them
-  // before it reads them. The F - 1 bytes past N only mirror the ring start
-  // for the encoder and are kept so both sides share the layout.
-  std::array<uint8_t, N + F - 1> text_{};
-  uint16_t bitBuffer_ = 0;
-  int bitCount_ = 0;
 };
+
+template <class Bits, class Output>
+void Decode(int32_t expandedSize, Bits& bits, Output& output) {
+  std::unique_ptr<TLzhDecoder<Bits>> decoder;
+  try {
+    decoder = std::make_unique<TLzhDecoder<Bits>>(bits);
+  } catch (const std::bad_alloc&) {
+    throw ElzhException("LZH : Cannot get memory for dictionary tables");
+  }
+  decoder->Run(expandedSize, output);
+}
 
 }  // namespace
 
@@ -109,13 +140,9 @@ void TLzhBufferSink::WriteByte(uint8_t byte) {
 
 void TLZH::Unpack(int32_t expandedSize, TLzhSource& source, TLzhSink& sink) {
   if (expandedSize <= 0) return;
-  std::unique_ptr<TLzhDecoder> decoder;
-  try {
-    decoder = std::make_unique<TLzhDecoder>(source);
-  } catch (const std::bad_alloc&) {
-    throw ElzhException("LZH : Cannot get memory for dictionary tables");
-  }
-  decoder->Run(expandedSize, sink);
+  TLzhSourceBits bits(source);
+  auto output = std::make_unique<TLzhSinkOutput>(sink);
+  Decode(expandedSize, bits, *output);
 }
 
 size_t LzhOutputLimit(int32_t expandedSize) {
@@ -139,13 +166,15 @@ std::vector<uint8_t> LzhExpand(std::span<const uint8_t> compressed) {
   }
   std::vector<uint8_t> output;
   if (expandedSize <= 0) return output;
+  const size_t limit = LzhOutputLimit(expandedSize);
   try {
-    output.reserve(LzhOutputLimit(expandedSize));
+    output.resize(limit + TLzhBufferOutput::kSlack);
   } catch (const std::bad_alloc&) {
     throw ElzhException("LZH : Cannot get memory for the expanded data");
   }
-  TLzhMemorySource source(stream);
-  TLzhBufferSink sink(output, LzhOutputLimit(expandedSize));
-  TLZH().Unpack(expandedSize, source, sink);
+  TLzhMemoryBits bits(stream);
+  TLzhBufferOutput sink(output.data(), limit);
+  Decode(expandedSize, bits, sink);
+  output.resize(static_cast<size_t>(sink.Count()));
   return output;
 }

@@ -51,7 +51,8 @@ class TLzhBufferSink final : public TLzhSink {
 // adaptive Huffman tree, match positions with a fixed code for their upper
 // six bits. It decodes whole symbols until at least `expandedSize` bytes have
 // gone to the sink, so a stream whose last match crosses the size gives up to
-// F - 1 bytes more. Missing input reads as zero bytes.
+// F - 1 bytes more. Missing input reads as zero bytes. It may ask the source
+// for up to eight bytes beyond those the decoded symbols used.
 class TLZH {
  public:
   void Unpack(int32_t expandedSize, TLzhSource& source, TLzhSink& sink);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/HintWindow.h"
 #include "toolkit/controls/MouseTracking.h"
@@ -84,7 +85,7 @@ void TApplication::Initialize() {
 
 void TApplication::SetTitle(const String& value) {
   title_ = value;
-  if (handle_) SetWindowTextW(handle_.get(), ToWide(value).c_str());
+  if (handle_) SetWindowTextW(handle_.Get(), ToWide(value).c_str());
 }
 
 HWND TApplication::Handle() {
@@ -98,15 +99,19 @@ HWND TApplication::Handle() {
       return RegisterClassExW(&wc);
     }();
     if (!cls) throw Exception("Cannot register the application window class");
-    handle_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, L"TApplication", ToWide(title_).c_str(),
+    handle_.Reset(CreateWindowExW(WS_EX_TOOLWINDOW, L"TApplication", ToWide(title_).c_str(),
                                   WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU, 0, 0, 0, 0,
                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!handle_) throw Exception("Cannot create the application window");
   }
-  return handle_.get();
+  return handle_.Get();
 }
 
 LRESULT CALLBACK TApplication::AppWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == CM_RELEASE) {
+    FreeReleasedControls();
+    return 0;
+  }
   if (msg == WM_TIMER && Application) {
     try {
       if (wParam == kHintShowTimer) {
@@ -249,8 +254,8 @@ void TApplication::ActivateHint() {
 void TApplication::CancelHint() {
   hintControl_ = nullptr;
   if (handle_) {
-    KillTimer(handle_.get(), kHintShowTimer);
-    KillTimer(handle_.get(), kHintHideTimer);
+    KillTimer(handle_.Get(), kHintShowTimer);
+    KillTimer(handle_.Get(), kHintHideTimer);
   }
   if (hintWindow_) hintWindow_->ReleaseHandle();
 }

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "toolkit/controls/Handles.h"
 #include "toolkit/core/Classes.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 class TControl;
 class TCustomForm;
@@ -80,7 +80,7 @@ class TApplication : public TComponent {
   void ActivateHint();
 
   String title_;
-  UniqueWindow handle_;
+  TWindowHandle handle_;
   TCustomForm* mainForm_ = nullptr;
   bool terminated_ = false;
   bool comInitialized_ = false;

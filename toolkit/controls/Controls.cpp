@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "toolkit/controls/Application.h"
+#include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/MouseTracking.h"
 #include "toolkit/controls/PropertyTypes.h"
 #include "toolkit/controls/WinControl.h"
@@ -112,6 +113,10 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
 }
 
 TControl::~TControl() {
+  ForgetPendingFree(this);
+  // Owned components may still use this control (its WindowProc above all).
+  Destroying();
+  DestroyComponents();
   ForgetMouseControl(this);
   if (Application) Application->ControlDestroyed(this);
   if (parent_) parent_->RemoveControl(this);
@@ -119,6 +124,7 @@ TControl::~TControl() {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
+  const TDispatchScope dispatch;
   if (WindowProc) {
     WindowProc(message);
   } else {
@@ -339,14 +345,8 @@ void TControl::SetParentFont(bool value) {
 
 void TControl::ParentFontChanged() {
   if (!parentFont_ || !parent_) return;
-  settingParentFont_ = true;
-  try {
-    font_->Assign(parent_->Font());
-  } catch (...) {
-    settingParentFont_ = false;
-    throw;
-  }
-  settingParentFont_ = false;
+  const TRestoreOnExit<bool> setting(settingParentFont_, true);
+  font_->Assign(parent_->Font());
 }
 
 void TControl::FontChanged() {

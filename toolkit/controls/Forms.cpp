@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/controls/Application.h"
+#include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/WideText.h"
 
 const TEnumInfo& PositionInfo() {
@@ -65,6 +66,14 @@ const TClassInfo& TScreen::StaticClass() {
   return info;
 }
 
+TCustomForm* TScreen::FindForm(HWND window) const {
+  if (!window) return nullptr;
+  for (TCustomForm* form : forms_) {
+    if (form->HandleAllocated() && form->Handle() == window) return form;
+  }
+  return nullptr;
+}
+
 void TScreen::RemoveForm(TCustomForm* form) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
   if (activeForm_ == form) activeForm_ = nullptr;
@@ -82,6 +91,7 @@ TCustomForm::TCustomForm(TComponent* owner)
 }
 
 TCustomForm::~TCustomForm() {
+  ForgetPendingFree(this);
   DoDestroy();
   // The child controls use this form's members: they go while it is whole.
   DestroyComponents();
@@ -276,7 +286,8 @@ void TCustomForm::WndProc(TMessage& message) {
       }
       break;
     case CM_RELEASE:
-      delete this;
+      // Hooks around this handler still run after it returns.
+      FreeAfterDispatch(this);
       return;
     case CM_VISIBLECHANGED:
       if (message.WParam) {

@@ -121,6 +121,9 @@ class TScreen : public TComponent {
   int FormCount() const { return static_cast<int>(forms_.size()); }
   TCustomForm* Forms(int index) const { return forms_.at(static_cast<size_t>(index)); }
   TCustomForm* ActiveForm() const { return activeForm_; }
+  // The form whose window is window, among those that have one: asking
+  // never makes a window (hooks ask while windows are being made).
+  TCustomForm* FindForm(HWND window) const;
   int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
   int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
   int DesktopWidth() const { return GetSystemMetrics(SM_CXVIRTUALSCREEN); }

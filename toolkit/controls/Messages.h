@@ -43,7 +43,12 @@ constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;      // after BorderStyle change
 
 // A parent sends the notification of a child back to that child as CN_BASE +
 // the original message; WParam/LParam as received, Result returned for it.
-constexpr UINT CN_BASE = 0xBC00;
+// They travel by Perform only: the same numbers arriving at a window are not
+// dispatched (see IsReflectedNotification). The range stays clear of the skin
+// engine's private messages (0xBC4A to 0xBC4E), which must reach WindowProc
+// as themselves.
+constexpr UINT CN_BASE = 0xBD00;
+constexpr UINT CN_LAST = CN_BASE + 0x1FF;
 constexpr UINT CN_CHARTOITEM = CN_BASE + WM_CHARTOITEM;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_COMPAREITEM = CN_BASE + WM_COMPAREITEM;
@@ -63,3 +68,5 @@ constexpr UINT CN_VKEYTOITEM = CN_BASE + WM_VKEYTOITEM;
 constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
 constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
+
+constexpr bool IsReflectedNotification(UINT msg) { return msg >= CN_BASE && msg <= CN_LAST; }

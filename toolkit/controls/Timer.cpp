@@ -29,16 +29,16 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
     return RegisterClassExW(&wc);
   }();
   if (!cls) throw EOutOfResources("Cannot register the timer window class");
-  window_.reset(CreateWindowExW(0, kTimerClass, L"", WS_POPUP, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+  window_.Reset(CreateWindowExW(0, kTimerClass, L"", WS_POPUP, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 GetModuleHandleW(nullptr), nullptr));
   if (!window_) throw EOutOfResources("Cannot create the timer window");
-  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 TTimer::~TTimer() {
   enabled_ = false;
   UpdateTimer();
-  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+  SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
 }
 
 void TTimer::SetEnabled(bool value) {
@@ -52,10 +52,10 @@ void TTimer::SetInterval(unsigned value) {
 }
 
 void TTimer::UpdateTimer() {
-  if (armed_) KillTimer(window_.get(), kTimerId);
+  if (armed_) KillTimer(window_.Get(), kTimerId);
   armed_ = false;
   if (enabled_ && interval_ != 0) {
-    armed_ = SetTimer(window_.get(), kTimerId, interval_, nullptr) != 0;
+    armed_ = SetTimer(window_.Get(), kTimerId, interval_, nullptr) != 0;
     if (!armed_) throw EOutOfResources("Not enough timers available");
   }
 }

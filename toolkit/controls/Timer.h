@@ -1,8 +1,8 @@
 // A timer component: a hidden window of its own receives WM_TIMER.
 #pragma once
 
-#include "toolkit/controls/Handles.h"
 #include "toolkit/core/Classes.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 class TTimer : public TComponent {
   TAPVANE_CLASS(TTimer)
@@ -27,5 +27,5 @@ class TTimer : public TComponent {
   bool enabled_ = true;
   unsigned interval_ = 1000;
   bool armed_ = false;
-  UniqueWindow window_;
+  TWindowHandle window_;
 };

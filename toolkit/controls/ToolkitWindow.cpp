@@ -5,14 +5,18 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "toolkit/controls/Application.h"
+#include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/WideText.h"
 #include "toolkit/controls/WinControl.h"
 
 namespace {
 
-TWinControl* creatingControl = nullptr;
+// Per thread, as the control atom is: a window made on another thread must
+// not take this thread's control.
+thread_local TWinControl* creatingControl = nullptr;
 
 struct RegisteredClass {
   WNDPROC defaultProc;
@@ -37,7 +41,10 @@ ATOM ControlAtom() {
   return atom;
 }
 
-void SetCreatingControl(TWinControl* control) { creatingControl = control; }
+TCreatingControlScope::TCreatingControlScope(TWinControl* control)
+    : previous_(std::exchange(creatingControl, control)) {}
+
+TCreatingControlScope::~TCreatingControlScope() { creatingControl = previous_; }
 
 WNDPROC RegisterToolkitClass(const TCreateParams& params) {
   auto& classes = RegisteredClasses();
@@ -85,7 +92,11 @@ LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     creatingControl = nullptr;
     control->AttachWindow(window);
   }
+  // A reflected notification's LParam is trusted (an NMHDR, a child window):
+  // only the toolkit's own reflection may deliver one, never the window.
+  if (IsReflectedNotification(msg)) return DefWindowProcW(window, msg, wParam, lParam);
   TMessage message{msg, wParam, lParam, 0};
+  const TDispatchScope dispatch;
   // Nothing may unwind through the system's frames: an exception from a
   // handler ends here and is reported the standard way.
   try {

@@ -19,6 +19,17 @@ ATOM ControlAtom();
 // procedure, or DefWindowProcW.
 WNDPROC RegisterToolkitClass(const TCreateParams& params);
 
-// The control whose window CreateWindowExW is making on this thread: the
-// first message of the new window attaches it.
-void SetCreatingControl(TWinControl* control);
+// Names the control whose window CreateWindowExW is making on this thread,
+// for the scope of the call: the new window's first message attaches it.
+// The previous name comes back however the scope is left (a creation hook
+// may make another control meanwhile; creation may fail or throw).
+class TCreatingControlScope {
+ public:
+  explicit TCreatingControlScope(TWinControl* control);
+  ~TCreatingControlScope();
+  TCreatingControlScope(const TCreatingControlScope&) = delete;
+  TCreatingControlScope& operator=(const TCreatingControlScope&) = delete;
+
+ private:
+  TWinControl* previous_;
+};

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 #include "toolkit/controls/CanvasPaint.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/GraphicControl.h"
-#include "toolkit/controls/MouseTracking.h"
 #include "toolkit/controls/PropertyTypes.h"
 #include "toolkit/controls/ToolkitWindow.h"
 #include "toolkit/controls/WideText.h"
@@ -39,28 +39,14 @@ const TClassInfo& TCustomControl::StaticClass() {
   return info;
 }
 
-namespace {
-
-bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK; }
-
-bool IsButtonDown(UINT msg) {
-  return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
-         msg == WM_LBUTTONDBLCLK;
-}
-
-bool IsButtonUp(UINT msg) {
-  return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
-}
-
-// The toolkit's own notifications mean nothing to a system window procedure.
-bool IsToolkitMessage(UINT msg) { return msg >= CM_BASE && msg < 0xC000; }
-
-}  // namespace
-
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
-  // Children go first, while this object is still whole; then the window.
+  // What this control owns goes while the control and its window are whole:
+  // an owned object that hooked the window can still put it back.
+  Destroying();
+  DestroyComponents();
+  // Children owned elsewhere go next; then the window.
   while (!controls_.empty()) delete controls_.back();
   if (Parent()) Parent()->RemoveControl(this);
   DestroyHandle();
@@ -108,12 +94,13 @@ void TWinControl::CreateWnd() {
     throw EInvalidOperation("Control '" + Name() + "' has no parent window");
   }
   defWndProc_ = RegisterToolkitClass(params);
-  SetCreatingControl(this);
-  const HWND window =
-      CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(),
-                      params.Style, params.X, params.Y, params.Width, params.Height,
-                      params.WndParent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SetCreatingControl(nullptr);
+  HWND window = nullptr;
+  {
+    const TCreatingControlScope creating(this);
+    window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(),
+                             params.Style, params.X, params.Y, params.Width, params.Height,
+                             params.WndParent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
   if (!window) throw EOutOfResources("Error creating window for '" + Name() + "'");
   if (!handle_) AttachWindow(window);
   UpdateBoundsFromWindow();
@@ -168,192 +155,6 @@ void TWinControl::ApplyFontToWindow() {
   if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
 }
 
-void TWinControl::DefaultHandler(TMessage& message) {
-  if (!handle_ || IsToolkitMessage(message.Msg)) {
-    message.Result = 0;
-    return;
-  }
-  message.Result =
-      CallWindowProcW(defWndProc_, handle_, message.Msg, message.WParam, message.LParam);
-}
-
-void TWinControl::WndProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_COMMAND:
-      if (message.LParam != 0)
-        return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam));
-      break;
-    case WM_NOTIFY:
-      return ReflectNotification(message, reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom);
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-    case WM_VKEYTOITEM:
-    case WM_CHARTOITEM:
-      return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam));
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-      if (message.LParam != 0)
-        return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam));
-      break;
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
-      if (item->CtlType != ODT_MENU) return ReflectNotification(message, item->hwndItem);
-      break;
-    }
-    case WM_DELETEITEM:
-      return ReflectNotification(
-          message, reinterpret_cast<const DELETEITEMSTRUCT*>(message.LParam)->hwndItem);
-    case WM_COMPAREITEM:
-      return ReflectNotification(
-          message, reinterpret_cast<const COMPAREITEMSTRUCT*>(message.LParam)->hwndItem);
-    case WM_MEASUREITEM: {
-      const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(message.LParam);
-      if (item->CtlType != ODT_MENU && handle_) {
-        return ReflectNotification(message, GetDlgItem(handle_, static_cast<int>(item->CtlID)));
-      }
-      break;
-    }
-    case CN_CTLCOLORMSGBOX:
-    case CN_CTLCOLOREDIT:
-    case CN_CTLCOLORLISTBOX:
-    case CN_CTLCOLORBTN:
-    case CN_CTLCOLORDLG:
-    case CN_CTLCOLORSCROLLBAR:
-    case CN_CTLCOLORSTATIC: {
-      const HDC dc = reinterpret_cast<HDC>(message.WParam);
-      SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Font()->Color())));
-      SetBkColor(dc, static_cast<COLORREF>(ColorToRGB(Color())));
-      message.Result = reinterpret_cast<LRESULT>(ColorBrush());
-      return;
-    }
-    case WM_PAINT: {
-      const bool hasGraphicChildren =
-          std::any_of(controls_.begin(), controls_.end(),
-                      [](TControl* c) { return !c->IsWindowed() && c->Visible(); });
-      if (customPaint_ || hasGraphicChildren) return PaintHandler(message);
-      break;
-    }
-    case WM_ERASEBKGND:
-      if (customPaint_) {
-        EraseBackground(reinterpret_cast<HDC>(message.WParam));
-        message.Result = 1;
-        return;
-      }
-      break;
-    case WM_NCCALCSIZE:
-      if (bevelKind_ != bkNone) return CalcBevelSize(message);
-      break;
-    case WM_NCPAINT:
-      if (bevelKind_ != bkNone) {
-        TControl::WndProc(message);
-        PaintBevel();
-        return;
-      }
-      break;
-    case WM_SETCURSOR:
-      HandleSetCursor(message);
-      if (message.Result) return;
-      break;
-    case WM_MOUSELEAVE:
-      MouseLeftWindow(this);
-      break;
-    case WM_SIZE:
-      UpdateBoundsFromWindow();
-      Realign();
-      break;
-    case WM_MOVE:
-      UpdateBoundsFromWindow();
-      break;
-    case WM_SETFOCUS: {
-      TWinControl* top = this;
-      while (top->Parent()) top = top->Parent();
-      if (top != this) top->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
-      break;
-    }
-    case CM_ENABLEDCHANGED:
-      if (handle_) EnableWindow(handle_, Enabled());
-      break;
-    case CM_VISIBLECHANGED:
-      if (handle_) ShowWindow(handle_, message.WParam ? SW_SHOWNOACTIVATE : SW_HIDE);
-      break;
-    case CM_FONTCHANGED:
-      ApplyFontToWindow();
-      if (customPaint_) Invalidate();
-      for (TControl* child : std::vector<TControl*>(controls_))
-        child->Perform(CM_PARENTFONTCHANGED);
-      break;
-    case CM_COLORCHANGED:
-      Invalidate();
-      for (TControl* child : std::vector<TControl*>(controls_))
-        child->Perform(CM_PARENTCOLORCHANGED);
-      break;
-    case CM_TABSTOPCHANGED:
-      if (handle_) {
-        const LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
-        SetWindowLongPtrW(handle_, GWL_STYLE, tabStop_ ? style | WS_TABSTOP : style & ~WS_TABSTOP);
-      }
-      break;
-    default:
-      if (IsMouseMessage(message.Msg)) return HandleMouseForChildren(message);
-      break;
-  }
-  TControl::WndProc(message);
-}
-
-void TWinControl::ReflectNotification(TMessage& message, HWND child) {
-  TWinControl* control = FindControl(child);
-  if (control && control != this) {
-    message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
-    return;
-  }
-  TControl::WndProc(message);
-}
-
-void TWinControl::HandleMouseForChildren(TMessage& message) {
-  const POINT point{static_cast<short>(LOWORD(message.LParam)),
-                    static_cast<short>(HIWORD(message.LParam))};
-  TControl* target = captureControl_;
-  if (!target) {
-    TControl* found = ControlAtPos(point);
-    if (found && !found->IsWindowed()) target = found;
-  }
-  if (message.Msg == WM_MOUSEMOVE) TrackMouseControl(this, target ? target : this);
-  if (!target) return TControl::WndProc(message);
-
-  if (IsButtonDown(message.Msg)) {
-    captureControl_ = target;
-    SetCapture(handle_);
-  }
-  const bool releasing = IsButtonUp(message.Msg) && captureControl_ == target;
-  if (releasing) {
-    captureControl_ = nullptr;
-    ReleaseCapture();
-  }
-  message.Result = target->Perform(message.Msg, message.WParam,
-                                   MAKELPARAM(point.x - target->Left(), point.y - target->Top()));
-}
-
-void TWinControl::HandleSetCursor(TMessage& message) {
-  message.Result = 0;
-  if (reinterpret_cast<HWND>(message.WParam) != handle_ || LOWORD(message.LParam) != HTCLIENT)
-    return;
-  POINT point{};
-  GetCursorPos(&point);
-  ::ScreenToClient(handle_, &point);
-  TControl* found = ControlAtPos(point);
-  TControl* target = found && !found->IsWindowed() ? found : this;
-  TCursor cursor = target->Cursor();
-  if (cursor == crDefault) cursor = Cursor();
-  if (cursor == crDefault) return;
-  ::SetCursor(CursorHandle(cursor));
-  message.Result = 1;
-}
-
 TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled) const {
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     TControl* control = *it;
@@ -366,17 +167,13 @@ TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled) const {
 }
 
 void TWinControl::PaintHandler(TMessage& message) {
+  // A DC in WParam is the caller's (a parent painting this control into its
+  // own picture); without one the window's update region is painted.
+  std::optional<TPaintDC> paint;
   HDC dc = reinterpret_cast<HDC>(message.WParam);
-  PAINTSTRUCT paint{};
-  if (!dc) dc = BeginPaint(handle_, &paint);
-  try {
-    PaintWindow(dc);
-    PaintControls(dc, nullptr);
-  } catch (...) {
-    if (!message.WParam) EndPaint(handle_, &paint);
-    throw;
-  }
-  if (!message.WParam) EndPaint(handle_, &paint);
+  if (!dc) dc = paint.emplace(handle_).Get();
+  PaintWindow(dc);
+  PaintControls(dc, nullptr);
   message.Result = 0;
 }
 
@@ -631,10 +428,8 @@ void TWinControl::PaintBevel() {
   if (bevelEdges_.Contains(beTop)) flags |= BF_TOP;
   if (bevelEdges_.Contains(beRight)) flags |= BF_RIGHT;
   if (bevelEdges_.Contains(beBottom)) flags |= BF_BOTTOM;
-  const HDC dc = GetWindowDC(handle_);
-  if (!dc) return;
-  DrawEdge(dc, &client, edge, flags);
-  ReleaseDC(handle_, dc);
+  const TWindowDC dc(handle_, TDCArea::Window);
+  if (dc.Get()) DrawEdge(dc.Get(), &client, edge, flags);
 }
 
 RECT TWinControl::ClientRect() const {
@@ -697,14 +492,8 @@ void TWinControl::EnableAlign() {
 void TWinControl::Realign() {
   if (alignDisabled_ > 0 || aligning_ || ComponentState().Contains(csLoading)) return;
   RECT rect = AdjustedClientRect();
-  aligning_ = true;
-  try {
-    AlignControls(rect);
-  } catch (...) {
-    aligning_ = false;
-    throw;
-  }
-  aligning_ = false;
+  const TRestoreOnExit<bool> aligning(aligning_, true);
+  AlignControls(rect);
 }
 
 void TWinControl::AlignControls(RECT& rect) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "toolkit/controls/Controls.h"
-#include "toolkit/controls/Handles.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 // What a control asks of CreateWindowExW; CreateParams fills it in.
 struct TCreateParams {
@@ -120,7 +120,14 @@ class TWinControl : public TControl {
  private:
   friend class TControl;
   friend LRESULT CALLBACK ToolkitWindowProc(HWND, UINT, WPARAM, LPARAM);
-  void ReflectNotification(TMessage& message, HWND child);
+  // WndProc's parts; each but the last says whether it consumed the message.
+  bool ReflectToChild(TMessage& message);
+  bool PaintMessage(TMessage& message);
+  bool BevelMessage(TMessage& message);
+  bool MouseMessage(TMessage& message);
+  void FollowWindowState(TMessage& message);
+  HWND NotifyingChild(const TMessage& message) const;
+  void FocusReceived();
   void HandleMouseForChildren(TMessage& message);
   void HandleSetCursor(TMessage& message);
   void AttachWindow(HWND window);

@@ -1,5 +1,6 @@
 #include "toolkit/core/ClassRegistry.h"
 #include "toolkit/core/Filer.h"
+#include "toolkit/core/ScopeExit.h"
 #include "toolkit/core/Strings.h"
 #include "toolkit/core/TypInfo.h"
 
@@ -194,14 +195,9 @@ class TLayoutLoader {
       auto* strings = p.GetObj ? dynamic_cast<TStrings*>(p.GetObj(target)) : nullptr;
       if (!strings) Invalid(path);
       strings->BeginUpdate();
-      try {
-        strings->Clear();
-        for (const String& line : v.Items) strings->Add(line);
-      } catch (...) {
-        strings->EndUpdate();
-        throw;
-      }
-      strings->EndUpdate();
+      const TScopeExit endUpdate([strings] { strings->EndUpdate(); });
+      strings->Clear();
+      for (const String& line : v.Items) strings->Add(line);
       return;
     }
     const bool isComponentRef =

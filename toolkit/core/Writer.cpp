@@ -2,6 +2,7 @@
 #include <limits>
 
 #include "toolkit/core/Filer.h"
+#include "toolkit/core/ScopeExit.h"
 #include "toolkit/core/Strings.h"
 
 namespace {
@@ -25,22 +26,17 @@ void TWriter::WriteRootComponent(TComponent* Root) {
 
 void TWriter::WriteComponent(TComponent* component) {
   component->SetComponentStateItem(csWriting, true);
-  try {
-    WriteComponentHeader(component->ClassName(), component->Name());
-    WriteProperties(*component, String());
-    WritePropertiesEnd();
-    std::vector<TComponent*> children;
-    component->GetChildren([&children](TComponent* child) { children.push_back(child); }, root_);
-    for (TComponent* child : children) {
-      WriteChildMarker();
-      WriteComponent(child);
-    }
-    WriteChildrenEnd();
-  } catch (...) {
-    component->SetComponentStateItem(csWriting, false);
-    throw;
+  const TScopeExit written([component] { component->SetComponentStateItem(csWriting, false); });
+  WriteComponentHeader(component->ClassName(), component->Name());
+  WriteProperties(*component, String());
+  WritePropertiesEnd();
+  std::vector<TComponent*> children;
+  component->GetChildren([&children](TComponent* child) { children.push_back(child); }, root_);
+  for (TComponent* child : children) {
+    WriteChildMarker();
+    WriteComponent(child);
   }
-  component->SetComponentStateItem(csWriting, false);
+  WriteChildrenEnd();
 }
 
 void TWriter::WriteProperties(TObject& object, const String& prefix) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/graphics/BitmapPixels.h"
 
 // The canvas of a bitmap: a memory DC made on demand with the DIB section
 // selected, and given up whenever the handle is wanted elsewhere.
@@ -112,6 +113,7 @@ void TBitmap::Create(int width, int height, TPixelFormat format, const RGBQUAD* 
   mask_.Reset();
   handle_.Reset();
   bits_ = nullptr;
+  palette_.clear();
   width_ = height_ = 0;
   format_ = format;
   if (width <= 0 || height <= 0) return;
@@ -139,6 +141,8 @@ void TBitmap::Create(int width, int height, TPixelFormat format, const RGBQUAD* 
   if (!dib) return;
   handle_.Reset(dib);
   bits_ = bits;
+  if (info.Header.biBitCount <= 8)
+    palette_.assign(info.Colors, info.Colors + (std::size_t{1} << info.Header.biBitCount));
   width_ = width;
   height_ = height;
 }
@@ -149,15 +153,8 @@ void TBitmap::SetSize(int width, int height) {
   if (width == width_ && height == height_) return;
   TBitmap old;
   old.Assign(this);
-  std::vector<RGBQUAD> palette(256);
-  int paletteSize = 0;
-  if (BitsPerPixel() <= 8 && handle_)
-    paletteSize = static_cast<int>(GetDIBColorTable(SourceDC(), 0, 256, palette.data()));
-  Create(width, height, format_, palette.data(), paletteSize);
-  if (!old.Empty() && !Empty()) {
-    BitBlt(SourceDC(), 0, 0, std::min(width_, old.width_), std::min(height_, old.height_),
-           old.SourceDC(), 0, 0, SRCCOPY);
-  }
+  Create(width, height, format_, old.palette_.data(), static_cast<int>(old.palette_.size()));
+  if (!old.Empty() && !Empty()) CopyPixels(*this, 0, 0, old, RECT{0, 0, old.width_, old.height_});
   Changed();
 }
 
@@ -171,7 +168,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
   TBitmap old;
   old.Assign(this);
   Create(old.width_, old.height_, format, nullptr, 0);
-  if (!Empty()) BitBlt(SourceDC(), 0, 0, width_, height_, old.SourceDC(), 0, 0, SRCCOPY);
+  if (!Empty()) CopyPixels(*this, 0, 0, old, RECT{0, 0, width_, height_});
   Changed();
 }
 
@@ -187,6 +184,8 @@ TCanvas& TBitmap::Canvas() {
 
 HDC TBitmap::SourceDC() { return Canvas().Handle(); }
 
+HDC TBitmap::PixelDC() { return Empty() ? nullptr : Canvas().BareHandle(); }
+
 void* TBitmap::ScanLine(int y) {
   if (!bits_ || y < 0 || y >= height_) return nullptr;
   GdiFlush();
@@ -196,7 +195,7 @@ void* TBitmap::ScanLine(int y) {
 TColor TBitmap::TransparentColor() {
   if (transparentMode_ == tmFixed) return transparentColor_;
   if (Empty()) return clDefault;
-  return static_cast<TColor>(GetPixel(SourceDC(), 0, height_ - 1));
+  return ReadPixel(*this, 0, height_ - 1);
 }
 
 void TBitmap::SetTransparentColor(TColor color) {
@@ -214,24 +213,13 @@ void TBitmap::SetTransparentMode(TTransparentMode mode) {
 std::vector<std::uint32_t> TBitmap::RgbPixels() {
   std::vector<std::uint32_t> pixels;
   if (Empty()) return pixels;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width_;
-  info.bmiHeader.biHeight = -height_;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  TBitmapHandle copy(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!copy) return pixels;
-  {
-    TMemoryDC dc;
-    TSelection select(dc.Get(), copy.Get());
-    BitBlt(dc.Get(), 0, 0, width_, height_, SourceDC(), 0, 0, SRCCOPY);
-    GdiFlush();
-  }
-  const auto* data = static_cast<const std::uint32_t*>(bits);
-  pixels.assign(data, data + static_cast<std::size_t>(width_) * height_);
+  TBitmap copy(width_, height_, pf32bit);
+  if (copy.Empty()) return pixels;
+  CopyPixels(copy, 0, 0, *this, RECT{0, 0, width_, height_});
+  pixels.resize(static_cast<std::size_t>(width_) * height_);
+  for (int y = 0; y < height_; ++y)
+    std::memcpy(&pixels[static_cast<std::size_t>(y) * width_], copy.ScanLine(y),
+                static_cast<std::size_t>(width_) * 4);
   for (auto& p : pixels) p &= 0xFFFFFF;
   return pixels;
 }
@@ -331,11 +319,9 @@ TBmpImage TBitmap::ToBmpImage() {
   image.Height = height_;
   image.BitsPerPixel = BitsPerPixel();
   if (image.BitsPerPixel <= 8) {
-    std::vector<RGBQUAD> palette(std::size_t{1} << image.BitsPerPixel);
-    const UINT n =
-        GetDIBColorTable(SourceDC(), 0, static_cast<UINT>(palette.size()), palette.data());
-    image.Palette.assign(palette.size(), 0);
-    for (UINT i = 0; i < n; ++i) std::memcpy(&image.Palette[i], &palette[i], sizeof(RGBQUAD));
+    image.Palette.assign(std::size_t{1} << image.BitsPerPixel, 0);
+    for (std::size_t i = 0; i < image.Palette.size() && i < palette_.size(); ++i)
+      std::memcpy(&image.Palette[i], &palette_[i], sizeof(RGBQUAD));
   }
   GdiFlush();
   const auto* bits = static_cast<const std::uint8_t*>(bits_);
@@ -393,13 +379,9 @@ void TBitmap::Assign(const TPersistent* Source) {
     return;
   }
   if (const auto* constSource = dynamic_cast<const TBitmap*>(Source)) {
-    // Reading pixels needs the source's DC, which is made on demand.
-    auto& source = const_cast<TBitmap&>(*constSource);
-    std::vector<RGBQUAD> palette(256);
-    int paletteSize = 0;
-    if (!source.Empty() && source.BitsPerPixel() <= 8)
-      paletteSize = static_cast<int>(GetDIBColorTable(source.SourceDC(), 0, 256, palette.data()));
-    Create(source.width_, source.height_, source.format_, palette.data(), paletteSize);
+    const TBitmap& source = *constSource;
+    Create(source.width_, source.height_, source.format_, source.palette_.data(),
+           static_cast<int>(source.palette_.size()));
     if (!Empty()) {
       GdiFlush();
       std::memcpy(bits_, source.bits_, static_cast<std::size_t>(Stride()) * height_);

@@ -40,6 +40,12 @@ class TBitmap : public TGraphic {
   // elsewhere; null while empty.
   HBITMAP Handle();
   TCanvas& Canvas();
+  // The canvas's DC without the canvas's font, brush and pen selected (see
+  // TCanvas::BareHandle), for copying pixels in and out; null while empty.
+  HDC PixelDC();
+  // The colour table of a palette bitmap (1, 4 or 8 bits per pixel), one
+  // entry per index; empty for other formats.
+  const std::vector<RGBQUAD>& Palette() const { return palette_; }
   // Row y (0 = top), or null outside the bitmap. Rows are BitsPerPixel wide,
   // padded to four bytes.
   void* ScanLine(int y);
@@ -84,6 +90,7 @@ class TBitmap : public TGraphic {
   TPixelFormat format_ = pfDevice;
   TBitmapHandle handle_;
   void* bits_ = nullptr;
+  std::vector<RGBQUAD> palette_;
   TBitmapHandle mask_;
   TColor transparentColor_ = clDefault;
   TTransparentMode transparentMode_ = tmAuto;

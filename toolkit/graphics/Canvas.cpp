@@ -25,6 +25,11 @@ HDC TCanvas::Handle() {
   return dc_;
 }
 
+HDC TCanvas::BareHandle() {
+  if (!dc_) CreateHandle();
+  return dc_;
+}
+
 void TCanvas::SetHandle(HDC dc) {
   if (dc == dc_) return;
   DeselectObjects();

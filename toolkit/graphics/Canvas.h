@@ -19,6 +19,10 @@ class TCanvas : public TPersistent {
   // The DC with this canvas's font, brush and pen selected; made on demand by
   // canvases that own their DC.
   HDC Handle();
+  // The same DC without selecting this canvas's font, brush and pen, for
+  // copying pixels only: under Wine, selecting a font into a fresh DC costs
+  // round trips to the display. They go in with the next Handle().
+  HDC BareHandle();
   // Binds to a foreign DC (nullptr unbinds). The DC is never deleted here.
   void SetHandle(HDC dc);
   bool HandleAllocated() const { return dc_ != nullptr; }

@@ -57,9 +57,23 @@ const TClassInfo& TFont::StaticClass() {
   return info;
 }
 
+namespace {
+
+// Asked of the screen once: every canvas makes a font, and under Wine each
+// GetDC of the screen costs round trips to the server and the display. The
+// system DPI of a process does not change while it runs.
+int ScreenPixelsPerInch() {
+  static const int pixelsPerInch = [] {
+    TScreenDC screen;
+    return screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+  }();
+  return pixelsPerInch;
+}
+
+}  // namespace
+
 TFont::TFont() {
-  TScreenDC screen;
-  if (screen.Get()) SetPixelsPerInch(GetDeviceCaps(screen.Get(), LOGPIXELSY));
+  if (const int pixelsPerInch = ScreenPixelsPerInch()) SetPixelsPerInch(pixelsPerInch);
 }
 
 void TFont::SetName(const String& name) {
@@ -230,7 +244,7 @@ void TBrush::Assign(const TPersistent* Source) {
 const TClassInfo& TPen::StaticClass() {
   static const TClassInfo info = TClassBuilder<TPen>("TPen", &TGraphicsObject::StaticClass())
                                      .Integer("Color", &TPen::Color, &TPen::SetColor)
-          .Idents(ColorIdents())
+                                     .Idents(ColorIdents())
                                      .Enum("Style", PenStyleInfo(), &TPen::Style, &TPen::SetStyle)
                                      .Integer("Width", &TPen::Width, &TPen::SetWidth)
                                      .Build();

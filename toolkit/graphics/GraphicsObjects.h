@@ -8,7 +8,7 @@
 #include "toolkit/core/Persistent.h"
 #include "toolkit/core/Sets.h"
 #include "toolkit/graphics/Colors.h"
-#include "toolkit/graphics/GdiHandles.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 class TGraphicsObject : public TPersistent {
   TAPVANE_CLASS(TGraphicsObject)

@@ -5,6 +5,7 @@
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/Filer.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 const TClassInfo& TIcon::StaticClass() {
   static const TClassInfo info = TClassBuilder<TIcon>("TIcon", &TGraphic::StaticClass()).Build();
@@ -21,6 +22,8 @@ void TIcon::Adopt(HICON icon) {
   width_ = height_ = 0;
   ICONINFO info{};
   if (icon_ && GetIconInfo(icon_, &info)) {
+    // GetIconInfo hands over copies of both bitmaps.
+    const TBitmapHandle color(info.hbmColor), mask(info.hbmMask);
     BITMAP bm{};
     // Without a colour bitmap the mask holds both halves, one above the other.
     HBITMAP measured = info.hbmColor ? info.hbmColor : info.hbmMask;
@@ -28,8 +31,6 @@ void TIcon::Adopt(HICON icon) {
       width_ = bm.bmWidth;
       height_ = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
     }
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
   }
   Changed();
 }

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <map>
 #include <memory>
 
 #include "app/Unit1.h"
+#include "skin/data/WinSkinData.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/Containers.h"
@@ -16,7 +18,6 @@
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/Timer.h"
-#include "skin/data/WinSkinData.h"
 #include "toolkit/core/Filer.h"
 #include "toolkit/core/TypInfo.h"
 
@@ -203,11 +204,65 @@ TEST_F(Form1Test, AddBuildsTheItemFromTheFieldsAndTheCheckedAction) {
   EXPECT_TRUE(boxes_.empty());
 }
 
-TEST_F(Form1Test, CaptureTimerWritesTheCursorPosition) {
+// Counts the WM_SETTEXT messages each window of this thread is sent.
+class TSetTextCounter {
+ public:
+  TSetTextCounter()
+      : hook_(SetWindowsHookExW(WH_CALLWNDPROC, Record, nullptr, GetCurrentThreadId())) {
+    counts_.clear();
+  }
+  ~TSetTextCounter() { UnhookWindowsHookEx(hook_); }
+  TSetTextCounter(const TSetTextCounter&) = delete;
+  TSetTextCounter& operator=(const TSetTextCounter&) = delete;
+  int operator[](HWND window) const { return counts_.count(window) ? counts_.at(window) : 0; }
+  void Clear() { counts_.clear(); }
+
+ private:
+  static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_SETTEXT) ++counts_[sent->hwnd];
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline std::map<HWND, int> counts_;
+  HHOOK hook_;
+};
+
+// The capture timer ticks ten times a second for as long as the program is
+// open: a tick with the cursor at rest must not set (and so repaint) the
+// fields, while typed text is still overwritten on the next tick.
+TEST_F(Form1Test, CaptureTimerWritesTheCursorPositionOnlyWhenTheFieldDiffers) {
   SetCursorPos(37, 58);
   form_->TimerGetXYTimer(nullptr);
   EXPECT_EQ("37", form_->Edit_X->Text());
   EXPECT_EQ("58", form_->Edit_Y->Text());
+  const HWND x = form_->Edit_X->Handle(), y = form_->Edit_Y->Handle();
+
+  TSetTextCounter sets;
+  form_->TimerGetXYTimer(nullptr);
+  EXPECT_EQ(0, sets[x]);
+  EXPECT_EQ(0, sets[y]);
+
+  SetCursorPos(41, 58);
+  form_->TimerGetXYTimer(nullptr);
+  EXPECT_EQ("41", form_->Edit_X->Text());
+  EXPECT_EQ(1, sets[x]);
+  EXPECT_EQ(0, sets[y]);
+
+  form_->Edit_Y->SetText("typed");
+  sets.Clear();
+  form_->TimerGetXYTimer(nullptr);
+  EXPECT_EQ("58", form_->Edit_Y->Text());
+  EXPECT_EQ(0, sets[x]);
+  EXPECT_EQ(1, sets[y]);
+
+  // Text put in by a message alone, as another program could.
+  SendMessageW(x, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"999"));
+  sets.Clear();
+  form_->TimerGetXYTimer(nullptr);
+  EXPECT_EQ("41", form_->Edit_X->Text());
+  EXPECT_EQ(1, sets[x]);
+  form_->TimerGetXYTimer(nullptr);
+  EXPECT_EQ(1, sets[x]);
 }
 
 TEST_F(Form1Test, HotkeysStopTheRunAndTheGroupBoxRestoresTheStatus) {
@@ -319,10 +374,10 @@ TEST_F(Form1Test, SkinDataComesWithItsSettingsAndParsedSkin) {
   EXPECT_TRUE(data->Active());
   EXPECT_FALSE(data->SkinPending());
   EXPECT_EQ(99, data->DisableTag());
-  TSkinControlTypes controls{xcMainMenu, xcPopupMenu,   xcToolbar,  xcControlbar,  xcCombo,
-                             xcCheckBox, xcRadioButton, xcProgress, xcScrollbar,   xcEdit,
-                             xcButton,   xcBitBtn,      xcSpeedButton, xcSpin,     xcPanel,
-                             xcGroupBox, xcStatusBar,   xcTab,      xcTrackBar};
+  TSkinControlTypes controls{xcMainMenu, xcPopupMenu,   xcToolbar,     xcControlbar, xcCombo,
+                             xcCheckBox, xcRadioButton, xcProgress,    xcScrollbar,  xcEdit,
+                             xcButton,   xcBitBtn,      xcSpeedButton, xcSpin,       xcPanel,
+                             xcGroupBox, xcStatusBar,   xcTab,         xcTrackBar};
   EXPECT_EQ(controls, data->SkinControls());
   EXPECT_EQ((TSkinOptions{xoPreview, xoToolbarBK, xoCaptionButtonHint}), data->Options());
   ASSERT_EQ(118, data->Skin3rd()->Count());

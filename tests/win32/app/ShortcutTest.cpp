@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/ComRef.h"
 #include "app/Unit_CreateSoftLink.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ struct TLinkContents {
 };
 
 TLinkContents ReadLink(const std::string& file) {
-  app::TComRef<IShellLinkA> link;
-  app::TComRef<IPersistFile> persist;
+  TComRef<IShellLinkA> link;
+  TComRef<IPersistFile> persist;
   TLinkContents contents;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                               link.Out())))
