@@ -145,11 +145,14 @@ bool TApplication::ProcessMessage(MSG& msg) {
     terminated_ = true;
     return true;
   }
-  if (!IsDialogMessage(msg)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  DispatchOne(msg);
   return true;
+}
+
+void TApplication::DispatchOne(const MSG& msg) {
+  if (IsDialogMessage(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
 }
 
 void TApplication::ProcessMessages() {
@@ -159,8 +162,13 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::HandleMessage() {
+  // GetMessageW waits in the same call that finds the queue empty; a peek
+  // followed by WaitMessage costs Wine one more server round trip per wake,
+  // which is most of what an idle program does.
   MSG msg;
-  if (!ProcessMessage(msg)) WaitMessage();
+  const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+  if (got == 0) terminated_ = true;
+  if (got > 0) DispatchOne(msg);
 }
 
 void TApplication::Terminate() {

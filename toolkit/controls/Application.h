@@ -76,6 +76,7 @@ class TApplication : public TComponent {
   static LRESULT CALLBACK AppWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void FormCreated(TCustomForm* form);
   bool ProcessMessage(MSG& msg);
+  void DispatchOne(const MSG& msg);
   bool IsDialogMessage(const MSG& msg);
   void ActivateHint();
 

@@ -41,6 +41,32 @@ ATOM ControlAtom() {
   return atom;
 }
 
+namespace {
+
+// Where a window's control slot lies, or -1 when the window's class is not
+// one of ours (its extra bytes belong to somebody else).
+int ControlSlotOffset(HWND window) {
+  if (reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC)) != ToolkitWindowProc) {
+    return -1;
+  }
+  const auto extra = static_cast<int>(GetClassLongPtrW(window, GCL_CBWNDEXTRA));
+  return extra >= static_cast<int>(sizeof(LONG_PTR)) ? extra - static_cast<int>(sizeof(LONG_PTR))
+                                                     : -1;
+}
+
+}  // namespace
+
+TWinControl* ControlInSlot(HWND window) {
+  const int offset = ControlSlotOffset(window);
+  if (offset < 0) return nullptr;
+  return reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, offset));
+}
+
+void SetControlSlot(HWND window, TWinControl* control) {
+  const int offset = ControlSlotOffset(window);
+  if (offset >= 0) SetWindowLongPtrW(window, offset, reinterpret_cast<LONG_PTR>(control));
+}
+
 TCreatingControlScope::TCreatingControlScope(TWinControl* control)
     : previous_(std::exchange(creatingControl, control)) {}
 
@@ -73,6 +99,7 @@ WNDPROC RegisterToolkitClass(const TCreateParams& params) {
     cls.hbrBackground = params.Background;
   }
   cls.cbSize = sizeof cls;
+  cls.cbWndExtra += static_cast<int>(sizeof(LONG_PTR));  // the control slot, last
   cls.lpfnWndProc = ToolkitWindowProc;
   cls.hInstance = instance;
   cls.lpszClassName = params.ClassName.c_str();

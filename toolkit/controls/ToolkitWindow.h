@@ -1,6 +1,6 @@
 // The one window procedure of every toolkit window. It finds the control of
-// a window through a window property under the toolkit's atom and hands the
-// message to the control's WindowProc; nothing else lives here.
+// a window (see ControlInSlot) and hands the message to the control's
+// WindowProc; nothing else lives here.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,14 @@ LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 // The atom whose property on a toolkit window holds its control:
 // "ControlOfs" + module instance + thread id, eight hex digits each.
 ATOM ControlAtom();
+
+// The control of a toolkit window is also kept in the last pointer-sized
+// slot of the window's extra bytes, which every toolkit class reserves:
+// reading it is answered inside the process, where Wine takes GetPropW to
+// its server for every message. The property stays for code outside the
+// toolkit. Both calls do nothing for a window of another class.
+TWinControl* ControlInSlot(HWND window);
+void SetControlSlot(HWND window, TWinControl* control);
 
 // Registers the window class params names (once per process) and returns
 // the procedure messages fall through to: the base system class's own

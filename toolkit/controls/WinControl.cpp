@@ -57,6 +57,7 @@ TWinControl* TWinControl::FindControl(HWND window) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process != GetCurrentProcessId()) return nullptr;
+  if (TWinControl* control = ControlInSlot(window)) return control;
   auto* control = static_cast<TControl*>(GetPropW(window, MAKEINTATOM(ControlAtom())));
   return static_cast<TWinControl*>(control);
 }
@@ -117,11 +118,13 @@ void TWinControl::CreateWnd() {
 void TWinControl::AttachWindow(HWND window) {
   handle_ = window;
   SetPropW(window, MAKEINTATOM(ControlAtom()), static_cast<TControl*>(this));
+  SetControlSlot(window, this);
 }
 
 void TWinControl::DetachWindow() {
   if (!handle_) return;
   RemovePropW(handle_, MAKEINTATOM(ControlAtom()));
+  SetControlSlot(handle_, nullptr);
   handle_ = nullptr;
   if (captureControl_) captureControl_ = nullptr;
 }

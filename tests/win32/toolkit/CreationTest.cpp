@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "toolkit/controls/Edit.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/ToolkitWindow.h"
 
@@ -87,7 +88,8 @@ DWORD WINAPI CreateOnOtherThread(void* parameter) {
   const HWND window = CreateWindowExW(0, L"TForm", L"other thread", WS_POPUP, 0, 0, 10, 10, nullptr,
                                       nullptr, GetModuleHandleW(nullptr), nullptr);
   result->created = window != nullptr;
-  result->tookAControl = window && GetPropW(window, MAKEINTATOM(ControlAtom())) != nullptr;
+  result->tookAControl = window && (GetPropW(window, MAKEINTATOM(ControlAtom())) != nullptr ||
+                                    ControlInSlot(window) != nullptr);
   if (window) DestroyWindow(window);
   return 0;
 }
@@ -109,6 +111,65 @@ TEST_F(CreationTest, WindowMadeOnAnotherThreadDoesNotTakeThisThreadsControl) {
   ASSERT_TRUE(result.created);
   EXPECT_FALSE(result.tookAControl);
   EXPECT_EQ(&form, TWinControl::FindControl(form.Handle()));
+}
+
+// A class registered under a name the toolkit then asks for: its windows'
+// extra bytes are its own, and it marks them when a window is made.
+constexpr wchar_t kForeignClass[] = L"CreationTestForeignClass";
+constexpr LONG_PTR kForeignMark = 0x5eed;
+
+LRESULT CALLBACK ForeignClassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) SetWindowLongPtrW(window, 0, kForeignMark);
+  return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+class TForeignClassControl : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TCustomControl::CreateParams(params);
+    params.ClassName = kForeignClass;
+  }
+};
+
+TEST_F(CreationTest, ClassOfTheSameNameRegisteredElsewhereKeepsItsExtraBytes) {
+  WNDCLASSEXW foreign{};
+  foreign.cbSize = sizeof foreign;
+  foreign.lpfnWndProc = ForeignClassProc;
+  foreign.cbWndExtra = sizeof(LONG_PTR);
+  foreign.hInstance = GetModuleHandleW(nullptr);
+  foreign.lpszClassName = kForeignClass;
+  ASSERT_NE(0, RegisterClassExW(&foreign));
+  {
+    TForm form(nullptr);
+    auto* control = new TForeignClassControl(&form);
+    control->SetParent(&form);
+    const HWND window = control->Handle();
+    EXPECT_EQ(kForeignMark, GetWindowLongPtrW(window, 0));
+    EXPECT_EQ(nullptr, ControlInSlot(window));
+    // Still the control's window for the toolkit and the skin engine.
+    EXPECT_EQ(control, TWinControl::FindControl(window));
+  }
+  UnregisterClassW(kForeignClass, GetModuleHandleW(nullptr));
+}
+
+TEST_F(CreationTest, ControlSlotOfASystemControlFollowsItsWindowThroughARecreation) {
+  TForm form(nullptr);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  const HWND first = edit->Handle();
+  EXPECT_EQ(edit, ControlInSlot(first));
+  EXPECT_EQ(edit, static_cast<TControl*>(GetPropW(first, MAKEINTATOM(ControlAtom()))));
+  edit->SetBorderStyle(bsNone);  // a new window
+  const HWND second = edit->Handle();
+  ASSERT_FALSE(IsWindow(first));
+  EXPECT_EQ(edit, ControlInSlot(second));
+  EXPECT_EQ(edit, TWinControl::FindControl(second));
+  // The slot lies past the system class's own bytes: the edit still works.
+  SendMessageW(second, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"42"));
+  EXPECT_EQ("42", edit->Text());
 }
 
 }  // namespace
