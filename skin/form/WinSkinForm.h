@@ -81,7 +81,12 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   void FitWindowToFrame(bool rereadClient);
   POINT ScreenToWindow(LPARAM point) const;
   void BuildRegion();
+  // The region for a window of w by h, whatever its size is now.
+  void BuildRegion(int w, int h);
   void RemoveRegion();
+  // Shapes the window for its maximised size before it is maximised
+  // (MaximisedRegion.cpp).
+  void PrepareMaximisedRegion();
 
   // Painting (FramePaint.cpp, CaptionText.cpp).
   void PaintFrame(HDC dc);

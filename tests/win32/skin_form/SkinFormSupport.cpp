@@ -32,7 +32,7 @@ void ClearRecorded() { Recorded().clear(); }
 
 namespace {
 LRESULT CALLBACK RecordingProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Recorded().push_back({window, msg});
+  Recorded().push_back({window, msg, wParam});
   return DefWindowProcW(window, msg, wParam, lParam);
 }
 }  // namespace
