@@ -220,6 +220,7 @@ bool TWinSkinForm::SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
       Placement = plMinimised;
       break;
     case SC_MAXIMIZE:
+      PrepareMaximisedRegion();
       Placement = plMaximised;
       break;
     case SC_RESTORE:

@@ -32,17 +32,32 @@ class TWindowDCScope {
 
 }  // namespace
 
-void TWinSkinForm::PaintBorderPiece(int piece, const RECT& rect, HDC dc) {
-  const RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-  if (r.right <= 0 || r.bottom <= 0) return;
+TBitmap* TWinSkinForm::ComposedPiece(int piece, int width, int height) {
+  if (width <= 0 || height <= 0 || piece < 1 || piece > 4) return nullptr;
   const TDataSkinBorder* record = BorderRecord(piece);
-  if (!record || record->Image->Empty()) return;
+  if (!record || record->Image->Empty()) return nullptr;
+  const int index = Active || record->Frame <= 1 ? 1 : 2;
+  TComposedPiece& kept = composedPieces_[piece - 1];
+  if (kept.image && kept.record == record && kept.width == width && kept.height == height &&
+      kept.index == index) {
+    return kept.image.get();
+  }
   const RECT margins{record->LeftWidth, record->TopHeight, record->RightWidth,
                      record->BottomHeight};
-  const int index = Active || record->Frame <= 1 ? 1 : 2;
-  const std::unique_ptr<TBitmap> image = ComposeFramedImage(
-      r, *record->Image, margins, piece >= 3, record->Tile != 1, record->Frame, index);
-  BitBlt(dc, rect.left, rect.top, r.right, r.bottom, image->Canvas().Handle(), 0, 0, SRCCOPY);
+  kept.image = ComposeFramedImage(RECT{0, 0, width, height}, *record->Image, margins, piece >= 3,
+                                  record->Tile != 1, record->Frame, index);
+  kept.record = record;
+  kept.width = width;
+  kept.height = height;
+  kept.index = index;
+  return kept.image.get();
+}
+
+void TWinSkinForm::PaintBorderPiece(int piece, const RECT& rect, HDC dc) {
+  TBitmap* image = ComposedPiece(piece, rect.right - rect.left, rect.bottom - rect.top);
+  if (!image) return;
+  BitBlt(dc, rect.left, rect.top, image->Width(), image->Height(), image->Canvas().Handle(), 0, 0,
+         SRCCOPY);
 }
 
 void TWinSkinForm::PaintFrame(HDC given) {
@@ -87,7 +102,11 @@ void TWinSkinForm::PaintCaption(HDC dc) {
     caption = RECT{0, 0, w, FrameTop};
   } else {
     captionBitmap_->SetSize(w, FrameTop);
-    BitBlt(captionBitmap_->Canvas().Handle(), 0, 0, w, FrameTop, dc, 0, 0, SRCCOPY);
+    // The caption's corners are the tops of the side pieces just painted;
+    // the buffer clips them to its height (no read-back from the screen).
+    const HDC buffer = captionBitmap_->Canvas().Handle();
+    PaintBorderPiece(1, RECT{0, 0, FrameLeft, WindowHeight}, buffer);
+    PaintBorderPiece(2, RECT{w - FrameRight, 0, w, WindowHeight}, buffer);
     caption = RECT{FrameLeft, 0, w - FrameRight, FrameTop};
   }
   if (captionBitmap_->Empty()) return;

@@ -283,6 +283,7 @@ void TWinSkinForm::RefreshSkin() {
   }
   skinObjects_.SkinChanged();
   AttachState = asReapplying;
+  for (TComposedPiece& piece : composedPieces_) piece = TComposedPiece{};
   if (SkinFrame && Form) {
     FitWindowToFrame(true);
     Form->SetHeight(Form->Height() + 1);

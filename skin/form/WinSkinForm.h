@@ -81,7 +81,12 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   void FitWindowToFrame(bool rereadClient);
   POINT ScreenToWindow(LPARAM point) const;
   void BuildRegion();
+  // The region for a window of w by h, whatever its size is now.
+  void BuildRegion(int w, int h);
   void RemoveRegion();
+  // Shapes the window for its maximised size before it is maximised
+  // (MaximisedRegion.cpp).
+  void PrepareMaximisedRegion();
 
   // Painting (FramePaint.cpp, CaptionText.cpp).
   void PaintFrame(HDC dc);
@@ -181,6 +186,14 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   bool SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   TDataSkinBorder* BorderRecord(int piece) const;
+  // A border piece composed for its size and look, kept until either changes.
+  TBitmap* ComposedPiece(int piece, int width, int height);
+
+  struct TComposedPiece {
+    const TDataSkinBorder* record = nullptr;
+    int width = 0, height = 0, index = 0;
+    std::unique_ptr<TBitmap> image;
+  };
   bool MaximisedMdiChild() const { return MDIKind == mkChild && Placement == plMaximised; }
 
   TWindowHook frameHook_{THookRole::Frame, *this};
@@ -191,6 +204,7 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   TFontHandle captionFont_;
   std::unique_ptr<TBitmap> iconBitmap_;
   std::unique_ptr<TBitmap> captionBitmap_;
+  TComposedPiece composedPieces_[4];
   TRegionHandle region_;
   TSkinObjectList skinObjects_;
   std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;

@@ -16,12 +16,14 @@ HRGN RectRegion(int left, int top, int right, int bottom) {
 }  // namespace
 
 void TWinSkinForm::BuildRegion() {
-  if (AttachState == asGone || !SkinFrame) return;
-  if (MDIKind == mkChild && Placement != plNormal) return;
   RECT window{};
   if (!GetWindowRect(Handle, &window)) return;
-  const int w = window.right - window.left;
-  const int h = window.bottom - window.top;
+  BuildRegion(window.right - window.left, window.bottom - window.top);
+}
+
+void TWinSkinForm::BuildRegion(int w, int h) {
+  if (AttachState == asGone || !SkinFrame) return;
+  if (MDIKind == mkChild && Placement != plNormal) return;
   if (w <= 0 || h <= 0) return;
   if (w == RegionWidth && h == RegionHeight && MDIKind != mkChild && AttachState != asReapplying &&
       HasRegion) {

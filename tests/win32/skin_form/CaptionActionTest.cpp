@@ -1,4 +1,6 @@
 // Caption clicks and hover: what a double click does, hints and their timing.
+#include <algorithm>
+
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
 #include "skin/form/CaptionButtons.h"
@@ -73,6 +75,69 @@ TEST_F(CaptionActionTest, HintShowsAfterTwiceTheHintPauseAndGoesAfterTheHidePaus
   EXPECT_GE(hidden, 1400u);
   Application->HintPause = savedPause;
   Application->HintHidePause = savedHide;
+}
+
+// A left double click through the real input path: the first press goes to
+// the system's move loop, the second arrives as WM_NCLBUTTONDBLCLK.
+void DoubleClickAt(POINT at) {
+  SetCursorPos(at.x, at.y);
+  PumpUntil([] { return false; }, 100);
+  INPUT clicks[4]{};
+  for (int i = 0; i < 4; ++i) {
+    clicks[i].type = INPUT_MOUSE;
+    clicks[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+  }
+  SendInput(4, clicks, sizeof clicks[0]);
+}
+
+// A point of the caption band that is on screen and off every caption button.
+POINT CaptionBandPoint(HWND window, const TWinSkinForm& object) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const LONG top = std::max(rect.top, 0L);
+  const POINT at{rect.left + (rect.right - rect.left) / 3, (top + rect.top + object.FrameTop) / 2};
+  EXPECT_EQ(nullptr, object.ButtonAt(POINT{at.x - rect.left, at.y - rect.top}));
+  return at;
+}
+
+int SysCommands(HWND window, WPARAM command) {
+  int count = 0;
+  for (const RecordedMessage& m : Recorded()) {
+    count += m.window == window && m.msg == WM_SYSCOMMAND && (m.wParam & 0xFFF0) == command;
+  }
+  return count;
+}
+
+TEST_F(CaptionActionTest, CaptionDoubleClickMaximisesAndASecondOneRestores) {
+  TWinSkinForm& object = Skinned();
+  RECT normal{};
+  GetWindowRect(window, &normal);
+  ClearRecorded();
+  DoubleClickAt(CaptionBandPoint(window, object));
+  ASSERT_TRUE(PumpUntil([&] { return IsZoomed(window) != FALSE; }));
+  // Time for a late restore to show itself.
+  PumpUntil([] { return false; }, 500);
+  EXPECT_TRUE(IsZoomed(window));
+  EXPECT_EQ(plMaximised, object.Placement);
+  EXPECT_EQ(1, SysCommands(window, SC_MAXIMIZE));
+  EXPECT_EQ(0, SysCommands(window, SC_RESTORE));
+  EXPECT_EQ(0, CountOf(window, WM_NCLBUTTONDBLCLK));
+
+  // The maximised window keeps the shape of its frame.
+  RECT maximised{};
+  GetWindowRect(window, &maximised);
+  EXPECT_EQ(maximised.right - maximised.left, object.RegionWidth);
+  EXPECT_EQ(maximised.bottom - maximised.top, object.RegionHeight);
+
+  ClearRecorded();
+  DoubleClickAt(CaptionBandPoint(window, object));
+  ASSERT_TRUE(PumpUntil([&] { return !IsZoomed(window); }));
+  PumpUntil([] { return false; }, 300);
+  EXPECT_FALSE(IsZoomed(window));
+  EXPECT_EQ(1, SysCommands(window, SC_RESTORE));
+  RECT restored{};
+  GetWindowRect(window, &restored);
+  EXPECT_TRUE(EqualRect(&normal, &restored));
 }
 
 }  // namespace

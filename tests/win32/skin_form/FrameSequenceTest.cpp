@@ -133,7 +133,7 @@ HWND MakeMdiFrame(HWND& client) {
 }
 
 LRESULT CALLBACK MdiChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Recorded().push_back({window, msg});
+  Recorded().push_back({window, msg, wParam});
   return DefMDIChildProcW(window, msg, wParam, lParam);
 }
 

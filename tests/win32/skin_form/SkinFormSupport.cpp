@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "TestSupport.h"
+#include "tests/win32/support/HandleCounter.h"
 #include "toolkit/core/Streams.h"
 
 std::unique_ptr<TSkinData> MakeSkinData(TComponent* owner, TSkinFormType type) {
@@ -32,7 +33,7 @@ void ClearRecorded() { Recorded().clear(); }
 
 namespace {
 LRESULT CALLBACK RecordingProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Recorded().push_back({window, msg});
+  Recorded().push_back({window, msg, wParam});
   return DefWindowProcW(window, msg, wParam, lParam);
 }
 }  // namespace
@@ -61,6 +62,10 @@ bool PumpUntil(const std::function<bool()>& done, DWORD budgetMs) {
 }
 
 void SkinManagerTest::SetUp() {
+  // The handle counter patches imports at its first snapshot; taken here, it
+  // sees every object the test makes, also those made before its own first
+  // snapshot and replaced after it.
+  wintest::Snapshot();
   EnsureToolkit();
   InstallSkinManager();
   data = MakeSkinData();

@@ -21,6 +21,7 @@ std::unique_ptr<TSkinData> MakeSkinData(TComponent* owner = nullptr,
 struct RecordedMessage {
   HWND window;
   UINT msg;
+  WPARAM wParam;
 };
 std::vector<RecordedMessage>& Recorded();
 int CountOf(HWND window, UINT msg);
