@@ -224,13 +224,18 @@ void TWinSkinForm::RestoreHandlers() {
   mdiClientHook_.Restore();
 }
 
+// Without a skinned frame only the controls, the colour and the hooks go back.
+void TWinSkinForm::ReleaseUnframed(bool destroying) {
+  skinObjects_.ReleaseAll(!destroying);
+  if (Form && !destroying) Form->SetColor(SavedColor);
+  RestoreHandlers();
+}
+
 void TWinSkinForm::Unskin() {
   const bool destroying = AttachState == asDestroying;
   if (hoverTimer_) hoverTimer_->SetEnabled(false);
   if (!SkinFrame) {
-    skinObjects_.ReleaseAll(!destroying);
-    if (Form && !destroying) Form->SetColor(SavedColor);
-    RestoreHandlers();
+    ReleaseUnframed(destroying);
     if (Form && !destroying) Form->Invalidate();
     return;
   }
@@ -262,9 +267,7 @@ void TWinSkinForm::ReleaseWindow() {
   const bool destroying = AttachState == asDestroying;
   if (hoverTimer_) hoverTimer_->SetEnabled(false);
   if (!SkinFrame) {
-    skinObjects_.ReleaseAll(!destroying);
-    if (Form && !destroying) Form->SetColor(SavedColor);
-    RestoreHandlers();
+    ReleaseUnframed(destroying);
     return;
   }
   if (!frameHook_.Installed() && !formProcReplaced_) return;

@@ -174,6 +174,7 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   void ReadSysFlags(LONG exStyle);
   void SkinInit();
   void RestoreHandlers();
+  void ReleaseUnframed(bool destroying);
   void ResizeToStdFrame();
   void HoverTick();
   void CaptionHintReset();
