@@ -251,7 +251,11 @@ void TWinSkinForm::RebuildIconBitmap() {
   TCanvas& canvas = iconBitmap_->Canvas();
   canvas.Brush().SetColor(clFuchsia);
   canvas.FillRect(RECT{0, 0, cx, cy});
-  if (const HICON icon = WindowIconOf(Handle)) {
+  const HICON icon = WindowIconOf(Handle);
+  captionIcon_.Reset(icon ? static_cast<HICON>(CopyImage(icon, IMAGE_ICON, SmallIconSize,
+                                                         SmallIconSize, LR_COPYFROMRESOURCE))
+                          : nullptr);
+  if (icon) {
     if (const auto copy =
             static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE))) {
       DrawIconEx(canvas.Handle(), 0, 0, copy, cx, cy, 0, nullptr, DI_NORMAL);
@@ -267,14 +271,11 @@ HICON WindowIconOf(HWND window) {
 }
 
 void TWinSkinForm::DrawWindowIcon(HDC dc, const RECT& rect) {
-  if (const HICON icon = WindowIconOf(Handle)) {
-    if (const auto copy = static_cast<HICON>(
-            CopyImage(icon, IMAGE_ICON, SmallIconSize, SmallIconSize, LR_COPYFROMRESOURCE))) {
-      const int y = TextRect.top + ((TextRect.bottom - TextRect.top) - SmallIconSize) / 2;
-      DrawIconEx(dc, kIconLeft, y, copy, SmallIconSize, SmallIconSize, 0, nullptr, DI_NORMAL);
-      DestroyIcon(copy);
-      return;
-    }
+  if (captionIcon_) {
+    const int y = TextRect.top + ((TextRect.bottom - TextRect.top) - SmallIconSize) / 2;
+    DrawIconEx(dc, kIconLeft, y, captionIcon_.Get(), SmallIconSize, SmallIconSize, 0, nullptr,
+               DI_NORMAL);
+    return;
   }
   DrawTransparent(dc, rect, *iconBitmap_, clFuchsia);
 }

@@ -204,6 +204,9 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   std::unique_ptr<TTimer> hoverTimer_;
   TFontHandle captionFont_;
   std::unique_ptr<TBitmap> iconBitmap_;
+  // The window icon at the caption's size, copied when the icon changes, not
+  // on every frame paint.
+  TIconHandle captionIcon_;
   std::unique_ptr<TBitmap> captionBitmap_;
   TComposedPiece composedPieces_[4];
   TRegionHandle region_;
