@@ -65,4 +65,3 @@ const TIntegerIdents& CursorIdents() {
   }();
   return idents;
 }
-
