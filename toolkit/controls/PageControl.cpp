@@ -69,7 +69,11 @@ TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
 }
 
 TPageControl::~TPageControl() {
-  SetImages(nullptr);
+  // The list outlives this control: it must not call back into it.
+  if (images_) {
+    images_->RemoveChangeLink(this);
+    images_->RemoveFreeNotification(this);
+  }
   for (TTabSheet* page : pages_) page->pageControl_ = nullptr;
   pages_.clear();
   activePage_ = nullptr;
