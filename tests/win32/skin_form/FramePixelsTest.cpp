@@ -1,49 +1,10 @@
 // Pixels of the skinned frame read back and compared with our skin's own
-// bitmaps: which frame is drawn, what the window region leaves out, where
-// the caption text goes, how caption buttons look in each state.
-#include <cstdlib>
-
-#include "SkinFormSupport.h"
-#include "TestSupport.h"
+// bitmaps: which frame is drawn, what the window region leaves out, how
+// caption buttons look in each state.
+#include "FramePixelsFixture.h"
 #include "skin/form/CaptionButtons.h"
-#include "toolkit/graphics/Bitmap.h"
 
 namespace {
-
-constexpr unsigned kMagenta = 0xFF00FF;
-constexpr COLORREF kSentinel = RGB(0x12, 0x34, 0x56);
-
-unsigned SkinPixel(TBitmap& bitmap, int x, int y) {
-  return DibColor(GetPixel(bitmap.Canvas().Handle(), x, y));
-}
-
-class FramePixelsTest : public SkinManagerTest {
- protected:
-  // A window skinned through the hook, initialised.
-  TWinSkinForm& Skinned(DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0) {
-    window = MakeRecordingWindow(style | WS_VISIBLE, exStyle, nullptr, 320, 220);
-    SetForegroundWindow(window);
-    EXPECT_TRUE(PumpUntil([&] {
-      const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState == asSkinned;
-    }));
-    return *Manager().FindFormObject(window);
-  }
-  // The whole frame painted into a DIB of the window's size.
-  std::unique_ptr<DibSurface> Painted(TWinSkinForm& object) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    auto dib = std::make_unique<DibSurface>(rect.right - rect.left, rect.bottom - rect.top);
-    dib->Fill(kSentinel);
-    object.PaintFrame(dib->dc());
-    return dib;
-  }
-  void TearDown() override {
-    if (window) DestroyWindow(window);
-    SkinManagerTest::TearDown();
-  }
-  HWND window = nullptr;
-};
 
 TEST_F(FramePixelsTest, CaptionIsTheTopImageOverItsFramesAndTheClientAreaFollows) {
   TWinSkinForm& object = Skinned();
@@ -139,24 +100,6 @@ TEST_F(FramePixelsTest, MinimisedWindowPaintsOnlyItsCaptionBand) {
   for (int y = object.FrameTop; y < h; ++y) {
     EXPECT_EQ(face, dib->Pixel(w / 2, y)) << y;
   }
-}
-
-TEST_F(FramePixelsTest, RightToLeftCaptionTextSitsRight) {
-  TWinSkinForm& ltr = Skinned();
-  Painted(ltr);
-  const RECT ltrText = ltr.TextRect;
-  const int middle = ltr.WindowWidth / 2;
-  EXPECT_LT(ltrText.left, middle);
-  DestroyWindow(window);
-  TWinSkinForm& rtl = Skinned(WS_OVERLAPPEDWINDOW, 0x4000 | WS_EX_RTLREADING);
-  ASSERT_TRUE(rtl.RightToLeft);
-  Painted(rtl);
-  // The text ends where the right-aligned buttons begin (give or take the
-  // strip's margins), instead of starting at the left.
-  const int buttonsStart = rtl.WindowWidth - rtl.FrameRight - rtl.RightButtonsWidth;
-  EXPECT_GT(rtl.RightButtonsWidth, 0);
-  EXPECT_LE(std::abs(rtl.TextRect.right - buttonsStart), 16) << rtl.TextRect.right;
-  EXPECT_GT(rtl.TextRect.left, ltrText.left + 50);
 }
 
 TEST_F(FramePixelsTest, HitTestKeepsTheSystemsAnswerInTheTopThreePixels) {
