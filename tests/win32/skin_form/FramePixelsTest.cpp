@@ -3,6 +3,7 @@
 // caption buttons look in each state.
 #include "FramePixelsFixture.h"
 #include "skin/form/CaptionButtons.h"
+#include "tests/win32/support/MessageRecorders.h"
 
 namespace {
 
@@ -166,10 +167,21 @@ TEST_F(FramePixelsTest, CaptionButtonsShowTheirStateFrames) {
   EXPECT_EQ(framePixel(bfHot), shown());
   SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, over);
   EXPECT_EQ(framePixel(bfPressed), shown());
-  // Released elsewhere: nothing happens, the hover check lets it go.
-  SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(rect.left + 40, rect.top + 10));
-  FlushEvents();
-  EXPECT_TRUE(IsWindow(window));
+  // Released elsewhere: the release goes on to the previous procedure, no
+  // system command follows, and the button is drawn normal again once the
+  // pointer is seen away from it.
+  {
+    wintest::MessageLog log;
+    log.Only({WM_NCLBUTTONUP, WM_SYSCOMMAND, WM_CLOSE});
+    const wintest::WindowProcRecorder arriving(log, window);
+    const POINT away{rect.left + 40, rect.top + 10};
+    SetCursorPos(away.x, away.y);
+    SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(away.x, away.y));
+    EXPECT_TRUE(PumpUntil([&] { return object.HotObject == nullptr; }, 1000));
+    FlushEvents();
+    EXPECT_SEQUENCE(log, {{WM_NCLBUTTONUP, wintest::sent}}, "released off the button");
+    EXPECT_EQ(framePixel(bfNormal), shown());
+  }
 
   // Without a maximize box the maximise button is disabled: frame 4.
   SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) & ~WS_MAXIMIZEBOX);
