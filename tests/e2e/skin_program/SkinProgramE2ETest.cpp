@@ -37,8 +37,8 @@ const std::vector<TShownKind> kKinds = {
     {L"MDI frame", true},
 };
 
-// Where our skin draws the close button: the caption button record with
-// action 0 in the skin's description, and one frame of its image.
+// Where our skin draws a caption button: its record in the skin's
+// description (alignment and offset), and one frame of its image.
 struct TButtonPlace {
   int align = -1;
   int x = 0;
@@ -65,7 +65,9 @@ int32_t LittleEndian32(const std::string& bytes, size_t at) {
   return static_cast<int32_t>(value);
 }
 
-TButtonPlace CloseButtonOfSkin(const std::string& skinFolder) {
+// The caption button record with that action, and with that visibility
+// code when one is given (maximise and restore share their action).
+TButtonPlace ButtonOfSkin(const std::string& skinFolder, int action, int visibility = -1) {
   TButtonPlace place;
   TQuickIni ini;
   ini.LoadFromText(ReadFile(skinFolder + "/tapvane.ini"));
@@ -73,7 +75,8 @@ TButtonPlace CloseButtonOfSkin(const std::string& skinFolder) {
   ini.ReadSections(&sections);
   for (const std::string& section : sections) {
     const std::string image = ini.ReadString(section, "ButtonImage", "");
-    if (ini.ReadInteger(section, "Action", -1) != 0 || image.empty()) continue;
+    if (ini.ReadInteger(section, "Action", -1) != action || image.empty()) continue;
+    if (visibility >= 0 && ini.ReadInteger(section, "Visibility", 0) != visibility) continue;
     const std::string bitmap = ReadFile(skinFolder + "/" + image);
     if (bitmap.size() < 26 || bitmap.compare(0, 2, "BM") != 0) continue;
     const int frames = std::max(1, static_cast<int>(ini.ReadInteger(section, "frame", 1)));
@@ -87,9 +90,9 @@ TButtonPlace CloseButtonOfSkin(const std::string& skinFolder) {
   return place;
 }
 
-// The centre of the close button on a skinned window, on the screen; only
+// The centre of a caption button on a skinned window, on the screen; only
 // the alignments our skin uses (from the left, from the right) are known.
-bool CloseButtonPoint(HWND window, const TButtonPlace& button, POINT& point) {
+bool ButtonPoint(HWND window, const TButtonPlace& button, POINT& point) {
   RECT frame{};
   if (!GetWindowRect(window, &frame) || button.width <= 0) return false;
   int left = 0;
@@ -103,6 +106,11 @@ bool CloseButtonPoint(HWND window, const TButtonPlace& button, POINT& point) {
   point = {left + button.width / 2, frame.top + button.y + button.height / 2};
   return true;
 }
+
+// Caption button actions and visibility codes of the skin's description.
+constexpr int kCloseAction = 0;
+constexpr int kMaximizeAction = 1;
+constexpr int kShownWhenNotMaximised = 2;
 
 bool Skinned(HWND window) {
   constexpr UINT kSkinQuery = 0x3523;
@@ -132,7 +140,7 @@ TEST(SkinProgramE2E, EveryKindComesUpAndItsCloseButtonClosesIt) {
       20s));
   Pump(500ms);
   EXPECT_TRUE(SaveScreenshot(g_outUnix + "/skin_program_all_kinds.png"));
-  const TButtonPlace close = CloseButtonOfSkin(g_skinUnix);
+  const TButtonPlace close = ButtonOfSkin(g_skinUnix, kCloseAction);
   ASSERT_GT(close.width, 0) << "no close button in the skin at " << g_skinUnix;
 
   for (size_t i = 0; i < kKinds.size(); ++i) {
@@ -143,11 +151,54 @@ TEST(SkinProgramE2E, EveryKindComesUpAndItsCloseButtonClosesIt) {
       PostMessageW(window, WM_CLOSE, 0, 0);
     } else {
       POINT point{};
-      ASSERT_TRUE(CloseButtonPoint(window, close, point));
+      ASSERT_TRUE(ButtonPoint(window, close, point));
       ASSERT_TRUE(RealClick(point));
     }
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window); }, 10s));
   }
+  EXPECT_TRUE(program.WaitExit(30s));
+}
+
+// The maximise button, then a double click on the caption to restore. Not
+// the restore button: with no window manager Wine leaves the X window of a
+// maximised window at its normal size (resizing it is the manager's job), so
+// the maximised caption shows on screen only where it overlaps the old
+// rectangle, and the restore button lies outside what the pointer can reach.
+TEST(SkinProgramE2E, MaximiseButtonAndCaptionDoubleClickAct) {
+  TProcess program(L"\"" + WinPathOfUnix(g_programUnix) + L"\" sizeable");
+  ASSERT_TRUE(program.Started());
+  HWND window = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (window = FindTopLevel(program.Id(), kKinds[0].caption)); }, 20s));
+  ASSERT_TRUE(WaitFor([&] { return Skinned(window); }, 10s));
+  Pump(300ms);
+  RECT normal{};
+  GetWindowRect(window, &normal);
+  const TButtonPlace maximise = ButtonOfSkin(g_skinUnix, kMaximizeAction, kShownWhenNotMaximised);
+  ASSERT_GT(maximise.width, 0);
+
+  POINT point{};
+  ASSERT_TRUE(ButtonPoint(window, maximise, point));
+  ASSERT_TRUE(RealClick(point));
+  ASSERT_TRUE(WaitFor([&] { return IsZoomed(window) != FALSE; }, 5s));
+  Pump(500ms);  // a late restore would show by now
+  ASSERT_TRUE(IsZoomed(window));
+
+  // The lowest caption rows of the maximised window, inside the old rectangle.
+  RECT zoomed{};
+  GetWindowRect(window, &zoomed);
+  const TButtonPlace close = ButtonOfSkin(g_skinUnix, kCloseAction);
+  const int captionBottom = zoomed.top + close.y + close.height;
+  ASSERT_GT(captionBottom, normal.top);
+  const int x = (normal.left + normal.right) / 2;
+  const int y = (normal.top + captionBottom) / 2;
+  ASSERT_TRUE(RunUnix("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y) +
+                      " click --repeat 2 --delay 80 1"));
+  ASSERT_TRUE(WaitFor([&] { return IsZoomed(window) == FALSE; }, 5s));
+  RECT restored{};
+  GetWindowRect(window, &restored);
+  EXPECT_TRUE(EqualRect(&normal, &restored));
+  PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_TRUE(program.WaitExit(30s));
 }
 
