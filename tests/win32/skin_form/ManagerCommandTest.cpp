@@ -99,6 +99,22 @@ TEST_F(SkinManagerTest, OnlyThisFormCommandsTouchTheirOwnForm) {
   FlushEvents();
   ASSERT_NE(nullptr, Manager().FindFormObject(other.Handle()));
 
+  {
+    // Command 3 for this form only: the skin is applied again to it alone.
+    wintest::MessageLog mineLog, otherLog;
+    mineLog.Only({SKIN_APPLIED});
+    otherLog.Only({SKIN_APPLIED});
+    const wintest::WindowProcRecorder mineRecorder(mineLog, mine.Handle());
+    const wintest::WindowProcRecorder otherRecorder(otherLog, other.Handle());
+    int changed = 0;
+    own->OnSkinChanged = [&](TObject*) { ++changed; };
+    own->ApplySkin();
+    ASSERT_TRUE(PumpUntil([&] { return changed == 1; }));
+    EXPECT_SEQUENCE(mineLog, {{SKIN_APPLIED, wintest::sent | wintest::lparam, 0, kSkinMagic}},
+                    "re-skinned, this form");
+    EXPECT_SEQUENCE(otherLog, {}, "re-skinned, the other form");
+    own->OnSkinChanged = nullptr;
+  }
   own->SetActive(false);  // command 2 for this form only
   ASSERT_TRUE(PumpUntil([&] { return Manager().FindFormObject(mine.Handle()) == nullptr; }));
   EXPECT_NE(nullptr, Manager().FindFormObject(other.Handle()));
