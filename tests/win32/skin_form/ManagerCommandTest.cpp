@@ -61,9 +61,11 @@ TEST_F(SkinManagerTest, UnskinKeepsTheClientAreaAndReskinBringsTheFrameBack) {
 
   int changed = 0;
   data->OnSkinChanged = [&](TObject*) { ++changed; };
-  data->SetActive(false);  // command 2 after its delay
+  const DWORD asked = GetTickCount();
+  data->SetActive(false);  // command 2 after its delay of 250 ms
   EXPECT_NE(nullptr, Manager().FindFormObject(window));
   ASSERT_TRUE(PumpUntil([&] { return Manager().FormObjects().empty(); }));
+  EXPECT_GE(GetTickCount() - asked, 240u);  // a timer never fires early; ticks are coarse
   EXPECT_EQ(1, changed);
   EXPECT_TRUE(ClientSize(window) == client);
   EXPECT_TRUE(WindowSize(window) == outer);
