@@ -40,7 +40,8 @@ TWinSkinForm::TWinSkinForm(TComponent* owner)
       SmallIconSize(GetSystemMetrics(SM_CXSMICON)),
       captionFont_(MakeCaptionFont()),
       iconBitmap_(std::make_unique<TBitmap>()),
-      captionBitmap_(std::make_unique<TBitmap>()) {}
+      captionBitmap_(std::make_unique<TBitmap>()),
+      controlCanvas_(std::make_unique<TCanvas>()) {}
 
 TWinSkinForm::~TWinSkinForm() {
   if (frameHook_.Installed() || formProcReplaced_) ReleaseWindow();
