@@ -4,6 +4,7 @@
 
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/ControlDiscovery.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Forms.h"
@@ -181,7 +182,7 @@ void TWinSkinForm::SkinInit() {
   GetWindowRect(Handle, &window);
   StdFrameSize = RECT{0, 0, (window.right - window.left) - (ClientRect.right - ClientRect.left),
                       (window.bottom - window.top) - (ClientRect.bottom - ClientRect.top)};
-  // Control discovery attaches the skinned-control objects here.
+  SkinControls();
 
   if (AttachState == asAttached && SkinFrame) {
     if (MDIKind == mkChild) {
@@ -208,6 +209,15 @@ void TWinSkinForm::SkinInit() {
   if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, ClassNameText);
   AttachState = asSkinned;
   hoverTimer_->SetEnabled(true);
+}
+
+void TWinSkinForm::SkinControls() {
+  TControlDiscovery discovery(*this, *SkinData);
+  if (Form) {
+    discovery.SkinAllControls(Form);
+  } else {
+    discovery.SkinChildWindows(Handle);
+  }
 }
 
 void TWinSkinForm::ForceFrameChange() {

@@ -79,6 +79,8 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   void SweepGoneSkinObjects() { skinObjects_.SweepGone(); }
   // The canvas handed to the skinned controls; it has no DC of its own.
   TCanvas& ControlCanvas() { return *controlCanvas_; }
+  // Discovers the controls and attaches their skin objects.
+  void SkinControls();
 
   // Geometry (FrameGeometry.cpp).
   void ComputeFrame();
