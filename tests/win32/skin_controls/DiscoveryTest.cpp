@@ -4,6 +4,7 @@
 
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/form/ControlDiscovery.h"
 #include "skin/form/SkinMessages.h"
@@ -130,6 +131,29 @@ TEST_F(DiscoveryTest, AnsweringSkinQueryOrHavingAnObjectMeansNoSecondOne) {
   EXPECT_EQ(1, ObjectsOn(once));
   EXPECT_EQ(1, formObject->SkinObjects().Count());
   claimed->WindowProc = own;
+}
+
+TEST_F(DiscoveryTest, OnSkinControlDecidesFirst) {
+  auto* button = Make<TButton>(form.get(), 10, 10, 80, 25);
+  auto* edit = Make<TEdit>(form.get(), 10, 50, 80, 25);
+  auto* radio = Make<TRadioButton>(form.get(), 10, 90, 100, 20);
+  TComponent notASkinObject(nullptr);
+  std::vector<String> asked;
+  data->OnSkinControl = [&](TComponent* sender, TSkinData*, TControl* owner, TControl* control,
+                            const String& controlClass, TComponent*& made) {
+    EXPECT_EQ(formObject.get(), sender);
+    EXPECT_EQ(form.get(), owner);
+    asked.push_back(controlClass);
+    if (control == button) made = new TSkinButton(control);
+    if (control == edit) made = &notASkinObject;
+  };
+  TControlDiscovery(*formObject, *data).SkinOwnedComponents(form.get());
+  data->OnSkinControl = nullptr;
+  EXPECT_EQ((std::vector<String>{"TBUTTON", "TEDIT", "TRADIOBUTTON"}), asked);
+  EXPECT_EQ(1, ObjectsOn(button)) << "the event's object, attached";
+  EXPECT_EQ(button->Handle(), formObject->SkinObjects().At(0)->Window());
+  EXPECT_EQ("", ChosenFor(button) + ChosenFor(edit)) << "whatever the event made ends it";
+  EXPECT_EQ("TSkinRadioButton", ChosenFor(radio));
 }
 
 TEST_F(DiscoveryTest, GroupBoxChildrenComeFirst) {

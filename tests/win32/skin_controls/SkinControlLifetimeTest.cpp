@@ -95,6 +95,26 @@ TEST_F(SkinControlTest, ParentBackgroundOptionLeavesThePropertyAlone) {
   delete probe;
 }
 
+TEST_F(SkinControlTest, SkinChangeRecoloursWhatAttachRecolouredAndRepaints) {
+  auto* recoloured = Make<TPanel>(form.get(), 10, 10, 120, 60);
+  auto* kept = Make<TPanel>(form.get(), 10, 80, 120, 60);
+  ProbeCounts counts, keptCounts;
+  auto* probe = Attach(recoloured, counts, *formObject, *data, true);
+  auto* keptProbe = Attach(kept, keptCounts, *formObject, *data, false);
+  recoloured->SetColor(clRed);
+  kept->SetColor(clRed);
+  FlushEvents();
+  counts.draws = keptCounts.draws = 0;
+  probe->SkinChange();
+  keptProbe->SkinChange();
+  EXPECT_EQ(data->Skin().Colour(scButtonFace), recoloured->Color());
+  EXPECT_EQ(clRed, kept->Color());
+  EXPECT_EQ(1, counts.draws) << "repainted at once";
+  EXPECT_EQ(1, keptCounts.draws);
+  delete probe;
+  delete keptProbe;
+}
+
 // Windows (and Wine) cap a window at 32,767 pixels and the toolkit takes
 // its bounds from the window, so the cursor branch for wider controls cannot
 // be reached through a live toolkit control; the press forwarded with

@@ -15,13 +15,63 @@ void MakeSolidStrip(TBitmap& strip, int frames, int w, int h) {
   }
 }
 
-void SkinControlTest::SetUp() {
+std::unique_ptr<TSkinData> SkinControlTest::data;
+std::unique_ptr<TForm> SkinControlTest::form;
+
+// What the tests change in the shared skin.
+struct SkinControlTest::SavedSkin {
+  explicit SavedSkin(TSkinData& skin) {
+    const TDataSkinButton& buttons = *skin.Skin().Buttons;
+    image.Assign(buttons.Image.get());
+    check.Assign(buttons.CheckImage.get());
+    radio.Assign(buttons.RadioImage.get());
+    frame = buttons.Frame;
+    trans = buttons.Trans;
+    checkCells = buttons.CheckButtonFrame;
+    radioCells = buttons.RadioButtonFrame;
+    options = skin.Options();
+    controls = skin.SkinControls();
+    skin3rd.Assign(skin.Skin3rd());
+  }
+  void Restore(TSkinData& skin) {
+    TDataSkinButton& buttons = *skin.Skin().Buttons;
+    buttons.Image->Assign(&image);
+    buttons.CheckImage->Assign(&check);
+    buttons.RadioImage->Assign(&radio);
+    buttons.Frame = frame;
+    buttons.Trans = trans;
+    buttons.CheckButtonFrame = checkCells;
+    buttons.RadioButtonFrame = radioCells;
+    skin.SetOptions(options);
+    skin.SetSkinControls(controls);
+    skin.SetSkin3rd(&skin3rd);
+  }
+  TBitmap image, check, radio;
+  int frame, trans, checkCells, radioCells;
+  TSkinOptions options;
+  TSkinControlTypes controls;
+  TStringList skin3rd;
+};
+
+SkinControlTest::SkinControlTest() = default;
+SkinControlTest::~SkinControlTest() = default;
+
+void SkinControlTest::SetUpTestSuite() {
   EnsureToolkit();
-  data = MakeSkinData();
-  ASSERT_FALSE(data->SkinPending());
+  if (!data) data = MakeSkinData();
   form = std::make_unique<TForm>(nullptr);
   form->SetBounds(60, 60, 420, 300);
   form->Show();
+}
+
+void SkinControlTest::TearDownTestSuite() {
+  form.reset();
+  data.reset();
+}
+
+void SkinControlTest::SetUp() {
+  ASSERT_FALSE(data->SkinPending());
+  saved_ = std::make_unique<SavedSkin>(*data);
   formObject = std::make_unique<TWinSkinForm>(nullptr);
   formObject->Handle = form->Handle();
   FlushEvents();
@@ -29,7 +79,8 @@ void SkinControlTest::SetUp() {
 
 void SkinControlTest::TearDown() {
   formObject.reset();
-  form.reset();
-  data.reset();
+  form->DestroyComponents();
+  form->SetColor(clBtnFace);
+  if (saved_) saved_->Restore(*data);
   FlushEvents();
 }

@@ -20,6 +20,13 @@ void MakeSolidStrip(TBitmap& strip, int frames, int w, int h);
 
 class SkinControlTest : public ::testing::Test {
  protected:
+  SkinControlTest();
+  ~SkinControlTest() override;
+  // Reading the skin takes seconds and hiding a shown window two under Wine,
+  // so each suite has one skin and one form; what a test changes in the skin
+  // is put back and the controls it made go after it.
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
   void SetUp() override;
   void TearDown() override;
 
@@ -31,7 +38,11 @@ class SkinControlTest : public ::testing::Test {
     return control;
   }
 
-  std::unique_ptr<TSkinData> data;
-  std::unique_ptr<TForm> form;
+  static std::unique_ptr<TSkinData> data;
+  static std::unique_ptr<TForm> form;
   std::unique_ptr<TWinSkinForm> formObject;
+
+ private:
+  struct SavedSkin;
+  std::unique_ptr<SavedSkin> saved_;
 };
