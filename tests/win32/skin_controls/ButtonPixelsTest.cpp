@@ -110,6 +110,41 @@ TEST_F(ButtonPixelsTest, FocusRectangleUnlessTheSkinSaysNo) {
   EXPECT_EQ(0, FocusEdgeInk(without, text));
 }
 
+// Pixels of exactly the colour: the glyphs' solid middles, whatever the
+// font smooths at their edges.
+int PixelsOf(DibSurface& surface, COLORREF colour) {
+  int count = 0;
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x) count += surface.Pixel(x, y) == DibColor(colour);
+  return count;
+}
+
+TEST_F(ButtonPixelsTest, CaptionColourBySkinAndState) {
+  TDataSkinButton& element = *data->Skin().Buttons;
+  const COLORREF normal = RGB(200, 0, 0), hot = RGB(0, 0, 200);
+  element.NormalColour2 = static_cast<TColor>(normal);
+  element.HasNormalColour2 = true;
+  element.MouseOverColour2 = static_cast<TColor>(hot);
+  element.HasMouseOverColour2 = true;
+  element.HasPressedColour2 = false;  // pressed keeps the normal colour
+  button->SetCaption("WWW");
+  DibSurface plain(kW, kH), overIt(kW, kH), pressed(kW, kH), disabled(kW, kH);
+  Paint(plain);
+  EXPECT_GT(PixelsOf(plain, normal), 0);
+  object->MouseState = msHot;
+  Paint(overIt);
+  EXPECT_GT(PixelsOf(overIt, hot), 0);
+  EXPECT_EQ(0, PixelsOf(overIt, normal));
+  object->MouseState = msPressed;
+  Paint(pressed);
+  EXPECT_GT(PixelsOf(pressed, normal), 0);
+  object->MouseState = 0;
+  button->SetEnabled(false);
+  Paint(disabled);
+  EXPECT_GT(PixelsOf(disabled, GetSysColor(COLOR_BTNSHADOW)), 0);
+  EXPECT_EQ(0, PixelsOf(disabled, normal));
+}
+
 TEST_F(ButtonPixelsTest, TransparentTagShowsTheParentThroughMagenta) {
   TBitmap& image = *data->Skin().Buttons->Image;
   pixels::Fill(image, clFuchsia);

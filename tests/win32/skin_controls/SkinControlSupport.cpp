@@ -1,5 +1,7 @@
 #include "SkinControlSupport.h"
 
+#include <array>
+
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
 #include "tests/win32/graphics/Pixels.h"
@@ -29,6 +31,8 @@ struct SkinControlTest::SavedSkin {
     trans = buttons.Trans;
     checkCells = buttons.CheckButtonFrame;
     radioCells = buttons.RadioButtonFrame;
+    colours = {buttons.NormalColour2, buttons.MouseOverColour2, buttons.PressedColour2};
+    given = {buttons.HasNormalColour2, buttons.HasMouseOverColour2, buttons.HasPressedColour2};
     options = skin.Options();
     controls = skin.SkinControls();
     skin3rd.Assign(skin.Skin3rd());
@@ -42,12 +46,20 @@ struct SkinControlTest::SavedSkin {
     buttons.Trans = trans;
     buttons.CheckButtonFrame = checkCells;
     buttons.RadioButtonFrame = radioCells;
+    buttons.NormalColour2 = colours[0];
+    buttons.MouseOverColour2 = colours[1];
+    buttons.PressedColour2 = colours[2];
+    buttons.HasNormalColour2 = given[0];
+    buttons.HasMouseOverColour2 = given[1];
+    buttons.HasPressedColour2 = given[2];
     skin.SetOptions(options);
     skin.SetSkinControls(controls);
     skin.SetSkin3rd(&skin3rd);
   }
   TBitmap image, check, radio;
   int frame, trans, checkCells, radioCells;
+  std::array<TColor, 3> colours;
+  std::array<bool, 3> given;
   TSkinOptions options;
   TSkinControlTypes controls;
   TStringList skin3rd;
