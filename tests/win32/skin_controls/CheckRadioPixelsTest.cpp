@@ -2,6 +2,7 @@
 // chooses in the narrow and wide strips, and where a left-text box goes.
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -105,6 +106,39 @@ TEST_F(CheckRadioPixelsTest, ClickRepaintsWithTheNewCell) {
   FlushEvents();
   EXPECT_TRUE(radio->Checked());
   EXPECT_EQ(Cell(5), BoxPixel(radio));
+}
+
+}  // namespace
+
+namespace {
+
+// What the window shows on screen at a client point, after a real paint.
+unsigned ScreenPixel(HWND window, int x, int y) {
+  const HDC dc = GetDC(window);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return DibColor(colour);
+}
+
+TEST_F(CheckRadioPixelsTest, TransparentCheckBoxShowsItsParentAroundBoxAndCaption) {
+  UseStrips(4, 4);
+  form->SetColor(RGBColor(10, 130, 70));
+  auto* clear = Make<TCheckBox>(form.get(), 10, 10, kW, kH);
+  clear->SetTag(kTransparentTag);
+  auto* clearObject = new TSkinCheckBox(clear);
+  clearObject->InitSkin(formObject.get(), data.get(), false, &formObject->ControlCanvas());
+  ASSERT_TRUE(clearObject->Transparent);
+  auto* solid = Skinned<TCheckBox, TSkinCheckBox>(40);
+  for (TWinControl* box : {static_cast<TWinControl*>(clear), static_cast<TWinControl*>(solid)}) {
+    RedrawWindow(box->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  }
+  const unsigned face =
+      DibColor(static_cast<COLORREF>(ColorToRGB(data->Skin().Colour(scButtonFace))));
+  // Above the box and at the far end of the caption's line.
+  EXPECT_EQ(DibColor(RGB(10, 130, 70)), ScreenPixel(clear->Handle(), kCell / 2, 1));
+  EXPECT_EQ(DibColor(RGB(10, 130, 70)), ScreenPixel(clear->Handle(), kW - 2, kH / 2));
+  EXPECT_EQ(face, ScreenPixel(solid->Handle(), kW - 2, kH / 2));
+  EXPECT_EQ(Cell(1), ScreenPixel(clear->Handle(), kCell / 2, kH / 2));
 }
 
 }  // namespace
