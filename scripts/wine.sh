@@ -65,8 +65,24 @@ use_display() {
   fi
 }
 
+# wineboot links the user's shell folders (Desktop, Documents, ...) to $HOME,
+# which every prefix on the machine would then share: a test that counts the
+# shortcuts on the desktop would see another run's. Each prefix gets folders
+# of its own.
+private_user_folders() {
+  local link
+  for link in "$WINEPREFIX"/drive_c/users/*/*; do
+    [ -L "$link" ] || continue
+    rm -f "$link"
+    mkdir -p "$link"
+  done
+}
+
 make_prefix() {
-  [ -f "$WINEPREFIX/.tapvane-ready" ] && return 0
+  if [ -f "$WINEPREFIX/.tapvane-ready" ]; then
+    private_user_folders
+    return 0
+  fi
   rm -rf "$WINEPREFIX"
   "$wine64" wineboot -i >"$dir/wineboot.log" 2>&1 || true
   "$wineserver" -w
@@ -82,6 +98,7 @@ make_prefix() {
   } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
   "$wine64" regedit /S "$(winepath_of "$reg")" >>"$dir/wineboot.log" 2>&1
   "$wineserver" -w
+  private_user_folders
   touch "$WINEPREFIX/.tapvane-ready"
 }
 

@@ -5,6 +5,7 @@
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/WideText.h"
+#include "toolkit/core/ScopeExit.h"
 
 const TEnumInfo& PositionInfo() {
   static const TEnumInfo info{
@@ -113,17 +114,13 @@ void TCustomForm::DoDestroy() {
 void TCustomForm::SetBorderStyle(TFormBorderStyle value) {
   if (value == borderStyle_) return;
   borderStyle_ = value;
-  recreating_ = true;
   RecreateWnd();
-  recreating_ = false;
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons value) {
   if (value == borderIcons_) return;
   borderIcons_ = value;
-  recreating_ = true;
   RecreateWnd();
-  recreating_ = false;
 }
 
 void TCustomForm::SetClientWidth(int value) {
@@ -230,6 +227,13 @@ void TCustomForm::FocusChanged(TWinControl* control) {
   if (control && activeControl_ == control) control->Perform(CM_ENTER);
 }
 
+bool TCustomForm::IsOwnControl(const TControl* control) const {
+  for (const TControl* c = control; c; c = c->Parent()) {
+    if (c == this) return true;
+  }
+  return false;
+}
+
 void TCustomForm::ChildRemoved(TControl* control) {
   for (TControl* c = activeControl_; c; c = c->Parent()) {
     if (c == control) {
@@ -315,9 +319,19 @@ void TCustomForm::WndProc(TMessage& message) {
         OnDeactivate(this);
       }
       return;
-    case CM_FOCUSCHANGED:
-      FocusChanged(reinterpret_cast<TWinControl*>(message.LParam));
+    case CM_FOCUSCHANGED: {
+      // A form placed inside another hears of focus moving in the outer one
+      // too; only its own controls become its active control.
+      auto* control = reinterpret_cast<TWinControl*>(message.LParam);
+      if (IsOwnControl(control)) FocusChanged(control);
+      break;
+    }
+    case CM_RECREATEWND: {
+      // The window goes and comes back; the form itself does not end.
+      const TRestoreOnExit<bool> recreating(recreating_, true);
+      TCustomControl::WndProc(message);
       return;
+    }
     case CM_DIALOGKEY: {
       // Enter and Escape go to the focused control first, then to the
       // buttons that take them (default, cancel).

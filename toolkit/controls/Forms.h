@@ -82,6 +82,7 @@ class TCustomForm : public TCustomControl {
   void ApplyPosition();
   void ApplyIcon();
   void FocusChanged(TWinControl* control);
+  bool IsOwnControl(const TControl* control) const;
   void ChildRemoved(TControl* control);
 
   TFormBorderStyle borderStyle_ = bsSizeable;

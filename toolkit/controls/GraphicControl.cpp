@@ -18,3 +18,13 @@ TGraphicControl::~TGraphicControl() = default;
 void TGraphicControl::PaintTo(HDC dc) {
   PaintThroughCanvas(*canvas_, dc, *this, [this] { Paint(); });
 }
+
+void TGraphicControl::WndProc(TMessage& message) {
+  // Without a DC there is nothing to paint into: the control has no window.
+  if (message.Msg == WM_PAINT) {
+    if (message.WParam) PaintTo(reinterpret_cast<HDC>(message.WParam));
+    message.Result = 0;
+    return;
+  }
+  TControl::WndProc(message);
+}

@@ -15,11 +15,13 @@ struct TMessage {
 // Toolkit notifications, sent with Perform to the control concerned. Unless
 // said otherwise WParam and LParam are 0.
 constexpr UINT CM_BASE = 0xB000;
-constexpr UINT CM_ACTIVATE = CM_BASE + 0;      // form activated
-constexpr UINT CM_DEACTIVATE = CM_BASE + 1;    // form deactivated
-constexpr UINT CM_DIALOGKEY = CM_BASE + 5;     // WParam: virtual key; Result 1 when used
-constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;    // WParam: character (Alt+key); Result 1 when used
-constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;  // to the form; LParam: the TWinControl focused
+constexpr UINT CM_ACTIVATE = CM_BASE + 0;    // form activated
+constexpr UINT CM_DEACTIVATE = CM_BASE + 1;  // form deactivated
+constexpr UINT CM_DIALOGKEY = CM_BASE + 5;   // WParam: virtual key; Result 1 when used
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;  // WParam: character (Alt+key); Result 1 when used
+// To the top form when a control got the focus, which passes it on to every
+// control below it (Broadcast); LParam: the TWinControl focused. Perform only.
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;   // parent's font changed
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;  // parent's colour changed
 constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;     // WParam: new Visible
@@ -38,8 +40,12 @@ constexpr UINT CM_ICONCHANGED = CM_BASE + 29;        // to the form: its icon ch
 constexpr UINT CM_RELEASE = CM_BASE + 33;            // posted to a form to free it
 constexpr UINT CM_SHOWHINTCHANGED = CM_BASE + 34;    // after ShowHint changed
 constexpr UINT CM_TABSTOPCHANGED = CM_BASE + 40;     // after TabStop changed
-constexpr UINT CM_INVALIDATE = CM_BASE + 52;         // a control asks to be repainted
-constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;      // after BorderStyle changed
+// Performed on a windowed control by RecreateWnd; its default handling
+// destroys the window and makes a new one, so whoever hooked WindowProc
+// learns that the control's window is about to change.
+constexpr UINT CM_RECREATEWND = CM_BASE + 51;
+constexpr UINT CM_INVALIDATE = CM_BASE + 52;     // a control asks to be repainted
+constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;  // after BorderStyle changed
 
 // A parent sends the notification of a child back to that child as CN_BASE +
 // the original message; WParam/LParam as received, Result returned for it.
@@ -70,3 +76,9 @@ constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
 constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
 
 constexpr bool IsReflectedNotification(UINT msg) { return msg >= CN_BASE && msg <= CN_LAST; }
+
+// Messages whose LParam the toolkit trusts as a pointer: they reach a
+// control by Perform only, never as a message arriving at its window.
+constexpr bool TravelsByPerformOnly(UINT msg) {
+  return IsReflectedNotification(msg) || msg == CM_FOCUSCHANGED;
+}

@@ -6,6 +6,7 @@
 
 #include "toolkit/controls/PropertyTypes.h"
 #include "toolkit/controls/WideText.h"
+#include "toolkit/graphics/ImageList.h"
 
 const TClassInfo& TTabSheet::StaticClass() {
   static const TClassInfo info =
@@ -20,6 +21,7 @@ const TClassInfo& TPageControl::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TPageControl>("TPageControl", &TWinControl::StaticClass())
           .Enum("Style", TabStyleInfo(), &TPageControl::Style, &TPageControl::SetStyle)
+          .Object("Images", &TPageControl::Images, &TPageControl::SetImages)
           .Object("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage)
           .Event("OnChange", &TPageControl::OnChange)
           .Build();
@@ -43,6 +45,13 @@ void TTabSheet::SetParent(TWinControl* parent) {
   if (auto* pageControl = dynamic_cast<TPageControl*>(parent)) pageControl->InsertPage(this);
 }
 
+void TTabSheet::SetImageIndex(int value) {
+  if (value < -1) value = -1;
+  if (value == imageIndex_) return;
+  imageIndex_ = value;
+  if (pageControl_) pageControl_->UpdateTab(this);
+}
+
 int TTabSheet::PageIndex() const {
   if (!pageControl_) return -1;
   const auto& pages = pageControl_->pages_;
@@ -60,6 +69,11 @@ TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
 }
 
 TPageControl::~TPageControl() {
+  // The list outlives this control: it must not call back into it.
+  if (images_) {
+    images_->RemoveChangeLink(this);
+    images_->RemoveFreeNotification(this);
+  }
   for (TTabSheet* page : pages_) page->pageControl_ = nullptr;
   pages_.clear();
   activePage_ = nullptr;
@@ -74,26 +88,25 @@ void TPageControl::CreateParams(TCreateParams& params) {
 }
 
 void TPageControl::CreateHandleDone() {
-  for (size_t i = 0; i < pages_.size(); ++i) {
-    std::wstring text = ToWide(pages_[i]->Caption());
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text.data();
-    SendMessageW(Handle(), TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-  }
+  ApplyImages();
+  for (size_t i = 0; i < pages_.size(); ++i) InsertTab(static_cast<int>(i), pages_[i]);
   ShowActivePage();
+}
+
+void TPageControl::InsertTab(int index, TTabSheet* page) {
+  std::wstring text = ToWide(page->Caption());
+  TCITEMW item{};
+  item.mask = TCIF_TEXT | TCIF_IMAGE;
+  item.pszText = text.data();
+  item.iImage = page->ImageIndex();
+  SendMessageW(Handle(), TCM_INSERTITEMW, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(&item));
 }
 
 void TPageControl::InsertPage(TTabSheet* page) {
   page->pageControl_ = this;
   pages_.push_back(page);
-  if (HandleAllocated()) {
-    std::wstring text = ToWide(page->Caption());
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text.data();
-    SendMessageW(Handle(), TCM_INSERTITEMW, pages_.size() - 1, reinterpret_cast<LPARAM>(&item));
-  }
+  if (HandleAllocated()) InsertTab(PageCount() - 1, page);
   if (!activePage_) SetActivePage(page);
   Realign();
 }
@@ -116,8 +129,9 @@ void TPageControl::UpdateTab(TTabSheet* page) {
   if (!HandleAllocated() || index < 0) return;
   std::wstring text = ToWide(page->Caption());
   TCITEMW item{};
-  item.mask = TCIF_TEXT;
+  item.mask = TCIF_TEXT | TCIF_IMAGE;
   item.pszText = text.data();
+  item.iImage = page->ImageIndex();
   SendMessageW(Handle(), TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
   Realign();
 }
@@ -151,6 +165,39 @@ void TPageControl::SetStyle(TTabStyle value) {
   if (value == style_) return;
   style_ = value;
   RecreateWnd();
+}
+
+void TPageControl::SetImages(TImageList* value) {
+  if (value == images_) return;
+  if (images_) {
+    images_->RemoveChangeLink(this);
+    images_->RemoveFreeNotification(this);
+  }
+  images_ = value;
+  if (images_) {
+    images_->FreeNotification(this);
+    // A new size replaces the list's handle: the window must not keep the old one.
+    images_->AddChangeLink(this, [this] { ApplyImages(); });
+  }
+  ApplyImages();
+}
+
+void TPageControl::ApplyImages() {
+  if (!HandleAllocated()) return;
+  const HIMAGELIST list = images_ ? images_->Handle() : nullptr;
+  SendMessageW(Handle(), TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
+  // Tabs grow or shrink with the pictures' height.
+  Realign();
+  Invalidate();
+}
+
+void TPageControl::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation != opRemove || component != images_) return;
+  // Only a list that merely left its owner is still whole enough to be told.
+  if (!component->ComponentState().Contains(csDestroying)) images_->RemoveChangeLink(this);
+  images_ = nullptr;
+  ApplyImages();
 }
 
 RECT TPageControl::AdjustedClientRect() const {

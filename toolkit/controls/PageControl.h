@@ -6,6 +6,7 @@
 
 #include "toolkit/controls/WinControl.h"
 
+class TImageList;
 class TPageControl;
 
 enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
@@ -20,9 +21,10 @@ class TTabSheet : public TCustomControl {
   void SetPageControl(TPageControl* value);
   void SetParent(TWinControl* parent) override;
   int PageIndex() const;
-  // The tab's picture in the page control's image list (-1: none).
+  // The tab's picture in the page control's Images (-1: none); the native
+  // tab item carries it, where whoever draws the tabs reads it.
   int ImageIndex() const { return imageIndex_; }
-  void SetImageIndex(int value) { imageIndex_ = value; }
+  void SetImageIndex(int value);
   void WndProc(TMessage& message) override;
 
  private:
@@ -45,6 +47,10 @@ class TPageControl : public TWinControl {
   void SetActivePageIndex(int index);
   TTabStyle Style() const { return style_; }
   void SetStyle(TTabStyle value);
+  // The pictures of the tabs; the native tab control is given its handle
+  // (TCM_GETIMAGELIST answers it). Not owned: dropped when it is freed.
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* value);
 
   TNotifyEvent OnChange;
   void WndProc(TMessage& message) override;
@@ -53,6 +59,7 @@ class TPageControl : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void CreateHandleDone() override;
   void AlignControls(RECT& rect) override;
+  void Notification(TComponent* component, TOperation operation) override;
   RECT AdjustedClientRect() const override;
 
  private:
@@ -60,9 +67,12 @@ class TPageControl : public TWinControl {
   void InsertPage(TTabSheet* page);
   void RemovePage(TTabSheet* page);
   void UpdateTab(TTabSheet* page);
+  void InsertTab(int index, TTabSheet* page);
+  void ApplyImages();
   void ShowActivePage();
 
   std::vector<TTabSheet*> pages_;
   TTabSheet* activePage_ = nullptr;
   TTabStyle style_ = tsTabs;
+  TImageList* images_ = nullptr;
 };

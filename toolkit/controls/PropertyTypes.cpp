@@ -53,6 +53,16 @@ const TEnumInfo& BevelEdgeInfo() {
   return info;
 }
 
+const TEnumInfo& StatusPanelBevelInfo() {
+  static const TEnumInfo info{"TStatusPanelBevel", {"pbNone", "pbLowered", "pbRaised"}};
+  return info;
+}
+
+const TEnumInfo& StatusPanelStyleInfo() {
+  static const TEnumInfo info{"TStatusPanelStyle", {"psText", "psOwnerDraw"}};
+  return info;
+}
+
 const TIntegerIdents& CursorIdents() {
   static const TIntegerIdents idents = [] {
     TIntegerIdents table;
@@ -65,4 +75,3 @@ const TIntegerIdents& CursorIdents() {
   }();
   return idents;
 }
-

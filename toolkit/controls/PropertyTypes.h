@@ -14,5 +14,7 @@ const TEnumInfo& TabStyleInfo();
 const TEnumInfo& BevelInfo();
 const TEnumInfo& BevelKindInfo();
 const TEnumInfo& BevelEdgeInfo();
+const TEnumInfo& StatusPanelBevelInfo();
+const TEnumInfo& StatusPanelStyleInfo();
 // Cursor identifiers (crHandPoint); colour constants live with the graphics.
 const TIntegerIdents& CursorIdents();

@@ -2,7 +2,21 @@
 
 #include <commctrl.h>
 
+#include "toolkit/controls/CanvasPaint.h"
+#include "toolkit/controls/PropertyTypes.h"
 #include "toolkit/controls/WideText.h"
+
+const TClassInfo& TStatusPanel::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TStatusPanel>("TStatusPanel", &TPersistent::StaticClass())
+          .Str("Text", &TStatusPanel::Text, &TStatusPanel::SetText)
+          .Integer("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth)
+          .Enum("Alignment", AlignmentInfo(), &TStatusPanel::Alignment, &TStatusPanel::SetAlignment)
+          .Enum("Bevel", StatusPanelBevelInfo(), &TStatusPanel::Bevel, &TStatusPanel::SetBevel)
+          .Enum("Style", StatusPanelStyleInfo(), &TStatusPanel::Style, &TStatusPanel::SetStyle)
+          .Build();
+  return info;
+}
 
 const TClassInfo& TStatusPanels::StaticClass() {
   static const TClassInfo info =
@@ -17,6 +31,7 @@ const TClassInfo& TStatusBar::StaticClass() {
           .Bool("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel)
           .Str("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
           .Bool("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip)
+          .Event("OnDrawPanel", &TStatusBar::OnDrawPanel)
           .Build();
   return info;
 }
@@ -24,10 +39,7 @@ const TClassInfo& TStatusBar::StaticClass() {
 void TStatusPanel::SetText(const String& value) {
   if (value == text_) return;
   text_ = value;
-  const TStatusPanels& panels = *bar_.Panels();
-  for (int i = 0; i < panels.GetCount(); ++i) {
-    if (panels.Items(i) == this) bar_.UpdatePanelText(i);
-  }
+  Changed();
 }
 
 void TStatusPanel::SetWidth(int value) {
@@ -35,11 +47,43 @@ void TStatusPanel::SetWidth(int value) {
   bar_.UpdatePanels();
 }
 
+void TStatusPanel::SetAlignment(TAlignment value) {
+  if (value == alignment_) return;
+  alignment_ = value;
+  Changed();
+}
+
+void TStatusPanel::SetBevel(TStatusPanelBevel value) {
+  if (value == bevel_) return;
+  bevel_ = value;
+  Changed();
+}
+
+void TStatusPanel::SetStyle(TStatusPanelStyle value) {
+  if (value == style_) return;
+  style_ = value;
+  Changed();
+}
+
+int TStatusPanel::Index() const { return bar_.Panels()->IndexOfPanel(this); }
+
+void TStatusPanel::Changed() {
+  const int index = Index();
+  if (index >= 0) bar_.UpdatePanelText(index);
+}
+
 TStatusPanels::~TStatusPanels() = default;
 
 TStatusPanel* TStatusPanels::Items(int index) const {
   CheckIndex(index, GetCount());
   return panels_[static_cast<size_t>(index)].get();
+}
+
+int TStatusPanels::IndexOfPanel(const TStatusPanel* panel) const {
+  for (size_t i = 0; i < panels_.size(); ++i) {
+    if (panels_[i].get() == panel) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 TStatusPanel* TStatusPanels::AddPanel() {
@@ -72,7 +116,9 @@ void TStatusPanels::Clear() {
 }
 
 TStatusBar::TStatusBar(TComponent* owner)
-    : TWinControl(owner), panels_(std::make_unique<TStatusPanels>(*this)) {
+    : TWinControl(owner),
+      panels_(std::make_unique<TStatusPanels>(*this)),
+      canvas_(std::make_unique<TCanvas>()) {
   SetBounds(0, 0, 200, 19);
   SetAlign(alBottom);
 }
@@ -134,8 +180,40 @@ void TStatusBar::UpdatePanels() {
   if (count == 0) SendMessageW(bar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L""));
 }
 
+// The native bar takes the bevel and owner drawing as flags of the part, and
+// the alignment as tabs before the text: one centres it, two right-align it.
 void TStatusBar::UpdatePanelText(int index) {
   if (!HandleAllocated() || simplePanel_ || index > 254) return;
-  SendMessageW(Handle(), SB_SETTEXTW, static_cast<WPARAM>(index),
-               reinterpret_cast<LPARAM>(ToWide(panels_->Items(index)->Text()).c_str()));
+  const TStatusPanel& panel = *panels_->Items(index);
+  WPARAM part = static_cast<WPARAM>(index);
+  if (panel.Bevel() == pbNone) part |= SBT_NOBORDERS;
+  if (panel.Bevel() == pbRaised) part |= SBT_POPOUT;
+  if (panel.Style() == psOwnerDraw) {
+    SendMessageW(Handle(), SB_SETTEXTW, part | SBT_OWNERDRAW, 0);
+    return;
+  }
+  std::wstring text = ToWide(panel.Text());
+  if (panel.Alignment() == taCenter) text.insert(0, L"\t");
+  if (panel.Alignment() == taRightJustify) text.insert(0, L"\t\t");
+  SendMessageW(Handle(), SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TStatusBar::DrawPanel(HDC dc, TStatusPanel* panel, const RECT& rect) {
+  if (!OnDrawPanel || !panel) return;
+  PaintThroughCanvas(*canvas_, dc, *this, [&] { OnDrawPanel(this, panel, rect); });
+}
+
+void TStatusBar::WndProc(TMessage& message) {
+  if (message.Msg == CN_DRAWITEM) {
+    // The native bar asks its parent to draw an owner-drawn part; the part
+    // number is the panel's index.
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    const auto index = static_cast<int>(item->itemID);
+    if (!simplePanel_ && index >= 0 && index < panels_->GetCount()) {
+      DrawPanel(item->hDC, panels_->Items(index), item->rcItem);
+    }
+    message.Result = TRUE;
+    return;
+  }
+  TWinControl::WndProc(message);
 }

@@ -119,9 +119,10 @@ LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     creatingControl = nullptr;
     control->AttachWindow(window);
   }
-  // A reflected notification's LParam is trusted (an NMHDR, a child window):
-  // only the toolkit's own reflection may deliver one, never the window.
-  if (IsReflectedNotification(msg)) return DefWindowProcW(window, msg, wParam, lParam);
+  // A reflected notification's LParam is trusted (an NMHDR, a child window),
+  // and so is a focus change's (the control): only the toolkit's own Perform
+  // may deliver one, never the window.
+  if (TravelsByPerformOnly(msg)) return DefWindowProcW(window, msg, wParam, lParam);
   TMessage message{msg, wParam, lParam, 0};
   const TDispatchScope dispatch;
   // Nothing may unwind through the system's frames: an exception from a

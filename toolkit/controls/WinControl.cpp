@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "toolkit/controls/CanvasPaint.h"
+#include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/controls/GraphicControl.h"
 #include "toolkit/controls/PropertyTypes.h"
 #include "toolkit/controls/ToolkitWindow.h"
 #include "toolkit/controls/WideText.h"
@@ -149,9 +149,23 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::RecreateWnd() {
-  if (!handle_) return;
-  DestroyHandle();
-  HandleNeeded();
+  if (handle_) Perform(CM_RECREATEWND);
+}
+
+void TWinControl::Broadcast(TMessage& message) {
+  // A child may go while an earlier one handles the message.
+  const std::vector<TControl*> children(controls_);
+  const TDispatchScope dispatch;
+  for (TControl* child : children) {
+    if (std::find(controls_.begin(), controls_.end(), child) == controls_.end()) continue;
+    message.Result = 0;
+    if (child->WindowProc) {
+      child->WindowProc(message);
+    } else {
+      child->WndProc(message);
+    }
+    if (message.Result != 0) return;
+  }
 }
 
 void TWinControl::ApplyFontToWindow() {
@@ -189,14 +203,14 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
   auto it = controls_.begin();
   if (first) it = std::find(controls_.begin(), controls_.end(), first);
   for (; it != controls_.end(); ++it) {
-    auto* graphic = dynamic_cast<TGraphicControl*>(*it);
-    if (!graphic || !graphic->Visible()) continue;
-    const RECT bounds = graphic->BoundsRect();
+    TControl* control = *it;
+    if (control->IsWindowed() || !control->Visible()) continue;
+    const RECT bounds = control->BoundsRect();
     if (!RectVisible(dc, &bounds)) continue;
     TSavedDC saved(dc);
     OffsetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
     IntersectClipRect(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
-    graphic->PaintTo(dc);
+    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
   }
 }
 

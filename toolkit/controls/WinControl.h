@@ -84,6 +84,15 @@ class TWinControl : public TControl {
   void DisableAlign() { ++alignDisabled_; }
   void EnableAlign();
 
+  // Paints the visible windowless children into dc (client coordinates),
+  // from first (nullptr: all) upwards in z-order: each gets WM_PAINT through
+  // its WindowProc with the origin moved to it and clipped to its bounds.
+  // Public for code that paints this control in place of its own handler.
+  void PaintControls(HDC dc, TControl* first);
+  // Hands message to every child's WindowProc in child order, stopping at
+  // the first that sets a Result other than 0.
+  void Broadcast(TMessage& message);
+
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
 
@@ -103,7 +112,6 @@ class TWinControl : public TControl {
   // The part of the client area aligned children share (tab sheets' page).
   virtual RECT AdjustedClientRect() const { return ClientRect(); }
   virtual void PaintWindow(HDC dc);
-  void PaintControls(HDC dc, TControl* first);
   void PaintHandler(TMessage& message);
   // Fills the background with Color; used by windows of the toolkit's own.
   void EraseBackground(HDC dc);

@@ -183,6 +183,14 @@ void TWinControl::FollowWindowState(TMessage& message) {
       for (TControl* child : std::vector<TControl*>(controls_))
         child->Perform(CM_PARENTCOLORCHANGED);
       break;
+    case CM_FOCUSCHANGED:
+      // Children that show focus (skinned ones) repaint when it moves away.
+      Broadcast(message);
+      break;
+    case CM_RECREATEWND:
+      DestroyHandle();
+      HandleNeeded();
+      break;
     case CM_TABSTOPCHANGED:
       if (handle_) {
         const LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);

@@ -1,5 +1,7 @@
 #include "toolkit/graphics/ImageList.h"
 
+#include <algorithm>
+
 #include "toolkit/core/ClassBuilder.h"
 
 const TClassInfo& TImageList::StaticClass() {
@@ -17,8 +19,25 @@ TImageList::~TImageList() {
 }
 
 void TImageList::Recreate() {
-  if (list_) ImageList_Destroy(list_);
+  if (!list_) return;
+  ImageList_Destroy(list_);
   list_ = nullptr;
+  Changed();
+}
+
+void TImageList::AddChangeLink(const void* client, std::function<void()> changed) {
+  RemoveChangeLink(client);
+  changeLinks_.emplace_back(client, std::move(changed));
+}
+
+void TImageList::RemoveChangeLink(const void* client) {
+  std::erase_if(changeLinks_, [client](const auto& link) { return link.first == client; });
+}
+
+void TImageList::Changed() {
+  // A client may unregister while it hears of the change.
+  const auto links = changeLinks_;
+  for (const auto& link : links) link.second();
 }
 
 void TImageList::SetWidth(int width) {
@@ -45,21 +64,25 @@ int TImageList::Add(TBitmap& image, TBitmap* mask) {
   HIMAGELIST list = Handle();
   // The list copies the pixels; the bitmaps must not sit in their canvases' DCs.
   HBITMAP maskHandle = mask && !mask->Empty() ? mask->Handle() : nullptr;
-  return ImageList_Add(list, image.Handle(), maskHandle);
+  const int index = ImageList_Add(list, image.Handle(), maskHandle);
+  if (index >= 0) Changed();
+  return index;
 }
 
 int TImageList::AddMasked(TBitmap& image, TColor maskColor) {
   if (image.Empty()) return -1;
-  return ImageList_AddMasked(Handle(), image.Handle(),
-                             static_cast<COLORREF>(ColorToRGB(maskColor)));
+  const int index =
+      ImageList_AddMasked(Handle(), image.Handle(), static_cast<COLORREF>(ColorToRGB(maskColor)));
+  if (index >= 0) Changed();
+  return index;
 }
 
 void TImageList::Delete(int index) {
-  if (list_ && index >= 0 && index < Count()) ImageList_Remove(list_, index);
+  if (list_ && index >= 0 && index < Count() && ImageList_Remove(list_, index)) Changed();
 }
 
 void TImageList::Clear() {
-  if (list_) ImageList_Remove(list_, -1);
+  if (list_ && ImageList_Remove(list_, -1)) Changed();
 }
 
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) {

@@ -6,6 +6,10 @@
 #include <commctrl.h>
 // clang-format on
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "toolkit/core/Component.h"
 #include "toolkit/graphics/Bitmap.h"
 
@@ -30,8 +34,17 @@ class TImageList : public TComponent {
   void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
   HIMAGELIST Handle();
 
+  // Controls that hand Handle() to a native window hear here when the list
+  // changed or its handle was replaced (a new size), so they never keep a
+  // destroyed one. A client registers once; Remove before it goes.
+  void AddChangeLink(const void* client, std::function<void()> changed);
+  void RemoveChangeLink(const void* client);
+
  private:
   void Recreate();
+  void Changed();
+
+  std::vector<std::pair<const void*, std::function<void()>>> changeLinks_;
 
   int width_ = 16;
   int height_ = 16;

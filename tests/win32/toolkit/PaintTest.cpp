@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "TestSupport.h"
 #include "toolkit/controls/Containers.h"
@@ -47,6 +48,72 @@ TEST_F(PaintTest, ParentPaintsTheLabelInsideItsBounds) {
   EXPECT_EQ(0xFF0000u, surface.Pixel(39, 34));  // and its last
   EXPECT_EQ(0x008000u, surface.Pixel(40, 34));  // just outside
   EXPECT_EQ(0x008000u, surface.Pixel(10, 35));
+}
+
+// Code that replaced a windowless control's WindowProc sees its paint with
+// the parent's DC, moved to the control and clipped to it, and may paint it
+// alone (a skin) or over what the saved handler drew.
+TEST_F(PaintTest, ReplacedHandlerOfALabelTakesOverItsPainting) {
+  const TWndMethod saved = label->WindowProc;
+  std::vector<HDC> paints;
+  label->WindowProc = [&](TMessage& message) {
+    if (message.Msg != WM_PAINT) return saved(message);
+    const HDC dc = reinterpret_cast<HDC>(message.WParam);
+    paints.push_back(dc);
+    const RECT everything{-200, -200, 400, 400};
+    FillRect(dc, &everything, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  };
+  DibSurface surface(120, 80);
+  PaintFormInto(surface);
+  label->WindowProc = saved;
+  ASSERT_EQ(1u, paints.size());
+  EXPECT_EQ(surface.dc(), paints[0]);
+  EXPECT_EQ(0x000000u, surface.Pixel(10, 20));
+  EXPECT_EQ(0x000000u, surface.Pixel(39, 34));
+  EXPECT_EQ(0x008000u, surface.Pixel(9, 20));  // clipped to the label
+  EXPECT_EQ(0x008000u, surface.Pixel(40, 34));
+  EXPECT_EQ(0x008000u, surface.Pixel(39, 35));
+}
+
+TEST_F(PaintTest, ReplacedHandlerPaintsOverTheLabelAtTheLabelsOrigin) {
+  const TWndMethod saved = label->WindowProc;
+  label->WindowProc = [&](TMessage& message) {
+    saved(message);
+    if (message.Msg != WM_PAINT) return;
+    const RECT corner{0, 0, 5, 5};
+    FillRect(reinterpret_cast<HDC>(message.WParam), &corner,
+             static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  };
+  DibSurface surface(120, 80);
+  PaintFormInto(surface);
+  label->WindowProc = saved;
+  EXPECT_EQ(0xFFFFFFu, surface.Pixel(10, 20));
+  EXPECT_EQ(0xFFFFFFu, surface.Pixel(14, 24));
+  EXPECT_EQ(0xFF0000u, surface.Pixel(15, 25));  // the label's own paint below
+  EXPECT_EQ(0x008000u, surface.Pixel(5, 5));
+}
+
+TEST_F(PaintTest, OverlappingLabelsArePaintedInZOrderAndHiddenOnesNotAtAll) {
+  auto* above = new TLabel(form.get());
+  above->SetParent(form.get());
+  above->SetAutoSize(false);
+  above->SetBounds(30, 30, 20, 20);
+  above->SetColor(clBlue);
+  above->SetCaption("");
+  auto* hidden = new TLabel(form.get());
+  hidden->SetParent(form.get());
+  hidden->SetVisible(false);
+  MessageRecorder first(*label);
+  MessageRecorder second(*above);
+  MessageRecorder third(*hidden);
+  DibSurface surface(120, 80);
+  PaintFormInto(surface);
+  EXPECT_EQ(1, first.Count(WM_PAINT));
+  EXPECT_EQ(1, second.Count(WM_PAINT));
+  EXPECT_EQ(0, third.Count(WM_PAINT));
+  EXPECT_EQ(0xFF0000u, surface.Pixel(29, 30));
+  EXPECT_EQ(0x0000FFu, surface.Pixel(30, 30));  // the later label lies on top
+  EXPECT_EQ(0x0000FFu, surface.Pixel(49, 49));
 }
 
 TEST_F(PaintTest, TransparentLabelLeavesTheBackground) {
