@@ -38,3 +38,13 @@ void TSkinObjectList::ReleaseAll(bool restoreControls) {
 void TSkinObjectList::SkinChanged() {
   for (const auto& object : objects_) object->SkinChanged();
 }
+
+void TSkinObjectList::SweepGone() {
+  for (size_t i = objects_.size(); i-- > 0;) {
+    if (!objects_[i]->Gone()) continue;
+    // Out of the list before it is freed: its destructor looks for itself.
+    std::unique_ptr<TSkinObjectBase> object = std::move(objects_[i]);
+    objects_.erase(objects_.begin() + static_cast<std::ptrdiff_t>(i));
+    object.reset();
+  }
+}

@@ -17,6 +17,8 @@ class TSkinObjectBase {
   virtual void SkinChanged() {}
   // Detach; restore the control unless its window is being destroyed.
   virtual void Release(bool restoreControl) = 0;
+  // The control's window was destroyed; the object only waits to be freed.
+  virtual bool Gone() const { return false; }
 };
 
 class TSkinObjectList {
@@ -30,6 +32,9 @@ class TSkinObjectList {
   // Every object released and freed, newest first.
   void ReleaseAll(bool restoreControls);
   void SkinChanged();
+  // Frees the objects whose window is gone.
+  void SweepGone();
+  TSkinObjectBase* At(int index) const { return objects_.at(static_cast<size_t>(index)).get(); }
   int Count() const { return static_cast<int>(objects_.size()); }
 
  private:

@@ -4,6 +4,7 @@
 
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/ControlDiscovery.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Forms.h"
@@ -40,7 +41,8 @@ TWinSkinForm::TWinSkinForm(TComponent* owner)
       SmallIconSize(GetSystemMetrics(SM_CXSMICON)),
       captionFont_(MakeCaptionFont()),
       iconBitmap_(std::make_unique<TBitmap>()),
-      captionBitmap_(std::make_unique<TBitmap>()) {}
+      captionBitmap_(std::make_unique<TBitmap>()),
+      controlCanvas_(std::make_unique<TCanvas>()) {}
 
 TWinSkinForm::~TWinSkinForm() {
   if (frameHook_.Installed() || formProcReplaced_) ReleaseWindow();
@@ -180,7 +182,7 @@ void TWinSkinForm::SkinInit() {
   GetWindowRect(Handle, &window);
   StdFrameSize = RECT{0, 0, (window.right - window.left) - (ClientRect.right - ClientRect.left),
                       (window.bottom - window.top) - (ClientRect.bottom - ClientRect.top)};
-  // Control discovery attaches the skinned-control objects here.
+  SkinControls();
 
   if (AttachState == asAttached && SkinFrame) {
     if (MDIKind == mkChild) {
@@ -207,6 +209,15 @@ void TWinSkinForm::SkinInit() {
   if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, ClassNameText);
   AttachState = asSkinned;
   hoverTimer_->SetEnabled(true);
+}
+
+void TWinSkinForm::SkinControls() {
+  TControlDiscovery discovery(*this, *SkinData);
+  if (Form) {
+    discovery.SkinAllControls(Form);
+  } else {
+    discovery.SkinChildWindows(Handle);
+  }
 }
 
 void TWinSkinForm::ForceFrameChange() {

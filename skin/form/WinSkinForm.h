@@ -75,6 +75,12 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   bool AddSkinObject(TSkinObjectBase* object) { return skinObjects_.Add(object); }
   void RemoveSkinObject(TSkinObjectBase* object) { skinObjects_.Remove(object); }
   TSkinObjectBase* FindSkinObject(HWND window) const { return skinObjects_.Find(window); }
+  const TSkinObjectList& SkinObjects() const { return skinObjects_; }
+  void SweepGoneSkinObjects() { skinObjects_.SweepGone(); }
+  // The canvas handed to the skinned controls; it has no DC of its own.
+  TCanvas& ControlCanvas() { return *controlCanvas_; }
+  // Discovers the controls and attaches their skin objects.
+  void SkinControls();
 
   // Geometry (FrameGeometry.cpp).
   void ComputeFrame();
@@ -208,6 +214,7 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   // on every frame paint.
   TIconHandle captionIcon_;
   std::unique_ptr<TBitmap> captionBitmap_;
+  std::unique_ptr<TCanvas> controlCanvas_;
   TComposedPiece composedPieces_[4];
   TRegionHandle region_;
   TSkinObjectList skinObjects_;

@@ -12,22 +12,41 @@ class THookAtoms {
       : frame_(GlobalAddAtomW(L"TapvaneSkinHook.Frame")),
         frameOld_(GlobalAddAtomW(L"TapvaneSkinHook.Frame.Old")),
         mdi_(GlobalAddAtomW(L"TapvaneSkinHook.MdiClient")),
-        mdiOld_(GlobalAddAtomW(L"TapvaneSkinHook.MdiClient.Old")) {}
+        mdiOld_(GlobalAddAtomW(L"TapvaneSkinHook.MdiClient.Old")),
+        control_(GlobalAddAtomW(L"TapvaneSkinHook.Control")),
+        controlOld_(GlobalAddAtomW(L"TapvaneSkinHook.Control.Old")) {}
   ~THookAtoms() {
-    for (const ATOM atom : {frame_, frameOld_, mdi_, mdiOld_}) GlobalDeleteAtom(atom);
+    for (const ATOM atom : {frame_, frameOld_, mdi_, mdiOld_, control_, controlOld_})
+      GlobalDeleteAtom(atom);
   }
   THookAtoms(const THookAtoms&) = delete;
   THookAtoms& operator=(const THookAtoms&) = delete;
 
   LPCWSTR Object(THookRole role) const {
-    return MAKEINTATOM(role == THookRole::Frame ? frame_ : mdi_);
+    switch (role) {
+      case THookRole::Frame:
+        return MAKEINTATOM(frame_);
+      case THookRole::MdiClient:
+        return MAKEINTATOM(mdi_);
+      case THookRole::Control:
+        break;
+    }
+    return MAKEINTATOM(control_);
   }
   LPCWSTR Old(THookRole role) const {
-    return MAKEINTATOM(role == THookRole::Frame ? frameOld_ : mdiOld_);
+    switch (role) {
+      case THookRole::Frame:
+        return MAKEINTATOM(frameOld_);
+      case THookRole::MdiClient:
+        return MAKEINTATOM(mdiOld_);
+      case THookRole::Control:
+        break;
+    }
+    return MAKEINTATOM(controlOld_);
   }
 
  private:
-  ATOM frame_, frameOld_, mdi_, mdiOld_;
+  ATOM frame_, frameOld_, mdi_, mdiOld_, control_, controlOld_;
 };
 
 const THookAtoms& Atoms() {
@@ -60,7 +79,15 @@ LRESULT Forward(WNDPROC procedure, bool unicode, HWND window, UINT msg, WPARAM w
 TWindowHook::~TWindowHook() { Restore(); }
 
 WNDPROC TWindowHook::ProcedureOf(THookRole role) {
-  return role == THookRole::Frame ? &FrameProc : &MdiClientProc;
+  switch (role) {
+    case THookRole::Frame:
+      return &FrameProc;
+    case THookRole::MdiClient:
+      return &MdiClientProc;
+    case THookRole::Control:
+      break;
+  }
+  return &ControlProc;
 }
 
 bool TWindowHook::Install(HWND window) {
@@ -110,6 +137,10 @@ LRESULT CALLBACK TWindowHook::FrameProc(HWND window, UINT msg, WPARAM wParam, LP
 
 LRESULT CALLBACK TWindowHook::MdiClientProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   return Dispatch(THookRole::MdiClient, window, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TWindowHook::ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return Dispatch(THookRole::Control, window, msg, wParam, lParam);
 }
 
 LRESULT TWindowHook::Dispatch(THookRole role, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {

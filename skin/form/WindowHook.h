@@ -7,7 +7,8 @@
 
 #include <windows.h>
 
-enum class THookRole { Frame, MdiClient };
+// Control: a plain child window taken over by a skinned-control object.
+enum class THookRole { Frame, MdiClient, Control };
 
 class TWindowHook;
 
@@ -53,6 +54,7 @@ class TWindowHook {
  private:
   static LRESULT CALLBACK FrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK MdiClientProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT Dispatch(THookRole role, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
   THookRole role_;

@@ -511,6 +511,55 @@ TEST_F(ClickerTest, SkinnedMinimiseAndRestoreWithRealClicks) {
   EXPECT_EQ(455, client.bottom);
 }
 
+// The screen's pixel at a point, as the X server shows it.
+COLORREF ScreenPixel(POINT point) {
+  const HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+bool MovePointer(POINT point) {
+  return RunUnix("xdotool mousemove --sync " + std::to_string(point.x) + " " +
+                 std::to_string(point.y));
+}
+
+TEST_F(ClickerTest, PushButtonShowsHotAndPressedUnderTheRealPointerAndClicksOnRelease) {
+  app_->BringToFront();
+  const HWND start = app_->Control(L"开始点击");
+  ASSERT_NE(nullptr, start);
+  RECT button{};
+  GetWindowRect(start, &button);
+  // Inside the frame's fill, clear of the caption.
+  const POINT fill{button.left + 6, button.top + 4};
+  const POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+  ASSERT_TRUE(MovePointer(POINT{button.left - 40, button.top - 40}));
+  Pump(300ms);
+  const COLORREF normal = ScreenPixel(fill);
+  ASSERT_TRUE(MovePointer(centre));
+  ASSERT_TRUE(WaitFor([&] { return ScreenPixel(fill) != normal; }, 3s)) << "no hot frame";
+  const COLORREF hot = ScreenPixel(fill);
+  RECT frame{};
+  GetWindowRect(app_->Form(), &frame);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/main-button-hot.png", &frame));
+  ASSERT_TRUE(RunUnix("xdotool mousedown 1"));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        const COLORREF now = ScreenPixel(fill);
+        return now != hot && now != normal;
+      },
+      3s))
+      << "no pressed frame";
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/main-button-pressed.png", &frame));
+  ASSERT_TRUE(RunUnix("xdotool mouseup 1"));
+  // The release clicks: with an empty list the program says so.
+  const TMessageBox box = WaitForMessageBox(app_->Id(), 5s);
+  ASSERT_NE(nullptr, box.window);
+  EXPECT_EQ(L"请添加坐标.", box.text);
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitFor([&] { return !AnyMessageBox(app_->Id()); }, 3s));
+}
+
 TEST_P(CloseTest, ClosingReleasesBothHotkeys) {
   EXPECT_FALSE(HotkeyFree('S'));
   EXPECT_FALSE(HotkeyFree('A'));

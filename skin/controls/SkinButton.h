@@ -1,0 +1,48 @@
+// TSkinButton: push buttons drawn whole from the skin's "Buttons" element,
+// frame by state, composed off-screen and copied in one BitBlt.
+#pragma once
+
+#include <memory>
+
+#include "skin/controls/SkinControl.h"
+
+class TBitmap;
+
+// Frames of the "Buttons" strip.
+enum TButtonFrame : int {
+  bfNormal = 1,
+  bfPressed = 2,
+  bfDisabled = 3,
+  bfHot = 4,
+  bfFocused = 5,  // focused or default
+};
+
+// A button with this Tag shows its parent through the image's magenta.
+constexpr int kTransparentTag = 5555;
+
+class TSkinButton : public TSkinControl {
+  TAPVANE_CLASS(TSkinButton)
+ public:
+  explicit TSkinButton(TControl* control);
+  ~TSkinButton() override;
+
+  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+                TCanvas* canvas) override;
+  bool BeforeProc(TMessage& message) override;
+  void AfterProc(TMessage& message) override;
+  void DrawControl(HDC dc, const RECT& rect) override;
+
+  bool Transparent = false;
+  // Where the caption went at the last draw, in window coordinates.
+  RECT LastTextRect{};
+
+ protected:
+  // The frame for the live state: disabled, pressed, hot, focused or default.
+  int StateFrame();
+  void Click();
+
+  std::unique_ptr<TBitmap> Buffer;
+};
+
+// The caption with its first "||" turned into a line break.
+WideString ButtonCaptionLines(const WideString& caption);

@@ -1,0 +1,27 @@
+// Drawing operations the skinned-control classes share: fills in the skin's
+// or the parent's colour, one frame of an element, one cell of a strip.
+#pragma once
+
+#include <windows.h>
+
+#include "toolkit/graphics/Colors.h"
+
+class TBitmap;
+class TControl;
+class TDataSkinObject;
+class TSkinData;
+
+void FillColour(HDC dc, const RECT& rect, TColor colour);
+// The skin's "ButtonFace".
+void FillFace(HDC dc, const RECT& rect, const TSkinData* skinData);
+// The parent control's "Color", or "ButtonFace" without a parent or colour.
+void FillParentColour(HDC dc, const RECT& rect, TControl* control, const TSkinData* skinData);
+
+// Frame n (from 1) of the element's strip composed into rect with its
+// margins and tile mode; magenta left out when the element says Trans=1.
+// Nothing for an inverted rectangle or an element without an image.
+void DrawElementFrame(HDC dc, const TDataSkinObject& element, const RECT& rect, int frame);
+
+// Cell n (from 1) of a strip of `cells` equal cells stretched to rect with
+// magenta transparent.
+void DrawStripCell(HDC dc, TBitmap& strip, int cells, int cell, const RECT& rect);

@@ -1,0 +1,84 @@
+#include "skin/controls/SkinObjectFactory.h"
+
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckRadio.h"
+
+const char* SkinClassName(TSkinClass cls) {
+  switch (cls) {
+    case TSkinClass::AdvPage:
+      return "TSkinAdvPage";
+    case TSkinClass::BitButton:
+      return "TSkinBitButton";
+    case TSkinClass::Box:
+      return "TSkinBox";
+    case TSkinClass::BoxH:
+      return "TSkinBoxH";
+    case TSkinClass::Button:
+      return "TSkinButton";
+    case TSkinClass::CheckBox:
+      return "TSkinCheckBox";
+    case TSkinClass::ComBox:
+      return "TSkinComBox";
+    case TSkinClass::DateTime:
+      return "TSkinDateTime";
+    case TSkinClass::Edit:
+      return "TSkinEdit";
+    case TSkinClass::GroupBox:
+      return "TSkinGroupBox";
+    case TSkinClass::MediaPlayer:
+      return "TSkinMP";
+    case TSkinClass::MenuButton:
+      return "TSkinMenuButton";
+    case TSkinClass::ObjImage:
+      return "TSkinObjImage";
+    case TSkinClass::Progress:
+      return "TSkinProgress";
+    case TSkinClass::RadioButton:
+      return "TSkinRadioButton";
+    case TSkinClass::Scrollbar:
+      return "TSkinScrollbar";
+    case TSkinClass::Sizer:
+      return "TSkinSizer";
+    case TSkinClass::SpeedButton:
+      return "TSkinSpeedButton";
+    case TSkinClass::StatusBar:
+      return "TSkinStatusBar";
+    case TSkinClass::Tab:
+      return "TSkinTab";
+    case TSkinClass::Tab31:
+      return "TSkinTab31";
+    case TSkinClass::TabBtn:
+      return "TSkinTabBtn";
+    case TSkinClass::TabSheet:
+      return "TSkinTabSheet";
+    case TSkinClass::TrackBar:
+      return "TSkinTrackBar";
+    case TSkinClass::UpDown:
+      return "TSkinUpDown";
+  }
+  return "?";
+}
+
+TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
+  TSkinControl* object = nullptr;
+  switch (choice.Class) {
+    case TSkinClass::Button:
+      object = new TSkinButton(choice.Control);
+      break;
+    case TSkinClass::CheckBox:
+      object = new TSkinCheckBox(choice.Control);
+      break;
+    case TSkinClass::RadioButton:
+      object = new TSkinRadioButton(choice.Control);
+      break;
+    default:
+      return nullptr;  // not built yet: the control keeps its own look
+  }
+  object->Mode = choice.Mode;
+  return object;
+}
+
+TSkinObjectFactory& SkinObjectFactory() {
+  static TSkinObjectFactory factory = &CreateSkinObject;
+  return factory;
+}

@@ -1,0 +1,452 @@
+#include "skin/form/ControlDiscovery.h"
+
+#include <memory>
+#include <vector>
+
+#include "skin/controls/SkinControl.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+#include "toolkit/controls/Buttons.h"
+#include "toolkit/controls/Containers.h"
+#include "toolkit/controls/Edit.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/PageControl.h"
+#include "toolkit/controls/StatusBar.h"
+#include "toolkit/core/TypInfo.h"
+
+namespace {
+
+// The kind text after "=" is read up to this many characters.
+constexpr size_t kKindLength = 50;
+constexpr size_t kClassNameLength = 100;
+// TCS_OWNERDRAWFIXED: such tab controls draw their own tabs.
+constexpr DWORD kOwnerDrawnTabs = 0x2000;
+
+bool Contains(const String& text, const char* part) { return text.find(part) != String::npos; }
+
+TWinControl* Windowed(TControl* control) { return dynamic_cast<TWinControl*>(control); }
+
+std::vector<TControl*> ChildControls(TWinControl* container) {
+  std::vector<TControl*> children;
+  for (int i = 0; i < container->ControlCount(); ++i) children.push_back(container->Controls(i));
+  return children;
+}
+
+}  // namespace
+
+bool HasOwnScrollBars(TControl* control) {
+  TWinControl* windowed = Windowed(control);
+  if (!windowed) return false;
+  if (dynamic_cast<TListBox*>(control)) return true;
+  if (!windowed->HandleAllocated()) return false;
+  const auto style = GetWindowLongPtrW(windowed->Handle(), GWL_STYLE);
+  return (style & (WS_VSCROLL | WS_HSCROLL)) != 0;
+}
+
+bool TControlDiscovery::Has(TSkinControlType type) const {
+  return data_.SkinControls().Contains(type);
+}
+
+bool TControlDiscovery::HasTabs() const { return data_.Skin().Tabs != nullptr; }
+
+void TControlDiscovery::SkinAllControls(TCustomForm* form) {
+  form_.SweepGoneSkinObjects();
+  SkinOwnedComponents(form);
+  std::vector<TWinControl*> tabOrder;
+  form->GetTabOrderList(tabOrder);
+  for (TWinControl* control : tabOrder) {
+    if (!control->HandleAllocated() || control->Tag() == data_.DisableTag()) continue;
+    if (SendMessageW(control->Handle(), SKIN_QUERY, 0, 0) == 1) continue;
+    ClassifyControl(control, form);
+  }
+}
+
+void TControlDiscovery::SkinOwnedComponents(TComponent* component) {
+  // Classifying may add components (skin objects owned by the controls are
+  // not among the component's own), so walk a copy.
+  std::vector<TControl*> controls;
+  for (int i = 0; i < component->ComponentCount(); ++i) {
+    if (auto* control = dynamic_cast<TControl*>(component->Components(i))) {
+      controls.push_back(control);
+    }
+  }
+  for (TControl* control : controls) ClassifyControl(control, component);
+  // Owner-drawn popup menus come with the menu skinning.
+}
+
+void TControlDiscovery::SkinChildren(TWinControl* container) {
+  for (TControl* child : ChildControls(container)) ClassifyControl(child, container);
+}
+
+bool TControlDiscovery::AlreadySkinned(TControl* control) const {
+  for (int i = 0; i < control->ComponentCount(); ++i) {
+    auto* object = dynamic_cast<TSkinControl*>(control->Components(i));
+    if (object && object->Attached) return true;
+  }
+  TWinControl* windowed = Windowed(control);
+  if (!windowed || !windowed->HandleAllocated()) return false;
+  if (form_.FindSkinObject(windowed->Handle())) return true;
+  return SendMessageW(windowed->Handle(), SKIN_QUERY, 0, 0) == 1;
+}
+
+void TControlDiscovery::ClassifyControl(TControl* control, TComponent* owner) {
+  TWinControl* windowed = Windowed(control);
+  if (control->Tag() == data_.DisableTag()) {
+    // A disabled radio or check group keeps its buttons out of the skin too.
+    const String lower = LowerCase(control->ClassName());
+    if (windowed && windowed->ControlCount() > 0 &&
+        (Contains(lower, "radiogroup") || Contains(lower, "checkgroup"))) {
+      for (TControl* child : ChildControls(windowed)) child->SetTag(data_.DisableTag());
+    }
+    return;
+  }
+  if (!control->Parent() || AlreadySkinned(control)) return;
+  const String name = UpperCase(control->ClassName());
+  if (windowed && !windowed->HandleAllocated()) {
+    try {
+      windowed->HandleNeeded();
+    } catch (...) {
+      return;  // a control that cannot have a window stays unskinned
+    }
+    if (!windowed->HandleAllocated()) return;
+  }
+  if (data_.OnSkinControl) {
+    TComponent* made = nullptr;
+    data_.OnSkinControl(&form_, &data_, dynamic_cast<TControl*>(owner), control, name, made);
+    if (auto* object = dynamic_cast<TSkinControl*>(made)) {
+      if (!form_.AddSkinObject(object)) {
+        object->InitSkin(&form_, &data_, object->ChangeColor, &form_.ControlCanvas());
+        if (windowed && dynamic_cast<TPanel*>(control)) SkinChildren(windowed);
+      }
+    }
+    if (made) return;
+  }
+  if (ApplySkin3rd(name, control)) return;
+  if (name == "TDBCOMBOBOXEH" || name == "TFRDESIGNERPAGE" || name == "TFRPBOX") return;
+  ClassifyByTable(name, control);
+}
+
+// The rows in their order; the first that matches decides.
+bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
+  TWinControl* windowed = Windowed(control);
+  const bool tabs = Has(xcTab) && HasTabs();
+  if (auto* pages = dynamic_cast<TPageControl*>(control); pages && tabs) {
+    return AttachTo(control, pages->Style() == tsTabs ? TSkinClass::Tab : TSkinClass::TabBtn);
+  }
+  if (name == "TTABSET" && tabs) return AttachTo(control, TSkinClass::Tab31);
+  if (dynamic_cast<TTabSheet*>(control) && tabs) return AttachTo(control, TSkinClass::TabSheet);
+  if (name == "TTABBEDNOTEBOOK" && tabs) return AttachTo(control, TSkinClass::Tab);
+  if (name == "TMVCPANEL" && windowed) {
+    SkinChildren(windowed);
+    return true;
+  }
+  if ((name == "TUPDOWN" || name == "TSPINBUTTON") && Has(xcSpin)) {
+    return AttachTo(control, TSkinClass::UpDown);
+  }
+  if (name == "TMEDIAPLAYER" && Has(xcButton)) return AttachTo(control, TSkinClass::MediaPlayer);
+  if (name == "TDBNAVIGATOR" && Has(xcPanel)) {
+    AttachTo(control, TSkinClass::Box, true);
+    if (windowed) {
+      for (TControl* child : ChildControls(windowed)) ClassifyControl(child, control);
+    }
+    return true;
+  }
+  const auto objImage = [&](int variant) {
+    TSkinChoice choice;
+    choice.Class = TSkinClass::ObjImage;
+    choice.Control = control;
+    choice.ChangeColor = true;
+    choice.Variant = variant;
+    return Attach(choice);
+  };
+  if ((name == "TRZDBCHECKBOX" || name == "TRZCHECKBOX") && Has(xcCheckBox)) return objImage(1);
+  if ((name == "TRZRADIOBUTTON" || name == "TRZDBRADIOBUTTON") && Has(xcRadioButton)) {
+    return objImage(2);
+  }
+  if ((name == "TCXDBCHECKBOX" || name == "TCXCHECKBOX") && Has(xcCheckBox)) return objImage(3);
+  if (auto* group = dynamic_cast<TGroupBox*>(control); group && Has(xcPanel)) {
+    // The children first, so that their objects sit in front of the box's.
+    SkinChildren(group);
+    return AttachTo(control, TSkinClass::GroupBox);
+  }
+  if (dynamic_cast<TRadioButton*>(control) && Has(xcRadioButton)) {
+    return AttachTo(control, TSkinClass::RadioButton);
+  }
+  if (dynamic_cast<TStatusBar*>(control) && Has(xcStatusBar)) {
+    return AttachTo(control, TSkinClass::StatusBar);
+  }
+  if (name == "TTNTCOMBOBOX" && Has(xcCombo)) return AttachTo(control, TSkinClass::ComBox);
+  if ((name == "TRICHEDIT" || name == "TWWDBRICHEDIT" || name == "TDXDBMEMO") && Has(xcScrollbar)) {
+    return AttachScroll(control);
+  }
+  if (auto* panel = dynamic_cast<TPanel*>(control); panel && Has(xcPanel)) {
+    SkinChildren(panel);
+    return AttachTo(control, TSkinClass::Box, true);
+  }
+  if ((name == "TDXTREELIST" || name == "TDXDBTREELIST" || name == "TDXDBGRID") &&
+      Has(xcScrollbar)) {
+    return AttachScroll(control);
+  }
+  if (HasOwnScrollBars(control) && Has(xcScrollbar)) return AttachScroll(control);
+  if (dynamic_cast<TButton*>(control) && Has(xcButton)) {
+    return AttachTo(control, TSkinClass::Button);
+  }
+  if (dynamic_cast<TEdit*>(control) && Has(xcEdit)) return AttachTo(control, TSkinClass::Edit);
+  if (name == "TDCEDIT" || name == "TDCDBEDIT") {
+    const int64_t buttons = GetOrdProp(control, "NumButtons");
+    if (buttons == 1 && Has(xcCombo)) return AttachTo(control, TSkinClass::ComBox);
+    if (buttons == 0 && Has(xcEdit) && windowed) {
+      return AttachWindow(windowed->Handle(), TSkinClass::Edit);
+    }
+    return false;
+  }
+  if (auto* inner = dynamic_cast<TCustomForm*>(control)) {
+    AttachTo(control, TSkinClass::Box, true);
+    SkinOwnedComponents(inner);
+    return true;
+  }
+  return false;
+}
+
+bool TControlDiscovery::ApplySkin3rd(const String& name, TControl* control) {
+  const TStringList* lines = data_.Skin3rd();
+  if (!lines) return false;
+  const String key = LowerCase(name) + "=";
+  String kind;
+  bool found = false;
+  for (int i = 0; i < lines->Count(); ++i) {
+    const String line = LowerCase(lines->Strings(i));
+    if (line.compare(0, key.size(), key) != 0) continue;
+    kind = line.substr(line.find('=') + 1, kKindLength);
+    found = true;
+    break;
+  }
+  if (!found) return false;
+  ApplyKind(kind, name, control);
+  return true;
+}
+
+void TControlDiscovery::ApplyKind(const String& kind, const String& name, TControl* control) {
+  TWinControl* windowed = Windowed(control);
+  TSkinChoice choice;
+  choice.Control = control;
+  if (kind == "nil") return;
+  if (kind == "combobox" || kind == "comboboxex") {
+    if (!Has(xcCombo)) return;
+    choice.Class = TSkinClass::ComBox;
+    choice.Extended = kind == "comboboxex";
+    Attach(choice);
+  } else if (kind == "edit") {
+    if (!Has(xcEdit) || !windowed) return;
+    RECT window{}, client{};
+    GetWindowRect(windowed->Handle(), &window);
+    GetClientRect(windowed->Handle(), &client);
+    const bool bordered = (window.right - window.left) != client.right ||
+                          (window.bottom - window.top) != client.bottom;
+    if (bordered) AttachTo(control, TSkinClass::Edit);
+  } else if (kind == "radiobutton") {
+    if (Has(xcRadioButton)) AttachTo(control, TSkinClass::RadioButton);
+  } else if (kind == "panel") {
+    if (!Has(xcPanel)) return;
+    SetPropFromText(control, "Transparent", "True");
+    AttachTo(control, TSkinClass::Box, true);
+  } else if (kind == "trackbar") {
+    if (!Has(xcButton)) return;
+    SetPropFromText(control, "Transparent", "True");
+    AttachTo(control, TSkinClass::TrackBar);
+  } else if (kind == "button") {
+    if (Has(xcButton)) AttachTo(control, TSkinClass::Button);
+  } else if (kind == "datetimepicker") {
+    if (Has(xcCombo)) AttachTo(control, TSkinClass::DateTime);
+  } else if (kind == "mediaplayer") {
+    if (Has(xcButton)) AttachTo(control, TSkinClass::MediaPlayer);
+  } else if (kind == "bitbtn") {
+    if (!Has(xcButton)) return;
+    const bool dropDown = LowerCase(name) == "tcxbutton" &&
+                          LowerCase(GetEnumProp(control, "Kind")) == "cxbkdropdownbutton";
+    AttachTo(control, dropDown ? TSkinClass::MenuButton : TSkinClass::BitButton);
+  } else if (kind == "pngbitbtn" || kind == "pngspeedbutton") {
+    if (!Has(xcButton)) return;
+    choice.Class = kind == "pngbitbtn" ? TSkinClass::BitButton : TSkinClass::SpeedButton;
+    choice.Attach = kind == "pngbitbtn" ? TAttachKind::Skin : TAttachKind::Speed;
+    choice.GlyphProperty = "PngImage";
+    Attach(choice);
+  } else if (kind == "menubtn") {
+    if (Has(xcButton)) AttachTo(control, TSkinClass::MenuButton);
+  } else if (kind == "speedbutton") {
+    if (!Has(xcSpeedButton)) return;
+    choice.Class = TSkinClass::SpeedButton;
+    choice.Attach = TAttachKind::Speed;
+    Attach(choice);
+  } else if (kind == "tab") {
+    if (Has(xcTab) && HasTabs()) AttachTo(control, TSkinClass::Tab);
+  } else if (kind == "progress") {
+    if (Has(xcProgress)) AttachTo(control, TSkinClass::Progress);
+  } else if (kind == "scrollbar") {
+    if (!Has(xcScrollbar)) return;
+    AttachScroll(control);
+    if (windowed) SkinChildren(windowed);
+  } else if (kind == "singlescrollbar") {
+    if (Has(xcScrollbar)) AttachScroll(control, 1);
+  } else if (kind == "embedscrollbar") {
+    if (!Has(xcScrollbar) || !windowed) return;
+    for (TControl* child : ChildControls(windowed)) {
+      if (HasOwnScrollBars(child)) AttachScroll(child);
+    }
+  } else if (kind == "container") {
+    if (windowed) SkinChildren(windowed);
+  } else {
+    ApplyGroupKind(kind, name, control);
+  }
+}
+
+void TControlDiscovery::ApplyGroupKind(const String& kind, const String& name, TControl* control) {
+  TWinControl* windowed = Windowed(control);
+  const bool foreign = Contains(name, "TRZ");
+  const auto eachChild = [&](TSkinClass own, int variant) {
+    if (!windowed) return;
+    for (TControl* child : ChildControls(windowed)) {
+      if (foreign) {
+        TSkinChoice choice;
+        choice.Class = TSkinClass::ObjImage;
+        choice.Control = child;
+        choice.ChangeColor = true;
+        choice.Variant = variant;
+        Attach(choice);
+      } else {
+        AttachTo(child, own);
+      }
+    }
+  };
+  if (kind == "groupbox") {
+    if (Has(xcGroupBox)) AttachTo(control, TSkinClass::GroupBox, true);
+  } else if (kind == "advpagecontrol") {
+    if (!Has(xcTab)) return;
+    TSkinChoice choice;
+    choice.Class = TSkinClass::AdvPage;
+    choice.Control = control;
+    choice.ChangeColor = true;
+    choice.Mode = 4;
+    Attach(choice);
+  } else if (kind == "radiogroup") {
+    if (!Has(xcGroupBox)) return;
+    if (Has(xcRadioButton)) eachChild(TSkinClass::RadioButton, 2);
+    AttachTo(control, TSkinClass::GroupBox, true);
+  } else if (kind == "checkgroup") {
+    if (!Has(xcPanel)) return;
+    // Check groups are gated by the radio button flag, as the kinds table has it.
+    if (Has(xcRadioButton)) eachChild(TSkinClass::CheckBox, 1);
+    if (Has(xcGroupBox)) AttachTo(control, TSkinClass::GroupBox, true);
+  } else if (kind == "checkbox") {
+    if (Has(xcCheckBox)) AttachTo(control, TSkinClass::CheckBox);
+  }
+}
+
+void TControlDiscovery::SkinChildWindow(HWND window) {
+  if (!window || form_.FindSkinObject(window)) return;
+  wchar_t buffer[kClassNameLength + 1] = {};
+  const int length = GetClassNameW(window, buffer, static_cast<int>(kClassNameLength));
+  const String cls = LowerCase(WideToUtf8(WideString(buffer, buffer + (length > 0 ? length : 0))));
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  const auto colourOnly = [&] {
+    if (TWinControl* control = TWinControl::FindControl(window)) {
+      control->SetColor(data_.Skin().Colour(scButtonFace));
+    }
+  };
+  if (cls == "button") {
+    if ((style & 0xB) == 0xB) return;                // owner-drawn buttons paint themselves
+    if ((style & 7) == 7 || (style & 0x80)) return;  // group boxes, bitmap buttons
+    if ((style & 3) == 3 || (style & 2) || (style & 5) == 5) {
+      if (Has(xcCheckBox)) AttachWindow(window, TSkinClass::CheckBox);
+    } else if ((style & 9) == 9 || (style & 4)) {
+      if (Has(xcRadioButton)) AttachWindow(window, TSkinClass::RadioButton);
+    } else if (Has(xcButton)) {
+      AttachWindow(window, TSkinClass::Button);
+    }
+  } else if (cls == "combobox") {
+    if (Has(xcCombo) && (style & 3) != CBS_SIMPLE) AttachWindow(window, TSkinClass::ComBox);
+  } else if (cls == "comboboxex32") {
+    if (!Has(xcCombo)) return;
+    if (const HWND inner = GetTopWindow(window)) AttachWindow(inner, TSkinClass::ComBox);
+  } else if (cls == "scrollbar") {
+    if (!(style & WS_TABSTOP)) AttachWindow(window, TSkinClass::Sizer);
+  } else if (cls == "#32770") {
+    if (style & WS_TABSTOP) return;
+    SkinChildWindows(window);
+    AttachWindow(window, TSkinClass::BoxH);
+  } else if (cls == "tpanel" || cls == "ttntpanel.unicodeclass" ||
+             cls == "ttntsilentpaintpanel.unicodeclass") {
+    SkinChildWindows(window);
+    colourOnly();
+  } else if (cls == "tcheckbox") {
+    if (Has(xcCheckBox)) AttachWindow(window, TSkinClass::CheckBox);
+  } else if (cls == "tcombobox") {
+    if (Has(xcCombo)) AttachWindow(window, TSkinClass::ComBox);
+  } else if (cls == "tbutton") {
+    if (Has(xcButton)) AttachWindow(window, TSkinClass::Button);
+  } else if (cls == "tprogressbar") {
+    AttachWindow(window, TSkinClass::Progress);
+  } else if (cls == "tsilentpaintpanel") {
+    colourOnly();
+  } else if (cls == "systabcontrol32") {
+    if (!(style & kOwnerDrawnTabs) && Has(xcTab)) AttachWindow(window, TSkinClass::Tab);
+  } else if (cls == "toolbarwindow32") {
+    AttachWindow(window, TSkinClass::BoxH);
+  } else if (cls == "edit") {
+    if (Has(xcEdit)) AttachWindow(window, TSkinClass::Edit);
+  }
+}
+
+void TControlDiscovery::SkinChildWindows(HWND window) {
+  for (HWND child = GetTopWindow(window); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD) SkinChildWindow(child);
+  }
+}
+
+bool TControlDiscovery::AttachTo(TControl* control, TSkinClass cls, bool changeColor) {
+  TSkinChoice choice;
+  choice.Class = cls;
+  choice.Control = control;
+  choice.ChangeColor = changeColor;
+  return Attach(choice);
+}
+
+bool TControlDiscovery::AttachScroll(TControl* control, int mode) {
+  TSkinChoice choice;
+  choice.Class = TSkinClass::Scrollbar;
+  choice.Attach = TAttachKind::Scroll;
+  choice.Control = control;
+  choice.Mode = mode;
+  return Attach(choice);
+}
+
+bool TControlDiscovery::AttachWindow(HWND window, TSkinClass cls) {
+  TSkinChoice choice;
+  choice.Class = cls;
+  choice.Attach = TAttachKind::Window;
+  choice.Window = window;
+  return Attach(choice);
+}
+
+bool TControlDiscovery::Attach(const TSkinChoice& choice) {
+  const TSkinObjectFactory& factory = SkinObjectFactory();
+  std::unique_ptr<TSkinControl> object(factory ? factory(choice) : nullptr);
+  if (!object) return false;
+  TCanvas* canvas = &form_.ControlCanvas();
+  switch (choice.Attach) {
+    case TAttachKind::Skin:
+      object->InitSkin(&form_, &data_, choice.ChangeColor, canvas);
+      break;
+    case TAttachKind::Window:
+      object->InitWindow(choice.Window, &data_, &form_, canvas);
+      break;
+    case TAttachKind::Scroll:
+    case TAttachKind::Speed:
+      break;  // their classes bring their own attach
+  }
+  if (!object->Attached) return false;  // freed here, never listed
+  (void)object.release();               // the form's list owns it now
+  return true;
+}

@@ -1,0 +1,53 @@
+// Control discovery: walks a skinned window's controls (toolkit controls by
+// object, plain windows by handle), decides which skinned-control class
+// takes each one and attaches it to the form skin object.
+#pragma once
+
+#include <windows.h>
+
+#include "skin/controls/SkinObjectFactory.h"
+#include "skin/data/SkinDataTypes.h"
+#include "toolkit/core/SysUtils.h"
+
+class TComponent;
+class TControl;
+class TCustomForm;
+class TSkinData;
+class TWinControl;
+class TWinSkinForm;
+
+class TControlDiscovery {
+ public:
+  TControlDiscovery(TWinSkinForm& form, TSkinData& skinData) : form_(form), data_(skinData) {}
+
+  // The full pass of a form: its owned components, then every windowed
+  // control in tab order that is still without a skin.
+  void SkinAllControls(TCustomForm* form);
+  void SkinOwnedComponents(TComponent* component);
+  void SkinChildren(TWinControl* container);
+  void ClassifyControl(TControl* control, TComponent* owner);
+  // name: the control's class name in upper case. True when the Skin3rd
+  // list names the class, whether or not an object was made.
+  bool ApplySkin3rd(const String& name, TControl* control);
+  void SkinChildWindow(HWND window);
+  void SkinChildWindows(HWND window);
+
+ private:
+  bool Has(TSkinControlType type) const;
+  bool HasTabs() const;
+  bool AlreadySkinned(TControl* control) const;
+  bool ClassifyByTable(const String& name, TControl* control);
+  void ApplyKind(const String& kind, const String& name, TControl* control);
+  void ApplyGroupKind(const String& kind, const String& name, TControl* control);
+  // Makes and attaches the object of a choice; true when one was attached.
+  bool Attach(const TSkinChoice& choice);
+  bool AttachTo(TControl* control, TSkinClass cls, bool changeColor = false);
+  bool AttachScroll(TControl* control, int mode = 0);
+  bool AttachWindow(HWND window, TSkinClass cls);
+
+  TWinSkinForm& form_;
+  TSkinData& data_;
+};
+
+// Whether a windowed control shows scroll bars of its own (or is a list box).
+bool HasOwnScrollBars(TControl* control);

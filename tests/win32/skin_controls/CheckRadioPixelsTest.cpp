@@ -1,0 +1,144 @@
+// Check boxes and radio buttons on pixels read back: the cell each state
+// chooses in the narrow and wide strips, and where a left-text box goes.
+#include "SkinControlSupport.h"
+#include "TestSupport.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckRadio.h"
+#include "toolkit/controls/Buttons.h"
+#include "toolkit/graphics/Bitmap.h"
+
+namespace {
+
+constexpr int kW = 120, kH = 24, kCell = 14;
+
+class CheckRadioPixelsTest : public SkinControlTest {
+ protected:
+  void UseStrips(int checkCells, int radioCells) {
+    TDataSkinButton& element = *data->Skin().Buttons;
+    MakeSolidStrip(*element.CheckImage, checkCells, kCell, kCell);
+    element.CheckButtonFrame = checkCells;
+    MakeSolidStrip(*element.RadioImage, radioCells, kCell, kCell);
+    element.RadioButtonFrame = radioCells;
+  }
+
+  template <typename Control, typename Object>
+  Control* Skinned(int top) {
+    auto* control = Make<Control>(form.get(), 10, top, kW, kH);
+    control->SetCaption("Choice");
+    auto* object = new Object(control);
+    object->InitSkin(formObject.get(), data.get(), false, &formObject->ControlCanvas());
+    EXPECT_EQ(1, object->Mode);
+    return control;
+  }
+
+  // The colour at the middle of the box as the control paints it.
+  static unsigned BoxPixel(TWinControl* control, int x = kCell / 2) {
+    DibSurface surface(kW, kH);
+    SendMessageW(control->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(surface.dc()), 0);
+    return surface.Pixel(x, kH / 2);
+  }
+  static unsigned Cell(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
+};
+
+TEST_F(CheckRadioPixelsTest, DisabledCheckedRadioInBothStrips) {
+  for (const int cells : {4, 8}) {
+    UseStrips(4, cells);
+    auto* radio = Skinned<TRadioButton, TSkinRadioButton>(10);
+    radio->SetChecked(true);
+    EXPECT_EQ(Cell(cells == 8 ? 5 : 2), BoxPixel(radio)) << cells << " cells, checked";
+    radio->SetEnabled(false);
+    EXPECT_EQ(Cell(cells == 8 ? 8 : 4), BoxPixel(radio)) << cells << " cells, disabled";
+    radio->SetChecked(false);
+    EXPECT_EQ(Cell(cells == 8 ? 4 : 3), BoxPixel(radio)) << cells << " cells, unchecked disabled";
+    delete radio;
+  }
+}
+
+TEST_F(CheckRadioPixelsTest, IndeterminateCheckBoxInBothStrips) {
+  UseStrips(4, 4);
+  auto* narrow = Skinned<TCheckBox, TSkinCheckBox>(10);
+  narrow->SetState(cbGrayed);
+  EXPECT_EQ(Cell(4), BoxPixel(narrow));
+  delete narrow;
+  UseStrips(12, 8);
+  auto* wide = Skinned<TCheckBox, TSkinCheckBox>(10);
+  wide->SetState(cbGrayed);
+  EXPECT_EQ(Cell(9), BoxPixel(wide));
+  wide->SetEnabled(false);
+  EXPECT_EQ(Cell(12), BoxPixel(wide));
+  wide->SetEnabled(true);
+  wide->SetState(cbChecked);
+  EXPECT_EQ(Cell(5), BoxPixel(wide));
+}
+
+TEST_F(CheckRadioPixelsTest, UncheckedStateTextWinsOverItsCheckPart) {
+  UseStrips(12, 8);
+  auto* box = Skinned<TCheckBox, TSkinCheckBox>(10);
+  // The window says checked; the toolkit's own state text says unchecked.
+  ASSERT_EQ(cbUnchecked, box->State());
+  SendMessageW(box->Handle(), BM_SETCHECK, BST_CHECKED, 0);
+  ASSERT_EQ(BST_CHECKED, SendMessageW(box->Handle(), BM_GETCHECK, 0, 0) & BST_CHECKED);
+  EXPECT_EQ(Cell(1), BoxPixel(box));
+}
+
+TEST_F(CheckRadioPixelsTest, LeftTextPutsTheBoxAtTheRight) {
+  UseStrips(4, 4);
+  auto* box = Skinned<TCheckBox, TSkinCheckBox>(10);
+  const unsigned face =
+      DibColor(static_cast<COLORREF>(ColorToRGB(data->Skin().Colour(scButtonFace))));
+  EXPECT_EQ(Cell(1), BoxPixel(box, 2));
+  SetWindowLongPtrW(box->Handle(), GWL_STYLE,
+                    GetWindowLongPtrW(box->Handle(), GWL_STYLE) | BS_LEFTTEXT);
+  EXPECT_EQ(Cell(1), BoxPixel(box, kW - 2));
+  EXPECT_EQ(face, BoxPixel(box, 2));
+  auto* radio = Skinned<TRadioButton, TSkinRadioButton>(40);
+  SetWindowLongPtrW(radio->Handle(), GWL_STYLE,
+                    GetWindowLongPtrW(radio->Handle(), GWL_STYLE) | BS_LEFTTEXT);
+  EXPECT_EQ(Cell(1), BoxPixel(radio, kW - 2));
+  EXPECT_EQ(face, BoxPixel(radio, kW - 1)) << "a radio box ends one pixel in";
+}
+
+TEST_F(CheckRadioPixelsTest, ClickRepaintsWithTheNewCell) {
+  UseStrips(4, 8);
+  auto* radio = Skinned<TRadioButton, TSkinRadioButton>(10);
+  ASSERT_EQ(Cell(1), BoxPixel(radio));
+  SendMessageW(radio->Handle(), BM_CLICK, 0, 0);
+  FlushEvents();
+  EXPECT_TRUE(radio->Checked());
+  EXPECT_EQ(Cell(5), BoxPixel(radio));
+}
+
+}  // namespace
+
+namespace {
+
+// What the window shows on screen at a client point, after a real paint.
+unsigned ScreenPixel(HWND window, int x, int y) {
+  const HDC dc = GetDC(window);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return DibColor(colour);
+}
+
+TEST_F(CheckRadioPixelsTest, TransparentCheckBoxShowsItsParentAroundBoxAndCaption) {
+  UseStrips(4, 4);
+  form->SetColor(RGBColor(10, 130, 70));
+  auto* clear = Make<TCheckBox>(form.get(), 10, 10, kW, kH);
+  clear->SetTag(kTransparentTag);
+  auto* clearObject = new TSkinCheckBox(clear);
+  clearObject->InitSkin(formObject.get(), data.get(), false, &formObject->ControlCanvas());
+  ASSERT_TRUE(clearObject->Transparent);
+  auto* solid = Skinned<TCheckBox, TSkinCheckBox>(40);
+  for (TWinControl* box : {static_cast<TWinControl*>(clear), static_cast<TWinControl*>(solid)}) {
+    RedrawWindow(box->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  }
+  const unsigned face =
+      DibColor(static_cast<COLORREF>(ColorToRGB(data->Skin().Colour(scButtonFace))));
+  // Above the box and at the far end of the caption's line.
+  EXPECT_EQ(DibColor(RGB(10, 130, 70)), ScreenPixel(clear->Handle(), kCell / 2, 1));
+  EXPECT_EQ(DibColor(RGB(10, 130, 70)), ScreenPixel(clear->Handle(), kW - 2, kH / 2));
+  EXPECT_EQ(face, ScreenPixel(solid->Handle(), kW - 2, kH / 2));
+  EXPECT_EQ(Cell(1), ScreenPixel(clear->Handle(), kCell / 2, kH / 2));
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+// What the skinned-control tests share: our skin, a shown toolkit form with
+// a form skin object that is not attached to it (the control objects only
+// need its list and canvas), and skin images replaced by solid frames whose
+// colours say which frame or cell was drawn.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+
+#include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "toolkit/controls/Forms.h"
+
+// The colour of frame or cell n of the solid strips (never magenta).
+TColor FrameColour(int n);
+// A horizontal strip of `frames` solid frames of w x h, frame n in FrameColour(n).
+void MakeSolidStrip(TBitmap& strip, int frames, int w, int h);
+
+class SkinControlTest : public ::testing::Test {
+ protected:
+  SkinControlTest();
+  ~SkinControlTest() override;
+  // Reading the skin takes seconds and hiding a shown window two under Wine,
+  // so each suite has one skin and one form; what a test changes in the skin
+  // is put back and the controls it made go after it.
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+  void SetUp() override;
+  void TearDown() override;
+
+  template <typename T>
+  T* Make(TWinControl* parent, int left, int top, int width, int height) {
+    auto* control = new T(form.get());
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+  }
+
+  static std::unique_ptr<TSkinData> data;
+  static std::unique_ptr<TForm> form;
+  std::unique_ptr<TWinSkinForm> formObject;
+
+ private:
+  struct SavedSkin;
+  std::unique_ptr<SavedSkin> saved_;
+};
