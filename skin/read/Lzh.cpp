@@ -51,47 +51,29 @@ class TLzhDecoder {
     uint64_t rest = bits.Bits();
     uint16_t* const freq = tree_.freq.data();
     const uint16_t* const son = tree_.son.data();
-    const uint16_t* const grandson = tree_.grandson.data();
     uint64_t* const marks = tree_.marks.data();
     // This walk's number and the level of the next node.
     uint64_t mark = ++tree_.walk << TLzhHuffman::kLevelBits;
     const uint64_t start = mark;
+    // Bit 0 for the node reached last, bit 1 for its parent, and so on.
     uint64_t ties = 0;
-    // Counts a node early and marks it.
-    const auto pass = [&](unsigned node) {
+    size_t child = son[R];
+    unsigned node;
+    do {
+      // The bit picks the table before the child is known, so that the next
+      // child waits on nothing but its load.
+      const unsigned bit = static_cast<unsigned>(rest >> 63);
+      const uint16_t* sons = son + bit;
+      // Keeps the compiler from folding the bit back into the child.
+      asm("" : "+r"(sons));
+      node = static_cast<unsigned>(child) + bit;
+      rest <<= 1;
       marks[node] = mark++;
       const unsigned count = freq[node];
       ties = ties * 2 + (count == freq[node + 1]);
       freq[node] = static_cast<uint16_t>(count + 1);
-    };
-    // Two levels a step: the next pair of children waits on one load only.
-    size_t pair = son[R];
-    unsigned node;
-    unsigned leaf;
-    for (;;) {
-      const unsigned two = static_cast<unsigned>(rest >> 62);
-      // The bits pick the table before the pair is known; keeps the compiler
-      // from folding them back into the pair's index.
-      const uint16_t* grand = grandson + two;
-      asm("" : "+r"(grand));
-      const size_t next = grand[2 * pair];
-      node = static_cast<unsigned>(pair) + (two >> 1);
-      pass(node);
-      const unsigned first = son[node];
-      if (first >= T) {
-        rest <<= 1;
-        leaf = first;
-        break;
-      }
-      node = first + (two & 1);
-      pass(node);
-      rest <<= 2;
-      pair = next;
-      if (pair >= T) {
-        leaf = static_cast<unsigned>(pair);
-        break;
-      }
-    }
+      child = sons[child];
+    } while (child < T);
 
     const int depth = static_cast<int>(mark - start);
     if (depth > bits.Count()) [[unlikely]] {
@@ -104,7 +86,7 @@ class TLzhDecoder {
     } else {
       tree_.FinishWalk(static_cast<int>(node), depth, ties);
     }
-    return static_cast<int>(leaf) - T;
+    return static_cast<int>(child) - T;
   }
 
   int DecodeCharBitByBit(Bits& bits) {

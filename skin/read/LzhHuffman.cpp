@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -23,13 +22,6 @@ TLzhHuffman::TLzhHuffman() {
   }
   std::fill(freq.begin() + T, freq.end(), uint16_t{0xFFFF});
   prnt[R] = 0;
-  for (int i = 0; i < T; ++i) SetGrandsons(i);
-}
-
-void TLzhHuffman::SetGrandsons(int i) {
-  const int s = son[i];
-  grandson[2 * i] = s < T ? son[s] : static_cast<uint16_t>(s);
-  grandson[2 * i + 1] = s < T ? son[s + 1] : static_cast<uint16_t>(s);
 }
 
 // Halves every leaf count and builds the inner nodes again; counts stay in
@@ -61,7 +53,6 @@ void TLzhHuffman::Rebuild() {
       prnt[k] = prnt[k + 1] = static_cast<uint16_t>(i);
     }
   }
-  for (int i = 0; i < T; ++i) SetGrandsons(i);
 }
 
 namespace {
@@ -109,15 +100,6 @@ int TLzhHuffman::SwapWith(int c, int l, unsigned k) {
   prnt[j] = static_cast<uint16_t>(c);
   prnt[SecondChild(j)] = static_cast<uint16_t>(c);
   son[c] = static_cast<uint16_t>(j);
-
-  // The subtrees take their grandsons along; each parent sees a new son.
-  uint32_t below[2];
-  std::memcpy(&below[0], &grandson[2 * c], sizeof below[0]);
-  std::memcpy(&below[1], &grandson[2 * l], sizeof below[1]);
-  std::memcpy(&grandson[2 * c], &below[1], sizeof below[1]);
-  std::memcpy(&grandson[2 * l], &below[0], sizeof below[0]);
-  grandson[2 * prnt[c] + (c & 1)] = static_cast<uint16_t>(j);
-  grandson[2 * prnt[l] + (l & 1)] = static_cast<uint16_t>(i);
   return l;
 }
 

@@ -44,15 +44,9 @@ class TLzhHuffman {
   // One more slot takes the second child's link of a leaf, which has none,
   // so that a swap needs no branch for it.
   std::array<uint16_t, lzh::T + lzh::N_CHAR + 1> prnt{};
-  // Two levels in one load for the walk: grandson[2 * i + b] is son[son[i] + b]
-  // for an inner node i, and son[i] for a leaf. Inner nodes' children always
-  // start at an even node, as the start and the rebuild place them and swaps
-  // only trade them, so node i is child i & 1 of its parent.
-  std::array<uint16_t, 2 * lzh::T> grandson{};
 
  private:
   void Rebuild();
-  void SetGrandsons(int i);
   // The level of a node on the latest walk.
   int LevelOf(int node) const {
     return static_cast<int>(marks[node] & ((uint64_t{1} << kLevelBits) - 1));
