@@ -178,12 +178,16 @@ void TLzhHuffman::FinishWalk(int leaf, int depth, uint64_t ties) {
     // equally deep, so one early count is taken back for each node of the
     // climb: one loop to leave instead of two.
     for (;;) {
+      // Where the two meet, usually; that is known as soon as the parent
+      // links are, without waiting on the marks.
+      if ((c == back) & (c != R)) break;
       if (c == 0) {
         // Through the root: no early count above the tie was right.
         for (; back != R; back = prnt[back]) --freq[back];
         return;
       }
-      if (marks[c] >> kLevelBits == mark) break;
+      if (marks[c] >> kLevelBits == mark) [[unlikely]]
+        break;
       const unsigned k = ++freq[c];
       int last = c;
       if (k > freq[c + 1]) last = LastBelow(c, k);
