@@ -148,6 +148,37 @@ TEST_F(TabPixelsTest, TabsAtTheBottomAreFlipped) {
   EXPECT_FALSE(object->Active);
 }
 
+TEST_F(TabPixelsTest, SideTabsAreTurnedTowardTheirEdge) {
+  const unsigned face = Dib(data->Skin().Colour(scButtonFace));
+  for (const DWORD side : {DWORD{0}, DWORD{TCS_RIGHT}}) {
+    const HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"",
+                                      WS_CHILD | WS_VISIBLE | TCS_VERTICAL | TCS_MULTILINE | side,
+                                      10, 10, kW, kH, form->Handle(), nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, tabs);
+    for (const wchar_t* text : {L"One", L"Two"}) {
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = const_cast<wchar_t*>(text);
+      SendMessageW(tabs, TCM_INSERTITEMW, 5, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
+    auto* object = new TSkinTab(nullptr);
+    object->InitWindow(tabs, data.get(), formObject.get(), &formObject->ControlCanvas());
+    ASSERT_EQ(side ? toRight : toLeft, object->Orientation);
+    DibSurface surface(kW, kH);
+    Paint(tabs, surface);
+    const RECT one = TabRect(tabs, 0), two = TabRect(tabs, 1);
+    // A tab's top, with the magenta quarter, faces the window's edge.
+    const int outer = side ? one.right - 2 : one.left + 1;
+    const int inner = side ? one.left + 3 : one.right - 3;
+    EXPECT_EQ(face, surface.Pixel(outer, one.top + 3)) << (side ? "right" : "left");
+    EXPECT_EQ(Dib(FrameColour(1)), surface.Pixel(inner, one.top + 3)) << (side ? "right" : "left");
+    EXPECT_EQ(Dib(FrameColour(2)), surface.Pixel(inner, two.top + 3)) << (side ? "right" : "left");
+    EXPECT_EQ(Dib(kPane), surface.Pixel(kW / 2, kH / 2));
+    DestroyWindow(tabs);
+  }
+}
+
 // The columns and rows of pixels in rect that are not the given colour.
 RECT InkBounds(const DibSurface& surface, const RECT& rect, unsigned background) {
   RECT ink{rect.right, rect.bottom, rect.left - 1, rect.top - 1};
