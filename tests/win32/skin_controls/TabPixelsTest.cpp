@@ -118,6 +118,22 @@ TEST_F(TabPixelsTest, SelectedTabTakesFrameTwoOverTheParentsColour) {
   EXPECT_EQ(Dib(FrameColour(1)), surface.Pixel(two.left + 2, two.bottom - 2));
 }
 
+TEST_F(TabPixelsTest, NewSkinImagesShowAfterSkinChange) {
+  TPageControl* pages = MakePages("One", "Two");
+  TSkinTab* object = SkinTabs(pages);
+  const RECT one = TabRect(pages->Handle(), 0);
+  DibSurface surface(kW, kH);
+  Paint(pages->Handle(), surface);
+  ASSERT_EQ(Dib(FrameColour(2)), surface.Pixel(one.left + 2, one.bottom - 2));
+  constexpr TColor kNewTabs = RGBColor(200, 120, 20), kNewPane = RGBColor(30, 30, 90);
+  pixels::Fill(*data->Skin().Tabs->Image, kNewTabs);
+  pixels::Fill(*data->Skin().Tabs->Image2, kNewPane);
+  object->SkinChange();
+  Paint(pages->Handle(), surface);
+  EXPECT_EQ(Dib(kNewTabs), surface.Pixel(one.left + 2, one.bottom - 2));
+  EXPECT_EQ(Dib(kNewPane), surface.Pixel(kW / 2, kH / 2));
+}
+
 TEST_F(TabPixelsTest, TabsAtTheBottomAreFlipped) {
   const HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | TCS_BOTTOM, 10,
                                     10, kW, kH, form->Handle(), nullptr, nullptr, nullptr);
