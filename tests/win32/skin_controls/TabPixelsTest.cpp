@@ -301,6 +301,8 @@ TEST_F(TabPixelsTest, LabelsOnASkinnedPageStayVisible) {
 TEST_F(TabPixelsTest, CloseBoxClosesThePageUnlessTheFormSaysNo) {
   TPageControl* pages = MakePages("First page", "Second page");
   pages->SetTag(kCloseBoxTag);
+  // Hooked before the skin: it sees what the skin passes on.
+  MessageRecorder control(*pages);
   TSkinTab* object = SkinTabs(pages);
   ASSERT_TRUE(object->CloseButtons);
   DibSurface surface(kW, kH);
@@ -323,11 +325,23 @@ TEST_F(TabPixelsTest, CloseBoxClosesThePageUnlessTheFormSaysNo) {
     index = message.LParam;
     message.Result = answer;
   };
+  EXPECT_FALSE(control.Saw(WM_PAINT)) << "the control never paints under the skin";
   const LPARAM inBox = MAKELPARAM(box.left + 2, box.top + 2);
   SendMessageW(pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inBox);
   EXPECT_EQ(reinterpret_cast<WPARAM>(pages->Handle()), window);
   EXPECT_EQ(1, index);
   EXPECT_EQ(2, pages->PageCount()) << "the form said no";
+  EXPECT_FALSE(control.Saw(WM_LBUTTONDOWN)) << "a press on a box is taken";
+  EXPECT_EQ(0, pages->ActivePageIndex());
+  // Elsewhere on a tab the press still selects it.
+  index = -1;
+  const LPARAM onTab = MAKELPARAM(tab.left + 4, (tab.top + tab.bottom) / 2);
+  SendMessageW(pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, onTab);
+  SendMessageW(pages->Handle(), WM_LBUTTONUP, 0, onTab);
+  FlushEvents();
+  EXPECT_TRUE(control.Saw(WM_LBUTTONDOWN));
+  EXPECT_EQ(1, pages->ActivePageIndex());
+  EXPECT_EQ(-1, index) << "no close request";
   answer = 0;
   SendMessageW(pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inBox);
   EXPECT_EQ(1, pages->PageCount());
