@@ -88,6 +88,22 @@ class TabPixelsTest : public SkinControlTest {
                  reinterpret_cast<LPARAM>(&rect));
     return rect;
   }
+  // A plain tab window with tabs "One" and "Two", the second selected, and
+  // its skin object (which the form's list owns).
+  HWND PlainTabs(DWORD style, TSkinTab*& object) {
+    const HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | style, 10, 10,
+                                      kW, kH, form->Handle(), nullptr, nullptr, nullptr);
+    for (const wchar_t* text : {L"One", L"Two"}) {
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = const_cast<wchar_t*>(text);
+      SendMessageW(tabs, TCM_INSERTITEMW, 5, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
+    object = new TSkinTab(nullptr);
+    object->InitWindow(tabs, data.get(), formObject.get(), &formObject->ControlCanvas());
+    return tabs;
+  }
   static void Paint(HWND window, DibSurface& surface) {
     SendMessageW(window, WM_PAINT, reinterpret_cast<WPARAM>(surface.dc()), 0);
   }
@@ -135,18 +151,8 @@ TEST_F(TabPixelsTest, NewSkinImagesShowAfterSkinChange) {
 }
 
 TEST_F(TabPixelsTest, TabsAtTheBottomAreFlipped) {
-  const HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | TCS_BOTTOM, 10,
-                                    10, kW, kH, form->Handle(), nullptr, nullptr, nullptr);
-  ASSERT_NE(nullptr, tabs);
-  for (const wchar_t* text : {L"One", L"Two"}) {
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(text);
-    SendMessageW(tabs, TCM_INSERTITEMW, 5, reinterpret_cast<LPARAM>(&item));
-  }
-  SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
-  auto* object = new TSkinTab(nullptr);
-  object->InitWindow(tabs, data.get(), formObject.get(), &formObject->ControlCanvas());
+  TSkinTab* object = nullptr;
+  const HWND tabs = PlainTabs(TCS_BOTTOM, object);
   ASSERT_EQ(toBottom, object->Orientation);
   DibSurface surface(kW, kH);
   Paint(tabs, surface);
@@ -167,19 +173,8 @@ TEST_F(TabPixelsTest, TabsAtTheBottomAreFlipped) {
 TEST_F(TabPixelsTest, SideTabsAreTurnedTowardTheirEdge) {
   const unsigned face = Dib(data->Skin().Colour(scButtonFace));
   for (const DWORD side : {DWORD{0}, DWORD{TCS_RIGHT}}) {
-    const HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"",
-                                      WS_CHILD | WS_VISIBLE | TCS_VERTICAL | TCS_MULTILINE | side,
-                                      10, 10, kW, kH, form->Handle(), nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, tabs);
-    for (const wchar_t* text : {L"One", L"Two"}) {
-      TCITEMW item{};
-      item.mask = TCIF_TEXT;
-      item.pszText = const_cast<wchar_t*>(text);
-      SendMessageW(tabs, TCM_INSERTITEMW, 5, reinterpret_cast<LPARAM>(&item));
-    }
-    SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
-    auto* object = new TSkinTab(nullptr);
-    object->InitWindow(tabs, data.get(), formObject.get(), &formObject->ControlCanvas());
+    TSkinTab* object = nullptr;
+    const HWND tabs = PlainTabs(TCS_VERTICAL | TCS_MULTILINE | side, object);
     ASSERT_EQ(side ? toRight : toLeft, object->Orientation);
     DibSurface surface(kW, kH);
     Paint(tabs, surface);
@@ -195,26 +190,13 @@ TEST_F(TabPixelsTest, SideTabsAreTurnedTowardTheirEdge) {
   }
 }
 
-// The columns and rows of pixels in rect that are not the given colour.
-RECT InkBounds(const DibSurface& surface, const RECT& rect, unsigned background) {
-  RECT ink{rect.right, rect.bottom, rect.left - 1, rect.top - 1};
-  for (int y = rect.top; y < rect.bottom; ++y)
-    for (int x = rect.left; x < rect.right; ++x)
-      if (surface.Pixel(x, y) != background) {
-        ink.left = std::min<LONG>(ink.left, x);
-        ink.top = std::min<LONG>(ink.top, y);
-        ink.right = std::max<LONG>(ink.right, x + 1);
-        ink.bottom = std::max<LONG>(ink.bottom, y + 1);
-      }
-  return ink;
-}
-
-// The pixels of the given colour in rect.
-RECT ColourBounds(const DibSurface& surface, const RECT& rect, unsigned colour) {
+// The smallest rectangle holding the pixels of rect that match (or, with
+// match false, differ from) the colour.
+RECT Bounds(const DibSurface& surface, const RECT& rect, unsigned colour, bool match) {
   RECT bounds{rect.right, rect.bottom, rect.left - 1, rect.top - 1};
   for (int y = rect.top; y < rect.bottom; ++y)
     for (int x = rect.left; x < rect.right; ++x)
-      if (surface.Pixel(x, y) == colour) {
+      if ((surface.Pixel(x, y) == colour) == match) {
         bounds.left = std::min<LONG>(bounds.left, x);
         bounds.top = std::min<LONG>(bounds.top, y);
         bounds.right = std::max<LONG>(bounds.right, x + 1);
@@ -258,9 +240,9 @@ TEST_F(TabPixelsTest, PicturesSitBesideTheTextAndThePairIsCentred) {
   OffsetRect(&two, 0, 1);
   EXPECT_EQ(24 * 16, CountOf(surface, two, Dib(RGBColor(255, 255, 0))));
   // Picture and text together leave equal room on both sides.
-  const RECT ink = InkBounds(surface, one, Dib(FrameColour(1)));
+  const RECT ink = Bounds(surface, one, Dib(FrameColour(1)), false);
   EXPECT_NEAR(ink.left - one.left, one.right - ink.right, 2);
-  const RECT picture = ColourBounds(surface, one, Dib(RGBColor(0, 0, 255)));
+  const RECT picture = Bounds(surface, one, Dib(RGBColor(0, 0, 255)), true);
   EXPECT_NEAR(picture.top - one.top, one.bottom - picture.bottom, 1);
   // A tab narrower than the picture shows none. The tab control never makes
   // such a tab under Wine, so the drawing is asked for one directly.
