@@ -2,6 +2,8 @@
 
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTabPages.h"
 
 const char* SkinClassName(TSkinClass cls) {
   switch (cls) {
@@ -70,6 +72,15 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
       break;
     case TSkinClass::RadioButton:
       object = new TSkinRadioButton(choice.Control);
+      break;
+    case TSkinClass::Tab:
+      object = new TSkinTab(choice.Control);
+      break;
+    case TSkinClass::TabBtn:
+      object = new TSkinTabBtn(choice.Control);
+      break;
+    case TSkinClass::TabSheet:
+      object = new TSkinTabSheet(choice.Control);
       break;
     default:
       return nullptr;  // not built yet: the control keeps its own look

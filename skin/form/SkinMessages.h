@@ -14,6 +14,10 @@ constexpr UINT SKIN_REPAINTFRAME = 0x3502;
 constexpr UINT SKIN_INIT = 0x3503;
 // Sent to a skinned control: wParam is the new active state.
 constexpr UINT SKIN_SETACTIVE = 0x3506;
+// Sent by a skinned page control to its form's window when a tab's close box
+// is pressed: wParam = the tab window, lParam = the tab index; 0 lets the
+// page close.
+constexpr UINT SKIN_CLOSETAB = 0x3507;
 // Posted by a form skin object to its own window: a caption button with an
 // application-defined action was clicked; wParam = the action.
 constexpr UINT SKIN_CAPTIONACTION = 0x3514;

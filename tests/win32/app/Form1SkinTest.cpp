@@ -99,7 +99,10 @@ TEST_F(Form1SkinTest, FullPassChoosesAClassForEachWindowedControl) {
                                                        {"StatusBar1", {"TSkinStatusBar"}}};
   EXPECT_EQ(expected, choices);
   // The classes that exist made their objects, one per control.
-  const std::map<String, String> objects = {{"RadioButton_C1", "TSkinRadioButton"},
+  const std::map<String, String> objects = {{"PageControl1", "TSkinTab"},
+                                            {"TabSheet1", "TSkinTabSheet"},
+                                            {"TabSheet3", "TSkinTabSheet"},
+                                            {"RadioButton_C1", "TSkinRadioButton"},
                                             {"RadioButton_C2", "TSkinRadioButton"},
                                             {"RadioButton_C3", "TSkinRadioButton"},
                                             {"RadioButton_C4", "TSkinRadioButton"},
@@ -110,14 +113,14 @@ TEST_F(Form1SkinTest, FullPassChoosesAClassForEachWindowedControl) {
                                             {"Button3", "TSkinButton"},
                                             {"Button4", "TSkinButton"}};
   EXPECT_EQ(objects, Objects());
-  EXPECT_EQ(10, FormObject()->SkinObjects().Count());
+  EXPECT_EQ(13, FormObject()->SkinObjects().Count());
 }
 
 TEST_F(Form1SkinTest, SecondPassMakesNoSecondObject) {
   ASSERT_TRUE(Skinned());
   TControlDiscovery(*FormObject(), *form->SkinData1).SkinAllControls(form.get());
-  EXPECT_EQ(10, FormObject()->SkinObjects().Count());
-  EXPECT_EQ(10u, Objects().size());
+  EXPECT_EQ(13, FormObject()->SkinObjects().Count());
+  EXPECT_EQ(13u, Objects().size());
 }
 
 TEST_F(Form1SkinTest, SkinnedButtonsStillClick) {
@@ -160,7 +163,7 @@ TEST_F(Form1SkinTest, RepaintsAndReskinsHoldNoMoreObjects) {
   before = wintest::Snapshot();
   for (int i = 0; i < 100; ++i) cycle();
   ASSERT_TRUE(Skinned());
-  EXPECT_EQ(10, FormObject()->SkinObjects().Count());
+  EXPECT_EQ(13, FormObject()->SkinObjects().Count());
   wintest::ExpectHandlesFlat(before, wintest::Snapshot());
 }
 
