@@ -42,14 +42,11 @@ TEST_F(EditPixelsTest, BevelledEditGetsTheShadowFrameAndTwoWhiteRings) {
   RepaintNow(form->Handle());
   const unsigned shadow = SkinPixel(scButtonShadow);
   ASSERT_NE(shadow, WindowPixel(plain->Handle(), kW / 2, 0)) << "the bevel alone is not the frame";
-  for (const POINT p : {POINT{0, 0}, POINT{kW / 2, 0}, POINT{0, kH / 2}, POINT{kW - 1, kH - 1}}) {
-    EXPECT_EQ(shadow, WindowPixel(skinned->Handle(), p.x, p.y)) << p.x << "," << p.y;
-  }
-  for (const int ring : {1, 2}) {
-    EXPECT_EQ(kWhite, WindowPixel(skinned->Handle(), kW / 2, ring)) << "ring " << ring;
-    EXPECT_EQ(kWhite, WindowPixel(skinned->Handle(), ring, kH / 2)) << "ring " << ring;
-    EXPECT_EQ(kWhite, WindowPixel(skinned->Handle(), kW - 1 - ring, kH - 1 - ring))
-        << "ring " << ring;
+  for (const int inset : {0, 1, 2}) {
+    const unsigned expected = inset == 0 ? shadow : kWhite;
+    EXPECT_EQ(expected, WindowPixel(skinned->Handle(), kW / 2, inset)) << inset;
+    EXPECT_EQ(expected, WindowPixel(skinned->Handle(), inset, kH / 2)) << inset;
+    EXPECT_EQ(expected, WindowPixel(skinned->Handle(), kW - 1 - inset, kH - 1 - inset)) << inset;
   }
 }
 
@@ -76,17 +73,10 @@ TEST_F(EditPixelsTest, PrintFramesWithTheDeviceContextsBrushInsideTheShadow) {
   EXPECT_EQ(SkinPixel(scButtonShadow), surface.Pixel(kW / 2, 0));
   EXPECT_EQ(DibColor(inner), surface.Pixel(kW / 2, 1));
   EXPECT_EQ(DibColor(inner), surface.Pixel(kW - 2, kH / 2));
-}
-
-TEST_F(EditPixelsTest, PaintIntoAGivenContextFramesTheWholeWindow) {
-  auto* edit = Bevelled(10);
-  Skin(edit);
-  DibSurface surface(kW, kH);
+  // A paint into a given DC frames the whole window too.
   SendMessageW(edit->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(surface.dc()), 0);
   EXPECT_EQ(SkinPixel(scButtonShadow), surface.Pixel(kW - 1, kH - 1));
-  EXPECT_EQ(SkinPixel(scButtonShadow), surface.Pixel(kW - 1, 0));
   EXPECT_EQ(kWhite, surface.Pixel(kW - 2, kH / 2));
-  EXPECT_EQ(kWhite, surface.Pixel(kW / 2, kH - 3));
 }
 
 TEST_F(EditPixelsTest, PaintClientRequestPaintsTheEditIntoTheGivenContext) {

@@ -38,7 +38,7 @@ class GroupBoxPixelsTest : public SkinControlTest {
   TSkinGroupBox* object = nullptr;
 };
 
-TEST_F(GroupBoxPixelsTest, RoundedShadowLineOnFaceWithTheCaptionOverIt) {
+TEST_F(GroupBoxPixelsTest, RoundedShadowLineOnFaceWithTheCaptionOverItLeftOrRight) {
   ASSERT_EQ(1, object->Mode);
   DibSurface surface(kW, kH);
   surface.Fill(RGB(255, 0, 255));
@@ -55,15 +55,9 @@ TEST_F(GroupBoxPixelsTest, RoundedShadowLineOnFaceWithTheCaptionOverIt) {
   EXPECT_EQ(shadow, surface.Pixel(5, y)) << "the line before the caption";
   EXPECT_NE(shadow, surface.Pixel(9, y)) << "the caption's cells cover the line";
   EXPECT_EQ(shadow, surface.Pixel(kW - 20, y)) << "the line after the caption";
-}
-
-TEST_F(GroupBoxPixelsTest, RightExtendedStyleRightAlignsTheCaption) {
   SetWindowLongPtrW(box->Handle(), GWL_EXSTYLE,
                     GetWindowLongPtrW(box->Handle(), GWL_EXSTYLE) | WS_EX_RIGHT);
-  DibSurface surface(kW, kH);
   Paint(surface);
-  const unsigned shadow = SkinPixel(scButtonShadow);
-  const int y = LineRow();
   EXPECT_EQ(shadow, surface.Pixel(9, y));
   EXPECT_NE(shadow, surface.Pixel(kW - 9, y)) << "the caption ends 8 pixels from the right";
   EXPECT_EQ(shadow, surface.Pixel(kW - 6, y));

@@ -39,37 +39,12 @@ TEST_F(SkinControlTest, BoxOfAPanelFreedFirstLeavesTheFormsList) {
   formObject.reset();  // nothing left to free twice
 }
 
-// A dialog template in memory: a child dialog with one static text.
-std::vector<WORD> ChildDialogWithStatic() {
-  std::vector<WORD> words;
-  const auto dword = [&](DWORD value) {
-    words.push_back(LOWORD(value));
-    words.push_back(HIWORD(value));
-  };
-  dword(WS_CHILD | WS_VISIBLE);
-  dword(0);
-  words.insert(words.end(), {1, 0, 0, 120, 60});  // one item, x, y, cx, cy
-  words.insert(words.end(), {0, 0, 0});           // no menu, own class, no title
-  if (words.size() % 2) words.push_back(0);       // items start on a DWORD
-  dword(WS_CHILD | WS_VISIBLE | SS_LEFT);
-  dword(0);
-  words.insert(words.end(), {5, 5, 60, 10, 100});  // x, y, cx, cy, id
-  words.insert(words.end(), {0xFFFF, 0x0082});     // the static class
-  for (const wchar_t c : std::wstring(L"WWWW")) words.push_back(c);
-  words.push_back(0);
-  words.push_back(0);  // no creation data
-  return words;
-}
-
-INT_PTR CALLBACK NoDialogHandling(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
 TEST_F(SkinControlTest, BoxHPaintsTheDialogAndItsStaticTextOnFace) {
-  const std::vector<WORD> words = ChildDialogWithStatic();
-  const HWND dialog =
-      CreateDialogIndirectParamW(nullptr, reinterpret_cast<const DLGTEMPLATE*>(words.data()),
-                                 form->Handle(), &NoDialogHandling, 0);
+  const HWND dialog = CreateWindowExW(0, WC_DIALOG, L"", WS_CHILD | WS_VISIBLE, 10, 10, 200, 100,
+                                      form->Handle(), nullptr, nullptr, nullptr);
   ASSERT_TRUE(dialog);
-  const HWND text = GetDlgItem(dialog, 100);
+  const HWND text = CreateWindowExW(0, L"STATIC", L"WWWW", WS_CHILD | WS_VISIBLE | SS_LEFT, 5, 5,
+                                    80, 16, dialog, nullptr, nullptr, nullptr);
   RECT client{};
   GetClientRect(text, &client);
   const auto countOf = [&](unsigned colour) {
