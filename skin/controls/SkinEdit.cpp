@@ -1,6 +1,7 @@
 #include "skin/controls/SkinEdit.h"
 
 #include <cwctype>
+#include <memory>
 #include <string>
 
 #include "skin/controls/SkinObjectFactory.h"
