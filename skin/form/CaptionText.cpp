@@ -54,9 +54,6 @@ void TWinSkinForm::DrawCaptionText(TCanvas& canvas, const RECT& c) {
 
   const TDataSkinTitle& title = *SkinData->Skin().Title;
   const TSelection font(dc, CaptionFont());
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(
-                       SkinData->Skin().Colour(Active ? scTitleTextActive : scTitleTextNoActive))));
 
   RECT r = c;
   DrawSkinText(dc, text, r, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
@@ -114,6 +111,11 @@ void TWinSkinForm::DrawCaptionText(TCanvas& canvas, const RECT& c) {
   }
   r.left += title.TXTBackleft;
   r.right -= title.TXTBackRight;
+  // Set only now: drawing the strip through the canvas gives the DC the
+  // canvas's own text colour and an opaque background again.
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(
+                       SkinData->Skin().Colour(Active ? scTitleTextActive : scTitleTextNoActive))));
   DrawSkinText(dc, text, r, format);
   TextRect = r;
   SetBkMode(dc, oldMode);

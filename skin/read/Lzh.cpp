@@ -19,16 +19,16 @@ namespace {
 template <class Bits>
 class TLzhDecoder {
  public:
-  explicit TLzhDecoder(Bits& bits) : bits_(bits) {}
-
+  // The bit register is a copy that nothing else can reach, so it can stay
+  // in registers; the caller's would be reloaded after every byte written.
   template <class Output>
-  void Run(int32_t expandedSize, Output& output) {
+  void Run(int32_t expandedSize, Bits bits, Output& output) {
     while (output.Count() < expandedSize) {
-      const int c = DecodeChar();
+      const int c = DecodeChar(bits);
       if (c < 256) {
         output.Literal(static_cast<uint8_t>(c));
       } else {
-        output.Match(DecodePosition() + 1, c - 255 + THRESHOLD);
+        output.Match(DecodePosition(bits) + 1, c - 255 + THRESHOLD);
       }
     }
   }
@@ -44,17 +44,19 @@ class TLzhDecoder {
   // the way down is the same one the update would meet: counting an ancestor
   // early cannot make or break a tie below it, since it already counts more
   // than anything below. So only a symbol whose path has a tie needs more.
-  int DecodeChar() {
-    if (tree_.NeedsRebuild()) return DecodeCharBitByBit();
+  int DecodeChar(Bits& bits) {
+    if (tree_.NeedsRebuild()) return DecodeCharBitByBit(bits);
     // Every symbol: a refill costs less than guessing wrong whether one is due.
-    bits_.Refill();
-    uint64_t rest = bits_.Bits();
+    bits.Refill();
+    uint64_t rest = bits.Bits();
     uint16_t* const freq = tree_.freq.data();
     const uint16_t* const son = tree_.son.data();
     uint64_t* const marks = tree_.marks.data();
-    const uint64_t walk = ++tree_.walk << 8;
+    // This walk's number and the level of the next node.
+    uint64_t mark = ++tree_.walk << TLzhHuffman::kLevelBits;
+    const uint64_t start = mark;
+    // Bit 0 for the node reached last, bit 1 for its parent, and so on.
     uint64_t ties = 0;
-    unsigned depth = 0;
     size_t child = son[R];
     unsigned node;
     do {
@@ -66,33 +68,33 @@ class TLzhDecoder {
       asm("" : "+r"(sons));
       node = static_cast<unsigned>(child) + bit;
       rest <<= 1;
-      marks[node] = walk | (depth & 63);
+      marks[node] = mark++;
       const unsigned count = freq[node];
-      ties |= static_cast<uint64_t>(count == freq[node + 1]) << (depth & 63);
+      ties = ties * 2 + (count == freq[node + 1]);
       freq[node] = static_cast<uint16_t>(count + 1);
-      ++depth;
       child = sons[child];
     } while (child < T);
 
-    if (static_cast<int>(depth) > bits_.Count()) [[unlikely]] {
+    const int depth = static_cast<int>(mark - start);
+    if (depth > bits.Count()) [[unlikely]] {
       tree_.Uncount(static_cast<int>(node));
-      return DecodeCharBitByBit();
+      return DecodeCharBitByBit(bits);
     }
-    bits_.Take(rest, static_cast<int>(depth));
+    bits.Take(rest, depth);
     if (ties == 0) {
       ++freq[R];
     } else {
-      tree_.FinishWalk(static_cast<int>(node), static_cast<int>(depth), ties);
+      tree_.FinishWalk(static_cast<int>(node), depth, ties);
     }
     return static_cast<int>(child) - T;
   }
 
-  int DecodeCharBitByBit() {
+  int DecodeCharBitByBit(Bits& bits) {
     unsigned c = tree_.son[R];
     while (c < T) {
-      if (bits_.Count() == 0) bits_.Refill();
-      c = tree_.son[c + static_cast<unsigned>(bits_.Bits() >> 63)];
-      bits_.Drop(1);
+      if (bits.Count() == 0) bits.Refill();
+      c = tree_.son[c + static_cast<unsigned>(bits.Bits() >> 63)];
+      bits.Drop(1);
     }
     const int s = static_cast<int>(c) - T;
     tree_.Update(s);
@@ -101,16 +103,15 @@ class TLzhDecoder {
 
   // A first byte that fixes the upper six bits and how many more bits of the
   // lower six follow; the code is len + 6 bits in all.
-  int DecodePosition() {
-    if (bits_.Count() < 14) bits_.Refill();
-    const unsigned first = static_cast<unsigned>(bits_.Bits() >> 56);
+  static int DecodePosition(Bits& bits) {
+    if (bits.Count() < 14) bits.Refill();
+    const unsigned first = static_cast<unsigned>(bits.Bits() >> 56);
     const int codeBits = kPositionTables.d_len[first] + 6;
-    const unsigned code = static_cast<unsigned>(bits_.Bits() >> (64 - codeBits));
-    bits_.Drop(codeBits);
+    const unsigned code = static_cast<unsigned>(bits.Bits() >> (64 - codeBits));
+    bits.Drop(codeBits);
     return kPositionTables.d_code[first] << 6 | (code & 0x3F);
   }
 
-  Bits& bits_;
   TLzhHuffman tree_;
 };
 
@@ -118,11 +119,11 @@ template <class Bits, class Output>
 void Decode(int32_t expandedSize, Bits& bits, Output& output) {
   std::unique_ptr<TLzhDecoder<Bits>> decoder;
   try {
-    decoder = std::make_unique<TLzhDecoder<Bits>>(bits);
+    decoder = std::make_unique<TLzhDecoder<Bits>>();
   } catch (const std::bad_alloc&) {
     throw ElzhException("LZH : Cannot get memory for dictionary tables");
   }
-  decoder->Run(expandedSize, output);
+  decoder->Run(expandedSize, bits, output);
 }
 
 }  // namespace

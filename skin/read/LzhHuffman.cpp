@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 using namespace lzh;
 
@@ -62,26 +65,24 @@ int SecondChild(int son) { return son < T ? son + 1 : kNoSecondChild; }
 }  // namespace
 
 // The counts ascend, so the nodes still below k after c form one run; runs
-// of equal counts are long among rare symbols, hence four counts a step.
-// A count being raised is at most 0x7FFF (the root is halved at 0x8000
-// before any count moves), so every count looked at is below 0x8000 or the
-// 0xFFFF sentinel, which the lane arithmetic below relies on.
+// of equal counts are long among rare symbols, hence several counts a step:
+// a scan that ends in its first step leaves its loop the way it was guessed.
 int TLzhHuffman::LastBelow(int c, unsigned k) const {
   int l = c + 1;
-  if constexpr (std::endian::native != std::endian::little) {
-    while (freq[l + 1] < k) ++l;
-    return l;
-  }
-  const uint64_t high = 0x8000800080008000u;
-  const uint64_t kk = 0x0001000100010001u * k;
+#if defined(__SSE2__)
+  const __m128i kk = _mm_set1_epi16(static_cast<short>(k));
   for (;;) {
-    uint64_t four;
-    std::memcpy(&four, &freq[l + 1], sizeof four);
-    // Lane by lane, (f | high) - k keeps its high bit exactly when f >= k.
-    const uint64_t atLeast = ((four | high) - kk) & high;
-    if (atLeast != 0) return l + std::countr_zero(atLeast) / 16;
-    l += 4;
+    const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[l + 1]));
+    // k - f, clamped at zero, is zero exactly where f >= k.
+    const __m128i atLeast = _mm_cmpeq_epi16(_mm_subs_epu16(kk, eight), _mm_setzero_si128());
+    const unsigned lanes = static_cast<unsigned>(_mm_movemask_epi8(atLeast));
+    if (lanes != 0) return l + std::countr_zero(lanes) / 2;
+    l += 8;
   }
+#else
+  while (freq[l + 1] < k) ++l;
+  return l;
+#endif
 }
 
 int TLzhHuffman::Swap(int c, unsigned k) { return SwapWith(c, LastBelow(c, k), k); }
@@ -130,7 +131,7 @@ void TLzhHuffman::ClimbToPath(int c) {
     for (;;) {
       // Past the root: done. Node 0 is a leaf, so this never hides a mark.
       if (c == 0) return;
-      if (marks[c] >> 8 == mark) break;
+      if (marks[c] >> kLevelBits == mark) break;
       const unsigned k = ++freq[c];
       if (k > freq[c + 1]) c = Swap(c, k);
       c = prnt[c];
@@ -164,39 +165,65 @@ void TLzhHuffman::ClimbToPath(int c) {
 // and the climb goes on the careful way.
 void TLzhHuffman::FinishWalk(int leaf, int depth, uint64_t ties) {
   const uint64_t mark = walk;
-  int level = 63 - std::countl_zero(ties);
+  // The level that bit 0 of `ties` stands for.
+  int bottom = depth - 1;
+  int level = bottom - std::countr_zero(ties);
   int at = leaf;
   for (int i = depth - 1; i > level; --i) at = prnt[at];
   for (;;) {
-    const int up = prnt[at];
+    // The early counts still to take back start here and go up.
+    int back = prnt[at];
     int c = prnt[Swap(at, freq[at])];
+    // The tied node and the one it traded places with almost always sit
+    // equally deep, so one early count is taken back for each node of the
+    // climb: one loop to leave instead of two.
     for (;;) {
+      // Where the two meet, usually; that is known as soon as the parent
+      // links are, without waiting on the marks.
+      if ((c == back) & (c != R)) break;
       if (c == 0) {
         // Through the root: no early count above the tie was right.
-        for (int p = up; p != R; p = prnt[p]) --freq[p];
+        for (; back != R; back = prnt[back]) --freq[back];
         return;
       }
-      if (marks[c] >> 8 == mark) break;
+      if (marks[c] >> kLevelBits == mark) [[unlikely]]
+        break;
       const unsigned k = ++freq[c];
       int last = c;
       if (k > freq[c + 1]) last = LastBelow(c, k);
       const int stop = last + 1;
-      if (marks[stop] >> 8 == mark && freq[stop] == k) [[unlikely]] {
+      // A path node taken back already reads right but is caught here all
+      // the same; the careful way is right either way.
+      if (marks[stop] >> kLevelBits == mark && freq[stop] == k) [[unlikely]] {
         --freq[c];
-        for (int p = up; p != R; p = prnt[p]) --freq[p];
+        for (; back != R; back = prnt[back]) --freq[back];
         return ClimbToPath(c);
       }
       if (last != c) c = SwapWith(c, last, k);
       c = prnt[c];
+      if (back != R) {
+        --freq[back];
+        back = prnt[back];
+      }
     }
-    for (int p = up; p != c; p = prnt[p]) --freq[p];
-    const int rejoin = static_cast<int>(marks[c] & 0xFF);
-    const uint64_t above = ties & ((uint64_t{2} << rejoin) - 1);
-    if (above == 0) {
+    const int rejoin = LevelOf(c);
+    if (back != c) [[unlikely]] {
+      const int backLevel = back == R ? -1 : LevelOf(back);
+      if (backLevel > rejoin) {
+        for (; back != c; back = prnt[back]) --freq[back];
+      } else {
+        // Taken back too far: c and the nodes above it up to `back` count.
+        for (int p = c; p != back; p = prnt[p]) ++freq[p];
+      }
+    }
+    // The ties at the rejoining node and above it.
+    ties >>= bottom - rejoin;
+    bottom = rejoin;
+    if (ties == 0) {
       ++freq[R];
       return;
     }
-    level = 63 - std::countl_zero(above);
+    level = bottom - std::countr_zero(ties);
     at = c;
     for (int i = rejoin; i > level; --i) at = prnt[at];
   }

@@ -16,15 +16,17 @@ class TLzhHuffman {
   void Update(int s);
 
   // The decoder's walk counts each node it chooses on the way down, before
-  // the update would, and marks it: marks[node] = walk << 8 | its level for
-  // walk number `walk`, the root's children at level 0. A walk deeper than
-  // the bit register is taken back whole, so levels stay below 64.
+  // the update would, and marks it: marks[node] = walk << kLevelBits | its
+  // level for walk number `walk`, the root's children at level 0. No walk
+  // is deeper than the tree has inner nodes, far below 1 << kLevelBits.
+  static constexpr int kLevelBits = 16;
   std::array<uint64_t, lzh::T + 1> marks{};
   uint64_t walk = 0;
 
   // The rest of the update after a walk of `depth` nodes down to `leaf` that
-  // met ties: bit i of `ties` says that the node at level i tied its right
-  // neighbour before it was counted.
+  // met ties: bit i of `ties` says that the node at level depth - 1 - i
+  // tied its right neighbour before it was counted. A walk that met ties
+  // is no deeper than 64.
   void FinishWalk(int leaf, int depth, uint64_t ties);
 
   // Takes back the counts of a walk from the root down to `node`.
@@ -32,9 +34,9 @@ class TLzhHuffman {
 
   bool NeedsRebuild() const { return freq[lzh::R] == lzh::MAX_FREQ; }
 
-  // freq[T] is a sentinel that stops the upward searches; three more copies
-  // of it let the search read four counts at a time.
-  std::array<uint16_t, lzh::T + 4> freq{};
+  // freq[T] is a sentinel that stops the upward searches; seven more copies
+  // of it let the search read eight counts at a time.
+  std::array<uint16_t, lzh::T + 8> freq{};
   // son[i] >= T: node i is the leaf of symbol son[i] - T; otherwise its
   // children are son[i] and son[i] + 1.
   std::array<uint16_t, lzh::T> son{};
@@ -45,6 +47,10 @@ class TLzhHuffman {
 
  private:
   void Rebuild();
+  // The level of a node on the latest walk.
+  int LevelOf(int node) const {
+    return static_cast<int>(marks[node] & ((uint64_t{1} << kLevelBits) - 1));
+  }
   // Node c has just counted up to k and passed its right neighbour: it trades
   // places with the last node still below k. Returns where it went.
   int Swap(int c, unsigned k);

@@ -3,6 +3,7 @@
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
 #include "skin/form/SkinMessages.h"
+#include "tests/win32/support/MessageRecorders.h"
 
 namespace {
 
@@ -17,20 +18,46 @@ TEST_F(SkinManagerTest, BeforeInitNothingIsPaintedAndActivationIsRefused) {
   DestroyWindow(window);
 }
 
+// What arrives at the window while it is skinned and repainted, and what of
+// it the previous procedure gets: the frame changes, never a frame paint.
 TEST_F(SkinManagerTest, SkinnedTopLevelWindowNeverPassesNcPaintOn) {
   const HWND window = MakeRecordingWindow();
-  ShowWindow(window, SW_SHOW);  // activation skins it through the hook
-  Manager().SkinWindow(window);
+  wintest::MessageLog previous, arriving;
+  const std::vector<UINT> watched{SKIN_INIT, SKIN_APPLIED, WM_NCCALCSIZE, WM_NCPAINT,
+                                  WM_NCACTIVATE};
+  previous.Only(watched);
+  arriving.Only(watched);
+  const wintest::WindowProcRecorder below(previous, window);
+  ShowWindow(window, SW_SHOW);  // activation attaches; SKIN_INIT waits in the queue
   ASSERT_NE(nullptr, Manager().FindFormObject(window));
+  previous.Clear();
+  const wintest::WindowProcRecorder above(arriving, window);
   FlushEvents();
   ASSERT_EQ(asSkinned, Manager().FindFormObject(window)->AttachState);
-  ClearRecorded();
-  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  constexpr const char* kRegionNote = "the region, set with a redraw, changes the frame again";
+  EXPECT_SEQUENCE(arriving,
+                  {{SKIN_INIT, wintest::posted | wintest::lparam, 0, kSkinInitParam},
+                   {WM_NCCALCSIZE, wintest::sent | wintest::wparam, TRUE},
+                   {WM_NCPAINT, wintest::sent},
+                   {WM_NCCALCSIZE, wintest::sent | wintest::wparam, TRUE, 0, kRegionNote},
+                   {WM_NCPAINT, wintest::sent},
+                   {SKIN_APPLIED, wintest::sent | wintest::lparam, 0, kSkinMagic}},
+                  "skinning, at the window");
+  EXPECT_SEQUENCE(previous,
+                  {{WM_NCCALCSIZE, wintest::sent | wintest::wparam, TRUE},
+                   {WM_NCCALCSIZE, wintest::sent | wintest::wparam, TRUE, 0, kRegionNote},
+                   {SKIN_APPLIED, wintest::sent | wintest::lparam, 0, kSkinMagic}},
+                  "skinning, passed on");
+  SendMessageW(window, WM_NCPAINT, 1, 0);
   SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
   SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
   FlushEvents();
-  EXPECT_EQ(0, CountOf(window, WM_NCPAINT));
-  EXPECT_EQ(0, CountOf(window, WM_NCACTIVATE));
+  EXPECT_SEQUENCE(arriving,
+                  {{WM_NCPAINT, wintest::sent},
+                   {WM_NCACTIVATE, wintest::sent | wintest::wparam, FALSE},
+                   {WM_NCACTIVATE, wintest::sent | wintest::wparam, TRUE}},
+                  "painting and activating, at the window");
+  EXPECT_SEQUENCE(previous, {}, "painting and activating, passed on");
   DestroyWindow(window);
 }
 

@@ -3,6 +3,7 @@
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
 #include "skin/form/SkinMessages.h"
+#include "tests/win32/support/MessageRecorders.h"
 #include "toolkit/controls/Forms.h"
 
 namespace {
@@ -60,9 +61,11 @@ TEST_F(SkinManagerTest, UnskinKeepsTheClientAreaAndReskinBringsTheFrameBack) {
 
   int changed = 0;
   data->OnSkinChanged = [&](TObject*) { ++changed; };
-  data->SetActive(false);  // command 2 after its delay
+  const DWORD asked = GetTickCount();
+  data->SetActive(false);  // command 2 after its delay of 250 ms
   EXPECT_NE(nullptr, Manager().FindFormObject(window));
   ASSERT_TRUE(PumpUntil([&] { return Manager().FormObjects().empty(); }));
+  EXPECT_GE(GetTickCount() - asked, 240u);  // a timer never fires early; ticks are coarse
   EXPECT_EQ(1, changed);
   EXPECT_TRUE(ClientSize(window) == client);
   EXPECT_TRUE(WindowSize(window) == outer);
@@ -98,10 +101,72 @@ TEST_F(SkinManagerTest, OnlyThisFormCommandsTouchTheirOwnForm) {
   FlushEvents();
   ASSERT_NE(nullptr, Manager().FindFormObject(other.Handle()));
 
+  {
+    // Command 3 for this form only: the skin is applied again to it alone.
+    wintest::MessageLog mineLog, otherLog;
+    mineLog.Only({SKIN_APPLIED});
+    otherLog.Only({SKIN_APPLIED});
+    const wintest::WindowProcRecorder mineRecorder(mineLog, mine.Handle());
+    const wintest::WindowProcRecorder otherRecorder(otherLog, other.Handle());
+    int changed = 0;
+    own->OnSkinChanged = [&](TObject*) { ++changed; };
+    own->ApplySkin();
+    ASSERT_TRUE(PumpUntil([&] { return changed == 1; }));
+    EXPECT_SEQUENCE(mineLog, {{SKIN_APPLIED, wintest::sent | wintest::lparam, 0, kSkinMagic}},
+                    "re-skinned, this form");
+    EXPECT_SEQUENCE(otherLog, {}, "re-skinned, the other form");
+    own->OnSkinChanged = nullptr;
+  }
   own->SetActive(false);  // command 2 for this form only
   ASSERT_TRUE(PumpUntil([&] { return Manager().FindFormObject(mine.Handle()) == nullptr; }));
   EXPECT_NE(nullptr, Manager().FindFormObject(other.Handle()));
   Manager().UnregisterSkinData(own.get());
+}
+
+// Looked at as the command returns. Any frame change of a maximised window,
+// ours included (taking the region away, and the system's frame coming
+// back, are one), makes Wine's X11 driver restore the window with
+// SC_RESTORE once it reads the X events that follow, when no window manager
+// keeps the window's maximised state; a plain window is restored the same way.
+TEST_F(SkinManagerTest, UnskinLeavesAMaximisedWindowMaximisedAtItsSize) {
+  const HWND window = MakeRecordingWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  SetForegroundWindow(window);
+  ASSERT_TRUE(PumpUntil([&] {
+    const TWinSkinForm* o = Manager().FindFormObject(window);
+    return o && o->AttachState == asSkinned;
+  }));
+  SendMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  FlushEvents();
+  ASSERT_TRUE(IsZoomed(window));
+  const TWinSkinForm& object = *Manager().FindFormObject(window);
+  ASSERT_EQ(plMaximised, object.Placement);
+  ASSERT_TRUE(object.HasRegion);
+  const SIZE systemFrame{object.StdFrameSize.right, object.StdFrameSize.bottom};
+  RECT maximised{};
+  GetWindowRect(window, &maximised);
+  {
+    wintest::MessageLog log;
+    log.Only({WM_SIZE, WM_SYSCOMMAND});
+    const wintest::WindowProcRecorder arriving(log, window);
+    Manager().SetCurrentSkinData(data.get());
+    Manager().PostCommand(scmUnskin, 1);
+    Manager().RunPendingCommand();
+    EXPECT_SEQUENCE(
+        log, {{WM_SIZE, wintest::sent | wintest::defwinproc | wintest::wparam, SIZE_MAXIMIZED}},
+        "unskinned while maximised");
+  }
+  EXPECT_TRUE(Manager().FormObjects().empty());
+  EXPECT_TRUE(IsZoomed(window));
+  RECT now{};
+  GetWindowRect(window, &now);
+  EXPECT_TRUE(EqualRect(&maximised, &now));
+  const SIZE client = ClientSize(window);
+  EXPECT_EQ(systemFrame.cx, (now.right - now.left) - client.cx);
+  EXPECT_EQ(systemFrame.cy, (now.bottom - now.top) - client.cy);
+  EXPECT_NE(0, GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU);
+  const TRegionHandle region(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(ERROR, GetWindowRgn(window, region.Get()));
+  DestroyWindow(window);
 }
 
 }  // namespace

@@ -79,8 +79,9 @@ TEST_F(SkinManagerTest, ForeignWindowsOnlyWhenTheyAreDialogs) {
   EXPECT_FALSE(Manager().SkinWindow(foreign));
   INITCOMMONCONTROLSEX init{sizeof init, ICC_DATE_CLASSES};
   InitCommonControlsEx(&init);
+  // Made by this module, so only its class keeps it unskinned.
   const HWND calendar = CreateWindowExW(0, L"SysMonthCal32", L"", WS_POPUP | WS_CAPTION, 0, 0, 250,
-                                        200, nullptr, nullptr, nullptr, nullptr);
+                                        200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(nullptr, calendar);
   EXPECT_FALSE(Manager().SkinWindow(calendar));
   const HWND dialog = MakeDialogOfOtherModule(WS_POPUP | WS_CAPTION | WS_SYSMENU);

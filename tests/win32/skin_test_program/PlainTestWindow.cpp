@@ -10,6 +10,8 @@ LRESULT CALLBACK PlainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     const HDC dc = BeginPaint(window, &paint);
     RECT client;
     GetClientRect(window, &client);
+    // Over whatever background the window was given, the skin's included.
+    SetBkMode(dc, TRANSPARENT);
     DrawTextW(dc, L"A window without the toolkit", -1, &client,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     EndPaint(window, &paint);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "skin/manage/SkinManage.h"
 #include "tests/win32/skin_test_program/TestWindow.h"
 #include "toolkit/controls/Application.h"
 
@@ -51,6 +52,9 @@ int main(int argc, char** argv) {
   bool ok = true;
   const std::vector<TTestWindowKind> kinds = KindsFromCommandLine(argc, argv, ok);
   if (!ok) return 2;
+  // As Tapvane starts: the forms' skin data then finds a manager, and every
+  // window shown here wears our frame.
+  InstallSkinManager();
   try {
     Application->Initialize();
     Application->SetTitle("Skin test program");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/win32/support/HandleExpectations.h"
+#include "tests/win32/support/HandleTracker.h"
 
 namespace {
 
@@ -132,6 +133,21 @@ TEST(HandleCounter, FollowsObjectsFreedByTheSystem) {
   SetWindowRgn(top, CreateRectRgn(0, 0, 20, 20), FALSE);
   EXPECT_EQ(2, Snapshot()[HandleKind::Window] - before[HandleKind::Window]);
   DestroyWindow(top);
+  wintest::ExpectHandlesFlat(before, Snapshot());
+}
+
+// Windows, menus and icons are numbered apart from GDI objects: under Wine a
+// window was seen to get the value of a live bitmap. Its creation and
+// destruction, reported at that value as the hooks report them, must leave
+// the bitmap counted.
+TEST(HandleCounter, AWindowAtABitmapsValueLeavesTheBitmapCounted) {
+  const HandleCounts before = Snapshot();
+  const HBITMAP bitmap = CreateBitmap(4, 4, 1, 32, nullptr);
+  ASSERT_NE(nullptr, bitmap);
+  wintest::tracker::Created(bitmap, HandleKind::Window);
+  wintest::tracker::Destroyed(bitmap, wintest::tracker::SpaceOf(HandleKind::Window));
+  EXPECT_EQ(1, Snapshot()[HandleKind::Bitmap] - before[HandleKind::Bitmap]);
+  DeleteObject(bitmap);
   wintest::ExpectHandlesFlat(before, Snapshot());
 }
 

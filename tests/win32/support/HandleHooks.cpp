@@ -94,37 +94,37 @@ TAPVANE_REAL(LoadImageA)
 // system agreed.
 BOOL WINAPI Hook_DeleteObject(HGDIOBJ object) {
   const BOOL done = real_DeleteObject(object);
-  if (done) tracker::Destroyed(object);
+  if (done) tracker::Destroyed(object, tracker::HandleSpace::Gdi);
   return done;
 }
 BOOL WINAPI Hook_DeleteDC(HDC dc) {
   const BOOL done = real_DeleteDC(dc);
-  if (done) tracker::Destroyed(dc);
+  if (done) tracker::Destroyed(dc, tracker::HandleSpace::Gdi);
   return done;
 }
 int WINAPI Hook_ReleaseDC(HWND window, HDC dc) {
   const int done = real_ReleaseDC(window, dc);
-  if (done) tracker::Destroyed(dc);
+  if (done) tracker::Destroyed(dc, tracker::HandleSpace::Gdi);
   return done;
 }
 BOOL WINAPI Hook_DestroyIcon(HICON icon) {
   const BOOL done = real_DestroyIcon(icon);
-  if (done) tracker::Destroyed(icon);
+  if (done) tracker::Destroyed(icon, tracker::HandleSpace::User);
   return done;
 }
 BOOL WINAPI Hook_DestroyCursor(HCURSOR cursor) {
   const BOOL done = real_DestroyCursor(cursor);
-  if (done) tracker::Destroyed(cursor);
+  if (done) tracker::Destroyed(cursor, tracker::HandleSpace::User);
   return done;
 }
 BOOL WINAPI Hook_DestroyMenu(HMENU menu) {
   const BOOL done = real_DestroyMenu(menu);
-  if (done) tracker::Destroyed(menu);
+  if (done) tracker::Destroyed(menu, tracker::HandleSpace::User);
   return done;
 }
 BOOL WINAPI Hook_DestroyWindow(HWND window) {
   const BOOL done = real_DestroyWindow(window);
-  if (done) tracker::Destroyed(window);
+  if (done) tracker::Destroyed(window, tracker::HandleSpace::User);
   return done;
 }
 
@@ -138,7 +138,10 @@ void TrackImage(HANDLE image, UINT type) {
 }
 HANDLE WINAPI Hook_CopyImage(HANDLE image, UINT type, int cx, int cy, UINT flags) {
   const HANDLE copy = real_CopyImage(image, type, cx, cy, flags);
-  if (copy && (flags & LR_COPYDELETEORG) && copy != image) tracker::Destroyed(image);
+  if (copy && (flags & LR_COPYDELETEORG) && copy != image) {
+    tracker::Destroyed(
+        image, type == IMAGE_BITMAP ? tracker::HandleSpace::Gdi : tracker::HandleSpace::User);
+  }
   if (copy && !(flags & LR_SHARED) && copy != image) TrackImage(copy, type);
   return copy;
 }

@@ -6,9 +6,21 @@
 namespace wintest::tracker {
 namespace {
 
+struct Key {
+  const void* handle;
+  HandleSpace space;
+  bool operator==(const Key&) const = default;
+};
+struct KeyHash {
+  size_t operator()(const Key& key) const {
+    return std::hash<const void*>()(key.handle) ^ static_cast<size_t>(key.space);
+  }
+};
+using LiveMap = std::unordered_map<Key, HandleKind, KeyHash>;
+
 struct State {
   std::mutex lock;
-  std::unordered_map<const void*, HandleKind> live;
+  LiveMap live;
 };
 
 // Never destroyed: hooks may run while the process shuts down.
@@ -58,22 +70,33 @@ bool StillAlive(const void* handle, HandleKind kind) {
 
 }  // namespace
 
+HandleSpace SpaceOf(HandleKind kind) {
+  switch (kind) {
+    case HandleKind::Icon:
+    case HandleKind::Menu:
+    case HandleKind::Window:
+      return HandleSpace::User;
+    default:
+      return HandleSpace::Gdi;
+  }
+}
+
 void Created(const void* handle, HandleKind kind) {
   if (!handle) return;
   State& state = Tracked();
   const std::lock_guard guard(state.lock);
-  state.live[handle] = kind;
+  state.live[Key{handle, SpaceOf(kind)}] = kind;
 }
 
-void Destroyed(const void* handle) {
+void Destroyed(const void* handle, HandleSpace space) {
   State& state = Tracked();
   const std::lock_guard guard(state.lock);
-  state.live.erase(handle);
+  state.live.erase(Key{handle, space});
 }
 
 std::array<long, kHandleKinds> CountLive() {
   State& state = Tracked();
-  std::unordered_map<const void*, HandleKind> live;
+  LiveMap live;
   {
     const std::lock_guard guard(state.lock);
     live = state.live;
@@ -81,12 +104,12 @@ std::array<long, kHandleKinds> CountLive() {
   // Checked outside the lock: GetIconInfo creates bitmaps through hooked
   // paths in some modules.
   std::array<long, kHandleKinds> counts{};
-  for (const auto& [handle, kind] : live) {
-    if (StillAlive(handle, kind)) {
+  for (const auto& [key, kind] : live) {
+    if (StillAlive(key.handle, kind)) {
       ++counts[static_cast<std::size_t>(kind)];
     } else {
       const std::lock_guard guard(state.lock);
-      const auto found = state.live.find(handle);
+      const auto found = state.live.find(key);
       if (found != state.live.end() && found->second == kind) state.live.erase(found);
     }
   }
