@@ -105,6 +105,10 @@ class TSkinControl : public TComponent, public TSkinObjectBase, private TWindowH
   WideString ReadWindowText() const;
   // The toolkit control being destroyed (its own destructors have run).
   bool ControlDying() const;
+  // "ParentBackground" off at attach, back on at release, unless the skin
+  // leaves it alone.
+  void SwitchParentBackgroundOff();
+  void RestoreParentBackground();
 
  private:
   struct TControlHookLink;
@@ -113,8 +117,6 @@ class TSkinControl : public TComponent, public TSkinObjectBase, private TWindowH
   LRESULT HookedMessage(TWindowHook& hook, UINT msg, WPARAM wParam, LPARAM lParam) override;
   void HookControlHandler();
   void RestoreControlHandler();
-  void SwitchParentBackgroundOff();
-  void RestoreParentBackground();
 
   TWindowHook hook_{THookRole::Control, *this};
   std::shared_ptr<TControlHookLink> link_;

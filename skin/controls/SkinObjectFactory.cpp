@@ -2,6 +2,10 @@
 
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinPanels.h"
+#include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTabPages.h"
 
@@ -81,6 +85,24 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
       break;
     case TSkinClass::TabSheet:
       object = new TSkinTabSheet(choice.Control);
+      break;
+    case TSkinClass::Edit:
+      object = new TSkinEdit(choice.Control);
+      break;
+    case TSkinClass::GroupBox:
+      object = new TSkinGroupBox(choice.Control);
+      break;
+    case TSkinClass::Box:
+      object = new TSkinBox(choice.Control);
+      break;
+    case TSkinClass::BoxH:
+      object = new TSkinBoxH(choice.Control);
+      break;
+    case TSkinClass::StatusBar:
+      object = new TSkinStatusBar(choice.Control);
+      break;
+    case TSkinClass::Sizer:
+      object = new TSkinSizer(choice.Control);
       break;
     default:
       return nullptr;  // not built yet: the control keeps its own look

@@ -57,10 +57,11 @@ struct TSkinChoice {
   TControl* Control = nullptr;  // the toolkit control, if any
   HWND Window = nullptr;        // the window attached by InitWindow
   bool ChangeColor = false;
-  int Mode = 0;           // preset before attach (TSkinTab Mode 2, single scroll bar...)
-  int Variant = 0;        // TSkinObjImage's variant
-  String GlyphProperty;   // "PngImage" for PNG glyph buttons
-  bool Extended = false;  // combo box of the extended kind
+  int Mode = 0;                 // preset before attach (TSkinTab Mode 2, single scroll bar...)
+  int Variant = 0;              // TSkinObjImage's variant
+  String GlyphProperty;         // "PngImage" for PNG glyph buttons
+  bool Extended = false;        // combo box of the extended kind
+  bool EmbeddedInEdit = false;  // an up-down button living inside an edit
 };
 
 // Makes the object for a choice (owned by the choice's control when it has

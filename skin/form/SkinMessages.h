@@ -37,6 +37,9 @@ constexpr UINT SKIN_QUERY = 0x3523;
 // To the form's toolkit handler with lParam kSkinMagic: paint the frame into
 // the DC in wParam (when not 0); the result is kSkinMagic.
 constexpr UINT SKIN_PAINTFRAME = 0xBC4B;
+// To a skinned edit with lParam kSkinMagic: the edit paints its client area
+// into the DC in wParam (when not 0); the result is kSkinMagic.
+constexpr UINT SKIN_PAINTCLIENT = 0xBC4A;
 // To the form's toolkit handler: kSkinMagic when lParam is kSkinMagic, else 1.
 constexpr UINT SKIN_PING = 0xBC4D;
 // Sent to a skinned window (wParam 0, lParam kSkinMagic): the skin is now in
@@ -44,7 +47,8 @@ constexpr UINT SKIN_PING = 0xBC4D;
 // look at lParam before treating it as one.
 constexpr UINT SKIN_APPLIED = 0xBC4E;
 
-// The value that marks SKIN_PAINTFRAME, SKIN_PING and SKIN_APPLIED as ours.
+// The value that marks SKIN_PAINTCLIENT, SKIN_PAINTFRAME, SKIN_PING and
+// SKIN_APPLIED as ours.
 constexpr LPARAM kSkinMagic = 0x41A2;
 // lParam of the posted SKIN_INIT.
 constexpr LPARAM kSkinInitParam = 1000;

@@ -11,12 +11,14 @@
 #include "app/Unit1.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinObjectFactory.h"
+#include "skin/data/WinSkinData.h"
 #include "skin/form/ControlDiscovery.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
 #include "tests/win32/support/FlushEvents.h"
 #include "tests/win32/support/HandleExpectations.h"
 #include "toolkit/controls/Application.h"
+#include "toolkit/controls/Containers.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/ListControls.h"
 
@@ -102,6 +104,8 @@ TEST_F(Form1SkinTest, FullPassChoosesAClassForEachWindowedControl) {
   const std::map<String, String> objects = {{"PageControl1", "TSkinTab"},
                                             {"TabSheet1", "TSkinTabSheet"},
                                             {"TabSheet3", "TSkinTabSheet"},
+                                            {"GroupBox1", "TSkinGroupBox"},
+                                            {"GroupBox2", "TSkinGroupBox"},
                                             {"RadioButton_C1", "TSkinRadioButton"},
                                             {"RadioButton_C2", "TSkinRadioButton"},
                                             {"RadioButton_C3", "TSkinRadioButton"},
@@ -111,16 +115,21 @@ TEST_F(Form1SkinTest, FullPassChoosesAClassForEachWindowedControl) {
                                             {"Button1", "TSkinButton"},
                                             {"Button2", "TSkinButton"},
                                             {"Button3", "TSkinButton"},
-                                            {"Button4", "TSkinButton"}};
+                                            {"Button4", "TSkinButton"},
+                                            {"Edit_X", "TSkinEdit"},
+                                            {"Edit_Y", "TSkinEdit"},
+                                            {"EditClickTime", "TSkinEdit"},
+                                            {"EditVer", "TSkinEdit"},
+                                            {"StatusBar1", "TSkinStatusBar"}};
   EXPECT_EQ(objects, Objects());
-  EXPECT_EQ(13, FormObject()->SkinObjects().Count());
+  EXPECT_EQ(20, FormObject()->SkinObjects().Count());
 }
 
 TEST_F(Form1SkinTest, SecondPassMakesNoSecondObject) {
   ASSERT_TRUE(Skinned());
   TControlDiscovery(*FormObject(), *form->SkinData1).SkinAllControls(form.get());
-  EXPECT_EQ(13, FormObject()->SkinObjects().Count());
-  EXPECT_EQ(13u, Objects().size());
+  EXPECT_EQ(20, FormObject()->SkinObjects().Count());
+  EXPECT_EQ(20u, Objects().size());
 }
 
 TEST_F(Form1SkinTest, SkinnedButtonsStillClick) {
@@ -133,6 +142,31 @@ TEST_F(Form1SkinTest, SkinnedButtonsStillClick) {
   SendMessageW(add->Handle(), BM_CLICK, 0, 0);
   wintest::FlushEvents();
   EXPECT_EQ(before + 1, form->ListBoxXY->Items()->Count());
+}
+
+TEST_F(Form1SkinTest, LabelsOfTheSkinnedGroupBoxShowOnScreen) {
+  ASSERT_TRUE(Skinned());
+  RedrawWindow(form->Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  wintest::FlushEvents();
+  auto* label = dynamic_cast<TControl*>(form->FindComponent("Label4"));
+  ASSERT_NE(nullptr, label);
+  ASSERT_EQ(form->GroupBox1, label->Parent());
+  const RECT bounds = label->BoundsRect();
+  const COLORREF face =
+      static_cast<COLORREF>(ColorToRGB(form->SkinData1->Skin().Colour(scButtonFace)));
+  const HDC dc = GetDC(form->GroupBox1->Handle());
+  int ink = 0, faced = 0;
+  for (int y = bounds.top; y < bounds.bottom; ++y) {
+    for (int x = bounds.left; x < bounds.right; ++x) {
+      const COLORREF pixel = GetPixel(dc, x, y);
+      ink += pixel != face;
+      faced += pixel == face;
+    }
+  }
+  ReleaseDC(form->GroupBox1->Handle(), dc);
+  EXPECT_GT(ink, 20) << "the caption's strokes";
+  EXPECT_GT(faced, ink) << "on the skin's face colour";
 }
 
 TEST_F(Form1SkinTest, RepaintsAndReskinsHoldNoMoreObjects) {
@@ -163,7 +197,7 @@ TEST_F(Form1SkinTest, RepaintsAndReskinsHoldNoMoreObjects) {
   before = wintest::Snapshot();
   for (int i = 0; i < 100; ++i) cycle();
   ASSERT_TRUE(Skinned());
-  EXPECT_EQ(13, FormObject()->SkinObjects().Count());
+  EXPECT_EQ(20, FormObject()->SkinObjects().Count());
   wintest::ExpectHandlesFlat(before, wintest::Snapshot());
 }
 

@@ -17,6 +17,23 @@ void MakeSolidStrip(TBitmap& strip, int frames, int w, int h) {
   }
 }
 
+unsigned WindowPixel(HWND window, int x, int y) {
+  const HDC dc = GetWindowDC(window);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return DibColor(colour);
+}
+
+void RepaintNow(HWND window) {
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  FlushEvents();
+}
+
+unsigned SkinControlTest::SkinPixel(TSkinColourSlot slot) {
+  return DibColor(static_cast<COLORREF>(ColorToRGB(data->Skin().Colour(slot))));
+}
+
 std::unique_ptr<TSkinData> SkinControlTest::data;
 std::unique_ptr<TForm> SkinControlTest::form;
 

@@ -18,6 +18,12 @@ TColor FrameColour(int n);
 // A horizontal strip of `frames` solid frames of w x h, frame n in FrameColour(n).
 void MakeSolidStrip(TBitmap& strip, int frames, int w, int h);
 
+// What the window shows on screen at a point of the whole window (its
+// frame included), read back after a real paint.
+unsigned WindowPixel(HWND window, int x, int y);
+// The window, its frame and its children painted now, through the system.
+void RepaintNow(HWND window);
+
 class SkinControlTest : public ::testing::Test {
  protected:
   SkinControlTest();
@@ -37,6 +43,9 @@ class SkinControlTest : public ::testing::Test {
     control->SetBounds(left, top, width, height);
     return control;
   }
+
+  // A colour of the skin's table as a DIB pixel.
+  static unsigned SkinPixel(TSkinColourSlot slot);
 
   static std::unique_ptr<TSkinData> data;
   static std::unique_ptr<TForm> form;
