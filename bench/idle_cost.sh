@@ -18,8 +18,9 @@
 #
 # The pointer matters under Wine: a window that asked for WM_MOUSELEAVE
 # (the toolkit does, for its controls' mouse enter and leave) is polled by
-# Wine at the hover time, 400 ms, for as long as the pointer rests on it;
-# the plain window asks for nothing and is never polled.
+# Wine for as long as the pointer rests on it, every 2 s as the toolkit asks
+# (every 400 ms, the hover time, for a plain request); the plain window asks
+# for nothing and is never polled.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${TAPVANE_BUILD:-$root/build/windows}"
