@@ -4,7 +4,8 @@
 # same 100 ms timer job (bench/win32/plain_window). Both run side by side in
 # one Wine environment on a private Xvfb and are measured over the same
 # intervals: anonymous memory from /proc/PID/smaps_rollup at the end, CPU
-# as utime+stime deltas (median of the rounds). Rows in the BENCH format.
+# as the growth of its threads' run time (median of the rounds). Rows in the
+# BENCH format.
 #
 #   bench/idle_cost.sh [SECONDS]     interval of one round, default 60
 #
@@ -18,8 +19,9 @@
 #
 # The pointer matters under Wine: a window that asked for WM_MOUSELEAVE
 # (the toolkit does, for its controls' mouse enter and leave) is polled by
-# Wine at the hover time, 400 ms, for as long as the pointer rests on it;
-# the plain window asks for nothing and is never polled.
+# Wine for as long as the pointer rests on it, every 2 s as the toolkit asks
+# (every 400 ms, the hover time, for a plain request); the plain window asks
+# for nothing and is never polled.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${TAPVANE_BUILD:-$root/build/windows}"
@@ -70,10 +72,12 @@ for i in 0 1; do
     { echo "idle_cost: process ${pids[i]} is not ${names[i]}" >&2; exit 1; }
 done
 
-ticks_per_second="$(getconf CLK_TCK)"
-# utime + stime of a whole process, in clock ticks (fields 14 and 15; the
-# command name in field 2 may hold spaces, so count from its closing bracket).
-cpu_ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
+# Run time of a whole process in nanoseconds: the sum over its threads of
+# the first field of schedstat. utime and stime come in 10 ms ticks, and an
+# idle minute here is only 10 to 16 of them, so one tick moved the ratio by
+# up to 10 %. A thread that ends within a round takes its time with it; an
+# idle program starts and ends none.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {printf "%.0f\n", sum}'; }
 anonymous_kb() { awk '/^Anonymous:/ {print $2}' "/proc/$1/smaps_rollup"; }
 
 # Several rounds in a row: the medians stand up to a burst of other work on
@@ -81,16 +85,16 @@ anonymous_kb() { awk '/^Anonymous:/ {print $2}' "/proc/$1/smaps_rollup"; }
 rounds=()
 for ((round = 0; round < rounds_wanted; ++round)); do
   before=()
-  for pid in "${pids[@]}"; do before+=("$(cpu_ticks "$pid")"); done
+  for pid in "${pids[@]}"; do before+=("$(cpu_ns "$pid")"); done
   sleep "$seconds"
   after=()
-  for pid in "${pids[@]}"; do after+=("$(cpu_ticks "$pid")"); done
+  for pid in "${pids[@]}"; do after+=("$(cpu_ns "$pid")"); done
   rounds+=("$((after[0] - before[0])) $((after[1] - before[1]))")
 done
 memory=()
 for pid in "${pids[@]}"; do memory+=("$(anonymous_kb "$pid")"); done
 
-printf '%s\n' "${rounds[@]}" | awk -v s="$seconds" -v hz="$ticks_per_second" \
+printf '%s\n' "${rounds[@]}" | awk -v s="$seconds" -v hz=1e9 \
     -v tm="${memory[0]}" -v pm="${memory[1]}" -v where="$where" '
 function median(a, n,   i, j, t) {
   for (i = 2; i <= n; ++i) for (j = i; j > 1 && a[j - 1] > a[j]; --j) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
@@ -101,5 +105,5 @@ function median(a, n,   i, j, t) {
 END {
   printf "BENCH | Tapvane.exe private anonymous memory, idle under Wine | %.1f MB | plain Win32 window with the same timer: %.1f MB (%.2fx) | < 12 MB\n", tm / 1024, pm / 1024, pm ? tm / pm : 0
   t = median(tc, n); p = median(pc, n); r = median(ratio, n)
-  printf "BENCH | Tapvane.exe CPU while idle, capture timer running%s (median of %d x %d s) | %.2f %% of a core (%.2f s per %d s) | plain window, same run: %.2f %% (%.2f s); ratio %.2fx (rounds: %s) | <= 1.15x the plain window\n", where, n, s, 100 * t / s, t, s, 100 * p / s, p, r, list
+  printf "BENCH | Tapvane.exe CPU while idle, capture timer running%s (median of %d x %d s) | %.3f %% of a core (%.3f s per %d s) | plain window, same run: %.3f %% (%.3f s); ratio %.2fx (rounds: %s) | <= 1.15x the plain window\n", where, n, s, 100 * t / s, t, s, 100 * p / s, p, r, list
 }'

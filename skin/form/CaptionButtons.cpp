@@ -22,6 +22,7 @@ void TNCObject::MouseDown() {
   if (Form.HotObject && Form.HotObject != this) Form.HotObject->MouseLeave();
   if (!Visible) return;
   Form.HotObject = this;
+  Form.WatchHotObject();
   State = nsPressed;
   Paint();
 }
@@ -37,6 +38,7 @@ void TNCObject::MouseEnter() {
   if (Form.HotObject) Form.HotObject->MouseLeave();
   if (!Visible) return;
   Form.HotObject = this;
+  Form.WatchHotObject();
   State = nsHot;
   Paint();
 }

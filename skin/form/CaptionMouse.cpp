@@ -163,8 +163,16 @@ void TWinSkinForm::ButtonAction(int x, int y) {
   }
 }
 
+void TWinSkinForm::WatchHotObject() {
+  if (hoverTimer_ && Active) hoverTimer_->SetEnabled(true);
+}
+
 void TWinSkinForm::HoverTick() {
-  if (!HotObject) return;
+  // Nothing to watch: an idle program should not wake four times a second.
+  if (!HotObject) {
+    hoverTimer_->SetEnabled(false);
+    return;
+  }
   POINT cursor{};
   GetCursorPos(&cursor);
   const POINT p = ScreenToWindow(MAKELPARAM(cursor.x, cursor.y));

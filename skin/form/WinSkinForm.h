@@ -158,6 +158,9 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   TColor SavedColor = 0;
 
   TTimer* HoverTimer() const { return hoverTimer_.get(); }
+  // A caption object turned hot: the hover timer watches it while the form
+  // is active, and stops itself once nothing is hot.
+  void WatchHotObject();
   HFONT CaptionFont() const { return captionFont_.Get(); }
   TBitmap& IconBitmap() { return *iconBitmap_; }
   HRGN Region() const { return region_.Get(); }

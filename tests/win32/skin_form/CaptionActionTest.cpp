@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "skin/form/CaptionButtons.h"
 #include "toolkit/controls/Application.h"
+#include "toolkit/controls/Timer.h"
 
 namespace {
 
@@ -23,6 +24,13 @@ class CaptionActionTest : public SkinManagerTest {
     RECT rect{};
     GetWindowRect(window, &rect);
     return MAKELPARAM(rect.left + x, rect.top + y);
+  }
+  static const TWinSysButton* CloseButton(const TWinSkinForm& object) {
+    for (int i = 0; i < object.CaptionButtonCount(); ++i) {
+      const TWinSysButton* b = object.CaptionButton(i);
+      if (b->Visible && b->Element->Action == cbClose) return b;
+    }
+    return nullptr;
   }
   void TearDown() override {
     if (IsWindow(window)) DestroyWindow(window);
@@ -50,11 +58,7 @@ TEST_F(CaptionActionTest, DoubleClickOnTheIconCloses) {
 TEST_F(CaptionActionTest, HintShowsAfterTwiceTheHintPauseAndGoesAfterTheHidePause) {
   TWinSkinForm& object = Skinned();
   SendMessageW(window, WM_NCPAINT, 1, 0);
-  const TWinSysButton* close = nullptr;
-  for (int i = 0; i < object.CaptionButtonCount(); ++i) {
-    const TWinSysButton* b = object.CaptionButton(i);
-    if (b->Visible && b->Element->Action == cbClose) close = b;
-  }
+  const TWinSysButton* close = CloseButton(object);
   ASSERT_NE(nullptr, close);
   const int savedPause = Application->HintPause, savedHide = Application->HintHidePause;
   Application->HintPause = 250;  // shown from 500 ms of hovering
@@ -75,6 +79,29 @@ TEST_F(CaptionActionTest, HintShowsAfterTwiceTheHintPauseAndGoesAfterTheHidePaus
   EXPECT_GE(hidden, 1400u);
   Application->HintPause = savedPause;
   Application->HintHidePause = savedHide;
+}
+
+// The hover timer wakes the program four times a second, so it runs only
+// while a caption button is hot.
+TEST_F(CaptionActionTest, HoverTimerRunsOnlyWhileACaptionButtonIsHot) {
+  const POINT away{GetSystemMetrics(SM_CXSCREEN) - 3, GetSystemMetrics(SM_CYSCREEN) - 3};
+  SetCursorPos(away.x, away.y);
+  TWinSkinForm& object = Skinned();
+  SendMessageW(window, WM_NCPAINT, 1, 0);
+  EXPECT_TRUE(object.Active);
+  EXPECT_TRUE(PumpUntil([&] { return !object.HoverTimer()->Enabled(); }, 2000));
+  const TWinSysButton* close = CloseButton(object);
+  ASSERT_NE(nullptr, close);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const POINT over{rect.left + close->Rect.left + 5, rect.top + close->Rect.top + 5};
+  SetCursorPos(over.x, over.y);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(over.x, over.y));
+  ASSERT_EQ(close, object.HotObject);
+  EXPECT_TRUE(object.HoverTimer()->Enabled());
+  SetCursorPos(away.x, away.y);
+  EXPECT_TRUE(
+      PumpUntil([&] { return !object.HotObject && !object.HoverTimer()->Enabled(); }, 2000));
 }
 
 // A left double click through the real input path: the first press goes to
