@@ -1,6 +1,7 @@
 #include "skin/controls/SkinButton.h"
 
 #include "skin/controls/SkinDrawing.h"
+#include "skin/data/SkinSystem.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/ImgUtil.h"
 #include "skin/draw/ParentBackground.h"
@@ -92,10 +93,7 @@ void TSkinButton::AfterProc(TMessage& message) {
         MouseState |= msHot;
         RequestRepaint();
       }
-      {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
-        TrackMouseEvent(&track);
-      }
+      SkinTrackMouseLeave(Handle);
       break;
     case WM_MOUSELEAVE:
       MouseState &= static_cast<std::uint8_t>(~(msHot | msPressed));

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "toolkit/controls/MouseTracking.h"
 #include "toolkit/controls/ToolkitWindow.h"
 
 namespace {
@@ -54,8 +55,7 @@ bool SkinGetScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO* info) {
 void SkinTrackMouseLeave(HWND window) {
   const auto track = user32.TrackMouseEvent();
   if (!track) return;
-  // The structure's own size: 16 bytes on 32-bit systems, 24 on 64-bit ones.
-  TRACKMOUSEEVENT request{sizeof(TRACKMOUSEEVENT), TME_LEAVE, window, 0};
+  TRACKMOUSEEVENT request = MouseLeaveRequest(window);
   track(&request);
 }
 

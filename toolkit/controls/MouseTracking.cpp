@@ -29,9 +29,12 @@ void TrackMouseControl(TWinControl* window, TControl* target) {
   mouseControl = target;
   if (previous) previous->Perform(CM_MOUSELEAVE);
   if (target && mouseControl == target) target->Perform(CM_MOUSEENTER);
-  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_HOVER, window->Handle(),
-                        kLeavePollMilliseconds};
+  TRACKMOUSEEVENT track = MouseLeaveRequest(window->Handle());
   TrackMouseEvent(&track);
+}
+
+TRACKMOUSEEVENT MouseLeaveRequest(HWND window) {
+  return {sizeof(TRACKMOUSEEVENT), TME_LEAVE | TME_HOVER, window, kLeavePollMilliseconds};
 }
 
 void MouseLeftWindow(TWinControl* window) {

@@ -2,6 +2,8 @@
 // go out in pairs across windows and windowless controls.
 #pragma once
 
+#include <windows.h>
+
 class TControl;
 class TWinControl;
 
@@ -13,3 +15,6 @@ void MouseLeftWindow(TWinControl* window);
 // A control going away is forgotten without being told.
 void ForgetMouseControl(TControl* control);
 TControl* MouseControl();
+// How every window of ours asks for WM_MOUSELEAVE: under Wine the request
+// decides how often a resting pointer wakes the program (MouseTracking.cpp).
+TRACKMOUSEEVENT MouseLeaveRequest(HWND window);
