@@ -79,6 +79,12 @@ bool TWinSkinForm::FrameStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_THEMED_CAPTION_PAINT:
       result = 0;
       return true;
+    case WM_PARENTNOTIFY:
+      result = PassOn(msg, wParam, lParam);
+      if (LOWORD(wParam) == WM_CREATE && AttachState == asSkinned && !sizeGrips_.empty()) {
+        SkinSizeGrips();
+      }
+      return true;
     case WM_INITMENUPOPUP:
       if (TSkinManage* manager = TSkinManage::Instance()) {
         manager->MenuKind =

@@ -218,6 +218,16 @@ void TWinSkinForm::SkinControls() {
   } else {
     discovery.SkinChildWindows(Handle);
   }
+  SkinSizeGrips();
+}
+
+void TWinSkinForm::SkinSizeGrips() {
+  std::vector<HWND> grips;
+  grips.swap(sizeGrips_);
+  TControlDiscovery discovery(*this, *SkinData);
+  for (const HWND grip : grips) {
+    if (IsWindow(grip)) discovery.SkinChildWindow(grip);
+  }
 }
 
 void TWinSkinForm::ForceFrameChange() {

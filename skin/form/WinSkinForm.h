@@ -68,7 +68,9 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   void ReleaseCaptionButtons();
   void MDIMaximisedChanged(bool maximised);
   void ForceFrameChange();
-  // A size grip was created inside the window; control skinning takes it.
+  // A size grip is being created inside the window. It is skinned once its
+  // creation is done (WM_PARENTNOTIFY), or by the control pass of SKIN_INIT
+  // if it comes before.
   void SizeGripCreated(HWND grip) { sizeGrips_.push_back(grip); }
 
   // The skinned-control objects of the form's controls.
@@ -81,6 +83,8 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   TCanvas& ControlCanvas() { return *controlCanvas_; }
   // Discovers the controls and attaches their skin objects.
   void SkinControls();
+  // Hands the size grips created so far to control discovery.
+  void SkinSizeGrips();
 
   // Geometry (FrameGeometry.cpp).
   void ComputeFrame();

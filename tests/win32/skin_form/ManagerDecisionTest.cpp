@@ -55,6 +55,28 @@ TEST_F(SkinManagerTest, ActivatedFormIsSkinnedOnceAndAnswersTheQuery) {
   EXPECT_EQ(1u, Manager().FormObjects().size());
 }
 
+TEST_F(SkinManagerTest, SizeGripMadeInASkinnedFormIsSkinnedOnceCreated) {
+  TForm form(nullptr);
+  form.SetBounds(30, 30, 300, 200);
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  FlushEvents();
+  TWinSkinForm* object = Manager().FindFormObject(form.Handle());
+  ASSERT_NE(nullptr, object);
+  const auto make = [&](DWORD style) {
+    return CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | style, 10, 10, 16, 16,
+                           form.Handle(), nullptr, nullptr, nullptr);
+  };
+  const HWND grip = make(SBS_SIZEGRIP);
+  const HWND bar = make(SBS_HORZ);
+  const auto* sizer = dynamic_cast<const TObject*>(object->FindSkinObject(grip));
+  ASSERT_NE(nullptr, sizer);
+  EXPECT_EQ("TSkinSizer", sizer->ClassName());
+  EXPECT_EQ(nullptr, object->FindSkinObject(bar));
+  DestroyWindow(grip);
+  DestroyWindow(bar);
+}
+
 TEST_F(SkinManagerTest, FormWithTheDisableTagStaysUnskinned) {
   TForm form(nullptr);
   form.SetTag(99);
