@@ -61,6 +61,10 @@ void TWinSysButton::Paint() {
   int frame = State;
   if (!Enabled) frame = Element->Frame > 3 ? bfDisabled : bfNormal;
   if (Element->Visibility == kMenuBarButtons && State == nsHot) frame = bfDisabled;
+  if (Element->Visibility != kMenuBarButtons) {
+    Form.PaintCaptionButton(*this, frame);
+    return;
+  }
   const HDC dc = GetWindowDC(Form.Handle);
   if (!dc) return;
   if (IsIcon()) {

@@ -91,6 +91,38 @@ void TWinSkinForm::PaintFrame(HDC given) {
 }
 
 void TWinSkinForm::PaintCaption(HDC dc) {
+  if (!ComposeCaption()) return;
+  TCanvas& canvas = captionBitmap_->Canvas();
+  BitBlt(dc, 0, 0, captionBitmap_->Width(), captionBitmap_->Height(), canvas.Handle(), 0, 0,
+         SRCCOPY);
+  SetBkMode(dc, OPAQUE);
+}
+
+// Buttons with see-through pixels are drawn over the caption they sit on, so
+// a state frame never shows through the next one.
+void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button, int frame) {
+  try {
+    if (!ComposeCaption()) return;
+    const RECT band{0, 0, captionBitmap_->Width(), captionBitmap_->Height()};
+    RECT inside{};
+    if (!IntersectRect(&inside, &band, &button.Rect)) return;
+    const HDC buffer = captionBitmap_->Canvas().Handle();
+    if (button.IsIcon()) {
+      DrawWindowIcon(buffer, button.Rect);
+    } else {
+      DrawStretchedFrame(buffer, button.Rect, *button.Element->Image, true, button.Element->Frame,
+                         frame);
+    }
+    const TWindowDCScope dc(Handle, nullptr);
+    if (!dc.Get()) return;
+    BitBlt(dc.Get(), inside.left, inside.top, inside.right - inside.left,
+           inside.bottom - inside.top, buffer, inside.left, inside.top, SRCCOPY);
+  } catch (...) {
+    // The button keeps its last look.
+  }
+}
+
+bool TWinSkinForm::ComposeCaption() {
   const int w = WindowWidth;
   RECT caption{};
   if (Placement == plMinimised) {
@@ -109,15 +141,13 @@ void TWinSkinForm::PaintCaption(HDC dc) {
     PaintBorderPiece(2, RECT{w - FrameRight, 0, w, WindowHeight}, buffer);
     caption = RECT{FrameLeft, 0, w - FrameRight, FrameTop};
   }
-  if (captionBitmap_->Empty()) return;
+  if (captionBitmap_->Empty()) return false;
   TCanvas& canvas = captionBitmap_->Canvas();
   PaintBorderPiece(3, caption, canvas.Handle());
   DrawCaptionText(canvas, caption);
   LayoutCaptionButtons();
   PaintCaptionButtons(canvas);
-  BitBlt(dc, 0, 0, captionBitmap_->Width(), captionBitmap_->Height(), canvas.Handle(), 0, 0,
-         SRCCOPY);
-  SetBkMode(dc, OPAQUE);
+  return true;
 }
 
 // The system must not paint its own frame or caption buttons: the skin has

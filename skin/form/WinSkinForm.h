@@ -102,6 +102,9 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   void PaintFrame(HDC dc);
   void PaintBorderPiece(int piece, const RECT& rect, HDC dc);
   void PaintCaption(HDC dc);
+  // The caption band in the off-screen buffer, buttons in their normal look.
+  bool ComposeCaption();
+  void PaintCaptionButton(const TWinSysButton& button, int frame);
   void DrawCaptionText(TCanvas& canvas, const RECT& caption);
   void SetSysMenuStyle(bool remove);
 

@@ -1,6 +1,8 @@
 // Pixels of the skinned frame read back and compared with our skin's own
 // bitmaps: which frame is drawn, what the window region leaves out, how
 // caption buttons look in each state.
+#include <vector>
+
 #include "FramePixelsFixture.h"
 #include "skin/form/CaptionButtons.h"
 #include "tests/win32/support/MessageRecorders.h"
@@ -181,6 +183,20 @@ TEST_F(FramePixelsTest, CaptionButtonsShowTheirStateFrames) {
     FlushEvents();
     EXPECT_SEQUENCE(log, {{WM_NCLBUTTONUP, wintest::sent}}, "released off the button");
     EXPECT_EQ(framePixel(bfNormal), shown());
+    // Where the normal frame is see-through, the caption shows again, not
+    // the hot frame drawn before it.
+    const auto buttonPixels = [&] {
+      std::vector<unsigned> pixels;
+      const HDC dc = GetWindowDC(window);
+      for (int y = close->Rect.top; y < close->Rect.bottom; ++y)
+        for (int x = close->Rect.left; x < close->Rect.right; ++x)
+          pixels.push_back(DibColor(GetPixel(dc, x, y)));
+      ReleaseDC(window, dc);
+      return pixels;
+    };
+    const auto afterLeave = buttonPixels();
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(afterLeave == buttonPixels());
   }
 
   // Without a maximize box the maximise button is disabled: frame 4.
