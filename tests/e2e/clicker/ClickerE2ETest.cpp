@@ -560,6 +560,38 @@ TEST_F(ClickerTest, PushButtonShowsHotAndPressedUnderTheRealPointerAndClicksOnRe
   ASSERT_TRUE(WaitFor([&] { return !AnyMessageBox(app_->Id()); }, 3s));
 }
 
+// The program's open popup menu window, if any.
+HWND OpenMenuOf(DWORD process) {
+  HWND found = nullptr;
+  for (HWND w = FindWindowW(L"#32768", nullptr); w && !found;
+       w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == process && IsWindowVisible(w)) found = w;
+  }
+  return found;
+}
+
+TEST_F(ClickerTest, RightClickOnTheCaptionOpensTheSystemMenuAndEscapeClosesIt) {
+  app_->BringToFront();
+  RECT frame{};
+  GetWindowRect(app_->Form(), &frame);
+  ASSERT_TRUE(XClick(frame.left + 150, frame.top + 15, 3));
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (menu = OpenMenuOf(app_->Id())) != nullptr; }, 5s));
+  Pump(300ms);
+  RECT shot{};
+  GetWindowRect(menu, &shot);
+  UnionRect(&shot, &shot, &frame);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/system-menu.png", &shot));
+  ASSERT_TRUE(RunUnix("xdotool key Escape"));
+  EXPECT_TRUE(WaitFor([&] { return OpenMenuOf(app_->Id()) == nullptr; }, 5s));
+  // The program goes on working.
+  const TMessageBox box = PressForMessage(L"开始点击");
+  ASSERT_NE(nullptr, box.window);
+  CloseMessageBox(box);
+}
+
 TEST_P(CloseTest, ClosingReleasesBothHotkeys) {
   EXPECT_FALSE(HotkeyFree('S'));
   EXPECT_FALSE(HotkeyFree('A'));
