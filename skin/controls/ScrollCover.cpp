@@ -124,15 +124,35 @@ void TWScrollbar::Place() {
   ScreenOrigin = POINT{bar.left, bar.top};
   POINT corner = ScreenOrigin;
   ScreenToClient(GetParent(window_), &corner);
+  Shown = true;
+  RECT now{};
+  GetWindowRect(window_, &now);
+  const bool above = AboveTarget();
+  if (above && IsWindowVisible(window_) && EqualRect(&now, &bar)) {
+    Invalidate();  // moving nothing spares the target a repaint, and us its echo
+    return;
+  }
   // Directly above the target, so that the target's own drawing of the bar
   // is clipped away under the cover.
   HWND after = GetWindow(Target, GW_HWNDPREV);
   if (!after) after = HWND_TOP;
-  const UINT order = after == window_ ? SWP_NOZORDER : 0;
-  Shown = true;
   SetWindowPos(window_, after, corner.x, corner.y, width, height,
-               order | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+               (above ? SWP_NOZORDER : 0) | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   Invalidate();
+}
+
+// The windows just above the target are its covers, ours among them.
+bool TWScrollbar::AboveTarget() const {
+  for (HWND above = GetWindow(Target, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
+    if (above == window_) return true;
+    wchar_t name[16] = {};
+    GetClassNameW(above, name, 16);
+    if (lstrcmpW(name, kCoverClass) != 0) return false;
+    const auto* other =
+        reinterpret_cast<const TWScrollbar*>(GetWindowLongPtrW(above, GWLP_USERDATA));
+    if (!other || other->Target != Target) return false;
+  }
+  return false;
 }
 
 void TWScrollbar::Hide() {

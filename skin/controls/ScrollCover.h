@@ -67,6 +67,7 @@ class TWScrollbar {
   static LRESULT CALLBACK CoverProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
   bool ReadBar(SCROLLBARINFO& info) const;
+  bool AboveTarget() const;
   int Along(POINT point) const { return Vertical ? point.y : point.x; }
   void MouseMove(POINT point);
   void MouseLeave();

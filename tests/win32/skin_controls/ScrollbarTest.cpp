@@ -83,6 +83,8 @@ class ScrollbarTest : public SkinControlTest {
     MakeStrip(*skin.Scrollbar->Image, 23, arrow, arrow, CellColour);
     MakeStrip(*skin.VertScroll->Image, 4, 8, 8, TrackColour);
     MakeStrip(*skin.VertScrollThumb->Image, 3, 8, 16, ThumbColour);
+    MakeStrip(*skin.HorzScroll->Image, 4, 8, 8, TrackColour);
+    MakeStrip(*skin.HorzScrollThumb->Image, 3, 16, 8, ThumbColour);
   }
   void TearDown() override {
     std::vector<TDataSkinObject*> elements = Elements();
@@ -91,7 +93,8 @@ class ScrollbarTest : public SkinControlTest {
   }
   std::vector<TDataSkinObject*> Elements() const {
     const TSkinElements& skin = data->Skin();
-    return {skin.Scrollbar.get(), skin.VertScroll.get(), skin.VertScrollThumb.get()};
+    return {skin.Scrollbar.get(), skin.VertScroll.get(), skin.VertScrollThumb.get(),
+            skin.HorzScroll.get(), skin.HorzScrollThumb.get()};
   }
 
   TListBox* List(int items, TBorderStyle border = bsNone, TWinControl* parent = nullptr) {
@@ -289,6 +292,47 @@ TEST_F(ScrollbarTest, ParentWindowDestroyedFirstLeavesTheObjectToTheSweep) {
   formObject->SweepGoneSkinObjects();
   EXPECT_EQ(0, formObject->SkinObjects().Count());
   EXPECT_EQ(0, list->ComponentCount()) << "freed, and gone from its control";
+}
+
+TEST_F(ScrollbarTest, BarShorterThanTwoArrowsSplitsItBetweenThem) {
+  TListBox* list = List(20);
+  list->SetHeight(arrow + 12);
+  RepaintNow(form->Handle());
+  ASSERT_TRUE(Cover().Shown);
+  const int length = Cover().Length;
+  ASSERT_LT(length, 2 * arrow);
+  EXPECT_EQ(Dib(CellColour(9)), CoverPixel(length / 2 - 1));
+  EXPECT_EQ(Dib(CellColour(13)), CoverPixel(length / 2 + 1));
+}
+
+TEST_F(ScrollbarTest, PlainWindowGetsBothCoversAndTheCornerBetweenThem) {
+  const HWND window =
+      CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 20, 20,
+                      200, 150, form->Handle(), nullptr, nullptr, nullptr);
+  SetScrollRange(window, SB_VERT, 0, 100, TRUE);
+  SetScrollRange(window, SB_HORZ, 0, 100, TRUE);
+  auto* plain = new TSkinScrollbarH(nullptr);
+  plain->InitWindow(window, data.get(), formObject.get(), &formObject->ControlCanvas());
+  RepaintNow(form->Handle());
+  TWScrollbar& horz = *plain->Covers.HorzBar;
+  TWScrollbar& vert = *plain->Covers.VertBar;
+  ASSERT_TRUE(horz.Shown && vert.Shown);
+  EXPECT_EQ(Dib(CellColour(1)), WindowPixel(horz.Window(), arrow / 2, arrow / 2)) << "left arrow";
+  EXPECT_EQ(Dib(CellColour(5)), WindowPixel(horz.Window(), horz.Length - 2, arrow / 2));
+  EXPECT_EQ(Dib(CellColour(9)), WindowPixel(vert.Window(), arrow / 2, arrow / 2)) << "up arrow";
+  RECT corner{}, windowRect{};
+  GetWindowRect(vert.Window(), &corner);
+  GetWindowRect(window, &windowRect);
+  EXPECT_EQ(SkinPixel(scButtonFace), WindowPixel(window, corner.left - windowRect.left + 2,
+                                                 corner.bottom - windowRect.top + 2))
+      << "the square between the bars";
+
+  const HWND horzCover = horz.Window();
+  DestroyWindow(window);
+  EXPECT_FALSE(IsWindowVisible(horzCover)) << "hidden with its window";
+  formObject->SweepGoneSkinObjects();
+  EXPECT_FALSE(IsWindow(horzCover));
+  EXPECT_EQ(0, formObject->SkinObjects().Count());
 }
 
 }  // namespace
