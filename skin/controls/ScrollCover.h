@@ -89,6 +89,7 @@ struct TScrollCoverPair {
   void Create(TSkinData* skinData, HWND target);
   void Place();
   void Hide();
+  void PlaceOrHide(bool place) { place ? Place() : Hide(); }
   void InvalidateShown();
   void SetEnabled(bool enabled);
   void Free();

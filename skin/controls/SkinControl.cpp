@@ -127,6 +127,7 @@ LRESULT TSkinControl::HookedMessage(TWindowHook& /*hook*/, UINT msg, WPARAM wPar
 void TSkinControl::SkinWndProc(TMessage& message) {
   if (message.Msg == SKIN_SETACTIVE) {
     Active = static_cast<INT_PTR>(message.WParam) > 0;
+    ActiveChanged();
     if (Active) RequestRepaint();
     return;
   }

@@ -51,6 +51,8 @@ class TSkinControl : public TComponent, public TSkinObjectBase, private TWindowH
   // Rect is the whole window rectangle moved to the origin.
   virtual void DrawControl(HDC /*dc*/, const RECT& /*rect*/) {}
   virtual void SkinChange();
+  // SKIN_SETACTIVE switched the skin of this control off or back on.
+  virtual void ActiveChanged() {}
 
   // Not meant to be overridden.
   void SkinWndProc(TMessage& message);

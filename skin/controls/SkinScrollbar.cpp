@@ -9,6 +9,17 @@
 #include "toolkit/core/TypInfo.h"
 #include "toolkit/graphics/ScopedHandles.h"
 
+namespace {
+
+// The scrolled window's own scrolling shows on its cover.
+void CoverFollowsScroll(TWScrollbar* bar, WPARAM code) {
+  if (!bar) return;
+  bar->Part = LOWORD(code);
+  bar->Invalidate();
+}
+
+}  // namespace
+
 const TClassInfo& TSkinScrollbar::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TSkinScrollbar>("TSkinScrollbar", &TSkinControl::StaticClass()).Build();
@@ -76,11 +87,7 @@ bool TSkinScrollbar::BeforeProc(TMessage& message) {
   return TSkinControl::BeforeProc(message);
 }
 
-void TSkinScrollbar::CoverFollowsScroll(TWScrollbar* bar, WPARAM code) {
-  if (!bar) return;
-  bar->Part = LOWORD(code);
-  bar->Invalidate();
-}
+void TSkinScrollbar::ActiveChanged() { Covers.PlaceOrHide(Active); }
 
 void TSkinScrollbar::AfterProc(TMessage& message) {
   switch (message.Msg) {
@@ -192,19 +199,18 @@ void TSkinScrollbarH::AfterProc(TMessage& message) {
       Covers.Place();
       break;
     case WM_HSCROLL:
-    case WM_VSCROLL: {
-      TWScrollbar* bar = message.Msg == WM_HSCROLL ? Covers.HorzBar.get() : Covers.VertBar.get();
-      if (bar) {
-        bar->Part = LOWORD(message.WParam);
-        bar->Invalidate();
-      }
+      CoverFollowsScroll(Covers.HorzBar.get(), message.WParam);
       break;
-    }
+    case WM_VSCROLL:
+      CoverFollowsScroll(Covers.VertBar.get(), message.WParam);
+      break;
     default:
       TSkinControl::AfterProc(message);
       break;
   }
 }
+
+void TSkinScrollbarH::ActiveChanged() { Covers.PlaceOrHide(Active); }
 
 void TSkinScrollbarH::DrawControl(HDC dc, const RECT& /*rect*/) {
   Covers.InvalidateShown();

@@ -19,6 +19,7 @@ class TSkinScrollbar : public TSkinControl {
   void AfterProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
   void SkinChange() override;
+  void ActiveChanged() override;
 
   TScrollCoverPair Covers;
   // The skin's two-pixel border in the non-client area.
@@ -26,7 +27,6 @@ class TSkinScrollbar : public TSkinControl {
 
  private:
   void DrawSkinBorder(HDC dc);
-  void CoverFollowsScroll(TWScrollbar* bar, WPARAM code);
   // "FixedColor" was switched to the skin's face colour at attach.
   bool fixedColorChanged_ = false;
   bool unskinned_ = false;
@@ -41,6 +41,7 @@ class TSkinScrollbarH : public TSkinControl {
   void Unskin() override;
   void AfterProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
+  void ActiveChanged() override;
 
   TScrollCoverPair Covers;
 

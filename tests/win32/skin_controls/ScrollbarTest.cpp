@@ -14,6 +14,7 @@
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/form/SkinMessages.h"
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/controls/Containers.h"
 #include "toolkit/controls/ListControls.h"
@@ -166,6 +167,13 @@ TEST_F(ScrollbarTest, CoverShowsWithTheBarAtTheNextPaintAndHidesWithIt) {
   EXPECT_EQ(Dib(CellColour(13)), CoverPixel(Cover().Length - arrow / 2)) << "down arrow";
   EXPECT_EQ(Dib(ThumbColour(1)), CoverPixel(bar.xyThumbTop)) << "thumb where the bar has it";
   EXPECT_EQ(Dib(TrackColour(1)), CoverPixel(Cover().Length - arrow - 1)) << "enabled track";
+
+  // The skin switched off for the list takes the cover away; back on, it
+  // returns at once.
+  SendMessageW(list->Handle(), SKIN_SETACTIVE, 0, 0);
+  EXPECT_FALSE(IsWindowVisible(Cover().Window()));
+  SendMessageW(list->Handle(), SKIN_SETACTIVE, 1, 0);
+  EXPECT_TRUE(IsWindowVisible(Cover().Window()));
 
   list->Items()->Clear();
   FlushEvents();

@@ -264,8 +264,7 @@ TEST_F(ReadSkinRules, UntrustedBitmapsLeaveTheImageEmpty) {
   std::vector<std::uint8_t> huge = good;
   huge[18] = 0xA0, huge[19] = 0x86, huge[20] = 0x01;  // width 100000
   std::vector<std::uint8_t> rle = MakeBmp(20, 20, clRed);
-  rle[28] = 8;  // 8 bits per pixel
-  rle[30] = 1;  // run-length encoded
+  rle[30] = 1;  // run-length codes claimed for 24-bit pixels
   files.Add("good.bmp", good);
   files.Add("truncated.bmp", truncated);
   files.Add("huge.bmp", huge);
