@@ -9,8 +9,10 @@ cmake --build --preset windows --target Tapvane clicker_e2e e2e_click_target -j2
 ctest --test-dir build/windows -R 'e2e\.clicker' --output-on-failure
 out=build/windows/tests/e2e/clicker/output
 mkdir -p docs
-for page in settings about; do
-  test -s "$out/main-$page.png"
-  cp "$out/main-$page.png" "docs/main-$page.png"
-  echo "docs/main-$page.png updated"
+# The settings page with its list filled and scrolled, and the about page.
+for pair in main-list-scrolled:main-settings main-about:main-about; do
+  shot="$out/${pair%%:*}.png"
+  test -s "$shot"
+  cp "$shot" "docs/${pair##*:}.png"
+  echo "docs/${pair##*:}.png updated from $shot"
 done
