@@ -561,6 +561,57 @@ TEST_F(ClickerTest, PushButtonShowsHotAndPressedUnderTheRealPointerAndClicksOnRe
   ASSERT_TRUE(WaitFor([&] { return !AnyMessageBox(app_->Id()); }, 3s));
 }
 
+// A real click at a control's point (x from its left edge, mid-height).
+bool ClickControl(HWND control, int fromLeft = -1) {
+  RECT r{};
+  if (!control || !GetWindowRect(control, &r)) return false;
+  const int x = fromLeft < 0 ? (r.left + r.right) / 2 : r.left + fromLeft;
+  return XClick(x, (r.top + r.bottom) / 2);
+}
+
+LRESULT Ask(HWND window, UINT msg, WPARAM wParam = 0) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, msg, wParam, 0, SMTO_ABORTIFHUNG, 3000, &result);
+  return static_cast<LRESULT>(result);
+}
+
+// A person's session with the skinned controls: pointer and keyboard only.
+TEST_F(ClickerTest, SkinnedControlsWorkUnderTheRealPointerAndKeyboard) {
+  app_->BringToFront();
+  ASSERT_TRUE(MovePointer(POINT{100, 120}));
+  ASSERT_TRUE(WaitFor([&] { return WindowText(app_->EditX()) == L"100"; }, 3s));
+  ASSERT_TRUE(PressKeys(app_->Form(), "ctrl+s"));
+  Pump(300ms);
+
+  const HWND right = app_->Control(L"右键单击");
+  ASSERT_TRUE(ClickControl(right, 6));
+  EXPECT_TRUE(WaitFor([&] { return Ask(right, BM_GETCHECK) == BST_CHECKED; }, 3s));
+  EXPECT_EQ(BST_UNCHECKED, Ask(app_->Control(L"左键单击"), BM_GETCHECK));
+
+  ASSERT_TRUE(ClickControl(app_->EditClickTime()));
+  ASSERT_TRUE(PressKeys(app_->Form(), "End shift+Home 7 5 0"));
+  EXPECT_TRUE(WaitFor([&] { return WindowText(app_->EditClickTime()) == L"750"; }, 3s));
+
+  ASSERT_TRUE(ClickControl(app_->Control(L"添加")));
+  ASSERT_TRUE(WaitFor([&] { return app_->Items().size() == 1; }, 3s));
+  EXPECT_EQ(L"100|120|rightclick", app_->Items()[0]);
+  // Tracking again: a second click where the pointer rests adds the place
+  // of "添加" itself.
+  ASSERT_TRUE(ClickControl(app_->Control(L"添加")));
+  ASSERT_TRUE(WaitFor([&] { return app_->Items().size() == 2; }, 3s));
+
+  // The first row chosen in the list, then "删除".
+  RECT list{};
+  GetWindowRect(app_->ListBox(), &list);
+  ASSERT_TRUE(XClick(list.left + 30, list.top + 6));
+  ASSERT_TRUE(WaitFor([&] { return Ask(app_->ListBox(), LB_GETCURSEL) == 0; }, 3s));
+  ASSERT_TRUE(ClickControl(app_->Control(L"删除")));
+  ASSERT_TRUE(WaitFor([&] { return app_->Items().size() == 1; }, 3s));
+  EXPECT_NE(L"100|120|rightclick", app_->Items()[0]);
+  ASSERT_TRUE(ClickControl(app_->Control(L"清空")));
+  EXPECT_TRUE(WaitFor([&] { return app_->Items().empty(); }, 3s));
+}
+
 // The program's open popup menu window, if any.
 HWND OpenMenuOf(DWORD process) {
   HWND found = nullptr;
