@@ -78,8 +78,28 @@ void TUpDown::ApplyRange() {
 
 void TUpDown::ApplyBuddy() {
   if (!HandleAllocated() || ComponentState().Contains(csLoading)) return;
+  if (associate_ && !buddyTaken_) {
+    buddyBounds_ = associate_->BoundsRect();
+    buddyTaken_ = true;
+  }
   const HWND buddy = associate_ ? associate_->Handle() : nullptr;
   SendMessageW(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+}
+
+void TUpDown::ReleaseBuddy() {
+  if (!buddyTaken_) return;
+  buddyTaken_ = false;
+  if (HandleAllocated()) SendMessageW(Handle(), UDM_SETBUDDY, 0, 0);
+  if (associate_ && !associate_->ComponentState().Contains(csDestroying)) {
+    associate_->SetBounds(buddyBounds_.left, buddyBounds_.top,
+                          buddyBounds_.right - buddyBounds_.left,
+                          buddyBounds_.bottom - buddyBounds_.top);
+  }
+}
+
+void TUpDown::DestroyWnd() {
+  ReleaseBuddy();
+  TWinControl::DestroyWnd();
 }
 
 void TUpDown::SetMin(int value) {
@@ -149,6 +169,7 @@ void TUpDown::SetWrap(bool value) {
 void TUpDown::SetAssociate(TWinControl* value) {
   if (value == associate_) return;
   if (value == this) throw EInvalidOperation("An up-down cannot be its own buddy");
+  ReleaseBuddy();
   if (associate_) associate_->RemoveFreeNotification(this);
   associate_ = value;
   if (associate_) associate_->FreeNotification(this);
@@ -160,6 +181,7 @@ void TUpDown::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation != opRemove || component != associate_) return;
   associate_ = nullptr;
+  buddyTaken_ = false;
   ApplyBuddy();
 }
 

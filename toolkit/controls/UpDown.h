@@ -53,6 +53,7 @@ class TUpDown : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateHandleDone() override;
+  void DestroyWnd() override;
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -61,6 +62,9 @@ class TUpDown : public TWinControl {
   int High() const { return min_ < max_ ? max_ : min_; }
   void ApplyRange();
   void ApplyBuddy();
+  // The buddy gets back the bounds it had before the arrows took their
+  // share of it; each new window of the up-down would take it again.
+  void ReleaseBuddy();
   bool Changing(int delta);
   void Scrolled();
 
@@ -75,4 +79,6 @@ class TUpDown : public TWinControl {
   bool thousands_ = true;
   bool wrap_ = false;
   int lastDelta_ = 0;
+  bool buddyTaken_ = false;
+  RECT buddyBounds_{};
 };

@@ -210,6 +210,24 @@ TEST_F(RangeControlsTest, UpDownMouseOnAnArrowAndAVetoedChange) {
   EXPECT_EQ(1u, clicks.size());
 }
 
+TEST_F(RangeControlsTest, UpDownMadeAgainLeavesItsBuddysBoundsAlone) {
+  auto* edit = Make<TEdit>("Edit");
+  edit->SetBounds(10, 10, 100, 21);
+  auto* updown = Make<TUpDown>("Spin");
+  updown->HandleNeeded();
+  updown->SetAssociate(edit);
+  const RECT attached = edit->BoundsRect();
+  const RECT spin = updown->BoundsRect();
+  EXPECT_LT(attached.right, 110);  // the arrows took the edit's right end
+  updown->SetWrap(true);
+  updown->SetArrowKeys(false);
+  const RECT editAfter = edit->BoundsRect(), spinAfter = updown->BoundsRect();
+  EXPECT_TRUE(EqualRect(&attached, &editAfter)) << editAfter.left << " " << editAfter.right;
+  EXPECT_TRUE(EqualRect(&spin, &spinAfter)) << spinAfter.left << " " << spinAfter.right;
+  updown->SetAssociate(nullptr);  // the edit gets its whole width back
+  EXPECT_EQ(100, edit->Width());
+}
+
 TEST_F(RangeControlsTest, UpDownForgetsABuddyThatGoes) {
   auto* edit = Make<TEdit>("Edit");
   auto* updown = Make<TUpDown>("Spin");
