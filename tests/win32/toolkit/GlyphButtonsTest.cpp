@@ -61,6 +61,7 @@ class GlyphButtonsTest : public ::testing::Test {
   // The form's client area with its windowless children painted in.
   std::unique_ptr<DibSurface> FormPicture() {
     auto surface = std::make_unique<DibSurface>(300, 200);
+    surface->Fill(RGB(255, 255, 255));
     form->Perform(WM_PAINT, reinterpret_cast<WPARAM>(surface->dc()), 0);
     return surface;
   }
@@ -205,6 +206,30 @@ TEST_F(GlyphButtonsTest, SpeedButtonIsPressedWhileTheMouseHoldsItOver) {
   EXPECT_EQ(1, clicks);
   speed->SetEnabled(false);
   EXPECT_EQ(Colour(clLime), FormPicture()->Pixel(40, 35));
+}
+
+TEST_F(GlyphButtonsTest, ReplacedHandlerPaintsTheSpeedButtonInstead) {
+  auto* speed = new TSpeedButton(form.get());
+  speed->SetParent(form.get());
+  speed->SetBounds(20, 20, 40, 30);
+  speed->SetGlyph(GlyphStrip(1).get());
+  const TWndMethod saved = speed->WindowProc;
+  int paints = 0;
+  speed->WindowProc = [&](TMessage& message) {
+    if (message.Msg != WM_PAINT) return saved(message);
+    // The parent's DC, its origin at the button's top-left.
+    ++paints;
+    const HDC dc = reinterpret_cast<HDC>(message.WParam);
+    const RECT whole{0, 0, 40, 30};
+    FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  };
+  const auto picture = FormPicture();
+  EXPECT_EQ(1, paints);
+  EXPECT_EQ(0u, picture->Pixel(40, 35));  // where the glyph would be
+  EXPECT_EQ(0u, picture->Pixel(20, 20));
+  EXPECT_NE(0u, picture->Pixel(19, 20));
+  speed->WindowProc = saved;
+  EXPECT_EQ(Colour(clRed), FormPicture()->Pixel(40, 35));
 }
 
 TEST_F(GlyphButtonsTest, GroupedSpeedButtonsStayDownOneAtATime) {
