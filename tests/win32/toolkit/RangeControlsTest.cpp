@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -276,6 +277,33 @@ TEST_F(RangeControlsTest, ScrollBarMovesOnKeysAndScrollMessages) {
   bar->OnScroll = [](TObject*, TScrollCode, int& pos) { pos = 60; };
   SendMessageW(form->Handle(), WM_HSCROLL, SB_TOP, reinterpret_cast<LPARAM>(bar->Handle()));
   EXPECT_EQ(60, bar->Position());
+}
+
+TEST_F(RangeControlsTest, ScrollBarThumbDraggedByTheMouseMovesPosition) {
+  auto* bar = Make<TScrollBar>("Bar");
+  bar->SetBounds(10, 10, 200, 17);
+  bar->SetMax(1000000);  // beyond what the message's 16-bit position word holds
+  std::vector<TScrollCode> codes;
+  bar->OnScroll = [&](TObject*, TScrollCode code, int&) { codes.push_back(code); };
+  form->Show();
+  FlushEvents();
+  const HWND window = bar->Handle();
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetScrollBarInfo(window, OBJID_CLIENT, &info));
+  const int thumb = (info.xyThumbTop + info.xyThumbBottom) / 2;
+  // The bar's own drag loop takes the queued moves and the release.
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(thumb, 8));
+  PostMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 8));
+  PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(100, 8));
+  Application->ProcessMessages();
+  EXPECT_NE(codes.end(), std::find(codes.begin(), codes.end(), scTrack));
+  // Dragged to about the middle.
+  EXPECT_GT(bar->Position(), 300000);
+  EXPECT_LT(bar->Position(), 700000);
+  SCROLLINFO pos{sizeof pos, SIF_POS, 0, 0, 0, 0, 0};
+  GetScrollInfo(window, SB_CTL, &pos);
+  EXPECT_EQ(bar->Position(), pos.nPos);
 }
 
 TEST_F(RangeControlsTest, ScrollBarWithAnEmptyOrNegativeRangeStaysAtMin) {
