@@ -98,16 +98,19 @@ void TUpDown::ReleaseBuddy() {
 }
 
 void TUpDown::DestroyWnd() {
+  Position();  // a number typed into the buddy outlives the window
   ReleaseBuddy();
   TWinControl::DestroyWnd();
 }
 
 void TUpDown::SetMin(int value) {
+  Position();  // what the buddy shows now is what the new range clamps
   min_ = value;
   ApplyRange();
 }
 
 void TUpDown::SetMax(int value) {
+  Position();
   max_ = value;
   ApplyRange();
 }

@@ -181,9 +181,16 @@ TEST_F(RangeControlsTest, UpDownArrowStepsItsBuddy) {
   EXPECT_EQ(7, updown->Position());
   EXPECT_EQ(2, changing);
   EXPECT_EQ((std::vector<TUDBtnType>{btNext, btPrev}), clicks);
-  // A number typed into the buddy is the position.
+  // A number typed into the buddy is the position, also when the range
+  // or the window changes afterwards.
   edit->SetText("15");
   EXPECT_EQ(15, updown->Position());
+  edit->SetText("18");
+  updown->SetMax(30);
+  EXPECT_EQ(18, SendMessageW(updown->Handle(), UDM_GETPOS32, 0, 0));
+  edit->SetText("16");
+  updown->SetWrap(true);
+  EXPECT_EQ(16, SendMessageW(updown->Handle(), UDM_GETPOS32, 0, 0));
 }
 
 TEST_F(RangeControlsTest, UpDownMouseOnAnArrowAndAVetoedChange) {
