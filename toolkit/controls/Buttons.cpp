@@ -47,13 +47,12 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 void TButton::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.BaseClass = L"BUTTON";
-  params.Style |= default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  params.Style |= PushStyle();
 }
 
 void TButton::SetDefault(bool value) {
   default_ = value;
-  if (HandleAllocated())
-    SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  if (HandleAllocated()) SendMessageW(Handle(), BM_SETSTYLE, PushStyle(), TRUE);
 }
 
 void TButton::WndProc(TMessage& message) {

@@ -15,6 +15,8 @@ class TButton : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // The BUTTON style of the push button, also after Default changes.
+  virtual DWORD PushStyle() const { return default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
 
  private:
   bool default_ = false;

@@ -1,4 +1,5 @@
 #include "toolkit/controls/Application.h"
+#include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/Containers.h"
 #include "toolkit/controls/Edit.h"
@@ -7,13 +8,21 @@
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/ListControls.h"
 #include "toolkit/controls/PageControl.h"
+#include "toolkit/controls/ProgressBar.h"
+#include "toolkit/controls/ScrollBar.h"
+#include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/controls/TrackBar.h"
+#include "toolkit/controls/UpDown.h"
 
 void RegisterToolkitClasses() {
-  RegisterClasses({&TForm::StaticClass(), &TLabel::StaticClass(), &TEdit::StaticClass(),
-                   &TButton::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
-                   &TListBox::StaticClass(), &TComboBox::StaticClass(), &TGroupBox::StaticClass(),
-                   &TPanel::StaticClass(), &TImage::StaticClass(), &TPageControl::StaticClass(),
-                   &TTabSheet::StaticClass(), &TStatusBar::StaticClass(), &TTimer::StaticClass()});
+  RegisterClasses(
+      {&TForm::StaticClass(),        &TLabel::StaticClass(),     &TEdit::StaticClass(),
+       &TButton::StaticClass(),      &TCheckBox::StaticClass(),  &TRadioButton::StaticClass(),
+       &TListBox::StaticClass(),     &TComboBox::StaticClass(),  &TGroupBox::StaticClass(),
+       &TPanel::StaticClass(),       &TImage::StaticClass(),     &TPageControl::StaticClass(),
+       &TTabSheet::StaticClass(),    &TStatusBar::StaticClass(), &TTimer::StaticClass(),
+       &TProgressBar::StaticClass(), &TTrackBar::StaticClass(),  &TUpDown::StaticClass(),
+       &TScrollBar::StaticClass(),   &TBitBtn::StaticClass(),    &TSpeedButton::StaticClass()});
 }

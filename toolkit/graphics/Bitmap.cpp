@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "toolkit/core/ClassBuilder.h"
+#include "toolkit/core/Filer.h"
 #include "toolkit/graphics/BitmapPixels.h"
 
 // The canvas of a bitmap: a memory DC made on demand with the DIB section
@@ -370,6 +371,13 @@ void TBitmap::Draw(TCanvas& canvas, const RECT& rect) {
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, rect.left, rect.top, w, h, source, 0, 0, width_, height_, canvas.CopyMode);
   }
+}
+
+void TBitmap::DefineProperties(TFiler& Filer) {
+  TGraphic::DefineProperties(Filer);
+  Filer.DefineBinaryProperty(
+      "Data", [this](TStream& stream) { LoadFromStream(stream); },
+      [this](TStream& stream) { SaveToStream(stream); }, !Empty());
 }
 
 void TBitmap::Assign(const TPersistent* Source) {

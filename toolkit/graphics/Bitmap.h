@@ -72,6 +72,9 @@ class TBitmap : public TGraphic {
 
   void Draw(TCanvas& canvas, const RECT& rect) override;
   void Assign(const TPersistent* Source) override;
+  // A bitmap held by a published property (a button's glyph) is stored in
+  // layouts as its BMP file, "Data".
+  void DefineProperties(TFiler& Filer) override;
   void Clear();
 
  private:

@@ -1,6 +1,9 @@
 // A form made from its stored layout (RCDATA "TLAYOUTTESTFORM", compiled
 // from data/LayoutTestForm.layout): controls, properties, handlers, the JPEG
 // banner's pixels, and the order of Loaded and OnCreate.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -13,8 +16,12 @@
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/ProgressBar.h"
+#include "toolkit/controls/ScrollBar.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/controls/TrackBar.h"
+#include "toolkit/controls/UpDown.h"
 #include "toolkit/core/TypInfo.h"
 
 class TLayoutTestForm : public TForm {
@@ -217,6 +224,77 @@ TEST(LayoutRoundTrip, WrittenFormReadsBackWithItsControls) {
   auto* timer2 = dynamic_cast<TTimer*>(target.FindComponent("Ticker"));
   ASSERT_NE(nullptr, timer2);
   EXPECT_EQ(250u, timer2->Interval());
+}
+
+TEST(LayoutRoundTrip, RangeControlsReadBackIntoTheirWindows) {
+  EnsureToolkit();
+  TForm source(nullptr);
+  source.SetName("Source");
+  auto make = [&source](auto* control, const char* name) {
+    control->SetName(name);
+    control->SetParent(&source);
+    return control;
+  };
+  auto* progress = make(new TProgressBar(&source), "Progress");
+  progress->SetMin(200);
+  progress->SetMax(300);
+  progress->SetPosition(250);
+  progress->SetOrientation(pbVertical);
+  auto* track = make(new TTrackBar(&source), "Track");
+  track->SetMin(-40);
+  track->SetMax(-10);
+  track->SetPosition(-25);
+  track->SetTickStyle(tsNone);
+  track->SetPageSize(6);
+  auto* edit = make(new TEdit(&source), "Buddy");
+  auto* spin = make(new TUpDown(&source), "Spin");
+  spin->SetMin(10);
+  spin->SetMax(0);  // counting down
+  spin->SetPosition(4);
+  spin->SetWrap(true);
+  spin->SetAssociate(edit);
+  auto* bar = make(new TScrollBar(&source), "Bar");
+  bar->SetKind(sbVertical);
+  bar->SetMax(500);
+  bar->SetPageSize(100);
+  bar->SetPosition(401);
+  bar->SetLargeChange(50);
+
+  TMemoryStream stream;
+  TWriter writer(stream);
+  writer.WriteRootComponent(&source);
+  stream.SetPosition(0);
+  TForm target(nullptr);
+  TReader reader(stream);
+  reader.ReadRootComponent(&target);
+
+  auto* progress2 = dynamic_cast<TProgressBar*>(target.FindComponent("Progress"));
+  auto* track2 = dynamic_cast<TTrackBar*>(target.FindComponent("Track"));
+  auto* spin2 = dynamic_cast<TUpDown*>(target.FindComponent("Spin"));
+  auto* bar2 = dynamic_cast<TScrollBar*>(target.FindComponent("Bar"));
+  auto* edit2 = dynamic_cast<TEdit*>(target.FindComponent("Buddy"));
+  ASSERT_TRUE(progress2 && track2 && spin2 && bar2 && edit2);
+  EXPECT_EQ(250, SendMessageW(progress2->Handle(), PBM_GETPOS, 0, 0));
+  EXPECT_EQ(200, SendMessageW(progress2->Handle(), PBM_GETRANGE, TRUE, 0));
+  EXPECT_NE(0, GetWindowLongPtrW(progress2->Handle(), GWL_STYLE) & PBS_VERTICAL);
+  EXPECT_EQ(-25, SendMessageW(track2->Handle(), TBM_GETPOS, 0, 0));
+  EXPECT_EQ(-40, SendMessageW(track2->Handle(), TBM_GETRANGEMIN, 0, 0));
+  EXPECT_EQ(6, SendMessageW(track2->Handle(), TBM_GETPAGESIZE, 0, 0));
+  EXPECT_EQ(tsNone, track2->TickStyle());
+  EXPECT_EQ(edit2, spin2->Associate());
+  EXPECT_EQ(reinterpret_cast<LRESULT>(edit2->Handle()),
+            SendMessageW(spin2->Handle(), UDM_GETBUDDY, 0, 0));
+  EXPECT_EQ(4, SendMessageW(spin2->Handle(), UDM_GETPOS32, 0, 0));
+  EXPECT_EQ("4", edit2->Text());
+  EXPECT_TRUE(spin2->Wrap());
+  EXPECT_EQ(10, spin2->Min());
+  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+  GetScrollInfo(bar2->Handle(), SB_CTL, &info);
+  EXPECT_EQ(500, info.nMax);
+  EXPECT_EQ(100u, info.nPage);
+  EXPECT_EQ(401, info.nPos);
+  EXPECT_EQ(sbVertical, bar2->Kind());
+  EXPECT_EQ(50, bar2->LargeChange());
 }
 
 TEST(LayoutResource, MissingResourceIsReported) {

@@ -1,0 +1,153 @@
+#include "toolkit/controls/BitBtn.h"
+
+#include "toolkit/controls/CanvasPaint.h"
+#include "toolkit/controls/Forms.h"
+
+namespace {
+
+const TEnumInfo& KindInfo() {
+  static const TEnumInfo info{"TBitBtnKind",
+                              {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose",
+                               "bkAbort", "bkRetry", "bkIgnore", "bkAll"}};
+  return info;
+}
+
+// The caption each kind brings, in the program's language.
+const char* KindCaption(TBitBtnKind kind) {
+  switch (kind) {
+    case bkOK:
+      return "\xE7\xA1\xAE\xE5\xAE\x9A";  // 确定
+    case bkCancel:
+      return "\xE5\x8F\x96\xE6\xB6\x88";  // 取消
+    case bkHelp:
+      return "\xE5\xB8\xAE\xE5\x8A\xA9(&H)";  // 帮助
+    case bkYes:
+      return "\xE6\x98\xAF(&Y)";  // 是
+    case bkNo:
+      return "\xE5\x90\xA6(&N)";  // 否
+    case bkClose:
+      return "\xE5\x85\xB3\xE9\x97\xAD(&C)";  // 关闭
+    case bkAbort:
+      return "\xE4\xB8\xAD\xE6\xAD\xA2";  // 中止
+    case bkRetry:
+      return "\xE9\x87\x8D\xE8\xAF\x95(&R)";  // 重试
+    case bkIgnore:
+      return "\xE5\xBF\xBD\xE7\x95\xA5(&I)";  // 忽略
+    case bkAll:
+      return "\xE5\x85\xA8\xE9\x83\xA8(&A)";  // 全部
+    case bkCustom:
+      break;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+const TClassInfo& TBitBtn::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TBitBtn>("TBitBtn", &TButton::StaticClass())
+          .Object("Glyph", &TBitBtn::Glyph, &TBitBtn::SetGlyph)
+          .Enum("Kind", KindInfo(), &TBitBtn::Kind, &TBitBtn::SetKind)
+          .Default(bkCustom)
+          .Enum("Layout", ButtonLayoutInfo(), &TBitBtn::Layout, &TBitBtn::SetLayout)
+          .Default(blGlyphLeft)
+          .Integer("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin)
+          .Default(-1)
+          .Integer("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs)
+          .Default(1)
+          .Integer("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing)
+          .Default(4)
+          .Build();
+  return info;
+}
+
+TBitBtn::TBitBtn(TComponent* owner)
+    : TButton(owner),
+      glyph_(std::make_unique<TButtonGlyph>()),
+      canvas_(std::make_unique<TCanvas>()) {
+  glyph_->OnChange = [this] { Invalidate(); };
+}
+
+TBitBtn::~TBitBtn() = default;
+
+void TBitBtn::SetLayout(TButtonLayout value) {
+  if (value == layout_) return;
+  layout_ = value;
+  Invalidate();
+}
+
+void TBitBtn::SetMargin(int value) {
+  if (value < -1) value = -1;
+  if (value == margin_) return;
+  margin_ = value;
+  Invalidate();
+}
+
+void TBitBtn::SetSpacing(int value) {
+  if (value < -1) value = -1;
+  if (value == spacing_) return;
+  spacing_ = value;
+  Invalidate();
+}
+
+void TBitBtn::SetKind(TBitBtnKind value) {
+  if (value == kind_) return;
+  kind_ = value;
+  // A stored layout holds the caption and roles as they were edited.
+  if (ComponentState().Contains(csLoading)) return;
+  if (const char* caption = KindCaption(value)) SetCaption(caption);
+  SetDefault(value == bkOK || value == bkYes);
+  SetCancel(value == bkCancel || value == bkNo);
+}
+
+void TBitBtn::Click() {
+  TButton::Click();
+  if (kind_ != bkClose) return;
+  for (TWinControl* parent = Parent(); parent; parent = parent->Parent()) {
+    if (auto* form = dynamic_cast<TCustomForm*>(parent)) {
+      form->Close();
+      return;
+    }
+  }
+}
+
+void TBitBtn::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CN_DRAWITEM:
+      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
+      message.Result = TRUE;
+      return;
+    case WM_LBUTTONDBLCLK:
+      // An owner-drawn BUTTON turns a quick second press into a double-click
+      // notification and no click: it is pressed like the first.
+      message.Msg = WM_LBUTTONDOWN;
+      break;
+    default:
+      break;
+  }
+  TButton::WndProc(message);
+}
+
+void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
+  PaintThroughCanvas(*canvas_, item.hDC, *this, [&] {
+    HDC dc = canvas_->Handle();
+    RECT face = item.rcItem;
+    const bool down = (item.itemState & ODS_SELECTED) != 0;
+    const bool focused = (item.itemState & ODS_FOCUS) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    // The default button (or the focused one) wears a dark outer ring.
+    if (Default() || focused) {
+      FrameRect(dc, &face, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      InflateRect(&face, -1, -1);
+    }
+    DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
+    const TButtonState state = disabled ? bsDisabled : down ? bsDown : bsUp;
+    const POINT offset = down ? POINT{1, 1} : POINT{0, 0};
+    RECT text =
+        glyph_->Draw(*canvas_, item.rcItem, offset, Caption(), layout_, margin_, spacing_, state);
+    if (focused && !IsRectEmpty(&text)) {
+      InflateRect(&text, 2, 2);
+      DrawFocusRect(dc, &text);
+    }
+  });
+}
