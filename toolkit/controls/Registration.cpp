@@ -6,14 +6,18 @@
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/graphics/ImageList.h"
 
 void RegisterToolkitClasses() {
   RegisterClasses({&TForm::StaticClass(), &TLabel::StaticClass(), &TEdit::StaticClass(),
                    &TButton::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
                    &TListBox::StaticClass(), &TComboBox::StaticClass(), &TGroupBox::StaticClass(),
                    &TPanel::StaticClass(), &TImage::StaticClass(), &TPageControl::StaticClass(),
-                   &TTabSheet::StaticClass(), &TStatusBar::StaticClass(), &TTimer::StaticClass()});
+                   &TTabSheet::StaticClass(), &TStatusBar::StaticClass(), &TTimer::StaticClass(),
+                   &TMainMenu::StaticClass(), &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
+                   &TImageList::StaticClass()});
 }
