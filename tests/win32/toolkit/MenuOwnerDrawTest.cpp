@@ -9,6 +9,8 @@
 #include "TestSupport.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/ImageList.h"
 
 namespace {
 
@@ -98,6 +100,38 @@ TEST_F(MenuOwnerDrawTest, TheBarIsMeasuredAndDrawnByTheInstalledHandlers) {
   menu->SetOwnerDraw(false);
   ASSERT_TRUE(GetMenuItemInfoW(bar, 0, TRUE, &info));
   EXPECT_FALSE(info.fType & MFT_OWNERDRAW);
+}
+
+TEST_F(MenuOwnerDrawTest, WithoutHandlersItemsAreDrawnWithTheirImage) {
+  auto* images = new TImageList(form.get());
+  TBitmap blue(16, 16);
+  blue.Canvas().Brush().SetColor(clBlue);
+  blue.Canvas().FillRect(RECT{0, 0, 16, 16});
+  ASSERT_EQ(0, images->AddMasked(blue, clFuchsia));
+  menu->SetImages(images);
+  TMenuItem* inside = one->Items(0);
+  inside->SetImageIndex(0);
+
+  DibSurface surface(200, 24);
+  surface.Fill(RGB(0, 255, 0));
+  DRAWITEMSTRUCT draw{};
+  draw.CtlType = ODT_MENU;
+  draw.itemID = inside->Command();
+  draw.itemAction = ODA_DRAWENTIRE;
+  draw.hwndItem = reinterpret_cast<HWND>(one->Handle());
+  draw.hDC = surface.dc();
+  draw.rcItem = RECT{0, 0, 200, 24};
+  EXPECT_TRUE(SendMessageW(form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+  EXPECT_EQ(DibColor(RGB(0, 0, 255)), surface.Pixel(9, 12));  // the glyph box
+  EXPECT_EQ(DibColor(GetSysColor(COLOR_MENU)), surface.Pixel(195, 2));
+  draw.itemState = ODS_SELECTED;
+  SendMessageW(form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+  EXPECT_EQ(DibColor(GetSysColor(COLOR_HIGHLIGHT)), surface.Pixel(195, 2));
+  // An item of no menu of the form is left to the window's own handling.
+  draw.itemID = 0xEFFF;
+  surface.Fill(RGB(0, 255, 0));
+  EXPECT_FALSE(SendMessageW(form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+  EXPECT_EQ(DibColor(RGB(0, 255, 0)), surface.Pixel(195, 2));
 }
 
 TEST(PopupMenuTest, ChosenItemClicksAfterItsOwnerDrawing) {

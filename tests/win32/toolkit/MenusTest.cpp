@@ -105,6 +105,10 @@ TEST_F(MenusTest, ItemsAreFoundByCommandHandleAndShortCut) {
   other.Items()->Add(stranger);
   EXPECT_NE(stranger->Command(), first->Command());
   EXPECT_EQ(nullptr, menu->FindItem(stranger->Command(), fkCommand));
+  // An item cannot sit in two places, nor inside itself.
+  EXPECT_THROW(other.Items()->Add(first), EComponentError);
+  EXPECT_THROW(first->Add(menu->Items()), EComponentError);
+  EXPECT_EQ(recent, first->Parent());
 }
 
 TEST_F(MenusTest, TheFormsWindowHearsOfEveryChange) {
