@@ -282,13 +282,24 @@ void TCustomForm::ShowMenu() {
     DrawMenuBar(Handle());
 }
 
-bool TCustomForm::MenuMessage(TMessage& message) {
-  if (message.Msg == WM_COMMAND && message.LParam != 0) return false;  // from a control
+std::vector<TMenu*> TCustomForm::Menus() const {
   std::vector<TMenu*> menus;
   if (menu_) menus.push_back(menu_);
   for (int i = 0; i < ComponentCount(); ++i)
     if (auto* popup = dynamic_cast<TPopupMenu*>(Components(i))) menus.push_back(popup);
-  for (TMenu* menu : menus) {
+  return menus;
+}
+
+bool TCustomForm::IsShortCut(TShortCut shortCut) {
+  if (shortCut == scNone) return false;
+  for (TMenu* menu : Menus())
+    if (menu->IsShortCut(shortCut)) return true;
+  return false;
+}
+
+bool TCustomForm::MenuMessage(TMessage& message) {
+  if (message.Msg == WM_COMMAND && message.LParam != 0) return false;  // from a control
+  for (TMenu* menu : Menus()) {
     if (message.Msg == WM_COMMAND) {
       if (menu->DispatchCommand(LOWORD(message.WParam))) {
         message.Result = 0;

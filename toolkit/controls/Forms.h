@@ -50,6 +50,9 @@ class TCustomForm : public TCustomControl {
   // The menu shown in the window's menu bar; not owned, dropped when freed.
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* value);
+  // Clicks the enabled item of the form's menus that has this shortcut;
+  // false when none has.
+  bool IsShortCut(TShortCut shortCut);
   TWinControl* ActiveControl() const { return activeControl_; }
   void SetActiveControl(TWinControl* control);
 
@@ -91,6 +94,8 @@ class TCustomForm : public TCustomControl {
   void ChildRemoved(TControl* control);
   // WM_COMMAND, WM_MEASUREITEM and WM_DRAWITEM of the form's menus.
   bool MenuMessage(TMessage& message);
+  // The main menu, then the popup menus the form owns.
+  std::vector<TMenu*> Menus() const;
   // Puts the menu's handle into the window (again), or redraws the bar.
   void ShowMenu();
   // The window lets go of the menu's handle, which the menu keeps.

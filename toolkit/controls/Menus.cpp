@@ -175,6 +175,13 @@ bool TMenu::DispatchCommand(UINT command) {
   return true;
 }
 
+bool TMenu::IsShortCut(TShortCut shortCut) {
+  TMenuItem* item = FindItem(shortCut, fkShortCut);
+  if (!item || !item->Enabled()) return false;
+  item->Click();
+  return true;
+}
+
 bool TMenu::OwnerDrawMessage(UINT msg, LPARAM lParam) {
   if (msg == WM_MEASUREITEM) {
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);

@@ -144,6 +144,8 @@ class TMenu : public TComponent {
   TMenuItem* FindItem(UINT_PTR value, TFindItemKind kind) const;
   // Clicks the item with that command; false when it is not in this menu.
   bool DispatchCommand(UINT command);
+  // Clicks the enabled item with that shortcut; false when there is none.
+  bool IsShortCut(TShortCut shortCut);
   // Answers WM_MEASUREITEM and WM_DRAWITEM of an item of this menu; false
   // when the message is about something else.
   bool OwnerDrawMessage(UINT msg, LPARAM lParam);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "toolkit/controls/Edit.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
 
@@ -150,6 +151,32 @@ TEST_F(MenusTest, CommandsReachTheClickedItem) {
   save->SetEnabled(false);
   SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(save->Command(), 0), 0);
   EXPECT_EQ(1, clicks);  // a disabled item does not click
+}
+
+TEST_F(MenusTest, AShortCutKeyClicksItsItemInsteadOfReachingTheControl) {
+  form->SetMenu(menu);
+  auto* edit = new TEdit(form.get());
+  edit->SetParent(form.get());
+  form->HandleNeeded();
+  int clicks = 0;
+  open->OnClick = [&clicks](TObject*) { ++clicks; };
+  MessageRecorder editKeys(*edit);
+  BYTE saved[256]{}, keys[256]{};
+  GetKeyboardState(saved);
+  const auto press = [&](bool control) {
+    std::copy(std::begin(saved), std::end(saved), std::begin(keys));
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PostMessageW(edit->Handle(), WM_KEYDOWN, 'O', 1);
+    Application->ProcessMessages();
+    SetKeyboardState(saved);
+  };
+  press(true);
+  EXPECT_EQ(1, clicks);
+  EXPECT_FALSE(editKeys.Saw(WM_KEYDOWN));
+  press(false);  // a plain O is typing
+  EXPECT_EQ(1, clicks);
+  EXPECT_TRUE(editKeys.Saw(WM_KEYDOWN));
 }
 
 TEST_F(MenusTest, TheMenuOutlivesItsWindow) {
