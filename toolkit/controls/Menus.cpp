@@ -182,11 +182,19 @@ bool TMenu::IsShortCut(TShortCut shortCut) {
   return true;
 }
 
+// Owner drawing names an item by its id; a system that names items with a
+// submenu by the submenu's handle instead is answered too.
+TMenuItem* TMenu::OwnerDrawnItem(UINT itemID) const {
+  if (TMenuItem* item = FindItem(itemID, fkCommand)) return item;
+  TMenuItem* item = FindItem(itemID, fkHandle);
+  return item != items_.get() ? item : nullptr;
+}
+
 bool TMenu::OwnerDrawMessage(UINT msg, LPARAM lParam) {
   if (msg == WM_MEASUREITEM) {
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
     if (!measure || measure->CtlType != ODT_MENU) return false;
-    TMenuItem* item = FindItem(measure->itemID, fkCommand);
+    TMenuItem* item = OwnerDrawnItem(measure->itemID);
     if (!item) return false;
     const TScreenDC screen;
     TMenuCanvas canvas(screen.Get());
@@ -200,7 +208,7 @@ bool TMenu::OwnerDrawMessage(UINT msg, LPARAM lParam) {
   if (msg == WM_DRAWITEM) {
     const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     if (!draw || draw->CtlType != ODT_MENU) return false;
-    TMenuItem* item = FindItem(draw->itemID, fkCommand);
+    TMenuItem* item = OwnerDrawnItem(draw->itemID);
     if (!item) return false;
     const int saved = SaveDC(draw->hDC);
     {

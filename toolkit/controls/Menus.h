@@ -167,6 +167,7 @@ class TMenu : public TComponent {
   friend class TMenuItem;
   virtual HMENU CreateMenuHandle() = 0;
   virtual void MenuChanged();
+  TMenuItem* OwnerDrawnItem(UINT itemID) const;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:

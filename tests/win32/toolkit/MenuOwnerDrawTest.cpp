@@ -127,6 +127,14 @@ TEST_F(MenuOwnerDrawTest, WithoutHandlersItemsAreDrawnWithTheirImage) {
   draw.itemState = ODS_SELECTED;
   SendMessageW(form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
   EXPECT_EQ(DibColor(GetSysColor(COLOR_HIGHLIGHT)), surface.Pixel(195, 2));
+  // An item with a submenu may come named by the submenu's handle.
+  one->OnDrawItem = [](TObject*, TCanvas* canvas, RECT rect, bool) {
+    canvas->Brush().SetColor(static_cast<TColor>(Painted));
+    canvas->FillRect(rect);
+  };
+  draw.itemID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(one->Handle()));
+  SendMessageW(form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+  EXPECT_EQ(DibColor(Painted), surface.Pixel(195, 2));
   // An item of no menu of the form is left to the window's own handling.
   draw.itemID = 0xEFFF;
   surface.Fill(RGB(0, 255, 0));
