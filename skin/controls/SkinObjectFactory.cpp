@@ -5,6 +5,7 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinPanels.h"
+#include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTabPages.h"
@@ -43,6 +44,8 @@ const char* SkinClassName(TSkinClass cls) {
       return "TSkinRadioButton";
     case TSkinClass::Scrollbar:
       return "TSkinScrollbar";
+    case TSkinClass::ScrollbarH:
+      return "TSkinScrollbarH";
     case TSkinClass::Sizer:
       return "TSkinSizer";
     case TSkinClass::SpeedButton:
@@ -103,6 +106,12 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
       break;
     case TSkinClass::Sizer:
       object = new TSkinSizer(choice.Control);
+      break;
+    case TSkinClass::Scrollbar:
+      object = new TSkinScrollbar(choice.Control);
+      break;
+    case TSkinClass::ScrollbarH:
+      object = new TSkinScrollbarH(choice.Control);
       break;
     default:
       return nullptr;  // not built yet: the control keeps its own look

@@ -29,6 +29,7 @@ enum class TSkinClass {
   Progress,
   RadioButton,
   Scrollbar,
+  ScrollbarH,
   Sizer,
   SpeedButton,
   StatusBar,

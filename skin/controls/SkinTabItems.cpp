@@ -22,34 +22,43 @@ TTabOrientation TabOrientationOf(LONG_PTR style) {
   return (style & TCS_RIGHT) ? toRight : toLeft;
 }
 
+namespace {
+
+// One TCM_GETITEM in either character set: the text (cut at the buffer) and
+// the image index, or false when the control has no such item.
+template <typename TItem, typename TChar>
+bool QueryTabItem(HWND tabs, UINT message, int index, std::basic_string<TChar>& text, int& image) {
+  TChar buffer[kTabTextLength + 1] = {};
+  TItem native{};
+  native.mask = kTabItemMask;
+  native.pszText = buffer;
+  native.cchTextMax = kTabTextLength;
+  native.iImage = -1;
+  const auto send = sizeof(TChar) == 1 ? SendMessageA : SendMessageW;
+  if (!send(tabs, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&native))) {
+    return false;
+  }
+  const TChar* source = native.pszText ? native.pszText : buffer;
+  size_t length = 0;
+  while (length < kTabTextLength && source[length]) ++length;
+  text.assign(source, length);
+  image = native.iImage;
+  return true;
+}
+
+}  // namespace
+
 bool ReadTabItem(HWND tabs, bool unicode, int index, TTabItem& item) {
   item = TTabItem{};
   if (unicode) {
-    wchar_t text[kTabTextLength + 1] = {};
-    TCITEMW native{};
-    native.mask = kTabItemMask;
-    native.pszText = text;
-    native.cchTextMax = kTabTextLength;
-    native.iImage = -1;
-    if (SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&native))) {
-      const wchar_t* source = native.pszText ? native.pszText : text;
-      const size_t length = wcsnlen(source, kTabTextLength);
-      item.Text.assign(source, source + length);
-      item.ImageIndex = native.iImage;
+    std::wstring text;
+    if (QueryTabItem<TCITEMW>(tabs, TCM_GETITEMW, index, text, item.ImageIndex)) {
+      item.Text.assign(text.begin(), text.end());
     }
   } else {
-    char text[kTabTextLength + 1] = {};
-    TCITEMA native{};
-    native.mask = kTabItemMask;
-    native.pszText = text;
-    native.cchTextMax = kTabTextLength;
-    native.iImage = -1;
-    if (SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&native))) {
-      const char* source = native.pszText ? native.pszText : text;
-      item.Text = AnsiToWide(std::string(source, strnlen(source, kTabTextLength)));
-      item.ImageIndex = native.iImage;
+    std::string text;
+    if (QueryTabItem<TCITEMA>(tabs, TCM_GETITEMA, index, text, item.ImageIndex)) {
+      item.Text = AnsiToWide(text);
     }
   }
   return SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinScrollbar.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
@@ -422,6 +423,15 @@ bool TControlDiscovery::AttachScroll(TControl* control, int mode) {
   return Attach(choice);
 }
 
+void TControlDiscovery::ReskinScroll(HWND window) {
+  auto* object = dynamic_cast<TSkinScrollbar*>(form_.FindSkinObject(window));
+  if (!object) return;
+  TControl* control = object->Control;
+  const int mode = object->Mode;
+  delete object;  // leaves the form's list and its control's components
+  if (control && !control->ComponentState().Contains(csDestroying)) AttachScroll(control, mode);
+}
+
 bool TControlDiscovery::AttachWindow(HWND window, TSkinClass cls) {
   TSkinChoice choice;
   choice.Class = cls;
@@ -443,6 +453,10 @@ bool TControlDiscovery::Attach(const TSkinChoice& choice) {
       object->InitWindow(choice.Window, &data_, &form_, canvas);
       break;
     case TAttachKind::Scroll:
+      if (auto* scroll = dynamic_cast<TSkinScrollbar*>(object.get())) {
+        scroll->InitScroll(choice.Control, &data_, &form_, canvas);
+      }
+      break;
     case TAttachKind::Speed:
       break;  // their classes bring their own attach
   }

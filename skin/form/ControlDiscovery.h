@@ -31,6 +31,10 @@ class TControlDiscovery {
   bool ApplySkin3rd(const String& name, TControl* control);
   void SkinChildWindow(HWND window);
   void SkinChildWindows(HWND window);
+  bool AttachScroll(TControl* control, int mode = 0);
+  // The scroll bar object of a control whose window was made anew is freed
+  // and a new one of the same mode attached to the new window.
+  void ReskinScroll(HWND window);
 
  private:
   bool Has(TSkinControlType type) const;
@@ -42,7 +46,6 @@ class TControlDiscovery {
   // Makes and attaches the object of a choice; true when one was attached.
   bool Attach(const TSkinChoice& choice);
   bool AttachTo(TControl* control, TSkinClass cls, bool changeColor = false);
-  bool AttachScroll(TControl* control, int mode = 0);
   bool AttachWindow(HWND window, TSkinClass cls);
 
   TWinSkinForm& form_;

@@ -3,6 +3,7 @@
 // that only runs once the skin is initialised.
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/ControlDiscovery.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
@@ -108,7 +109,8 @@ bool TWinSkinForm::FrameStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
       result = 0;
       return true;
     case SKIN_RESKINSCROLL:
-      // The scroll bar skin objects come with control skinning.
+      if (SkinData)
+        TControlDiscovery(*this, *SkinData).ReskinScroll(reinterpret_cast<HWND>(wParam));
       result = 0;
       return true;
     case SKIN_QUERY:

@@ -1,52 +1,42 @@
 #include "skin/form/WindowHook.h"
 
+#include <array>
+#include <string>
+
 #include "toolkit/controls/Application.h"
 
 namespace {
+
+constexpr int kRoleCount = 4;
+constexpr const wchar_t* kRoleNames[kRoleCount] = {L"Frame", L"MdiClient", L"Control",
+                                                   L"PopupMenu"};
 
 // Global atoms of our own property names, added once and deleted when the
 // program ends.
 class THookAtoms {
  public:
-  THookAtoms()
-      : frame_(GlobalAddAtomW(L"TapvaneSkinHook.Frame")),
-        frameOld_(GlobalAddAtomW(L"TapvaneSkinHook.Frame.Old")),
-        mdi_(GlobalAddAtomW(L"TapvaneSkinHook.MdiClient")),
-        mdiOld_(GlobalAddAtomW(L"TapvaneSkinHook.MdiClient.Old")),
-        control_(GlobalAddAtomW(L"TapvaneSkinHook.Control")),
-        controlOld_(GlobalAddAtomW(L"TapvaneSkinHook.Control.Old")) {}
+  THookAtoms() {
+    for (int role = 0; role < kRoleCount; ++role) {
+      const std::wstring name = std::wstring(L"TapvaneSkinHook.") + kRoleNames[role];
+      objects_[role] = GlobalAddAtomW(name.c_str());
+      olds_[role] = GlobalAddAtomW((name + L".Old").c_str());
+    }
+  }
   ~THookAtoms() {
-    for (const ATOM atom : {frame_, frameOld_, mdi_, mdiOld_, control_, controlOld_})
-      GlobalDeleteAtom(atom);
+    for (int role = 0; role < kRoleCount; ++role) {
+      GlobalDeleteAtom(objects_[role]);
+      GlobalDeleteAtom(olds_[role]);
+    }
   }
   THookAtoms(const THookAtoms&) = delete;
   THookAtoms& operator=(const THookAtoms&) = delete;
 
-  LPCWSTR Object(THookRole role) const {
-    switch (role) {
-      case THookRole::Frame:
-        return MAKEINTATOM(frame_);
-      case THookRole::MdiClient:
-        return MAKEINTATOM(mdi_);
-      case THookRole::Control:
-        break;
-    }
-    return MAKEINTATOM(control_);
-  }
-  LPCWSTR Old(THookRole role) const {
-    switch (role) {
-      case THookRole::Frame:
-        return MAKEINTATOM(frameOld_);
-      case THookRole::MdiClient:
-        return MAKEINTATOM(mdiOld_);
-      case THookRole::Control:
-        break;
-    }
-    return MAKEINTATOM(controlOld_);
-  }
+  LPCWSTR Object(THookRole role) const { return MAKEINTATOM(objects_[static_cast<int>(role)]); }
+  LPCWSTR Old(THookRole role) const { return MAKEINTATOM(olds_[static_cast<int>(role)]); }
 
  private:
-  ATOM frame_, frameOld_, mdi_, mdiOld_, control_, controlOld_;
+  std::array<ATOM, kRoleCount> objects_{};
+  std::array<ATOM, kRoleCount> olds_{};
 };
 
 const THookAtoms& Atoms() {
@@ -85,9 +75,11 @@ WNDPROC TWindowHook::ProcedureOf(THookRole role) {
     case THookRole::MdiClient:
       return &MdiClientProc;
     case THookRole::Control:
+      return &ControlProc;
+    case THookRole::PopupMenu:
       break;
   }
-  return &ControlProc;
+  return &PopupMenuProc;
 }
 
 bool TWindowHook::Install(HWND window) {
@@ -141,6 +133,10 @@ LRESULT CALLBACK TWindowHook::MdiClientProc(HWND window, UINT msg, WPARAM wParam
 
 LRESULT CALLBACK TWindowHook::ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   return Dispatch(THookRole::Control, window, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TWindowHook::PopupMenuProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return Dispatch(THookRole::PopupMenu, window, msg, wParam, lParam);
 }
 
 LRESULT TWindowHook::Dispatch(THookRole role, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {

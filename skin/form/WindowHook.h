@@ -7,8 +7,9 @@
 
 #include <windows.h>
 
-// Control: a plain child window taken over by a skinned-control object.
-enum class THookRole { Frame, MdiClient, Control };
+// Control: a plain child window taken over by a skinned-control object;
+// PopupMenu: a popup menu window whose frame the skin paints.
+enum class THookRole { Frame, MdiClient, Control, PopupMenu };
 
 class TWindowHook;
 
@@ -55,6 +56,7 @@ class TWindowHook {
   static LRESULT CALLBACK FrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK MdiClientProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK PopupMenuProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT Dispatch(THookRole role, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
   THookRole role_;

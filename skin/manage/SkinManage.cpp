@@ -8,6 +8,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/manage/WinSkinPopMenu.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/controls/WideText.h"
 
@@ -140,11 +141,11 @@ void TSkinManage::WindowCreated(HWND window, const CBT_CREATEWNDA& create) {
   if (className == "ScrollBar" && (cs.style & kSizeGripStyle)) {
     if (TWinSkinForm* parent = FindFormObject(cs.hwndParent)) parent->SizeGripCreated(window);
   }
-  if (!(cs.style & WS_CHILD) && className == "#32768") RecordPopupMenu(window);
+  if (!(cs.style & WS_CHILD) && className == "#32768") SkinPopupMenu(window);
   if (cs.dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
 }
 
-void TSkinManage::RecordPopupMenu(HWND window) {
+void TSkinManage::SkinPopupMenu(HWND window) {
   if (!skinning_ || IsPopupMenuTracked(window)) return;
   if (SendMessageA(window, SKIN_QUERY, 0, 0) == 1) return;
   TSkinData* data = ChooseSkinData(window);
@@ -162,21 +163,51 @@ void TSkinManage::RecordPopupMenu(HWND window) {
       covered = controls.Contains(xcSystemMenu);
       break;
   }
-  if (covered) popupMenus_.push_back(window);
+  if (!covered) return;
+  auto menu = std::make_unique<TWinSkinPopMenu>();
+  if (!menu->Attach(window, data, nullptr)) return;
+  menu->MenuBarFlag = MenuBarFlag;
+  popupMenus_.push_back(std::move(menu));
 }
 
 void TSkinManage::ReleasePopupMenu(HWND window) {
-  const auto it = std::find(popupMenus_.begin(), popupMenus_.end(), window);
+  const auto it = std::find_if(popupMenus_.begin(), popupMenus_.end(),
+                               [&](const auto& menu) { return menu->Window() == window; });
   if (it == popupMenus_.end()) return;
-  popupMenus_.erase(it);
+  popupMenus_.erase(it);  // detaches first
   if (popupMenus_.empty()) {
     MenuBarFlag = false;
     MenuKind = mkPopupMenu;
   }
 }
 
-bool TSkinManage::IsPopupMenuTracked(HWND window) const {
-  return std::find(popupMenus_.begin(), popupMenus_.end(), window) != popupMenus_.end();
+bool TSkinManage::IsPopupMenuTracked(HWND window) const { return FindPopupMenu(window) != nullptr; }
+
+TWinSkinPopMenu* TSkinManage::FindPopupMenu(HWND window) const {
+  for (const auto& menu : popupMenus_) {
+    if (menu->Window() == window) return menu.get();
+  }
+  return nullptr;
+}
+
+void TSkinManage::MarkMenuBarPopups() {
+  for (const auto& menu : popupMenus_) menu->MenuBarFlag = true;
+}
+
+void TSkinManage::AssignMenuHandle(HMENU handle) {
+  for (auto it = popupMenus_.rbegin(); it != popupMenus_.rend(); ++it) {
+    if (!(*it)->MenuHandle) {
+      (*it)->MenuHandle = handle;
+      return;
+    }
+  }
+}
+
+TBitmap* TSkinManage::FindMenuPicture(HMENU handle) const {
+  for (const auto& menu : popupMenus_) {
+    if (menu->MenuHandle == handle) return &menu->FramePicture();
+  }
+  return nullptr;
 }
 
 TWinSkinForm* TSkinManage::FindFormObject(HWND window) const {

@@ -12,10 +12,12 @@
 #include "skin/data/SkinManagerLink.h"
 #include "toolkit/core/SysUtils.h"
 
+class TBitmap;
 class TCustomForm;
 class TSkinData;
 class TTimer;
 class TWinSkinForm;
+class TWinSkinPopMenu;
 
 // Which menu is opening, set before it opens.
 enum TMenuKind : int { mkPopupMenu = 0, mkMenuBar = 1, mkSystemMenu = 2 };
@@ -77,13 +79,19 @@ class TSkinManage final : public ISkinManager {
   int ManagerId() const { return 0; }
   HHOOK Hook() const;
 
-  // Menus: the kind about to open and the popup menu windows seen being
-  // created (the menus' own skin objects come with the menus work).
+  // Menus: the kind about to open, and one skin object per popup menu
+  // window created while it is covered, newest last.
   TMenuKind MenuKind = mkPopupMenu;
   bool MenuBarFlag = false;
-  void RecordPopupMenu(HWND window);
+  void SkinPopupMenu(HWND window);
   void ReleasePopupMenu(HWND window);
   bool IsPopupMenuTracked(HWND window) const;
+  TWinSkinPopMenu* FindPopupMenu(HWND window) const;
+  void MarkMenuBarPopups();
+  // The newest popup menu object without a menu handle takes this one.
+  void AssignMenuHandle(HMENU handle);
+  // The frame picture of the first popup menu showing handle, or null.
+  TBitmap* FindMenuPicture(HMENU handle) const;
 
  private:
   static LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
@@ -93,7 +101,7 @@ class TSkinManage final : public ISkinManager {
 
   std::unique_ptr<TTimer> commandTimer_;
   std::vector<TWinSkinForm*> formObjects_;
-  std::vector<HWND> popupMenus_;
+  std::vector<std::unique_ptr<TWinSkinPopMenu>> popupMenus_;
   std::vector<TSkinData*> skinDataList_;
   bool skinning_ = false;
   bool scanning_ = false;

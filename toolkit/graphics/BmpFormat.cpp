@@ -4,10 +4,14 @@
 #include <bit>
 #include <cstring>
 
+#include "toolkit/graphics/BmpRle.h"
+
 namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiRle8 = 1;
+constexpr std::uint32_t kBiRle4 = 2;
 constexpr std::uint32_t kBiBitFields = 3;
 
 std::uint32_t Le16(std::span<const std::uint8_t> b, std::size_t at) {
@@ -37,6 +41,7 @@ struct TDibHeader {
   bool TopDown = false;
   int BitsPerPixel = 0;
   bool BitFields = false;
+  bool Rle = false;
   std::uint32_t Masks[3] = {};  // red, green, blue
   std::size_t InfoEnd = 0;      // header plus the masks that follow a 40-byte header
   std::size_t PaletteCount = 0;
@@ -74,6 +79,10 @@ bool ParseInfoHeader(std::span<const std::uint8_t> dib, TDibHeader& h) {
     if (dib.size() < at + 12) return false;
     for (int i = 0; i < 3; ++i) h.Masks[i] = Le32(dib, at + 4 * i);
     h.BitFields = true;
+  } else if (compression == kBiRle8 || compression == kBiRle4) {
+    // Run-length codes are defined for bottom-up rows only.
+    if (h.BitsPerPixel != (compression == kBiRle8 ? 8 : 4) || height < 0) return false;
+    h.Rle = true;
   } else if (compression != kBiRgb) {
     return false;
   }
@@ -144,7 +153,7 @@ TBmpImage ReadPixels(std::span<const std::uint8_t> pixels,
                      std::span<const std::uint8_t> paletteBytes, const TDibHeader& h) {
   const std::size_t srcStride =
       static_cast<std::size_t>(TBmpImage::StrideOf(h.Width, h.BitsPerPixel));
-  if (pixels.size() / srcStride < static_cast<std::size_t>(h.Height)) return {};
+  if (!h.Rle && pixels.size() / srcStride < static_cast<std::size_t>(h.Height)) return {};
   TBmpImage image;
   image.Width = h.Width;
   image.Height = h.Height;
@@ -153,6 +162,10 @@ TBmpImage ReadPixels(std::span<const std::uint8_t> pixels,
   image.Palette = ReadPalette(paletteBytes, h);
   const std::size_t dstStride = static_cast<std::size_t>(image.Stride());
   image.Bits.assign(dstStride * h.Height, 0);
+  if (h.Rle) {
+    ExpandRle(pixels, h.BitsPerPixel, h.Width, h.Height, image.Stride(), image.Bits);
+    return image;
+  }
   const bool convert = h.BitsPerPixel == 16 || h.BitFields;
   static constexpr std::uint32_t kMasks555[3] = {0x7C00, 0x03E0, 0x001F};
   const std::uint32_t* masks = h.BitFields ? h.Masks : kMasks555;

@@ -30,9 +30,10 @@ constexpr int kMaxBmpSide = 16384;
 constexpr std::int64_t kMaxBmpPixels = 16 * 1024 * 1024;  // 64 MiB at 32 bits per pixel
 
 // Both return an empty image for anything truncated, oversized or in a format
-// we do not read (run-length encoding, JPEG/PNG inside, odd bit counts).
-// Read: 1, 4, 8 bits with palette, 16 bits (5-5-5 or bit fields, widened to 24),
-// 24 bits, 32 bits (plain or bit fields).
+// we do not read (JPEG/PNG inside, odd bit counts).
+// Read: 1, 4, 8 bits with palette (8 and 4 also run-length encoded, expanded),
+// 16 bits (5-5-5 or bit fields, widened to 24), 24 bits, 32 bits (plain or bit
+// fields).
 TBmpImage ReadBmpFile(std::span<const std::uint8_t> bytes);
 TBmpImage ReadPackedDib(std::span<const std::uint8_t> bytes);
 

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "ClickerDriver.h"
 #include "TargetLog.h"
@@ -558,6 +559,113 @@ TEST_F(ClickerTest, PushButtonShowsHotAndPressedUnderTheRealPointerAndClicksOnRe
   EXPECT_EQ(L"请添加坐标.", box.text);
   CloseMessageBox(box);
   ASSERT_TRUE(WaitFor([&] { return !AnyMessageBox(app_->Id()); }, 3s));
+}
+
+// The program's open popup menu window, if any.
+HWND OpenMenuOf(DWORD process) {
+  HWND found = nullptr;
+  for (HWND w = FindWindowW(L"#32768", nullptr); w && !found;
+       w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == process && IsWindowVisible(w)) found = w;
+  }
+  return found;
+}
+
+TEST_F(ClickerTest, RightClickOnTheCaptionOpensTheSystemMenuAndEscapeClosesIt) {
+  app_->BringToFront();
+  RECT frame{};
+  GetWindowRect(app_->Form(), &frame);
+  ASSERT_TRUE(XClick(frame.left + 150, frame.top + 15, 3));
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (menu = OpenMenuOf(app_->Id())) != nullptr; }, 5s));
+  Pump(300ms);
+  RECT shot{};
+  GetWindowRect(menu, &shot);
+  UnionRect(&shot, &shot, &frame);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/system-menu.png", &shot));
+  ASSERT_TRUE(RunUnix("xdotool key Escape"));
+  EXPECT_TRUE(WaitFor([&] { return OpenMenuOf(app_->Id()) == nullptr; }, 5s));
+  // The program goes on working.
+  const TMessageBox box = PressForMessage(L"开始点击");
+  ASSERT_NE(nullptr, box.window);
+  CloseMessageBox(box);
+}
+
+// The screen's pixels in a rectangle, row by row, read in one copy.
+std::vector<COLORREF> ScreenArea(const RECT& area) {
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  std::vector<COLORREF> pixels;
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+LRESULT TopIndex(HWND list) {
+  DWORD_PTR index = 0;
+  SendMessageTimeoutW(list, LB_GETTOPINDEX, 0, 0, SMTO_ABORTIFHUNG, 3000, &index);
+  return static_cast<LRESULT>(index);
+}
+
+TEST_F(ClickerTest, ListScrollsUnderTheRealPointerOnItsSkinnedScrollBar) {
+  app_->BringToFront();
+  const HWND list = app_->ListBox();
+  for (int i = 0; i < 40 && !(GetWindowLongPtrW(list, GWL_STYLE) & WS_VSCROLL); ++i) {
+    const size_t before = app_->Items().size();
+    ASSERT_TRUE(app_->Press(L"添加"));
+    ASSERT_TRUE(WaitFor([&] { return app_->Items().size() == before + 1; }, 3s));
+  }
+  ASSERT_TRUE(GetWindowLongPtrW(list, GWL_STYLE) & WS_VSCROLL) << "the list never needed a bar";
+  HWND cover = nullptr;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        cover = FindWindowExW(GetParent(list), nullptr, L"TWScrollbar", nullptr);
+        return cover && IsWindowVisible(cover);
+      },
+      3s))
+      << "no cover over the list's bar";
+  RECT bar{}, items{};
+  GetWindowRect(cover, &bar);
+  GetWindowRect(list, &items);
+  items.right = bar.left;  // the text, without the bar
+  const int thickness = bar.right - bar.left;
+  // Off the arrow's chevron, which every look of the cell shares.
+  const POINT downArrow{bar.left + 4, bar.bottom - thickness + 4};
+  ASSERT_TRUE(MovePointer(POINT{bar.left - 60, bar.top - 40}));
+  Pump(300ms);
+  const COLORREF normal = ScreenPixel(downArrow);
+  const std::vector<COLORREF> unscrolled = ScreenArea(items);
+  ASSERT_EQ(0, TopIndex(list));
+
+  ASSERT_TRUE(MovePointer(downArrow));
+  ASSERT_TRUE(WaitFor([&] { return ScreenPixel(downArrow) != normal; }, 3s)) << "no hot arrow";
+  const COLORREF hot = ScreenPixel(downArrow);
+  ASSERT_TRUE(RunUnix("xdotool mousedown 1"));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        const COLORREF now = ScreenPixel(downArrow);
+        return now != hot && now != normal;
+      },
+      3s))
+      << "no pressed arrow";
+  EXPECT_TRUE(WaitFor([&] { return TopIndex(list) > 0; }, 3s)) << "the list did not scroll";
+  ASSERT_TRUE(RunUnix("xdotool mouseup 1"));
+  Pump(300ms);
+  EXPECT_NE(unscrolled, ScreenArea(items)) << "the list's text on screen moved";
+  RECT frame{};
+  GetWindowRect(app_->Form(), &frame);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/main-list-scrolled.png", &frame));
 }
 
 TEST_P(CloseTest, ClosingReleasesBothHotkeys) {

@@ -185,7 +185,11 @@ TEST(BmpFormat, AbsurdDimensionsAreRefused) {
 }
 
 TEST(BmpFormat, UnsupportedFormatsAreRefused) {
-  FileShape rle = Shape(2, 1, 8, 1);
+  // Run-length codes need their own bit count and bottom-up rows.
+  FileShape rle = Shape(2, 1, 4, 1);
+  rle.Pixels = {2, 1, 0, 1};
+  EXPECT_TRUE(ReadBmpFile(MakeFile(rle)).Empty());
+  rle = Shape(2, -1, 8, 1);
   rle.Pixels = {2, 1, 0, 1};
   EXPECT_TRUE(ReadBmpFile(MakeFile(rle)).Empty());
   FileShape twoBits = Small24();
@@ -205,6 +209,44 @@ TEST(BmpFormat, UnsupportedFormatsAreRefused) {
   hugePalette.Palette.assign(257, 0);
   hugePalette.Pixels = {0, 0, 0, 0};
   EXPECT_TRUE(ReadBmpFile(MakeFile(hugePalette)).Empty());
+}
+
+// Runs, literals (padded to whole words), line ends, deltas and the end
+// code, every run clipped to the image; pixels never written stay index 0.
+TEST(BmpFormat, RunLengthEncodedEightBitImagesExpand) {
+  FileShape s = Shape(5, 3, 8, 1);
+  s.Palette.assign(4, 0);
+  s.Pixels = {3, 7,              // bottom row: three of 7,
+              0, 3, 1, 2, 3, 0,  // a literal 1 2 3 and its pad byte (clipped after 2 of them),
+              0, 0,              // end of line
+              0, 2, 1, 1,        // delta: one right, one up, to the top row
+              9, 4,              // nine of 4 from x 1, clipped at the right edge
+              0, 1,              // end of bitmap
+              5, 5};             // never read
+  const TBmpImage image = ReadBmpFile(MakeFile(s));
+  ASSERT_EQ(8, image.BitsPerPixel);
+  ASSERT_EQ(3, image.Height);
+  const Bytes expected = {7, 7, 7, 1, 2, 0, 0, 0,   // bottom row, stride 8
+                          0, 0, 0, 0, 0, 0, 0, 0,   // middle row, all skipped
+                          0, 4, 4, 4, 4, 0, 0, 0};  // top row
+  EXPECT_EQ(expected, image.Bits);
+}
+
+TEST(BmpFormat, RunLengthEncodedFourBitImagesAlternateTheirNibbles) {
+  FileShape s = Shape(7, 2, 4, 2);
+  s.Palette.assign(16, 0);
+  s.Pixels = {
+      5, 0x12,                       // 1 2 1 2 1
+      0, 3,    0xAB, 0xC0,           // literal A B C: two bytes, already a whole word
+      0, 0,                          // end of line (x was 8: the last pixel fell off the row)
+      0, 5,    0x34, 0x56, 0x70, 0,  // literal 3 4 5 6 7: three bytes and a pad
+                                     // The codes stop here without an end code.
+  };
+  const TBmpImage image = ReadBmpFile(MakeFile(s));
+  ASSERT_EQ(4, image.BitsPerPixel);
+  const Bytes expected = {0x12, 0x12, 0x1A, 0xB0,   // 1 2 1 2 1 A B, stride 4
+                          0x34, 0x56, 0x70, 0x00};  // 3 4 5 6 7, the rest 0
+  EXPECT_EQ(expected, image.Bits);
 }
 
 TEST(BmpFormat, PixelOffsetPastTheEndIsRefused) {

@@ -11,6 +11,7 @@
 #include "app/Unit1.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinObjectFactory.h"
+#include "skin/controls/SkinScrollbar.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/ControlDiscovery.h"
 #include "skin/form/WinSkinForm.h"
@@ -110,6 +111,7 @@ TEST_F(Form1SkinTest, FullPassChoosesAClassForEachWindowedControl) {
                                             {"RadioButton_C2", "TSkinRadioButton"},
                                             {"RadioButton_C3", "TSkinRadioButton"},
                                             {"RadioButton_C4", "TSkinRadioButton"},
+                                            {"ListBoxXY", "TSkinScrollbar"},
                                             {"Button_AddXY", "TSkinButton"},
                                             {"Button_DelXY", "TSkinButton"},
                                             {"Button1", "TSkinButton"},
@@ -122,14 +124,32 @@ TEST_F(Form1SkinTest, FullPassChoosesAClassForEachWindowedControl) {
                                             {"EditVer", "TSkinEdit"},
                                             {"StatusBar1", "TSkinStatusBar"}};
   EXPECT_EQ(objects, Objects());
-  EXPECT_EQ(20, FormObject()->SkinObjects().Count());
+  EXPECT_EQ(21, FormObject()->SkinObjects().Count());
 }
 
 TEST_F(Form1SkinTest, SecondPassMakesNoSecondObject) {
   ASSERT_TRUE(Skinned());
   TControlDiscovery(*FormObject(), *form->SkinData1).SkinAllControls(form.get());
-  EXPECT_EQ(20, FormObject()->SkinObjects().Count());
-  EXPECT_EQ(20u, Objects().size());
+  EXPECT_EQ(21, FormObject()->SkinObjects().Count());
+  EXPECT_EQ(21u, Objects().size());
+}
+
+TEST_F(Form1SkinTest, ListWithANewWindowGetsANewScrollObjectOverIt) {
+  ASSERT_TRUE(Skinned());
+  TListBox* list = form->ListBoxXY;
+  const HWND before = list->Handle();
+  auto* object = dynamic_cast<TSkinScrollbar*>(FormObject()->FindSkinObject(before));
+  ASSERT_NE(nullptr, object);
+  EXPECT_FALSE(object->DrawBorder) << "the list has no border of its own";
+  list->SetBorderStyle(bsSingle);  // the window is made anew
+  ASSERT_NE(before, list->Handle());
+  wintest::FlushEvents();
+  auto* fresh = dynamic_cast<TSkinScrollbar*>(FormObject()->FindSkinObject(list->Handle()));
+  ASSERT_NE(nullptr, fresh);
+  EXPECT_EQ(list->Handle(), fresh->Covers.VertBar->Target);
+  EXPECT_TRUE(fresh->DrawBorder);
+  EXPECT_EQ(21, FormObject()->SkinObjects().Count());
+  EXPECT_EQ("TSkinScrollbar", Objects()["ListBoxXY"]) << "one object, the old one freed";
 }
 
 TEST_F(Form1SkinTest, SkinnedButtonsStillClick) {
@@ -197,7 +217,7 @@ TEST_F(Form1SkinTest, RepaintsAndReskinsHoldNoMoreObjects) {
   before = wintest::Snapshot();
   for (int i = 0; i < 100; ++i) cycle();
   ASSERT_TRUE(Skinned());
-  EXPECT_EQ(20, FormObject()->SkinObjects().Count());
+  EXPECT_EQ(21, FormObject()->SkinObjects().Count());
   wintest::ExpectHandlesFlat(before, wintest::Snapshot());
 }
 

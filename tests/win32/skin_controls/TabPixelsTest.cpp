@@ -376,3 +376,41 @@ TEST_F(TabPixelsTest, StripLeavesTheScrollArrowsAlone) {
 }
 
 }  // namespace
+
+namespace {
+
+// Tab texts come back whole from either kind of tab control, cut only at the
+// read buffer.
+TEST(TabItemTextTest, AnsiAndWideTabsReadTheirTextAndCutOverlongOnes) {
+  InitCommonControls();
+  const HWND ansi = CreateWindowExA(0, WC_TABCONTROLA, "", WS_POPUP, 0, 0, 200, 60, nullptr,
+                                    nullptr, nullptr, nullptr);
+  const HWND wide = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_POPUP, 0, 0, 200, 60, nullptr,
+                                    nullptr, nullptr, nullptr);
+  ASSERT_TRUE(ansi && wide);
+  char page[] = "Page one";
+  TCITEMA a{};
+  a.mask = TCIF_TEXT | TCIF_IMAGE;
+  a.pszText = page;
+  a.iImage = 2;
+  SendMessageA(ansi, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&a));
+  std::wstring longText(120, L'x');
+  TCITEMW w{};
+  w.mask = TCIF_TEXT;
+  w.pszText = longText.data();
+  SendMessageW(wide, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&w));
+
+  TTabItem item;
+  EXPECT_TRUE(ReadTabItem(ansi, false, 0, item));
+  EXPECT_EQ(L"Page one", std::wstring(item.Text.begin(), item.Text.end()));
+  EXPECT_EQ(2, item.ImageIndex);
+  EXPECT_TRUE(ReadTabItem(wide, true, 0, item));
+  // An 80-character buffer, its terminator included.
+  EXPECT_EQ(79u, item.Text.size());
+  EXPECT_FALSE(ReadTabItem(wide, true, 5, item));
+  EXPECT_TRUE(item.Text.empty());
+  DestroyWindow(ansi);
+  DestroyWindow(wide);
+}
+
+}  // namespace
