@@ -42,6 +42,21 @@ TCustomForm* FormOfWindow(HWND window) {
   return nullptr;
 }
 
+// A key pressed in a form that one of the form's menu items takes as its
+// shortcut clicks that item instead of reaching the focused control.
+bool IsMenuShortCut(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  const auto key = static_cast<uint16_t>(msg.wParam);
+  if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key > 0xFF) return false;
+  TCustomForm* form = FormOfWindow(msg.hwnd);
+  if (!form) return false;
+  TShiftState shift;
+  if (GetKeyState(VK_SHIFT) < 0) shift.Include(ssShift);
+  if (GetKeyState(VK_CONTROL) < 0) shift.Include(ssCtrl);
+  if (GetKeyState(VK_MENU) < 0 || (msg.lParam & (1 << 29))) shift.Include(ssAlt);
+  return form->IsShortCut(ShortCut(key, shift));
+}
+
 // The toolkit control of a window or of the nearest ancestor that has one
 // (the edit inside a combo box belongs to the combo box).
 TWinControl* ControlOfWindow(HWND window) {
@@ -177,6 +192,7 @@ void TApplication::Terminate() {
 }
 
 bool TApplication::IsDialogMessage(const MSG& msg) {
+  if (IsMenuShortCut(msg)) return true;
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR) return false;
   TCustomForm* form = FormOfWindow(msg.hwnd);
   if (!form) return false;

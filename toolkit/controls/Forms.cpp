@@ -40,6 +40,7 @@ const TClassInfo& TCustomForm::StaticClass() {
           .Integer("ClientWidth", &TControl::ClientWidth, &TCustomForm::SetClientWidth)
           .Integer("ClientHeight", &TControl::ClientHeight, &TCustomForm::SetClientHeight)
           .Object("Icon", &TCustomForm::Icon)
+          .Object("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
           .Bool("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll)
           .Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview)
           .Object("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl)
@@ -94,6 +95,7 @@ TCustomForm::TCustomForm(TComponent* owner)
 TCustomForm::~TCustomForm() {
   ForgetPendingFree(this);
   DoDestroy();
+  DetachMenu();
   // The child controls use this form's members: they go while it is whole.
   DestroyComponents();
   if (Screen) Screen->RemoveForm(this);
@@ -171,13 +173,14 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   }
   if (clientWidth_ >= 0 && clientHeight_ >= 0) {
     RECT rect{0, 0, clientWidth_, clientHeight_};
-    AdjustWindowRectEx(&rect, params.Style, FALSE, params.ExStyle);
+    AdjustWindowRectEx(&rect, params.Style, menu_ != nullptr, params.ExStyle);
     params.Width = rect.right - rect.left;
     params.Height = rect.bottom - rect.top;
   }
 }
 
 void TCustomForm::CreateHandleDone() {
+  ShowMenu();
   // The system's frame may differ from the one AdjustWindowRectEx assumed.
   if (clientWidth_ >= 0 && clientHeight_ >= 0) SetClientSize(clientWidth_, clientHeight_);
   ApplyIcon();
@@ -243,6 +246,78 @@ void TCustomForm::ChildRemoved(TControl* control) {
   }
 }
 
+void TCustomForm::SetMenu(TMainMenu* value) {
+  if (value == menu_) return;
+  DetachMenu();
+  if (value) {
+    // A main menu shows in one form at a time.
+    if (value->form_) value->form_->SetMenu(nullptr);
+    menu_ = value;
+    menu_->form_ = this;
+    FreeNotification(menu_);
+  }
+  if (HandleAllocated() && !ComponentState().Contains(csLoading))
+    SendMessageW(Handle(), CM_MENUCHANGED, 0, 0);
+}
+
+void TCustomForm::DetachMenu() {
+  if (!menu_) return;
+  TakeMenuFromWindow();
+  menu_->form_ = nullptr;
+  RemoveFreeNotification(menu_);
+  menu_ = nullptr;
+}
+
+void TCustomForm::TakeMenuFromWindow() {
+  if (menu_ && HandleAllocated() && menu_->Items()->HandleAllocated() &&
+      GetMenu(Handle()) == menu_->Handle())
+    ::SetMenu(Handle(), nullptr);
+}
+
+void TCustomForm::ShowMenu() {
+  if (!menu_ || !HandleAllocated()) return;
+  if (GetMenu(Handle()) != menu_->Handle())
+    ::SetMenu(Handle(), menu_->Handle());
+  else
+    DrawMenuBar(Handle());
+}
+
+std::vector<TMenu*> TCustomForm::Menus() const {
+  std::vector<TMenu*> menus;
+  if (menu_) menus.push_back(menu_);
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* popup = dynamic_cast<TPopupMenu*>(Components(i))) menus.push_back(popup);
+  return menus;
+}
+
+bool TCustomForm::IsShortCut(TShortCut shortCut) {
+  if (shortCut == scNone) return false;
+  for (TMenu* menu : Menus())
+    if (menu->IsShortCut(shortCut)) return true;
+  return false;
+}
+
+bool TCustomForm::MenuMessage(TMessage& message) {
+  if (message.Msg == WM_COMMAND && message.LParam != 0) return false;  // from a control
+  for (TMenu* menu : Menus()) {
+    if (message.Msg == WM_COMMAND) {
+      if (menu->DispatchCommand(LOWORD(message.WParam))) {
+        message.Result = 0;
+        return true;
+      }
+    } else if (menu->OwnerDrawMessage(message.Msg, message.LParam)) {
+      message.Result = TRUE;
+      return true;
+    }
+  }
+  return false;
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == opRemove && component == menu_) menu_ = nullptr;
+}
+
 bool TCustomForm::CloseQuery() {
   bool canClose = true;
   if (OnCloseQuery) OnCloseQuery(this, canClose);
@@ -284,10 +359,21 @@ void TCustomForm::WndProc(TMessage& message) {
       message.Result = 0;
       return;
     case WM_DESTROY:
+      // Destroying a window destroys its menu; ours outlives the window.
+      TakeMenuFromWindow();
       if (!recreating_) {
         DoDestroy();
         if (Application && Application->MainForm() == this) Application->Terminate();
       }
+      break;
+    case CM_MENUCHANGED:
+      ShowMenu();
+      message.Result = 0;
+      return;
+    case WM_COMMAND:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      if (MenuMessage(message)) return;
       break;
     case CM_RELEASE:
       // Hooks around this handler still run after it returns.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "toolkit/controls/Menus.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/graphics/Icon.h"
 
@@ -46,6 +47,12 @@ class TCustomForm : public TCustomControl {
   void SetAutoScroll(bool value) { autoScroll_ = value; }
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool value) { keyPreview_ = value; }
+  // The menu shown in the window's menu bar; not owned, dropped when freed.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* value);
+  // Clicks the enabled item of the form's menus that has this shortcut;
+  // false when none has.
+  bool IsShortCut(TShortCut shortCut);
   TWinControl* ActiveControl() const { return activeControl_; }
   void SetActiveControl(TWinControl* control);
 
@@ -74,6 +81,7 @@ class TCustomForm : public TCustomControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateHandleDone() override;
+  void Notification(TComponent* component, TOperation operation) override;
   // Runs OnDestroy once, however the form goes.
   void DoDestroy();
 
@@ -84,6 +92,15 @@ class TCustomForm : public TCustomControl {
   void FocusChanged(TWinControl* control);
   bool IsOwnControl(const TControl* control) const;
   void ChildRemoved(TControl* control);
+  // WM_COMMAND, WM_MEASUREITEM and WM_DRAWITEM of the form's menus.
+  bool MenuMessage(TMessage& message);
+  // The main menu, then the popup menus the form owns.
+  std::vector<TMenu*> Menus() const;
+  // Puts the menu's handle into the window (again), or redraws the bar.
+  void ShowMenu();
+  // The window lets go of the menu's handle, which the menu keeps.
+  void TakeMenuFromWindow();
+  void DetachMenu();
 
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
@@ -94,6 +111,7 @@ class TCustomForm : public TCustomControl {
   bool autoScroll_ = true;
   bool keyPreview_ = false;
   TWinControl* activeControl_ = nullptr;
+  TMainMenu* menu_ = nullptr;
   bool created_ = false;
   bool destroyed_ = false;
   bool recreating_ = false;

@@ -7,6 +7,7 @@
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/ProgressBar.h"
 #include "toolkit/controls/ScrollBar.h"
@@ -15,6 +16,7 @@
 #include "toolkit/controls/Timer.h"
 #include "toolkit/controls/TrackBar.h"
 #include "toolkit/controls/UpDown.h"
+#include "toolkit/graphics/ImageList.h"
 
 void RegisterToolkitClasses() {
   RegisterClasses(
@@ -24,5 +26,7 @@ void RegisterToolkitClasses() {
        &TPanel::StaticClass(),       &TImage::StaticClass(),     &TPageControl::StaticClass(),
        &TTabSheet::StaticClass(),    &TStatusBar::StaticClass(), &TTimer::StaticClass(),
        &TProgressBar::StaticClass(), &TTrackBar::StaticClass(),  &TUpDown::StaticClass(),
-       &TScrollBar::StaticClass(),   &TBitBtn::StaticClass(),    &TSpeedButton::StaticClass()});
+       &TScrollBar::StaticClass(),   &TBitBtn::StaticClass(),    &TSpeedButton::StaticClass(),
+       &TMainMenu::StaticClass(),    &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
+       &TImageList::StaticClass()});
 }

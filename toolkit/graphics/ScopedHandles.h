@@ -51,6 +51,14 @@ struct TIconFree {
 struct TWindowFree {
   void operator()(HWND window) const { DestroyWindow(window); }
 };
+// Only the menu itself goes: its entries are taken out first, so submenus
+// that other owners hold survive.
+struct TMenuFree {
+  void operator()(HMENU menu) const {
+    while (GetMenuItemCount(menu) > 0) RemoveMenu(menu, 0, MF_BYPOSITION);
+    DestroyMenu(menu);
+  }
+};
 struct TRegKeyFree {
   void operator()(HKEY key) const { RegCloseKey(key); }
 };
@@ -65,6 +73,7 @@ using TRegionHandle = TGdiObject<HRGN>;
 using TIconHandle = TOwnedHandle<HICON, TIconFree>;
 using TWindowHandle = TOwnedHandle<HWND, TWindowFree>;
 using TRegKey = TOwnedHandle<HKEY, TRegKeyFree>;
+using TMenuHandle = TOwnedHandle<HMENU, TMenuFree>;
 
 // A memory DC compatible with the screen (or with another DC).
 class TMemoryDC {

@@ -16,6 +16,7 @@
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/Menus.h"
 #include "toolkit/controls/ProgressBar.h"
 #include "toolkit/controls/ScrollBar.h"
 #include "toolkit/controls/StatusBar.h"
@@ -130,6 +131,21 @@ TEST_F(LayoutTest, HandlersNamedInTheLayoutAreBound) {
   SendMessageW(go->Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(go, form->lastClicked);
   EXPECT_TRUE(IsMethodAssigned(Find<TTimer>("Ticker"), "OnTimer"));
+}
+
+TEST_F(LayoutTest, TheStoredMenuShowsInTheWindowAndClicks) {
+  auto* start = Find<TMenuItem>("Start1");
+  ASSERT_NE(nullptr, start);
+  ASSERT_EQ(Find<TMainMenu>("MainMenu1"), form->Menu());
+  EXPECT_EQ(Find<TMenuItem>("File1"), start->Parent());
+  EXPECT_EQ(form->Menu()->Handle(), GetMenu(form->Handle()));
+  wchar_t text[64]{};
+  GetMenuStringW(start->Parent()->Handle(), start->Command(), text, 64, MF_BYCOMMAND);
+  EXPECT_STREQ(L"\x5F00\x59CB(&S)\tCtrl+S", text);  // 开始(&S)
+  SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(start->Command(), 0), 0);
+  EXPECT_EQ(start, form->lastClicked);
+  EXPECT_EQ("True", GetEnumProp(start, "Enabled"));
+  EXPECT_EQ(16467, GetOrdProp(start, "ShortCut"));
 }
 
 TEST_F(LayoutTest, PropertiesAreReachableByName) {
