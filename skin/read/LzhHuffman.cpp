@@ -85,7 +85,7 @@ int TLzhHuffman::LastBelow(int c, unsigned k) const {
 #endif
 }
 
-int TLzhHuffman::Swap(int c, unsigned k) {
+[[gnu::always_inline]] inline int TLzhHuffman::Swap(int c, unsigned k) {
   const int l = LastBelow(c, k);
   freq[c] = freq[l];
   freq[l] = static_cast<uint16_t>(k);
