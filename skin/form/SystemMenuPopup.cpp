@@ -136,7 +136,8 @@ void TWinSkinForm::RebuildSystemMenuPopup() {
       default:
         break;
     }
-    if ((info.fState & MFS_GRAYED) == MFS_GRAYED) enabled = false;
+    // Grayed or disabled alone is enough: the window refuses that command.
+    if (info.fState & MFS_GRAYED) enabled = false;
     item->SetEnabled(enabled);
     item->SetChecked((info.fState & MFS_CHECKED) != 0);
     item->SetImageIndex(image);

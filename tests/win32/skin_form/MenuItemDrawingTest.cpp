@@ -1,0 +1,247 @@
+// Menu items in the skin: the system menu's copy read back item by item,
+// and items drawn into a DIB through the skinned window's WM_DRAWITEM.
+#include <string>
+
+#include "FramePixelsFixture.h"
+#include "skin/form/MenuSkinHandlers.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/controls/Menus.h"
+#include "toolkit/controls/WideText.h"
+#include "toolkit/graphics/ImageList.h"
+
+namespace {
+
+constexpr int kItemWidth = 140;
+constexpr int kItemHeight = 22;  // the height of our MenuItem frames
+
+class MenuItemDrawingTest : public FramePixelsTest {
+ protected:
+  // A window with a minimise box and no maximise box, its system menu copied.
+  TPopupMenu& SystemCopy(TWinSkinForm*& object) {
+    object = &Skinned(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+    object->RebuildSystemMenuPopup();
+    return *object->SystemMenuPopup();
+  }
+  static TMenuItem* ItemWithTag(TPopupMenu& popup, UINT command) {
+    for (int i = 0; i < popup.Items()->Count(); ++i)
+      if (static_cast<UINT>(popup.Items()->Items(i)->Tag()) == command)
+        return popup.Items()->Items(i);
+    return nullptr;
+  }
+  // The item drawn by the skinned window into a DIB of one item's size.
+  std::unique_ptr<DibSurface> Drawn(TPopupMenu& popup, TMenuItem& item, bool selected,
+                                    int height = kItemHeight) {
+    auto dib = std::make_unique<DibSurface>(kItemWidth, height);
+    dib->Fill(kSentinel);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemID = item.Command();
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.itemState = selected ? ODS_SELECTED : 0;
+    draw.hwndItem = reinterpret_cast<HWND>(popup.Handle());
+    draw.hDC = dib->dc();
+    draw.rcItem = RECT{0, 0, kItemWidth, height};
+    EXPECT_EQ(TRUE, SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+    return dib;
+  }
+  TBitmap& MenuItemImage() { return *data->Skin().MenuItem->Image; }
+  int FrameWidth() { return MenuItemImage().Width() / 5; }
+  unsigned Slot(TSkinColourSlot slot) {
+    return DibColor(static_cast<COLORREF>(ColorToRGB(data->Skin().Colour(slot))));
+  }
+  static int CountColour(const DibSurface& dib, RECT area, unsigned colour) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) count += dib.Pixel(x, y) == colour;
+    return count;
+  }
+};
+
+TEST_F(MenuItemDrawingTest, SystemMenuCopyKeepsTextsAndTagsAndEnablesByPlacementAndBoxes) {
+  TWinSkinForm* object = nullptr;
+  TPopupMenu& popup = SystemCopy(object);
+  const HMENU source = GetSystemMenu(window, FALSE);
+  EXPECT_EQ(TWinSkinForm::kSystemMenuTag, popup.Tag());
+  EXPECT_TRUE(popup.OwnerDraw());
+  EXPECT_EQ(data->MenuGlyphs(), popup.Images());
+  ASSERT_EQ(GetMenuItemCount(source), popup.Items()->Count());
+  for (int i = 0; i < popup.Items()->Count(); ++i) {
+    TMenuItem& item = *popup.Items()->Items(i);
+    EXPECT_EQ(static_cast<int>(GetMenuItemID(source, i)), item.Tag());
+    wchar_t text[128] = {};
+    GetMenuStringW(source, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+    std::wstring expected = text[0] ? std::wstring(text) : L"-";
+    std::wstring shown = ToWide(item.Caption());
+    if (item.ShortCut()) shown += L'\t' + ToWide(ShortCutToText(item.ShortCut()));
+    EXPECT_EQ(expected.size(), shown.size()) << i;
+    EXPECT_EQ(0, lstrcmpiW(expected.c_str(), shown.c_str())) << i;
+    EXPECT_TRUE(HasSkinDrawHandler(item));
+  }
+  struct Expected {
+    UINT command;
+    bool enabled;
+    int image;
+  };
+  for (const Expected& e : {Expected{SC_MINIMIZE, true, 2}, Expected{SC_MAXIMIZE, false, 1},
+                            Expected{SC_RESTORE, false, 0}, Expected{SC_CLOSE, true, 3},
+                            Expected{SC_MOVE, true, -1}, Expected{SC_SIZE, false, -1}}) {
+    TMenuItem* item = ItemWithTag(popup, e.command);
+    ASSERT_NE(nullptr, item) << std::hex << e.command;
+    EXPECT_EQ(e.enabled, item->Enabled()) << std::hex << e.command;
+    EXPECT_EQ(e.image, item->ImageIndex()) << std::hex << e.command;
+  }
+  // Choosing an item posts its command to the window.
+  ItemWithTag(popup, SC_CLOSE)->Click();
+  MSG posted{};
+  ASSERT_TRUE(PeekMessageW(&posted, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
+  EXPECT_EQ(static_cast<WPARAM>(SC_CLOSE), posted.wParam);
+}
+
+TEST_F(MenuItemDrawingTest, SystemMenuCopyTakesCheckedGrayedLongAndEmptyEntries) {
+  TWinSkinForm* object = &Skinned(WS_OVERLAPPEDWINDOW);
+  const HMENU source = GetSystemMenu(window, FALSE);
+  const std::wstring longText(100, L'长');
+  AppendMenuW(source, MF_STRING | MF_CHECKED, 0x7001, longText.c_str());
+  AppendMenuW(source, MF_STRING | MF_GRAYED, 0x7002, L"Grayed");
+  AppendMenuW(source, MF_STRING, 0x7003, L"");
+  object->RebuildSystemMenuPopup();
+  TPopupMenu& popup = *object->SystemMenuPopup();
+  TMenuItem* checked = ItemWithTag(popup, 0x7001);
+  ASSERT_NE(nullptr, checked);
+  EXPECT_TRUE(checked->Checked());
+  EXPECT_EQ(std::wstring(80, L'长'), ToWide(checked->Caption()));
+  EXPECT_FALSE(ItemWithTag(popup, 0x7002)->Enabled());
+  EXPECT_EQ("-", ItemWithTag(popup, 0x7003)->Caption());
+  // A window of normal placement with both boxes: maximise is offered.
+  EXPECT_TRUE(ItemWithTag(popup, SC_MAXIMIZE)->Enabled());
+  EXPECT_TRUE(ItemWithTag(popup, SC_SIZE)->Enabled());
+}
+
+TEST_F(MenuItemDrawingTest, SelectedItemShowsFrameFourAndNormalFrameOne) {
+  TWinSkinForm* object = nullptr;
+  TPopupMenu& popup = SystemCopy(object);
+  TMenuItem& close = *ItemWithTag(popup, SC_CLOSE);
+  const int fw = FrameWidth();
+  const auto normal = Drawn(popup, close, false);
+  const auto selected = Drawn(popup, close, true);
+  // The right edge lies in the frame's unscaled right margin; where the
+  // frame is magenta the menu's colour shows (no popup picture here).
+  const auto expected = [&](int x) {
+    const unsigned pixel = SkinPixel(MenuItemImage(), x, 11);
+    return pixel == kMagenta ? Slot(scMenu) : pixel;
+  };
+  EXPECT_EQ(expected(fw - 2), normal->Pixel(kItemWidth - 2, 11));
+  EXPECT_EQ(expected(4 * fw - 2), selected->Pixel(kItemWidth - 2, 11));
+  EXPECT_NE(normal->Pixel(kItemWidth - 2, 11), selected->Pixel(kItemWidth - 2, 11));
+}
+
+TEST_F(MenuItemDrawingTest, GlyphComesFromTheMenuGlyphListAndTextColourFollowsEnabling) {
+  TWinSkinForm* object = nullptr;
+  TPopupMenu& popup = SystemCopy(object);
+  const int box = 1 + data->Skin().MenuItem->LeftWidth;
+  // The close glyph's cross starts 3 pixels into its 16-pixel cell, black.
+  const auto close = Drawn(popup, *ItemWithTag(popup, SC_CLOSE), false);
+  EXPECT_EQ(0x000000u, close->Pixel(box + 3, 1 + 3));
+  EXPECT_EQ(0x000000u, close->Pixel(box + 12, 1 + 3));
+  const auto move = Drawn(popup, *ItemWithTag(popup, SC_MOVE), false);
+  // White is the list's mask colour: the cell's corner shows what is under it.
+  EXPECT_EQ(move->Pixel(box, 1), close->Pixel(box, 1));
+  EXPECT_NE(0x000000u, move->Pixel(box + 3, 1 + 3));
+
+  const RECT text{box + 16 + 3, 0, kItemWidth, kItemHeight};
+  const auto maximise = Drawn(popup, *ItemWithTag(popup, SC_MAXIMIZE), false);
+  const unsigned enabledText = Slot(scMenuText);
+  const unsigned disabledText =
+      data->Skin().Colour(scButtonShadow) == data->Skin().Colour(scMenuText)
+          ? DibColor(GetSysColor(COLOR_GRAYTEXT))
+          : Slot(scButtonShadow);
+  ASSERT_NE(enabledText, disabledText);
+  EXPECT_GT(CountColour(*maximise, text, disabledText), 0);
+  EXPECT_EQ(0, CountColour(*maximise, text, enabledText));
+  EXPECT_GT(CountColour(*move, text, enabledText), 0);
+  const auto selected = Drawn(popup, *ItemWithTag(popup, SC_MOVE), true);
+  EXPECT_GT(CountColour(*selected, text, Slot(scHilightText)), 0);
+}
+
+TEST_F(MenuItemDrawingTest, CheckedItemsShowTheCheckMarkOrASunkenBoxAroundTheirPicture) {
+  TWinSkinForm* object = nullptr;
+  TPopupMenu& popup = SystemCopy(object);
+  const int box = 1 + data->Skin().MenuItem->LeftWidth;
+  const RECT glyphBox{box, 1, box + 16, 17};
+  TMenuItem& move = *ItemWithTag(popup, SC_MOVE);
+  const auto unchecked = Drawn(popup, move, false);
+  move.SetChecked(true);
+  const auto checked = Drawn(popup, move, false);
+  const unsigned text = Slot(scMenuText);
+  EXPECT_EQ(0, CountColour(*unchecked, glyphBox, text));
+  EXPECT_GT(CountColour(*checked, glyphBox, text), 4);
+
+  TMenuItem& close = *ItemWithTag(popup, SC_CLOSE);
+  close.SetChecked(true);
+  const auto boxed = Drawn(popup, close, false);
+  EXPECT_EQ(DibColor(GetSysColor(COLOR_BTNSHADOW)), boxed->Pixel(box, 1));
+  EXPECT_EQ(DibColor(GetSysColor(COLOR_BTNHIGHLIGHT)), boxed->Pixel(box + 15, 16));
+  EXPECT_EQ(0x000000u, boxed->Pixel(box + 3, 1 + 3));
+}
+
+TEST_F(MenuItemDrawingTest, SeparatorsWithAndWithoutTheMenuItemElement) {
+  TWinSkinForm* object = nullptr;
+  TPopupMenu& popup = SystemCopy(object);
+  TMenuItem* line = nullptr;
+  for (int i = 0; i < popup.Items()->Count(); ++i)
+    if (popup.Items()->Items(i)->IsLine()) line = popup.Items()->Items(i);
+  ASSERT_NE(nullptr, line);
+  const int fw = FrameWidth();
+  const int imageHeight = MenuItemImage().Height();
+  // Frame 2's line sits 4 rows above its bottom; the image is taller than
+  // the item, so its bottom meets the item's.
+  const auto skinned = Drawn(popup, *line, false, 8);
+  EXPECT_EQ(SkinPixel(MenuItemImage(), fw + fw / 2, imageHeight - 4), skinned->Pixel(70, 4));
+  EXPECT_EQ(Slot(scMenu), skinned->Pixel(70, 0));
+
+  MenuItemImage().SetSize(0, 0);  // as a skin without the element
+  const auto plain = Drawn(popup, *line, false, 8);
+  EXPECT_EQ(DibColor(GetSysColor(COLOR_BTNSHADOW)), plain->Pixel(70, 4));
+  EXPECT_EQ(Slot(scMenu), plain->Pixel(70, 1));
+  const auto selected = Drawn(popup, *ItemWithTag(popup, SC_MOVE), true);
+  EXPECT_EQ(Slot(scHilight), selected->Pixel(kItemWidth - 2, 11));
+  const auto normal = Drawn(popup, *ItemWithTag(popup, SC_MOVE), false);
+  EXPECT_EQ(Slot(scMenu), normal->Pixel(kItemWidth - 2, 11));
+}
+
+// A form's popup menus take the skin's handlers, except one tagged with the
+// skin's DisableTag; unskinning gives an application's own handler back.
+TEST_F(MenuItemDrawingTest, FormPopupsGoOwnerDrawnAndComeBack) {
+  TForm form(nullptr);
+  auto* popup = new TPopupMenu(&form);
+  auto* item = new TMenuItem(&form);
+  item->SetCaption("Item");
+  popup->Items()->Add(item);
+  bool ownDrawn = false;
+  item->OnAdvancedDrawItem = [&](TObject*, TCanvas*, RECT, TOwnerDrawState) { ownDrawn = true; };
+  auto* disabled = new TPopupMenu(&form);
+  disabled->SetTag(data->DisableTag());
+  auto* other = new TMenuItem(&form);
+  disabled->Items()->Add(other);
+
+  SkinFormMenus(form, *data);
+  EXPECT_TRUE(popup->OwnerDraw());
+  EXPECT_TRUE(HasSkinDrawHandler(*item));
+  EXPECT_TRUE(item->OnMeasureItem != nullptr);
+  EXPECT_FALSE(disabled->OwnerDraw());
+  EXPECT_FALSE(HasSkinDrawHandler(*other));
+
+  UnskinFormMenus(form);
+  EXPECT_FALSE(popup->OwnerDraw());
+  EXPECT_FALSE(HasSkinDrawHandler(*item));
+  EXPECT_TRUE(item->OnMeasureItem == nullptr);
+  ASSERT_TRUE(item->OnAdvancedDrawItem != nullptr);
+  const TScreenDC screen;
+  TCanvas canvas;
+  canvas.SetHandle(screen.Get());
+  item->DrawItem(canvas, RECT{0, 0, 10, 10}, TOwnerDrawState());
+  canvas.SetHandle(nullptr);
+  EXPECT_TRUE(ownDrawn);
+}
+
+}  // namespace
