@@ -1,5 +1,6 @@
 // Menu items in the skin: the system menu's copy read back item by item,
 // and items drawn into a DIB through the skinned window's WM_DRAWITEM.
+#include <functional>
 #include <string>
 
 #include "FramePixelsFixture.h"
@@ -242,6 +243,75 @@ TEST_F(MenuItemDrawingTest, FormPopupsGoOwnerDrawnAndComeBack) {
   item->DrawItem(canvas, RECT{0, 0, 10, 10}, TOwnerDrawState());
   canvas.SetHandle(nullptr);
   EXPECT_TRUE(ownDrawn);
+}
+
+}  // namespace
+
+namespace {
+
+std::function<void(HWND)> g_whileSystemMenuOpen;
+int g_systemMenusSeen = 0;
+
+void CALLBACK OnSystemMenuOpen(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND menu = FindWindowW(L"#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  KillTimer(nullptr, timer);
+  ++g_systemMenusSeen;
+  if (g_whileSystemMenuOpen) g_whileSystemMenuOpen(menu);
+  EndMenu();
+}
+
+constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
+
+// The skinned system menu as it opens: the skin's frame around items that
+// are owner-drawn over the frame's picture, the close glyph among them. A
+// second request straight after opens nothing.
+TEST_F(MenuItemDrawingTest, OpenSystemMenuShowsTheSkinsFrameAndOwnerDrawnItems) {
+  TSkinControlTypes controls = data->SkinControls();
+  controls.Include(xcSystemMenu);
+  data->SetSkinControls(controls);
+  TWinSkinForm& object = Skinned(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+  const int box = 1 + data->Skin().MenuItem->LeftWidth;
+  TBitmap& frame = *data->Skin().MenuBackground->Image;
+  g_systemMenusSeen = 0;
+  g_whileSystemMenuOpen = [&](HWND menu) {
+    EXPECT_TRUE(Manager().IsPopupMenuTracked(menu));
+    const auto shown = reinterpret_cast<HMENU>(SendMessageW(menu, kGetMenuHandle, 0, 0));
+    ASSERT_EQ(object.SystemMenuPopup()->Handle(), shown);
+    UpdateWindow(menu);
+    const HDC dc = GetWindowDC(menu);
+    EXPECT_EQ(SkinPixel(frame, 0, 0), DibColor(GetPixel(dc, 0, 0)));
+    RECT window{};
+    GetWindowRect(menu, &window);
+    bool closeGlyph = false;
+    for (int i = 0; i < GetMenuItemCount(shown); ++i) {
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof info;
+      info.fMask = MIIM_FTYPE | MIIM_ID;
+      ASSERT_TRUE(GetMenuItemInfoW(shown, static_cast<UINT>(i), TRUE, &info));
+      EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << i;
+      RECT item{};
+      GetMenuItemRect(nullptr, shown, static_cast<UINT>(i), &item);
+      const TMenuItem* toolkit = object.SystemMenuPopup()->FindItem(info.wID, fkCommand);
+      if (!toolkit || toolkit->Tag() != SC_CLOSE) continue;
+      const int x = item.left - window.left + box + 3, y = item.top - window.top + 1 + 3;
+      closeGlyph = DibColor(GetPixel(dc, x, y)) == 0 && DibColor(GetPixel(dc, x + 9, y)) == 0;
+    }
+    ReleaseDC(menu, dc);
+    EXPECT_TRUE(closeGlyph);
+  };
+  SetTimer(nullptr, 0, 50, &OnSystemMenuOpen);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  object.ShowSystemMenu(rect.left + 40, rect.top + 20);
+  EXPECT_EQ(1, g_systemMenusSeen);
+  // Within the double-click time of the first: no second menu.
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, &OnSystemMenuOpen);
+  object.ShowSystemMenu(rect.left + 40, rect.top + 20);
+  PumpUntil([] { return false; }, 200);
+  KillTimer(nullptr, timer);
+  g_whileSystemMenuOpen = nullptr;
+  EXPECT_EQ(1, g_systemMenusSeen);
 }
 
 }  // namespace
