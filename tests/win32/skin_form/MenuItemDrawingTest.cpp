@@ -315,3 +315,81 @@ TEST_F(MenuItemDrawingTest, OpenSystemMenuShowsTheSkinsFrameAndOwnerDrawnItems) 
 }
 
 }  // namespace
+
+namespace {
+
+class WindowMenuItemTest : public MenuItemDrawingTest {
+ protected:
+  // A plain window that has a menu when the skin takes it.
+  TWinSkinForm& SkinnedWithMenu() {
+    window = MakeRecordingWindow(WS_OVERLAPPEDWINDOW, 0, nullptr, 320, 220);
+    const HMENU bar = CreateMenu();
+    drop = CreatePopupMenu();
+    AppendMenuW(drop, MF_STRING, 5, L"Open a rather long entry");
+    AppendMenuW(drop, MF_STRING, 6, L"Go");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(drop), L"File");
+    SetMenu(window, bar);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    EXPECT_TRUE(PumpUntil([&] {
+      const TWinSkinForm* o = Manager().FindFormObject(window);
+      return o && o->AttachState == asSkinned;
+    }));
+    return *Manager().FindFormObject(window);
+  }
+  MEASUREITEMSTRUCT Measured(UINT id) {
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemID = id;
+    measure.itemHeight = 16;
+    lastResult = SendMessageW(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    return measure;
+  }
+  HMENU drop = nullptr;
+  LRESULT lastResult = 0;
+};
+
+// A plain window's own entries, whatever their ids, are measured and drawn
+// in the skin from their native text and state.
+TEST_F(WindowMenuItemTest, NativeEntriesOfAPlainWindowAreMeasuredAndDrawnInTheSkin) {
+  TWinSkinForm& object = SkinnedWithMenu();
+  ASSERT_NE(nullptr, object.WindowMenu);
+  ClearRecorded();
+  const MEASUREITEMSTRUCT longer = Measured(5);
+  EXPECT_EQ(TRUE, lastResult);
+  const MEASUREITEMSTRUCT shorter = Measured(6);
+  EXPECT_GT(longer.itemWidth, shorter.itemWidth);
+  EXPECT_GT(shorter.itemWidth, static_cast<UINT>(26 + data->Skin().MenuItem->LeftWidth));
+  EXPECT_EQ(20u, shorter.itemHeight);
+  EXPECT_EQ(0, CountOf(window, WM_MEASUREITEM));
+
+  EnableMenuItem(drop, 6, MF_BYCOMMAND | MF_GRAYED);
+  DibSurface dib(kItemWidth, kItemHeight);
+  DRAWITEMSTRUCT draw{};
+  draw.CtlType = ODT_MENU;
+  draw.itemID = 6;
+  draw.itemState = ODS_SELECTED;
+  draw.hwndItem = reinterpret_cast<HWND>(drop);
+  draw.hDC = dib.dc();
+  draw.rcItem = RECT{0, 0, kItemWidth, kItemHeight};
+  EXPECT_EQ(TRUE, SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+  EXPECT_EQ(0, CountOf(window, WM_DRAWITEM));
+  const int fw = FrameWidth();
+  EXPECT_EQ(SkinPixel(MenuItemImage(), 4 * fw - 2, 11), dib.Pixel(kItemWidth - 2, 11));
+  // Grayed in the native menu: the disabled colour, not the selected text's.
+  const RECT text{1 + data->Skin().MenuItem->LeftWidth + 19, 0, kItemWidth, kItemHeight};
+  const unsigned disabled = data->Skin().Colour(scButtonShadow) == data->Skin().Colour(scMenuText)
+                                ? DibColor(GetSysColor(COLOR_GRAYTEXT))
+                                : Slot(scButtonShadow);
+  EXPECT_GT(CountColour(dib, text, disabled), 4);
+}
+
+// Without a menu when it was skinned, a window's owner-drawn items stay its own.
+TEST_F(WindowMenuItemTest, AWindowWithoutAMenuAtAttachPassesItemsOn) {
+  Skinned();
+  ClearRecorded();
+  Measured(5);
+  EXPECT_EQ(1, CountOf(window, WM_MEASUREITEM));
+}
+
+}  // namespace
