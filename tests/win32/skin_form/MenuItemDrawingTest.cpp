@@ -5,6 +5,7 @@
 
 #include "FramePixelsFixture.h"
 #include "skin/form/MenuSkinHandlers.h"
+#include "skin/form/MenuText.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/WideText.h"
@@ -390,6 +391,19 @@ TEST_F(WindowMenuItemTest, AWindowWithoutAMenuAtAttachPassesItemsOn) {
   ClearRecorded();
   Measured(5);
   EXPECT_EQ(1, CountOf(window, WM_MEASUREITEM));
+}
+
+}  // namespace
+
+namespace {
+
+// A character outside the 16-bit range is never cut in half at the limit.
+TEST(MenuText, CutKeepsSurrogatePairsWhole) {
+  const std::wstring pair = L"\U0001F600";
+  const std::wstring text = std::wstring(79, L'a') + pair + L"tail";
+  EXPECT_EQ(std::wstring(79, L'a'), CutMenuText(text));
+  const std::wstring fits = std::wstring(78, L'a') + pair + L"tail";
+  EXPECT_EQ(std::wstring(78, L'a') + pair, CutMenuText(fits));
 }
 
 }  // namespace
