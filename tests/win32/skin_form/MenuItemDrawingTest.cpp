@@ -6,6 +6,7 @@
 #include "FramePixelsFixture.h"
 #include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/MenuText.h"
+#include "tests/win32/support/HandleExpectations.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/WideText.h"
@@ -404,6 +405,37 @@ TEST(MenuText, CutKeepsSurrogatePairsWhole) {
   EXPECT_EQ(std::wstring(79, L'a'), CutMenuText(text));
   const std::wstring fits = std::wstring(78, L'a') + pair + L"tail";
   EXPECT_EQ(std::wstring(78, L'a') + pair, CutMenuText(fits));
+}
+
+}  // namespace
+
+namespace {
+
+// Rebuilding the system menu's copy and drawing every item, a thousand
+// times, holds no more GDI or USER objects than the first time.
+TEST_F(MenuItemDrawingTest, ThousandRebuildsAndDrawingsHoldNoMoreObjects) {
+  TWinSkinForm& object = Skinned(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+  DibSurface dib(kItemWidth, kItemHeight);
+  const auto round = [&](int i) {
+    object.RebuildSystemMenuPopup();
+    TPopupMenu& popup = *object.SystemMenuPopup();
+    for (int k = 0; k < popup.Items()->Count(); ++k) {
+      TMenuItem& item = *popup.Items()->Items(k);
+      item.SetChecked(i % 2 == 0);
+      DRAWITEMSTRUCT draw{};
+      draw.CtlType = ODT_MENU;
+      draw.itemID = item.Command();
+      draw.itemState = (i + k) % 2 ? ODS_SELECTED : 0;
+      draw.hwndItem = reinterpret_cast<HWND>(popup.Handle());
+      draw.hDC = dib.dc();
+      draw.rcItem = RECT{0, 0, kItemWidth, item.IsLine() ? 8 : kItemHeight};
+      SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    }
+  };
+  round(0);
+  const wintest::HandleCounts before = wintest::Snapshot();
+  for (int i = 1; i <= 1000; ++i) round(i);
+  wintest::ExpectHandlesFlat(before, wintest::Snapshot());
 }
 
 }  // namespace
