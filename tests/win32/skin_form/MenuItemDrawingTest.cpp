@@ -439,3 +439,60 @@ TEST_F(MenuItemDrawingTest, ThousandRebuildsAndDrawingsHoldNoMoreObjects) {
 }
 
 }  // namespace
+
+namespace {
+
+// A form with a main menu: its toolkit items are measured by their own
+// measuring widened for the skin and drawn in the skin; an application id
+// the toolkit does not know goes on to the form.
+TEST_F(MenuItemDrawingTest, FormMenuItemsAreTheSkinsAndUnknownApplicationIdsPassOn) {
+  TForm form(nullptr);
+  auto* menu = new TMainMenu(&form);
+  auto* file = new TMenuItem(&form);
+  file->SetCaption("File");
+  auto* open = new TMenuItem(&form);
+  open->SetCaption("Open");
+  file->Add(open);
+  menu->Items()->Add(file);
+  form.SetMenu(menu);
+  form.SetBounds(30, 30, 320, 220);
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  ASSERT_TRUE(PumpUntil([&] {
+    const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
+    return o && o->AttachState == asSkinned;
+  }));
+  ASSERT_NE(nullptr, Manager().FindFormObject(form.Handle())->WindowMenu);
+
+  MEASUREITEMSTRUCT measure{};
+  measure.CtlType = ODT_MENU;
+  measure.itemID = open->Command();
+  ASSERT_EQ(TRUE,
+            SendMessageW(form.Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)));
+  // The toolkit's own measure of the same item, without the skin.
+  const TScreenDC screen;
+  TCanvas canvas;
+  canvas.SetHandle(screen.Get());
+  int width = 0, height = 0;
+  open->MeasureItem(canvas, width, height);
+  canvas.SetHandle(nullptr);
+  EXPECT_GE(static_cast<int>(measure.itemWidth), width + 12 + 23);
+
+  DibSurface dib(kItemWidth, kItemHeight);
+  DRAWITEMSTRUCT draw{};
+  draw.CtlType = ODT_MENU;
+  draw.itemID = open->Command();
+  draw.itemState = ODS_SELECTED;
+  draw.hwndItem = reinterpret_cast<HWND>(file->Handle());
+  draw.hDC = dib.dc();
+  draw.rcItem = RECT{0, 0, kItemWidth, kItemHeight};
+  EXPECT_EQ(TRUE, SendMessageW(form.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+  EXPECT_EQ(SkinPixel(MenuItemImage(), 4 * FrameWidth() - 2, 11), dib.Pixel(kItemWidth - 2, 11));
+
+  dib.Fill(kSentinel);
+  draw.itemID = 4000;  // an application's own id, unknown to the toolkit
+  EXPECT_EQ(FALSE, SendMessageW(form.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+  EXPECT_EQ(DibColor(kSentinel), dib.Pixel(kItemWidth - 2, 11));
+}
+
+}  // namespace
