@@ -29,7 +29,7 @@ POINT PointOf(LPARAM lParam) {
 
 }  // namespace
 
-TWScrollbar::TWScrollbar(TSkinData* skinData, HWND target, TScrollBarKind kind)
+TWScrollbar::TWScrollbar(TSkinData* skinData, HWND target, TScrollCoverKind kind)
     : SkinData(skinData),
       Target(target),
       BarKind(kind),

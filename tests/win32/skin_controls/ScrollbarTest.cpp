@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "PointerInput.h"
 #include "SkinControlSupport.h"
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
@@ -32,24 +33,6 @@ void MakeStrip(TBitmap& strip, int frames, int w, int h, TColor (*colour)(int)) 
   strip.SetPixelFormat(pf24bit);
   strip.SetSize(w * frames, h);
   for (int n = 1; n <= frames; ++n) pixels::Fill(strip, (n - 1) * w, 0, n * w, h, colour(n));
-}
-
-// Absolute pointer moves and button presses through the system's input.
-void SendPointer(POINT at, DWORD buttons = 0) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
-  SendInput(1, &input, sizeof input);
-}
-
-// A press or release where the pointer is.
-void SendButton(DWORD button) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = button;
-  SendInput(1, &input, sizeof input);
 }
 
 // Steps run one per timer tick while the native bar's tracking loop holds
