@@ -23,12 +23,30 @@ void TSkinScControl::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool /*ch
 
 void TSkinScControl::PlaceCover() {
   if (!Cover) return;
+  // Turning the bar on its side makes the control a new window.
+  if (auto* windowed = dynamic_cast<TWinControl*>(Control);
+      windowed && windowed->HandleAllocated() && windowed->Handle() != Handle) {
+    Handle = windowed->Handle();
+    Cover->Target = Handle;
+  }
   if (Control) {
     Cover->Vertical = LowerCase(GetEnumProp(Control, "Kind")) != "sbhorizontal";
   } else {
     Cover->Vertical = (WindowLong(GWL_STYLE) & SBS_VERT) != 0;
   }
   Cover->Place();
+}
+
+// The old window's WM_NCDESTROY switched us off on the way; the control
+// itself is still hooked, so the skin simply carries on over the new one.
+void TSkinScControl::TakeNewWindow() {
+  auto* windowed = dynamic_cast<TWinControl*>(Control);
+  if (State != scsGone || !windowed || !windowed->HandleAllocated() || ControlDying()) return;
+  State = scsAttached;
+  Active = true;
+  unskinned_ = false;
+  if (!Cover) Cover = std::make_unique<TWScrollbar>(SkinData, windowed->Handle(), sbkControl);
+  PlaceCover();
 }
 
 void TSkinScControl::Unskin() {
@@ -56,10 +74,6 @@ void TSkinScControl::AfterProc(TMessage& message) {
   switch (message.Msg) {
     case WM_WINDOWPOSCHANGED:
     case WM_NCPAINT:
-      if (auto* windowed = dynamic_cast<TWinControl*>(Control);
-          windowed && windowed->HandleAllocated()) {
-        Handle = windowed->Handle();
-      }
       PlaceCover();
       break;
     case SBM_SETSCROLLINFO:
@@ -68,6 +82,9 @@ void TSkinScControl::AfterProc(TMessage& message) {
     case CN_HSCROLL:
     case CN_VSCROLL:
       if (Cover) Cover->Invalidate();
+      break;
+    case CM_RECREATEWND:
+      TakeNewWindow();
       break;
     case CM_VISIBLECHANGED:
       if (!Cover) break;

@@ -26,5 +26,7 @@ class TSkinScControl : public TSkinControl {
  private:
   // Lays the cover over the control with the orientation it has now.
   void PlaceCover();
+  // The control was given a new window (turned on its side, say).
+  void TakeNewWindow();
   bool unskinned_ = false;
 };

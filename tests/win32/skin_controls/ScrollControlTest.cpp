@@ -14,6 +14,7 @@
 #include "TestSupport.h"
 #include "skin/controls/ScrollControlGeometry.h"
 #include "skin/controls/SkinScControl.h"
+#include "skin/form/SkinMessages.h"
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/controls/ScrollBar.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -122,6 +123,26 @@ TEST_F(ScrollControlTest, RangeOrPageOfNothingDividesByNothing) {
   EXPECT_EQ(3, bar->Position());
   const auto thumb = Rows(Dib(ThumbColour(1)));
   EXPECT_EQ(arrow, thumb.first);
+}
+
+TEST_F(ScrollControlTest, BarTurnedOnItsSideKeepsItsCoverOverTheNewWindow) {
+  TScrollBar* bar = Bar(0, 100, 10);
+  const HWND before = bar->Handle();
+  bar->SetKind(sbHorizontal);
+  RepaintNow(form->Handle());
+  ASSERT_NE(before, bar->Handle()) << "the control has a new window";
+  EXPECT_EQ(bar->Handle(), object->Handle);
+  EXPECT_FALSE(Cover().Vertical);
+  ASSERT_TRUE(Cover().Shown);
+  RECT cover{}, window{};
+  GetWindowRect(Cover().Window(), &cover);
+  GetWindowRect(bar->Handle(), &window);
+  EXPECT_TRUE(EqualRect(&cover, &window));
+  UpdateWindow(Cover().Window());
+  EXPECT_EQ(Dib(CellColour(1)), WindowPixel(Cover().Window(), arrow / 2, arrow / 2))
+      << "left arrow";
+  EXPECT_EQ(Dib(ThumbColour(1)), WindowPixel(Cover().Window(), arrow + 2, arrow / 2));
+  EXPECT_EQ(1, SendMessageW(bar->Handle(), SKIN_QUERY, 0, 0)) << "still skinned";
 }
 
 // Steps run one per timer tick while the control's own tracking loop holds
