@@ -2,6 +2,7 @@
 // shows, the embossed single-cell glyph, the thirds of Margin -1 and
 // Spacing -1, and the menu button's arrow.
 #include <algorithm>
+#include <memory>
 
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
@@ -35,6 +36,23 @@ const TClassInfo& TListGlyphButton::StaticClass() {
           .Integer("ImageIndex", &TListGlyphButton::ImageIndex, &TListGlyphButton::SetImageIndex)
           .Integer("DisabledIndex", &TListGlyphButton::DisabledIndex,
                    &TListGlyphButton::SetDisabledIndex)
+          .Build();
+  return info;
+}
+
+// A glyph button whose picture lives in a graphic property of its own.
+class TPictureGlyphButton : public TBitBtn {
+  TAPVANE_CLASS(TPictureGlyphButton)
+ public:
+  using TBitBtn::TBitBtn;
+  TBitmap* PngImage() const { return picture.get(); }
+  std::unique_ptr<TBitmap> picture = std::make_unique<TBitmap>();
+};
+
+const TClassInfo& TPictureGlyphButton::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TPictureGlyphButton>("TPictureGlyphButton", &TBitBtn::StaticClass())
+          .Object("PngImage", &TPictureGlyphButton::PngImage)
           .Build();
   return info;
 }
@@ -206,6 +224,23 @@ TEST_F(GlyphButtonPixelsTest, ImageListPictureByEnabledState) {
   Paint(disabled);
   EXPECT_EQ(kCell * kCell, Count(disabled, Dib(CellColour(2))));
   EXPECT_EQ(0, Count(disabled, Dib(CellColour(1))));
+}
+
+TEST_F(GlyphButtonPixelsTest, NamedGraphicPropertyIsDrawnInPlaceOfTheStrip) {
+  delete button;
+  auto* pictured = Make<TPictureGlyphButton>(form.get(), 20, 20, kW, kH);
+  button = pictured;
+  button->SetMargin(4);
+  pictured->picture->SetPixelFormat(pf24bit);
+  pictured->picture->SetSize(10, 12);
+  pixels::Fill(*pictured->picture, CellColour(4));
+  SetGlyph(4);
+  TSkinBitButton* object = Skin<TSkinBitButton>();
+  object->GlyphProperty = "PngImage";
+  DibSurface surface(kW, kH);
+  Paint(surface);
+  EXPECT_EQ(120, Count(surface, Dib(CellColour(4)))) << "the whole picture";
+  EXPECT_EQ(0, Count(surface, Dib(CellColour(1)))) << "not the glyph strip";
 }
 
 TEST_F(GlyphButtonPixelsTest, MenuButtonArrowStaysInsideAndGreysWhenDisabled) {

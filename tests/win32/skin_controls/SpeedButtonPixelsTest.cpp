@@ -94,4 +94,27 @@ TEST_F(SpeedButtonPixelsTest, RealPressShowsPressedAndTheButtonStillClicks) {
   EXPECT_EQ(Frame(bfNormal), OnScreen());
 }
 
+bool Listed(const TWinSkinForm& form, const TSkinObjectBase* object) {
+  for (int i = 0; i < form.SkinObjects().Count(); ++i) {
+    if (form.SkinObjects().At(i) == object) return true;
+  }
+  return false;
+}
+
+TEST_F(SpeedButtonPixelsTest, ObjectFreedGivesTheButtonItsOwnPaintBack) {
+  ASSERT_TRUE(Listed(*formObject, object));
+  EXPECT_EQ(Frame(bfNormal), Painted());
+  delete object;
+  EXPECT_FALSE(Listed(*formObject, object));
+  EXPECT_NE(Frame(bfNormal), Painted()) << "the button paints itself again";
+}
+
+TEST_F(SpeedButtonPixelsTest, ButtonFreedFirstTakesItsObjectOutOfTheList) {
+  const int before = formObject->SkinObjects().Count();
+  delete speed;
+  EXPECT_EQ(before - 1, formObject->SkinObjects().Count());
+  EXPECT_FALSE(Listed(*formObject, object));
+  RepaintNow(form->Handle());  // the parent paints on without it
+}
+
 }  // namespace
