@@ -94,6 +94,22 @@ TEST_F(SpeedButtonPixelsTest, RealPressShowsPressedAndTheButtonStillClicks) {
   EXPECT_EQ(Frame(bfNormal), OnScreen());
 }
 
+TEST_F(SpeedButtonPixelsTest, TransparentTagShowsTheParentThroughMagenta) {
+  TDataSkinButton& element = *data->Skin().Buttons;
+  pixels::Fill(*element.Image, clFuchsia);
+  element.Trans = 1;
+  form->SetColor(RGBColor(10, 130, 70));
+  EXPECT_EQ(SkinPixel(scButtonFace), Painted()) << "the face colour under the magenta";
+  delete object;
+  speed->SetTag(kTransparentTag);
+  object = new TSkinSpeedButton(speed);
+  object->InitSpeed(formObject.get(), data.get(), &formObject->ControlCanvas());
+  // The parent's paint paints the button too; the draw under way keeps
+  // that nested paint from drawing it again into the background.
+  EXPECT_EQ(DibColor(RGB(10, 130, 70)), Painted());
+  EXPECT_FALSE(object->Painting);
+}
+
 bool Listed(const TWinSkinForm& form, const TSkinObjectBase* object) {
   for (int i = 0; i < form.SkinObjects().Count(); ++i) {
     if (form.SkinObjects().At(i) == object) return true;
