@@ -3,6 +3,7 @@
 // rows (its window class registered under that name) is skinned by the
 // row's kind in one full pass, and the toolkit's own glyph, speed and
 // scroll bar controls get their objects.
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
@@ -16,6 +17,8 @@
 #include "skin/data/Skin3rdDefaults.h"
 #include "skin/form/ControlDiscovery.h"
 #include "toolkit/controls/BitBtn.h"
+#include "toolkit/controls/Buttons.h"
+#include "toolkit/controls/ListControls.h"
 #include "toolkit/controls/ScrollBar.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/core/ClassBuilder.h"
@@ -169,6 +172,74 @@ TEST_F(ClassificationTest, EveryDefaultRowSkinsItsClassByItsKind) {
           << "member of " << name;
     }
   }
+}
+
+// The kinds that no default row uses, each given a row of its own; the
+// container kinds hand their children on.
+TEST_F(ClassificationTest, KindsBeyondTheDefaultRowsMakeTheirObjects) {
+  const std::vector<std::pair<const char*, const char*>> rows = {
+      {"TStandInComboEx", "comboboxex"},
+      {"TStandInTrack", "trackbar"},
+      {"TStandInPicker", "datetimepicker"},
+      {"TStandInPlayer", "mediaplayer"},
+      {"TStandInTabs", "tab"},
+      {"TStandInProgress", "progress"},
+      {"TStandInSingle", "singlescrollbar"},
+      {"TStandInEmbed", "embedscrollbar"},
+      {"TStandInContainer", "container"},
+      {"TStandInAdvPages", "advpagecontrol"}};
+  const std::map<String, String> expected = {{"comboboxex", "TSkinComBox"},
+                                             {"trackbar", "TSkinTrackBar"},
+                                             {"datetimepicker", "TSkinDateTime"},
+                                             {"mediaplayer", "TSkinMP"},
+                                             {"tab", "TSkinTab"},
+                                             {"progress", "TSkinProgress"},
+                                             {"singlescrollbar", "TSkinScrollbar"},
+                                             {"embedscrollbar", ""},
+                                             {"container", ""},
+                                             {"advpagecontrol", "TSkinAdvPage"}};
+  ASSERT_NE(nullptr, data->Skin().Tabs) << "the tab kind needs the skin's tabs";
+  std::vector<std::pair<TStandIn*, String>> controls;
+  for (const auto& [name, kind] : rows) {
+    data->Skin3rd()->Add(String(name) + "=" + kind);
+    TStandIn* control = StandIn(name, form.get(), static_cast<int>(controls.size()));
+    controls.emplace_back(control, kind);
+  }
+  form->HandleNeeded();
+  TControlDiscovery(*formObject, *data).SkinAllControls(form.get());
+  for (const auto& [control, kind] : controls) {
+    EXPECT_EQ(expected.at(kind), ChosenFor(control)) << kind;
+  }
+  const auto single = std::find_if(chosen.begin(), chosen.end(), [&](const TSkinChoice& c) {
+    return c.Control && c.Control->ClassName() == "TStandInSingle";
+  });
+  ASSERT_NE(chosen.end(), single);
+  EXPECT_EQ(1, single->Mode) << "a single bar";
+  const auto extended = std::find_if(chosen.begin(), chosen.end(), [&](const TSkinChoice& c) {
+    return c.Control && c.Control->ClassName() == "TStandInComboEx";
+  });
+  ASSERT_NE(chosen.end(), extended);
+  EXPECT_TRUE(extended->Extended);
+}
+
+// Classified alone, so that only the kind can reach the children.
+TEST_F(ClassificationTest, ContainerKindsHandTheirChildrenOn) {
+  data->Skin3rd()->Add("TStandInEmbed=embedscrollbar");
+  data->Skin3rd()->Add("TStandInContainer=container");
+  TStandIn* embed = StandIn("TStandInEmbed", form.get(), 0);
+  TStandIn* container = StandIn("TStandInContainer", form.get(), 1);
+  auto* list = Make<TListBox>(embed, 0, 0, 40, 30);
+  auto* plain = Make<TButton>(embed, 0, 0, 40, 30);
+  auto* child = Make<TButton>(container, 0, 0, 40, 30);
+  form->HandleNeeded();
+  TControlDiscovery discovery(*formObject, *data);
+  discovery.ClassifyControl(embed, form.get());
+  discovery.ClassifyControl(container, form.get());
+  EXPECT_EQ("TSkinScrollbar", ObjectOn(list)) << "a child with scroll bars";
+  EXPECT_EQ("", ObjectOn(plain)) << "a child without";
+  EXPECT_EQ("", ObjectOn(embed));
+  EXPECT_EQ("TSkinButton", ObjectOn(child)) << "the container's child by its own class";
+  EXPECT_EQ("", ObjectOn(container));
 }
 
 TEST_F(ClassificationTest, ToolkitGlyphSpeedAndScrollBarControlsGetTheirObjects) {
