@@ -8,9 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "PointerInput.h"
-#include "SkinControlSupport.h"
-#include "SkinFormSupport.h"
+#include "ScrollStripsSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/ScrollControlGeometry.h"
 #include "skin/controls/SkinScControl.h"
@@ -21,45 +19,10 @@
 
 namespace {
 
-TColor CellColour(int n) { return RGBColor(n * 10, 255 - n * 10, 128); }
-TColor TrackColour(int n) { return RGBColor(60 * n, 60 * n, 20); }
-TColor ThumbColour(int n) { return RGBColor(30, 60 * n, 250); }
-unsigned Dib(TColor colour) { return DibColor(static_cast<COLORREF>(colour)); }
-
-void MakeStrip(TBitmap& strip, int frames, int w, int h, TColor (*colour)(int)) {
-  strip.SetPixelFormat(pf24bit);
-  strip.SetSize(w * frames, h);
-  for (int n = 1; n <= frames; ++n) pixels::Fill(strip, (n - 1) * w, 0, n * w, h, colour(n));
-}
-
 constexpr int kLength = 200;
 
-class ScrollControlTest : public SkinControlTest {
+class ScrollControlTest : public ScrollStripsTest {
  protected:
-  void SetUp() override {
-    SkinControlTest::SetUp();
-    const TSkinElements& skin = data->Skin();
-    for (TDataSkinObject* element : Elements()) {
-      saved_.push_back(std::make_unique<TBitmap>());
-      saved_.back()->Assign(element->Image.get());
-    }
-    arrow = GetSystemMetrics(SM_CXHSCROLL);
-    MakeStrip(*skin.Scrollbar->Image, 23, arrow, arrow, CellColour);
-    MakeStrip(*skin.VertScroll->Image, 4, 8, 8, TrackColour);
-    MakeStrip(*skin.VertScrollThumb->Image, 3, 8, 16, ThumbColour);
-    MakeStrip(*skin.HorzScroll->Image, 4, 8, 8, TrackColour);
-    MakeStrip(*skin.HorzScrollThumb->Image, 3, 16, 8, ThumbColour);
-  }
-  void TearDown() override {
-    std::vector<TDataSkinObject*> elements = Elements();
-    for (size_t i = 0; i < elements.size(); ++i) elements[i]->Image->Assign(saved_[i].get());
-    SkinControlTest::TearDown();
-  }
-  std::vector<TDataSkinObject*> Elements() const {
-    const TSkinElements& skin = data->Skin();
-    return {skin.Scrollbar.get(), skin.VertScroll.get(), skin.VertScrollThumb.get(),
-            skin.HorzScroll.get(), skin.HorzScrollThumb.get()};
-  }
   TScrollBar* Bar(int min, int max, int page) {
     auto* bar = new TScrollBar(form.get());
     bar->SetKind(sbVertical);
@@ -86,11 +49,7 @@ class ScrollControlTest : public SkinControlTest {
     return {first, last};
   }
 
-  int arrow = 0;
   TSkinScControl* object = nullptr;
-
- private:
-  std::vector<std::unique_ptr<TBitmap>> saved_;
 };
 
 TEST_F(ScrollControlTest, PageEqualToTheRangeStillShowsAThumbOfEightPixels) {
@@ -145,18 +104,6 @@ TEST_F(ScrollControlTest, BarTurnedOnItsSideKeepsItsCoverOverTheNewWindow) {
   EXPECT_EQ(1, SendMessageW(bar->Handle(), SKIN_QUERY, 0, 0)) << "still skinned";
 }
 
-// Steps run one per timer tick while the control's own tracking loop holds
-// the thread (it dispatches our timer).
-std::vector<std::function<void()>>* pendingSteps = nullptr;
-size_t nextStep = 0;
-void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD) {
-  if (!pendingSteps || nextStep >= pendingSteps->size()) {
-    KillTimer(nullptr, id);
-    return;
-  }
-  (*pendingSteps)[nextStep++]();
-}
-
 TEST_F(ScrollControlTest, RealDragOfTheThumbMovesTheControlItself) {
   TScrollBar* bar = Bar(0, 100, 10);
   int changes = 0;
@@ -167,23 +114,15 @@ TEST_F(ScrollControlTest, RealDragOfTheThumbMovesTheControlItself) {
   POINT grab{arrow / 2, (before.first + before.second) / 2};
   ClientToScreen(Cover().Window(), &grab);
   bool pressedDuring = false;
-  std::vector<std::function<void()>> steps = {[&] {
-                                                SendPointer(POINT{grab.x, grab.y + 30});
-                                              },
-                                              [&] {
-                                                SendPointer(POINT{grab.x, grab.y + 60});
-                                              },
-                                              [&] { pressedDuring = Cover().Pressed; },
-                                              [] { SendButton(MOUSEEVENTF_LEFTUP); }};
-  pendingSteps = &steps;
-  nextStep = 0;
-  SendPointer(grab);
-  PumpUntil([] { return false; }, 200);
-  const UINT_PTR timer = SetTimer(nullptr, 0, 150, &RunStep);
-  SendButton(MOUSEEVENTF_LEFTDOWN);
-  PumpUntil([&] { return nextStep >= steps.size() && !Cover().Pressed; }, 5000);
-  KillTimer(nullptr, timer);
-  pendingSteps = nullptr;
+  PressAndRunSteps(grab,
+                   {[&] {
+                      SendPointer(POINT{grab.x, grab.y + 30});
+                    },
+                    [&] {
+                      SendPointer(POINT{grab.x, grab.y + 60});
+                    },
+                    [&] { pressedDuring = Cover().Pressed; }},
+                   [this] { return !Cover().Pressed; });
 
   EXPECT_TRUE(pressedDuring) << "the press waits for the control's own tracking";
   EXPECT_FALSE(Cover().Pressed);
