@@ -5,10 +5,13 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinPanels.h"
+#include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTabPages.h"
+#include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinUpDown.h"
 
 const char* SkinClassName(TSkinClass cls) {
   switch (cls) {
@@ -112,6 +115,18 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
       break;
     case TSkinClass::ScrollbarH:
       object = new TSkinScrollbarH(choice.Control);
+      break;
+    case TSkinClass::Progress:
+      object = new TSkinProgress(choice.Control);
+      break;
+    case TSkinClass::UpDown: {
+      auto* arrows = new TSkinUpDown(choice.Control);
+      arrows->EmbeddedInEdit = choice.EmbeddedInEdit;
+      object = arrows;
+      break;
+    }
+    case TSkinClass::TrackBar:
+      object = new TSkinTrackBar(choice.Control);
       break;
     default:
       return nullptr;  // not built yet: the control keeps its own look

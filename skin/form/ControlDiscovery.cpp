@@ -146,6 +146,10 @@ bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
   if ((name == "TUPDOWN" || name == "TSPINBUTTON") && Has(xcSpin)) {
     return AttachTo(control, TSkinClass::UpDown);
   }
+  // The toolkit's own progress bars and track bars, which no default
+  // Skin3rd line names.
+  if (name == "TPROGRESSBAR" && Has(xcProgress)) return AttachTo(control, TSkinClass::Progress);
+  if (name == "TTRACKBAR" && Has(xcTrackBar)) return AttachTo(control, TSkinClass::TrackBar);
   if (name == "TMEDIAPLAYER" && Has(xcButton)) return AttachTo(control, TSkinClass::MediaPlayer);
   if (name == "TDBNAVIGATOR" && Has(xcPanel)) {
     AttachTo(control, TSkinClass::Box, true);
