@@ -2,6 +2,7 @@
 
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
+#include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinPanels.h"
@@ -123,6 +124,12 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
       auto* arrows = new TSkinUpDown(choice.Control);
       arrows->EmbeddedInEdit = choice.EmbeddedInEdit;
       object = arrows;
+      break;
+    }
+    case TSkinClass::ComBox: {
+      auto* combo = new TSkinComBox(choice.Control);
+      combo->Extended = choice.Extended;
+      object = combo;
       break;
     }
     case TSkinClass::TrackBar:

@@ -182,7 +182,11 @@ bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
   if (dynamic_cast<TStatusBar*>(control) && Has(xcStatusBar)) {
     return AttachTo(control, TSkinClass::StatusBar);
   }
-  if (name == "TTNTCOMBOBOX" && Has(xcCombo)) return AttachTo(control, TSkinClass::ComBox);
+  if ((name == "TTNTCOMBOBOX" || name == "TCOMBOBOX") && Has(xcCombo)) {
+    // The toolkit's own combo box too, before its list style's scroll bar
+    // would make it a scrolling control.
+    return AttachTo(control, TSkinClass::ComBox);
+  }
   if ((name == "TRICHEDIT" || name == "TWWDBRICHEDIT" || name == "TDXDBMEMO") && Has(xcScrollbar)) {
     return AttachScroll(control);
   }
