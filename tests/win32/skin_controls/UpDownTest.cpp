@@ -3,6 +3,8 @@
 // normal, the native control still moves its buddy; disabled and skinless
 // looks; discovery's choice.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -12,6 +14,7 @@
 #include "SkinControlSupport.h"
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/form/ControlDiscovery.h"
 #include "toolkit/controls/Edit.h"
@@ -119,6 +122,41 @@ TEST_F(UpDownTest, WithoutTheElementPlainButtonsWithAnArrow) {
     }
   }
   EXPECT_GT(ink, 3);
+}
+
+TEST_F(UpDownTest, ArrowsInsideAnEditKeepOffItsSkinnedBorder) {
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_UPDOWN_CLASS};
+  InitCommonControlsEx(&classes);
+  auto* edit = Make<TEdit>(form.get(), 10, 100, 100, 30);
+  RECT client{};
+  GetClientRect(edit->Handle(), &client);
+  // Flush with the client area's top, bottom and right, so within 3 pixels
+  // of the edit's outer edge.
+  const HWND arrows =
+      CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE, client.right - 16, 0, 16,
+                      client.bottom, edit->Handle(), nullptr, nullptr, nullptr);
+  ASSERT_TRUE(arrows);
+  auto* object = new TSkinEdit(edit);
+  object->InitSkin(formObject.get(), data.get(), false, &formObject->ControlCanvas());
+  RepaintNow(edit->Handle());
+  ASSERT_NE(nullptr, dynamic_cast<TSkinUpDown*>(formObject->FindSkinObject(arrows)));
+  RepaintNow(arrows);
+  RECT editRect{}, arrowsRect{};
+  GetWindowRect(edit->Handle(), &editRect);
+  GetWindowRect(arrows, &arrowsRect);
+  const int width = arrowsRect.right - arrowsRect.left;
+  const int height = arrowsRect.bottom - arrowsRect.top;
+  const int keepTop = editRect.top + 3 - arrowsRect.top;          // rows of white above
+  const int keepRight = arrowsRect.right - (editRect.right - 3);  // columns at the right
+  ASSERT_GT(keepTop, 0);
+  ASSERT_GT(keepRight, 0);
+  const unsigned white = DibColor(RGB(255, 255, 255));
+  EXPECT_EQ(white, WindowPixel(arrows, width / 2, keepTop - 1));
+  EXPECT_EQ(Frame(1), WindowPixel(arrows, width / 2 - 2, keepTop));
+  EXPECT_EQ(white, WindowPixel(arrows, width - keepRight, height / 4));
+  EXPECT_EQ(Frame(1), WindowPixel(arrows, width - keepRight - 1, height / 4));
+  EXPECT_EQ(white, WindowPixel(arrows, width / 2, height - 1));
+  DestroyWindow(arrows);
 }
 
 TEST_F(UpDownTest, DiscoveryGivesTheToolkitArrowsTheirObject) {
