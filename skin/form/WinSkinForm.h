@@ -18,7 +18,9 @@
 class TBitmap;
 class TCustomForm;
 class TDataSkinBorder;
+class TMenuItem;
 class TNCObject;
+class TPopupMenu;
 class TSkinData;
 class TTimer;
 class TWinSysButton;
@@ -116,6 +118,20 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   TWinSysButton* ButtonAt(POINT p) const;
   void ButtonAction(int x, int y);
   void ShowSystemMenu(int x, int y);
+  // The owner-drawn copy of the window's system menu, rebuilt for each
+  // showing (SystemMenuPopup.cpp); null before the first.
+  TPopupMenu* SystemMenuPopup() const { return systemMenuPopup_.get(); }
+  void RebuildSystemMenuPopup();
+  static constexpr int kSystemMenuTag = 33333;
+
+  // Menu items drawn in the skin (MenuOwnerDraw.cpp): WM_MEASUREITEM and
+  // WM_DRAWITEM of menus; false when the message goes on to the previous
+  // procedure.
+  bool MeasureMenuItem(LPARAM lParam, LRESULT& result);
+  bool DrawMenuItem(LPARAM lParam, LRESULT& result);
+  // The toolkit item an owner-drawn menu message names: the form's menus
+  // first, then the system menu copy; null when none.
+  TMenuItem* ToolkitMenuItem(UINT id) const;
   void RebuildIconBitmap();
   void DrawWindowIcon(HDC dc, const RECT& rect);
   int CaptionButtonCount() const { return static_cast<int>(captionButtons_.size()); }
@@ -159,6 +175,8 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   HWND MDIClient = nullptr;
   HMENU SystemMenu = nullptr;
   HMENU WindowMenu = nullptr;
+  // The menu bar drop-down being tracked; native entries are looked up there.
+  HMENU TrackedPopup = nullptr;
   DWORD LastSysMenuTick = 0;
   UINT DoubleClickTime = 0;
   int SmallIconSize = 16;
@@ -191,6 +209,7 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   void SkinInit();
   void RestoreHandlers();
   void ReleaseUnframed(bool destroying);
+  void ReleaseMenus();
   void ResizeToStdFrame();
   void HoverTick();
   void CaptionHintReset();
@@ -230,5 +249,7 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   TSkinObjectList skinObjects_;
   std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
   std::vector<HWND> sizeGrips_;
+  std::unique_ptr<TPopupMenu> systemMenuPopup_;
+  bool systemMenuShowing_ = false;
   bool savedMenuUpdate_ = true;
 };
