@@ -163,6 +163,29 @@ TEST_F(ComboBoxTest, DisabledShowsFrameThreeWhateverTheMouseDoes) {
   EXPECT_EQ(std::make_pair(Frame(3), Frame(3)), Shown(combo)) << "released";
 }
 
+TEST_F(ComboBoxTest, SunkStyleDrawsTheEdgeAndTheButtonSquareButLeavesTheText) {
+  TSkinElements& skin = const_cast<TSkinElements&>(data->Skin());
+  SavedElement sunk(*skin.SunkEdge);
+  SavedElement extra(*skin.ExtraImages);
+  sunk.Plain();
+  skin.ComboButton->Style = 0;
+  Strip(*skin.SunkEdge->Image, 4, 12, 12, CellColour);
+  skin.SunkEdge->Frame = 4;
+  skin.ExtraImages->Image->Assign(nullptr);
+  TComboBox* combo = Combo(5);
+  combo->SetEnabled(false);
+  RepaintNow(combo->Handle());
+  const HWND window = combo->Handle();
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  const int square = GetSystemMetrics(SM_CXHSCROLL) + 2;
+  EXPECT_EQ(Frame(3), WindowPixel(window, width - square / 2, height / 2)) << "button square";
+  EXPECT_EQ(Dib(CellColour(3)), WindowPixel(window, 0, height / 2)) << "edge, disabled frame";
+  EXPECT_EQ(Dib(CellColour(3)), WindowPixel(window, width / 3, 0));
+  EXPECT_NE(Dib(CellColour(3)), WindowPixel(window, width / 3, height / 2)) << "text area left";
+}
+
 TEST_F(ComboBoxTest, RealPointerHoversOpensAndSelects) {
   TComboBox* combo = Combo(5);
   EXPECT_EQ(Frame(1), Shown(combo).first);
