@@ -3,16 +3,20 @@
 #include "skin/controls/SkinBitButton.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
+#include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinPanels.h"
+#include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTabPages.h"
+#include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinUpDown.h"
 
 const char* SkinClassName(TSkinClass cls) {
   switch (cls) {
@@ -118,6 +122,24 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
       break;
     case TSkinClass::ScrollbarH:
       object = new TSkinScrollbarH(choice.Control);
+      break;
+    case TSkinClass::Progress:
+      object = new TSkinProgress(choice.Control);
+      break;
+    case TSkinClass::UpDown: {
+      auto* arrows = new TSkinUpDown(choice.Control);
+      arrows->EmbeddedInEdit = choice.EmbeddedInEdit;
+      object = arrows;
+      break;
+    }
+    case TSkinClass::ComBox: {
+      auto* combo = new TSkinComBox(choice.Control);
+      combo->Extended = choice.Extended;
+      object = combo;
+      break;
+    }
+    case TSkinClass::TrackBar:
+      object = new TSkinTrackBar(choice.Control);
       break;
     case TSkinClass::BitButton: {
       auto* button = new TSkinBitButton(choice.Control);

@@ -150,6 +150,10 @@ bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
   if ((name == "TUPDOWN" || name == "TSPINBUTTON") && Has(xcSpin)) {
     return AttachTo(control, TSkinClass::UpDown);
   }
+  // The toolkit's own progress bars and track bars, which no default
+  // Skin3rd line names.
+  if (name == "TPROGRESSBAR" && Has(xcProgress)) return AttachTo(control, TSkinClass::Progress);
+  if (name == "TTRACKBAR" && Has(xcTrackBar)) return AttachTo(control, TSkinClass::TrackBar);
   if (name == "TMEDIAPLAYER" && Has(xcButton)) return AttachTo(control, TSkinClass::MediaPlayer);
   if (name == "TDBNAVIGATOR" && Has(xcPanel)) {
     AttachTo(control, TSkinClass::Box, true);
@@ -182,7 +186,11 @@ bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
   if (dynamic_cast<TStatusBar*>(control) && Has(xcStatusBar)) {
     return AttachTo(control, TSkinClass::StatusBar);
   }
-  if (name == "TTNTCOMBOBOX" && Has(xcCombo)) return AttachTo(control, TSkinClass::ComBox);
+  if ((name == "TTNTCOMBOBOX" || name == "TCOMBOBOX") && Has(xcCombo)) {
+    // The toolkit's own combo box too, before its list style's scroll bar
+    // would make it a scrolling control.
+    return AttachTo(control, TSkinClass::ComBox);
+  }
   if ((name == "TRICHEDIT" || name == "TWWDBRICHEDIT" || name == "TDXDBMEMO") && Has(xcScrollbar)) {
     return AttachScroll(control);
   }

@@ -1,0 +1,29 @@
+// The real pointer through the system's input queue, as a person moves it.
+#pragma once
+
+#include <windows.h>
+
+// An absolute move, with button flags if given.
+inline void SendPointer(POINT at, DWORD buttons = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+  SendInput(1, &input, sizeof input);
+}
+
+// A press or release where the pointer is.
+inline void SendButton(DWORD button) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = button;
+  SendInput(1, &input, sizeof input);
+}
+
+// A point of a window's client area on the screen.
+inline POINT OnScreen(HWND window, int x, int y) {
+  POINT at{x, y};
+  ClientToScreen(window, &at);
+  return at;
+}
