@@ -496,3 +496,64 @@ TEST_F(MenuItemDrawingTest, FormMenuItemsAreTheSkinsAndUnknownApplicationIdsPass
 }
 
 }  // namespace
+
+namespace {
+
+int g_menusOpened = 0;
+
+LRESULT CALLBACK CountMenuOpens(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_INITMENUPOPUP)
+    ++g_menusOpened;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The skinned system menu (in the skin's frame) and a skinned form's popup
+// menu, each opened and closed a thousand times: no more GDI or USER objects
+// than after the first time. An Escape waiting in the queue closes each menu
+// as soon as its loop starts.
+TEST_F(MenuItemDrawingTest, ThousandMenusOpenedAndClosedHoldNoMoreObjects) {
+  TSkinControlTypes controls = data->SkinControls();
+  controls.Include(xcSystemMenu);
+  data->SetSkinControls(controls);
+  TWinSkinForm& object = Skinned(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+
+  TForm form(nullptr);
+  auto* popup = new TPopupMenu(&form);
+  for (const char* caption : {"First", "-", "Second"}) {
+    auto* item = new TMenuItem(&form);
+    item->SetCaption(caption);
+    popup->Items()->Add(item);
+  }
+  form.SetBounds(60, 60, 320, 220);
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  ASSERT_TRUE(PumpUntil([&] {
+    const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
+    return o && o->AttachState == asSkinned;
+  }));
+
+  const auto cycle = [&] {
+    object.LastSysMenuTick = 0;  // every request counts as a fresh one
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    object.ShowSystemMenu(rect.left + 40, rect.top + 20);
+    PostMessageW(form.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    popup->Popup(100, 100);
+  };
+  const HHOOK hook =
+      SetWindowsHookExW(WH_CALLWNDPROC, &CountMenuOpens, nullptr, GetCurrentThreadId());
+  ASSERT_NE(nullptr, hook);
+  cycle();
+  PumpUntil([] { return false; }, 100);
+  g_menusOpened = 0;
+  const wintest::HandleCounts before = wintest::Snapshot();
+  for (int i = 0; i < 1000; ++i) cycle();
+  PumpUntil([] { return false; }, 100);
+  const wintest::HandleCounts after = wintest::Snapshot();
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(2000, g_menusOpened);
+  wintest::ExpectHandlesFlat(before, after);
+}
+
+}  // namespace
