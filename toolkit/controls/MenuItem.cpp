@@ -1,6 +1,7 @@
 // Menu items: the tree of children, their published settings, and the
 // native entries that show them.
 #include <algorithm>
+#include <bitset>
 #include <vector>
 
 #include "toolkit/controls/Controls.h"
@@ -12,13 +13,15 @@ namespace {
 // Ids from 0xF000 up are the system menu's commands.
 constexpr UINT LastCommand = 0xEFFF;
 
-std::vector<bool>& CommandsInUse() {
-  static std::vector<bool> used(LastCommand + 1, false);
-  return used;
-}
+// Constant-initialised and trivially destroyed: items of a form the
+// application frees at exit give their ids back after every function-local
+// static is gone, so the set must never be destroyed before them.
+constinit std::bitset<LastCommand + 1> commandsInUse;
+
+std::bitset<LastCommand + 1>& CommandsInUse() { return commandsInUse; }
 
 UINT AllocateCommand() {
-  std::vector<bool>& used = CommandsInUse();
+  std::bitset<LastCommand + 1>& used = CommandsInUse();
   for (UINT id = 1; id <= LastCommand; ++id) {
     if (!used[id]) {
       used[id] = true;
