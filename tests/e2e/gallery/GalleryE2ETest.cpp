@@ -151,9 +151,31 @@ TEST(GalleryE2E, ComesUpSkinnedAndItsMenusOpenTheirWindows) {
   ASSERT_TRUE(RunUnix("xdotool key Escape"));
   EXPECT_TRUE(WaitFor([&] { return !VisiblePopupMenu(gallery.process.Id()); }, 5s));
 
+  // Every page, reached with a click on the first tab and the Right key; a
+  // screenshot of each. The glyph button lives on the last page.
+  const HWND glyphButton = FindChildByText(gallery.window, L"确定");
+  ASSERT_TRUE(glyphButton);
+  EXPECT_FALSE(IsWindowVisible(glyphButton));
+  POINT firstTab{20, 10};
+  ClientToScreen(gallery.window, &firstTab);
+  ASSERT_TRUE(XClick(firstTab.x, firstTab.y));
+  constexpr int kPages = 8;
+  for (int page = 0; page < kPages; ++page) {
+    if (page > 0) {
+      ASSERT_TRUE(PressKeys(gallery.window, "Right"));
+    }
+    Pump(300ms);
+    EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_page_" + std::to_string(page + 1) + ".png"));
+  }
+  EXPECT_TRUE(IsWindowVisible(glyphButton));
+
   // The menu bar through the keyboard: Alt+W opens "窗口", its first item
   // is the sizeable form.
-  ASSERT_TRUE(PressKeys(gallery.window, "alt+w Return"));
+  ASSERT_TRUE(PressKeys(gallery.window, "alt+w"));
+  ASSERT_TRUE(WaitFor([&] { return VisiblePopupMenu(gallery.process.Id()) != nullptr; }, 5s));
+  Pump(300ms);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_window_menu.png"));
+  ASSERT_TRUE(RunUnix("xdotool key Return"));
   HWND sizeable = nullptr;
   ASSERT_TRUE(WaitFor(
       [&] { return (sizeable = FindTopLevel(gallery.process.Id(), L"可调边框窗体")); }, 10s));
