@@ -14,6 +14,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/manage/SkinManage.h"
 #include "tests/win32/support/FlushEvents.h"
+#include "tests/win32/support/HandleExpectations.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/core/Streams.h"
@@ -28,6 +29,9 @@ std::string ReadAll(const char* path) {
 class GalleryFormTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
+    // The handle counter patches imports at its first snapshot; taken
+    // before anything is made, it sees every object.
+    wintest::Snapshot();
     Application->Initialize();
     Application->SetTitle("皮肤画廊");
     // As the program starts: every window here is skinned.
@@ -121,6 +125,34 @@ TEST_F(GalleryFormTest, ADamagedOrMissingPackageIsRefusedAndTheCurrentOneKept) {
   EXPECT_EQ(static_cast<long long>(good.size()),
             static_cast<long long>(Skin().SkinStoreStream().Size()));
   EXPECT_FALSE(Skin().SkinPending());
+}
+
+// Switching packages while skinned: every switch re-skins the window and
+// its controls, and a hundred of them hold no more objects than the first.
+TEST_F(GalleryFormTest, SwitchingPackagesAHundredTimesHoldsNoMoreObjects) {
+  const std::string good = ReadAll(TAPVANE_SKIN_PACKAGE);
+  ASSERT_GT(good.size(), 100u);
+  const std::string copy = std::string(TAPVANE_TEST_OUTPUT) + "/copy.skin";
+  std::ofstream(copy, std::ios::binary) << good;
+  const HWND window = form_->Handle();
+  const auto switchTo = [&](const std::string& path) {
+    ASSERT_TRUE(SwitchSkinPackage(Skin(), path));
+    TSkinManage::Instance()->RunPendingCommand();
+    Flush();
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+  switchTo(copy);
+  switchTo(TAPVANE_SKIN_PACKAGE);
+  ASSERT_TRUE(Skinned(window));
+  const wintest::HandleCounts before = wintest::Snapshot();
+  for (int i = 0; i < 50; ++i) {
+    switchTo(copy);
+    switchTo(TAPVANE_SKIN_PACKAGE);
+  }
+  EXPECT_TRUE(Skinned(window));
+  EXPECT_TRUE(boxes_.empty());
+  wintest::ExpectHandlesFlat(before, wintest::Snapshot());
 }
 
 }  // namespace
