@@ -33,8 +33,8 @@ bool SwitchSkinPackage(TSkinData& skinData, const String& path) {
     ShowSkinRefusal(message);
   });
   if (!scratch.Load(bytes.Bytes())) {
-    // Most damage (a cut or garbled package) gets no text from the reader;
-    // the user still hears why nothing changed.
+    // Bytes the decoder cannot expand get no text from the reader; the
+    // user still hears why nothing changed.
     if (!told) ShowSkinRefusal(kDamagedPackage + path);
     return false;
   }
