@@ -22,6 +22,7 @@ class TNCObject;
 class TSkinData;
 class TTimer;
 class TWinSysButton;
+class TWinSkinMenu;
 
 // Where a skin object stands with its window.
 enum TAttachState : int {
@@ -159,6 +160,11 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   HWND MDIClient = nullptr;
   HMENU SystemMenu = nullptr;
   HMENU WindowMenu = nullptr;
+  // The skinned menu bar (none without a menu), whether its drop-down is
+  // open, and which menu that drop-down shows.
+  std::unique_ptr<TWinSkinMenu> MenuBar;
+  bool MenuTracking = false;
+  HMENU TrackedPopup = nullptr;
   DWORD LastSysMenuTick = 0;
   UINT DoubleClickTime = 0;
   int SmallIconSize = 16;
@@ -191,7 +197,14 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   void SkinInit();
   void RestoreHandlers();
   void ReleaseUnframed(bool destroying);
-  void ResizeToStdFrame();
+  void ResizeToStdFrame(bool menuGivenBack);
+  void AttachMenuBar();
+  // Gives the window its menu back (when it keeps it) and frees the bar.
+  void ReleaseMenuBar(bool destroying);
+  void MenuChanged();
+  void MdiMenuSet(WPARAM newFrameMenu);
+  bool OpenMenuBarAt(LPARAM screenPoint);
+  static bool AltAlone();
   void HoverTick();
   void CaptionHintReset();
 

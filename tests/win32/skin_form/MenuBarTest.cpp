@@ -1,0 +1,255 @@
+// The skinned menu bar of a window with a menu: its band painted from the
+// skin (pixels read back), the menu taken from the window and given back,
+// the keys that move between bar items while a drop-down is open, and a
+// window destroyed with its drop-down open.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "FramePixelsFixture.h"
+#include "skin/form/SkinMenuBar.h"
+#include "skin/form/SkinMessages.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/controls/Menus.h"
+
+namespace {
+
+std::function<void()> g_tick;
+
+void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_tick) g_tick();
+}
+
+HWND VisibleMenuWindow() {
+  for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
+       w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
+    if (IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+class MenuBarTest : public FramePixelsTest {
+ protected:
+  // File: Open, Save; Edit: Sub (A, B), Cut; Help: About.
+  void MakeMenu() {
+    menu = CreateMenu();
+    for (int i = 0; i < 3; ++i) subs[i] = CreatePopupMenu();
+    nested = CreatePopupMenu();
+    AppendMenuW(subs[0], MF_STRING, 11, L"Open");
+    AppendMenuW(subs[0], MF_STRING, 12, L"Save");
+    AppendMenuW(nested, MF_STRING, 21, L"A");
+    AppendMenuW(nested, MF_STRING, 22, L"B");
+    AppendMenuW(subs[1], MF_POPUP, reinterpret_cast<UINT_PTR>(nested), L"Sub");
+    AppendMenuW(subs[1], MF_STRING, 23, L"Cut");
+    AppendMenuW(subs[2], MF_STRING, 31, L"About");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(subs[0]), L"&File");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(subs[1]), L"&Edit");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(subs[2]), L"&Help");
+  }
+  // A plain window with the menu, skinned through the hook.
+  TWinSkinForm& SkinnedWithMenu() {
+    if (!menu) MakeMenu();
+    window = MakeRecordingWindow(WS_OVERLAPPEDWINDOW, 0, nullptr, 360, 240);
+    SetMenu(window, menu);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    EXPECT_TRUE(PumpUntil([&] {
+      const TWinSkinForm* o = Manager().FindFormObject(window);
+      return o && o->AttachState == asSkinned;
+    }));
+    return *Manager().FindFormObject(window);
+  }
+  LPARAM ScreenPointOf(const TMenuBtn& item) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return MAKELPARAM(rect.left + item.Rect.left + 2, rect.top + item.Rect.top + 2);
+  }
+  std::vector<WPARAM> OpenedPopups() {
+    std::vector<WPARAM> opened;
+    for (const RecordedMessage& m : Recorded()) {
+      if (m.window == window && m.msg == WM_INITMENUPOPUP) opened.push_back(m.wParam);
+    }
+    return opened;
+  }
+  void TearDown() override {
+    g_tick = nullptr;
+    FramePixelsTest::TearDown();
+  }
+
+  HMENU menu = nullptr;
+  HMENU subs[3] = {};
+  HMENU nested = nullptr;
+};
+
+TEST_F(MenuBarTest, BarIsTheSkinsFrameOneActiveAndTwoInactiveAndTheWindowKeepsNoMenu) {
+  TWinSkinForm& object = SkinnedWithMenu();
+  ASSERT_NE(nullptr, object.MenuBar);
+  EXPECT_EQ(nullptr, GetMenu(window));
+  EXPECT_EQ(GetSystemMetrics(SM_CYMENU), object.MenuBarHeight);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(object.FrameTop + object.MenuBarHeight, origin.y - frame.top);
+  ASSERT_EQ(3, object.MenuBar->ItemCount());
+  EXPECT_EQ(L"&Edit", object.MenuBar->Item(1)->Caption);
+
+  // A point of the band right of the captions, inside the element's margins.
+  const TDataSkinObject& element = *data->Skin().MenuBar;
+  TBitmap& image = *element.Image;
+  const int frameHeight = image.Height() / 2;
+  ASSERT_NE(SkinPixel(image, image.Width() / 2, 4),
+            SkinPixel(image, image.Width() / 2, frameHeight + 4));
+  const int x = (frame.right - frame.left) - object.FrameRight - element.RightWidth - 4;
+  const int y = object.FrameTop + 4;
+  ASSERT_GT(x, object.MenuBar->Item(2)->Rect.right);
+  auto active = Painted(object);
+  EXPECT_EQ(SkinPixel(image, image.Width() / 2, 4), active->Pixel(x, y));
+  SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
+  auto inactive = Painted(object);
+  EXPECT_EQ(SkinPixel(image, image.Width() / 2, frameHeight + 4), inactive->Pixel(x, y));
+}
+
+TEST_F(MenuBarTest, UnskinningGivesTheMenuBackAndKeepsTheClientArea) {
+  SkinnedWithMenu();
+  RECT skinnedClient{};
+  GetClientRect(window, &skinnedClient);
+  data->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return Manager().FormObjects().empty(); }));
+  EXPECT_EQ(menu, GetMenu(window));
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(skinnedClient.bottom, client.bottom);
+  EXPECT_EQ(skinnedClient.right, client.right);
+}
+
+TEST_F(MenuBarTest, EmptyCaptionTakesNoSpaceNorHitsAndLongTextIsCut) {
+  MakeMenu();
+  AppendMenuW(menu, MF_STRING, 40, L"");
+  const std::wstring longText(200, L'x');
+  AppendMenuW(menu, MF_STRING, 41, longText.c_str());
+  TWinSkinForm& object = SkinnedWithMenu();
+  ASSERT_EQ(5, object.MenuBar->ItemCount());
+  const TMenuBtn& empty = *object.MenuBar->Item(3);
+  EXPECT_EQ(empty.Rect.left, empty.Rect.right);
+  const TMenuBtn& cut = *object.MenuBar->Item(4);
+  EXPECT_EQ(std::wstring(TWinSkinMenu::kItemTextLength, L'x'), cut.Caption);
+  // The empty item sits where the long one starts: the long one is hit.
+  EXPECT_EQ(&cut, object.MenuBar->ItemAt(POINT{empty.Rect.left, empty.Rect.top + 2}));
+  EXPECT_EQ(nullptr, object.MenuBar->FindAccelItem(L'q'));
+  EXPECT_EQ(object.MenuBar->Item(1), object.MenuBar->FindAccelItem(L'e'));
+}
+
+// Left from the first item wraps to the last, Right from the last to the
+// first, Right on an item with children opens its submenu.
+TEST_F(MenuBarTest, ArrowKeysMoveBetweenBarItemsWrappingAndRightOpensASubmenu) {
+  TWinSkinForm& object = SkinnedWithMenu();
+  ClearRecorded();
+  const std::vector<WPARAM> keys = {VK_LEFT, VK_RIGHT, VK_RIGHT, VK_RIGHT};
+  size_t done = 0;
+  int quiet = 0;
+  g_tick = [&] {
+    const HWND menuWindow = VisibleMenuWindow();
+    if (!menuWindow) return;
+    // Each key once the drop-down of the step before is up and settled.
+    if (OpenedPopups().size() != done + 1 || ++quiet < 2) return;
+    quiet = 0;
+    if (done < keys.size()) {
+      PostMessageW(menuWindow, WM_KEYDOWN, keys[done], 0);
+      ++done;
+    } else {
+      EndMenu();
+    }
+  };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 60, &OnTick);
+  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuBar->Item(0)));
+  PumpUntil([&] { return OpenedPopups().size() == keys.size() + 1 && !VisibleMenuWindow(); }, 8000);
+  KillTimer(nullptr, timer);
+  g_tick = nullptr;
+  const auto as = [](HMENU m) { return reinterpret_cast<WPARAM>(m); };
+  EXPECT_EQ((std::vector<WPARAM>{as(subs[0]), as(subs[2]), as(subs[0]), as(subs[1]), as(nested)}),
+            OpenedPopups());
+  EXPECT_FALSE(MenuBarHookInstalled());
+  EXPECT_FALSE(object.MenuTracking);
+}
+
+TEST_F(MenuBarTest, ChoosingAnItemSendsItsCommandOnce) {
+  TWinSkinForm& object = SkinnedWithMenu();
+  ClearRecorded();
+  g_tick = [&] {
+    if (const HWND menuWindow = VisibleMenuWindow()) {
+      // The first item is selected as the drop-down opens; Return chooses it.
+      PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+    }
+  };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, &OnTick);
+  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuBar->Item(0)));
+  KillTimer(nullptr, timer);
+  g_tick = nullptr;
+  PumpUntil([] { return false; }, 300);
+  std::vector<WPARAM> commands;
+  for (const RecordedMessage& m : Recorded()) {
+    if (m.window == window && m.msg == WM_COMMAND) commands.push_back(m.wParam);
+  }
+  EXPECT_EQ(std::vector<WPARAM>{11}, commands);
+}
+
+TEST_F(MenuBarTest, WindowDestroyedWithItsDropDownOpenTakesTheHookAlong) {
+  TWinSkinForm& object = SkinnedWithMenu();
+  bool hookedWhileOpen = false;
+  g_tick = [&] {
+    if (!VisibleMenuWindow() || !IsWindow(window)) return;
+    hookedWhileOpen = MenuBarHookInstalled();
+    DestroyWindow(window);
+  };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, &OnTick);
+  const HWND destroyed = window;
+  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuBar->Item(1)));
+  KillTimer(nullptr, timer);
+  g_tick = nullptr;
+  window = nullptr;
+  EXPECT_TRUE(hookedWhileOpen);
+  EXPECT_FALSE(IsWindow(destroyed));
+  EXPECT_FALSE(MenuBarHookInstalled());
+  // The plain window's menu went with it, as it would have unskinned.
+  EXPECT_FALSE(IsMenu(menu));
+  PumpUntil([] { return !VisibleMenuWindow(); }, 2000);
+  EXPECT_EQ(nullptr, VisibleMenuWindow());
+}
+
+// A toolkit form's changed menu: the bar shows the new captions at once and
+// the window still has no menu of its own.
+TEST_F(MenuBarTest, ToolkitMenuChangedRebuildsTheBar) {
+  TForm form(nullptr);
+  TMainMenu* mainMenu = new TMainMenu(&form);
+  auto* file = new TMenuItem(&form);
+  file->SetCaption("&File");
+  auto* open = new TMenuItem(&form);
+  open->SetCaption("Open");
+  file->Add(open);
+  mainMenu->Items()->Add(file);
+  form.SetMenu(mainMenu);
+  form.SetBounds(40, 40, 320, 220);
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  ASSERT_TRUE(PumpUntil([&] {
+    const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
+    return o && o->AttachState == asSkinned;
+  }));
+  TWinSkinForm& object = *Manager().FindFormObject(form.Handle());
+  ASSERT_NE(nullptr, object.MenuBar);
+  EXPECT_EQ(L"&File", object.MenuBar->Item(0)->Caption);
+  EXPECT_EQ(file, object.MenuBar->Item(0)->MenuItem);
+
+  file->SetCaption("&Document");
+  auto* view = new TMenuItem(&form);
+  view->SetCaption("&View");
+  mainMenu->Items()->Add(view);
+  ASSERT_EQ(2, object.MenuBar->ItemCount());
+  EXPECT_EQ(L"&Document", object.MenuBar->Item(0)->Caption);
+  EXPECT_EQ(L"&View", object.MenuBar->Item(1)->Caption);
+  EXPECT_EQ(nullptr, GetMenu(form.Handle()));
+  EXPECT_GT(object.MenuBar->Item(1)->Rect.left, object.MenuBar->Item(0)->Rect.left);
+}
+
+}  // namespace
