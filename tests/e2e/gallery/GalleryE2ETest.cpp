@@ -186,6 +186,90 @@ TEST(GalleryE2E, ComesUpSkinnedAndItsMenusOpenTheirWindows) {
   EXPECT_TRUE(gallery.CloseAndExit());
 }
 
+RECT WindowRectOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+// The left edge of the open drop-down: it opens under its bar item.
+LONG OpenDropDownLeft(DWORD process) {
+  LONG left = -1;
+  WaitFor(
+      [&] {
+        const HWND menu = VisiblePopupMenu(process);
+        if (menu) left = WindowRectOf(menu).left;
+        return menu != nullptr;
+      },
+      5s);
+  return left;
+}
+
+// Waits for the drop-down to move from `before` to another bar item.
+LONG NextDropDownLeft(DWORD process, LONG before) {
+  LONG left = -1;
+  WaitFor(
+      [&] {
+        const HWND menu = VisiblePopupMenu(process);
+        left = menu ? WindowRectOf(menu).left : -1;
+        return menu && left != before;
+      },
+      5s);
+  return left;
+}
+
+// The skinned menu bar (文件, 窗口, 帮助) driven by real keys and pointer:
+// Alt opens the first item, Left and Right move along the bar and wrap, a
+// click on a bar item opens its drop-down and a click on an entry runs it.
+TEST(GalleryE2E, SkinnedMenuBarFollowsRealKeysAndPointer) {
+  TGallery gallery("");
+  ASSERT_TRUE(gallery.WaitSkinned());
+  const DWORD process = gallery.process.Id();
+  EXPECT_EQ(nullptr, GetMenu(gallery.window));
+
+  ASSERT_TRUE(PressKeys(gallery.window, "alt"));
+  const LONG file = OpenDropDownLeft(process);
+  ASSERT_GE(file, 0) << "Alt opened no drop-down";
+  Pump(300ms);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_menu_bar_open.png"));
+  ASSERT_TRUE(RunUnix("xdotool key Left"));
+  const LONG help = NextDropDownLeft(process, file);
+  EXPECT_GT(help, file) << "Left from the first item wraps to the last";
+  Pump(200ms);
+  ASSERT_TRUE(RunUnix("xdotool key Right"));
+  EXPECT_EQ(file, NextDropDownLeft(process, help)) << "Right from the last wraps to the first";
+  Pump(200ms);
+  ASSERT_TRUE(RunUnix("xdotool key Right"));
+  const LONG windows = NextDropDownLeft(process, file);
+  EXPECT_GT(windows, file);
+  EXPECT_LT(windows, help);
+  ASSERT_TRUE(RunUnix("xdotool key Escape"));
+  ASSERT_TRUE(WaitFor([&] { return !VisiblePopupMenu(process); }, 5s));
+  Pump(300ms);
+
+  // The accelerator of 窗口 opens that item.
+  ASSERT_TRUE(PressKeys(gallery.window, "alt+w"));
+  EXPECT_EQ(windows, OpenDropDownLeft(process));
+  ASSERT_TRUE(RunUnix("xdotool key Escape"));
+  ASSERT_TRUE(WaitFor([&] { return !VisiblePopupMenu(process); }, 5s));
+  Pump(300ms);
+
+  // A click on 窗口 in the bar (above the client area's top edge), then on
+  // the drop-down's first entry: the sizeable sample form opens.
+  POINT origin{0, 0};
+  ClientToScreen(gallery.window, &origin);
+  const int barY = origin.y - GetSystemMetrics(SM_CYMENU) / 2;
+  ASSERT_TRUE(XClick(windows + 8, barY));
+  ASSERT_EQ(windows, OpenDropDownLeft(process));
+  const RECT dropDown = WindowRectOf(VisiblePopupMenu(process));
+  Pump(300ms);
+  ASSERT_TRUE(XClick(dropDown.left + 30, dropDown.top + 12));
+  HWND sizeable = nullptr;
+  EXPECT_TRUE(
+      WaitFor([&] { return (sizeable = FindTopLevel(process, L"可调边框窗体")) != nullptr; }, 10s));
+  EXPECT_TRUE(gallery.CloseAndExit());
+}
+
 TEST(GalleryE2E, SecondPackageShowsItsImageAndADamagedOneKeepsOurSkin) {
   const std::string second = BuildSecondPackage();
   ASSERT_FALSE(second.empty()) << "skinpack made no package";

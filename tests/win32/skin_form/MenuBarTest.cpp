@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FramePixelsFixture.h"
+#include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/SkinMessages.h"
 #include "toolkit/controls/Forms.h"
@@ -250,6 +251,81 @@ TEST_F(MenuBarTest, ToolkitMenuChangedRebuildsTheBar) {
   EXPECT_EQ(L"&View", object.MenuBar->Item(1)->Caption);
   EXPECT_EQ(nullptr, GetMenu(form.Handle()));
   EXPECT_GT(object.MenuBar->Item(1)->Rect.left, object.MenuBar->Item(0)->Rect.left);
+}
+
+// A raw MDI frame with a menu, one maximised child: the child's buttons sit
+// in the skinned bar, are drawn there, and close the child when clicked.
+LRESULT CALLBACK MdiFrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const HWND client = FindWindowExW(window, nullptr, L"MDIClient", nullptr);
+  return DefFrameProcW(window, client, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK MdiChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefMDIChildProcW(window, msg, wParam, lParam);
+}
+
+TEST_F(MenuBarTest, MaximisedMdiChildsButtonsAreDrawnInTheBarAndAct) {
+  static const bool registered = [] {
+    WNDCLASSW cls{};
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.lpfnWndProc = &MdiFrameProc;
+    cls.lpszClassName = L"MenuBarTestMdiFrame";
+    RegisterClassW(&cls);
+    cls.lpfnWndProc = &MdiChildProc;
+    cls.lpszClassName = L"MenuBarTestMdiChild";
+    return RegisterClassW(&cls) != 0;
+  }();
+  ASSERT_TRUE(registered);
+  MakeMenu();
+  window = CreateWindowExW(0, L"MenuBarTestMdiFrame", L"Frame", WS_OVERLAPPEDWINDOW, 30, 30, 420,
+                           300, nullptr, menu, GetModuleHandleW(nullptr), nullptr);
+  CLIENTCREATESTRUCT clientCreate{subs[2], 50000};
+  const HWND client =
+      CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, window,
+                      nullptr, GetModuleHandleW(nullptr), &clientCreate);
+  ASSERT_NE(nullptr, client);
+  MDICREATESTRUCTW create{
+      L"MenuBarTestMdiChild", L"Child", GetModuleHandleW(nullptr), 0, 0, 160, 100, 0, 0};
+  const auto child = reinterpret_cast<HWND>(
+      SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+  ASSERT_NE(nullptr, child);
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  ASSERT_TRUE(PumpUntil([&] {
+    const TWinSkinForm* o = Manager().FindFormObject(window);
+    return o && o->AttachState == asSkinned;
+  }));
+  TWinSkinForm& object = *Manager().FindFormObject(window);
+  ASSERT_NE(nullptr, object.MenuBar);
+  SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+  PumpUntil([] { return false; }, 300);
+  auto dib = Painted(object);
+
+  TWinSysButton* close = nullptr;
+  for (int i = 0; i < object.CaptionButtonCount(); ++i) {
+    TWinSysButton* button = object.CaptionButton(i);
+    if (button->Element->Action == cbMdiClose) close = button;
+  }
+  ASSERT_NE(nullptr, close);
+  ASSERT_TRUE(close->Visible);
+  const RECT& rect = close->Rect;
+  EXPECT_GE(rect.top, object.FrameTop);
+  EXPECT_LE(rect.bottom, object.FrameTop + object.MenuBarHeight);
+  // Its first frame's centre, drawn stretched into its rectangle.
+  TBitmap& image = *close->Element->Image;
+  const int frameWidth = image.Width() / close->Element->Frame;
+  const unsigned glyph = SkinPixel(image, frameWidth / 2, image.Height() / 2);
+  ASSERT_NE(kMagenta, glyph);
+  EXPECT_EQ(glyph, dib->Pixel((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
+
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  const LPARAM at = MAKELPARAM(frame.left + (rect.left + rect.right) / 2,
+                               frame.top + (rect.top + rect.bottom) / 2);
+  EXPECT_EQ(HTMENU, SendMessageW(window, WM_NCHITTEST, 0, at));
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTMENU, at);
+  SendMessageW(window, WM_NCLBUTTONUP, HTMENU, at);
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(child); }));
 }
 
 }  // namespace
