@@ -216,6 +216,15 @@ bool TWinSkinForm::SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const WPARAM command = wParam & 0xFFF0;
   if (command == SC_KEYMENU && !MenuTracking) {
     const auto character = static_cast<wchar_t>(lParam);
+    // A child has no bar: its frame's bar takes Alt and Alt+letter, as the
+    // system's own menu mode would look for the frame's menu.
+    if (MDIKind == mkChild && character != L' ' && character != L'-') {
+      const HWND frame = GetAncestor(Handle, GA_ROOT);
+      if (frame && frame != Handle) {
+        result = SendMessageW(frame, WM_SYSCOMMAND, wParam, lParam);
+        return true;
+      }
+    }
     // Alt alone (or F10) opens the bar's first item, Alt+letter the item it
     // is the accelerator of; the system's own menu mode never starts on a
     // skinned caption. A space is the system menu at the client origin.

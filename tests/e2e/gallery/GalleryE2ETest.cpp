@@ -267,6 +267,35 @@ TEST(GalleryE2E, SkinnedMenuBarFollowsRealKeysAndPointer) {
   HWND sizeable = nullptr;
   EXPECT_TRUE(
       WaitFor([&] { return (sizeable = FindTopLevel(process, L"可调边框窗体")) != nullptr; }, 10s));
+
+  PostMessageW(sizeable, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(sizeable); }, 5s));
+  Pump(500ms);
+
+  // The MDI frame's own skinned bar: Alt+W, M maximises the active child,
+  // whose buttons then sit in the frame's bar.
+  ASSERT_TRUE(PressKeys(gallery.window, "ctrl+d"));
+  HWND frame = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (frame = FindTopLevel(process, L"MDI 框架")) != nullptr; }, 10s));
+  ASSERT_TRUE(WaitFor([&] { return Skinned(frame); }, 5s));
+  Pump(500ms);
+  EXPECT_EQ(nullptr, GetMenu(frame));
+  ASSERT_TRUE(PressKeys(frame, "alt+w"));
+  ASSERT_TRUE(WaitFor([&] { return VisiblePopupMenu(process) != nullptr; }, 5s));
+  Pump(200ms);
+  ASSERT_TRUE(RunUnix("xdotool key m"));
+  const HWND client = FindWindowExW(frame, nullptr, L"MDIClient", nullptr);
+  ASSERT_TRUE(client);
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        const HWND child = GetWindow(client, GW_CHILD);
+        return child && IsZoomed(child);
+      },
+      5s));
+  Pump(500ms);
+  const RECT frameRect = WindowRectOf(frame);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_mdi_maximised.png", &frameRect));
   EXPECT_TRUE(gallery.CloseAndExit());
 }
 
