@@ -176,6 +176,13 @@ bool TWinSkinMenu::OpenItem(TMenuBtn* item) {
     manager->MenuKind = mkMenuBar;
     manager->MenuBarFlag = true;
   }
+  // The open item looks pressed until its drop-down closes.
+  if (Form.HotObject != item) {
+    if (Form.HotObject) Form.HotObject->MouseLeave();
+    Form.HotObject = item;
+  }
+  item->State = nsPressed;
+  item->Paint();
   Form.MenuTracking = true;
   Form.TrackedPopup = popup;
   const std::shared_ptr<const bool> alive = alive_;

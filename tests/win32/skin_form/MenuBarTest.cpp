@@ -10,6 +10,7 @@
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/SkinMessages.h"
+#include "tests/win32/support/HandleExpectations.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
 
@@ -52,6 +53,7 @@ class MenuBarTest : public FramePixelsTest {
     if (!menu) MakeMenu();
     window = MakeRecordingWindow(WS_OVERLAPPEDWINDOW, 0, nullptr, 360, 240);
     SetMenu(window, menu);
+    GetClientRect(window, &clientBefore);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     EXPECT_TRUE(PumpUntil([&] {
@@ -78,6 +80,7 @@ class MenuBarTest : public FramePixelsTest {
   }
 
   HMENU menu = nullptr;
+  RECT clientBefore{};
   HMENU subs[3] = {};
   HMENU nested = nullptr;
 };
@@ -111,10 +114,12 @@ TEST_F(MenuBarTest, BarIsTheSkinsFrameOneActiveAndTwoInactiveAndTheWindowKeepsNo
   EXPECT_EQ(SkinPixel(image, image.Width() / 2, frameHeight + 4), inactive->Pixel(x, y));
 }
 
-TEST_F(MenuBarTest, UnskinningGivesTheMenuBackAndKeepsTheClientArea) {
+TEST_F(MenuBarTest, SkinningAndUnskinningKeepTheClientAreaAndGiveTheMenuBack) {
   SkinnedWithMenu();
   RECT skinnedClient{};
   GetClientRect(window, &skinnedClient);
+  EXPECT_EQ(clientBefore.bottom, skinnedClient.bottom);
+  EXPECT_EQ(clientBefore.right, skinnedClient.right);
   data->SetActive(false);
   ASSERT_TRUE(PumpUntil([&] { return Manager().FormObjects().empty(); }));
   EXPECT_EQ(menu, GetMenu(window));
@@ -216,6 +221,25 @@ TEST_F(MenuBarTest, WindowDestroyedWithItsDropDownOpenTakesTheHookAlong) {
   EXPECT_FALSE(IsMenu(menu));
   PumpUntil([] { return !VisibleMenuWindow(); }, 2000);
   EXPECT_EQ(nullptr, VisibleMenuWindow());
+}
+
+TEST_F(MenuBarTest, AThousandDropDownsOpenedAndClosedHoldNoMoreObjects) {
+  TWinSkinForm& object = SkinnedWithMenu();
+  const LPARAM at = ScreenPointOf(*object.MenuBar->Item(1));
+  // Escape waits in the queue: the menu loop closes the drop-down at once.
+  const auto cycle = [&] {
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    SendMessageW(window, SKIN_OPENMENUBAR, 0, at);
+  };
+  cycle();
+  FlushEvents();
+  ClearRecorded();
+  const wintest::HandleCounts before = wintest::Snapshot();
+  for (int i = 0; i < 1000; ++i) cycle();
+  FlushEvents();
+  EXPECT_EQ(1000u, OpenedPopups().size());
+  EXPECT_FALSE(MenuBarHookInstalled());
+  wintest::ExpectHandlesFlat(before, wintest::Snapshot());
 }
 
 // A toolkit form's changed menu: the bar shows the new captions at once and
