@@ -231,7 +231,8 @@ TEST(GalleryE2E, SkinnedMenuBarFollowsRealKeysAndPointer) {
   const LONG file = OpenDropDownLeft(process);
   ASSERT_GE(file, 0) << "Alt opened no drop-down";
   Pump(300ms);
-  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_menu_bar_open.png"));
+  const RECT galleryRect = WindowRectOf(gallery.window);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_menu_bar_open.png", &galleryRect));
   ASSERT_TRUE(RunUnix("xdotool key Left"));
   const LONG help = NextDropDownLeft(process, file);
   EXPECT_GT(help, file) << "Left from the first item wraps to the last";
