@@ -2,6 +2,7 @@
 // goes back to the native bar as the non-client presses it expects.
 #include "skin/controls/ScrollCover.h"
 
+#include "skin/controls/ScrollControlGeometry.h"
 #include "skin/data/SkinSystem.h"
 #include "skin/form/SkinMessages.h"
 
@@ -29,7 +30,7 @@ POINT PointOf(LPARAM lParam) {
 
 }  // namespace
 
-TWScrollbar::TWScrollbar(TSkinData* skinData, HWND target, TScrollBarKind kind)
+TWScrollbar::TWScrollbar(TSkinData* skinData, HWND target, TScrollCoverKind kind)
     : SkinData(skinData),
       Target(target),
       BarKind(kind),
@@ -96,7 +97,8 @@ LRESULT TWScrollbar::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool TWScrollbar::ReadBar(SCROLLBARINFO& info) const {
-  if (!Target || BarKind == sbkControl) return false;
+  if (!Target) return false;
+  if (BarKind == sbkControl) return ReadScrollControl(Target, ArrowSize, Vertical, info);
   info = SCROLLBARINFO{};
   info.cbSize = sizeof info;
   return SkinGetScrollBarInfo(Target, Vertical ? OBJID_VSCROLL : OBJID_HSCROLL, &info);
@@ -210,8 +212,13 @@ void TWScrollbar::ButtonDown(POINT point) {
   // The native bar runs its own tracking loop inside this call; the scroll
   // notifications it sends meanwhile repaint the cover.
   const std::weak_ptr<bool> alive = alive_;
-  SendMessageW(Target, WM_NCLBUTTONDOWN, Vertical ? HTVSCROLL : HTHSCROLL,
-               MAKELPARAM(screen.x, screen.y));
+  if (BarKind == sbkControl) {
+    // The control lies under the whole cover: the same point is its own.
+    SendMessageW(Target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+  } else {
+    SendMessageW(Target, WM_NCLBUTTONDOWN, Vertical ? HTVSCROLL : HTHSCROLL,
+                 MAKELPARAM(screen.x, screen.y));
+  }
   if (alive.expired()) return;
   Pressed = false;
   ReleaseCapture();
@@ -221,6 +228,11 @@ void TWScrollbar::ButtonDown(POINT point) {
 void TWScrollbar::ButtonUp(POINT point) {
   Pressed = false;
   ReleaseCapture();
+  if (BarKind == sbkControl) {
+    PostMessageW(Target, WM_LBUTTONUP, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    Invalidate();
+    return;
+  }
   POINT screen = point;
   ClientToScreen(window_, &screen);
   PostMessageW(Target, WM_NCLBUTTONUP, Vertical ? HTVSCROLL : HTHSCROLL,

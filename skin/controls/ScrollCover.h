@@ -11,7 +11,7 @@
 class TSkinData;
 
 // Which bar a cover lies over.
-enum TScrollBarKind : int {
+enum TScrollCoverKind : int {
   sbkHorizontal = 0,  // the window's own horizontal bar
   sbkVertical = 1,    // the window's own vertical bar
   sbkControl = 2,     // a scroll bar control
@@ -30,7 +30,7 @@ enum TScrollPart : int {
 class TWScrollbar {
  public:
   // The cover is a hidden child of the target's parent until placed.
-  TWScrollbar(TSkinData* skinData, HWND target, TScrollBarKind kind);
+  TWScrollbar(TSkinData* skinData, HWND target, TScrollCoverKind kind);
   ~TWScrollbar();
   TWScrollbar(const TWScrollbar&) = delete;
   TWScrollbar& operator=(const TWScrollbar&) = delete;
@@ -49,7 +49,7 @@ class TWScrollbar {
 
   TSkinData* SkinData = nullptr;
   HWND Target = nullptr;
-  TScrollBarKind BarKind = sbkVertical;
+  TScrollCoverKind BarKind = sbkVertical;
   bool Vertical = true;
   int ArrowSize = 0;
   int Length = 0;

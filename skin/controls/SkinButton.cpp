@@ -139,41 +139,64 @@ int TSkinButton::StateFrame() {
   return bfNormal;
 }
 
-void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
-  const TDataSkinButton& element = *SkinData->Skin().Buttons;
-  if (element.Image->Empty()) return;
-  Focused = GetFocus() == Handle;
+void TSkinButton::ReadLiveState() {
+  Focused = Handle && GetFocus() == Handle;
   Enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
-  Caption = Control ? GetWideStrProp(Control, "Caption") : ReadWindowText();
-  const int frame = StateFrame();
+  if (TControl* source = GraphicControl ? GraphicControl : Control) {
+    Caption = GetWideStrProp(source, "Caption");
+  } else {
+    Caption = ReadWindowText();
+  }
+}
 
+HDC TSkinButton::ComposeFace(const RECT& rect, int frame) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   Buffer->SetSize(width, height);
   const HDC buffer = Buffer->PixelDC();
-  if (!buffer) return;
+  if (!buffer) return nullptr;
   const RECT whole{0, 0, width, height};
   if (Transparent && Control) {
     PaintParentBackground(Control, buffer);
   } else {
     FillFace(buffer, whole, SkinData);
   }
-  DrawElementFrame(buffer, element, whole, frame);
+  if (frame > 0) DrawElementFrame(buffer, *SkinData->Skin().Buttons, whole, frame);
+  return buffer;
+}
 
-  HFONT font = nullptr;
-  TColor colour = SkinData->Skin().Colour(scButtonText);
-  if (Control) {
-    font = Control->Font()->Handle();
-    colour = Control->Font()->Color();
-  } else {
-    font = reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
-  }
+HFONT TSkinButton::CaptionFont() const {
+  if (Control) return Control->Font()->Handle();
+  return reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
+}
+
+TColor TSkinButton::CaptionColour(int frame) const {
+  const TDataSkinButton& element = *SkinData->Skin().Buttons;
+  TColor colour = Control ? Control->Font()->Color() : SkinData->Skin().Colour(scButtonText);
   if (element.HasNormalColour2) colour = element.NormalColour2;
   if (frame == bfHot && element.HasMouseOverColour2) colour = element.MouseOverColour2;
   if (frame == bfPressed && element.HasPressedColour2) colour = element.PressedColour2;
   if (frame == bfDisabled) colour = SystemColor(COLOR_BTNSHADOW);
+  return colour;
+}
 
-  const TSelection selectedFont(buffer, font);
-  SetTextColor(buffer, static_cast<COLORREF>(ColorToRGB(colour)));
+void TSkinButton::DrawFocusFrame(HDC dc, const RECT& text) const {
+  if (!Focused || SkinData->Options().Contains(xoNoFocusRect)) return;
+  RECT focus = text;
+  InflateRect(&focus, 2, 2);
+  DrawFocusRect(dc, &focus);
+}
+
+void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
+  if (SkinData->Skin().Buttons->Image->Empty()) return;
+  ReadLiveState();
+  const int frame = StateFrame();
+  const HDC buffer = ComposeFace(rect, frame);
+  if (!buffer) return;
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  const RECT whole{0, 0, width, height};
+
+  const TSelection selectedFont(buffer, CaptionFont());
+  SetTextColor(buffer, static_cast<COLORREF>(ColorToRGB(CaptionColour(frame))));
   SetBkMode(buffer, TRANSPARENT);
   const WideString lines = ButtonCaptionLines(Caption);
   RECT inner = whole;
@@ -187,10 +210,6 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
              inner.top + ((inner.bottom - inner.top) - textHeight) / 2 - 1);
   DrawSkinText(buffer, lines, text, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | TextFlags());
   LastTextRect = text;
-  if (Focused && !SkinData->Options().Contains(xoNoFocusRect)) {
-    RECT focus = text;
-    InflateRect(&focus, 2, 2);
-    DrawFocusRect(buffer, &focus);
-  }
+  DrawFocusFrame(buffer, text);
   BitBlt(dc, rect.left, rect.top, width, height, buffer, 0, 0, SRCCOPY);
 }

@@ -40,6 +40,16 @@ class TSkinButton : public TSkinControl {
   // The frame for the live state: disabled, pressed, hot, focused or default.
   int StateFrame();
   void Click();
+  // Focused, Enabled and Caption as the window has them now.
+  void ReadLiveState();
+  // Buffer sized to rect, the background (the parent's or the face) and
+  // the frame laid on it; nullptr when there is nothing to draw into.
+  HDC ComposeFace(const RECT& rect, int frame);
+  // The caption's font, and its colour for the frame.
+  HFONT CaptionFont() const;
+  TColor CaptionColour(int frame) const;
+  // The focus rectangle around text, unless the skin says no.
+  void DrawFocusFrame(HDC dc, const RECT& text) const;
 
   std::unique_ptr<TBitmap> Buffer;
 };

@@ -111,14 +111,16 @@ class TSkinControl : public TComponent, public TSkinObjectBase, private TWindowH
   // leaves it alone.
   void SwitchParentBackgroundOff();
   void RestoreParentBackground();
+  // Install this object as Control's WindowProc, and put the saved one back
+  // (windowless controls have no window procedure to replace).
+  void HookControlHandler();
+  void RestoreControlHandler();
 
  private:
   struct TControlHookLink;
   friend struct TSkinProcCall;
 
   LRESULT HookedMessage(TWindowHook& hook, UINT msg, WPARAM wParam, LPARAM lParam) override;
-  void HookControlHandler();
-  void RestoreControlHandler();
 
   TWindowHook hook_{THookRole::Control, *this};
   std::shared_ptr<TControlHookLink> link_;

@@ -1,11 +1,15 @@
 #include "skin/controls/SkinObjectFactory.h"
 
+#include "skin/controls/SkinBitButton.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinPanels.h"
+#include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTabPages.h"
@@ -42,6 +46,8 @@ const char* SkinClassName(TSkinClass cls) {
       return "TSkinProgress";
     case TSkinClass::RadioButton:
       return "TSkinRadioButton";
+    case TSkinClass::ScControl:
+      return "TSkinScControl";
     case TSkinClass::Scrollbar:
       return "TSkinScrollbar";
     case TSkinClass::ScrollbarH:
@@ -112,6 +118,25 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
       break;
     case TSkinClass::ScrollbarH:
       object = new TSkinScrollbarH(choice.Control);
+      break;
+    case TSkinClass::BitButton: {
+      auto* button = new TSkinBitButton(choice.Control);
+      button->GlyphProperty = choice.GlyphProperty;
+      object = button;
+      break;
+    }
+    case TSkinClass::SpeedButton: {
+      if (!choice.Control) return nullptr;  // windowless: only toolkit controls
+      auto* button = new TSkinSpeedButton(choice.Control);
+      button->GlyphProperty = choice.GlyphProperty;
+      object = button;
+      break;
+    }
+    case TSkinClass::MenuButton:
+      object = new TSkinMenuButton(choice.Control);
+      break;
+    case TSkinClass::ScControl:
+      object = new TSkinScControl(choice.Control);
       break;
     default:
       return nullptr;  // not built yet: the control keeps its own look

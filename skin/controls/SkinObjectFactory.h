@@ -28,6 +28,7 @@ enum class TSkinClass {
   ObjImage,
   Progress,
   RadioButton,
+  ScControl,
   Scrollbar,
   ScrollbarH,
   Sizer,

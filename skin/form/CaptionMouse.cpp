@@ -264,21 +264,3 @@ bool TWinSkinForm::SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
   }
   return false;
 }
-
-void TWinSkinForm::ShowSystemMenu(int x, int y) {
-  TSkinManage* manager = TSkinManage::Instance();
-  if (manager && manager->ManagerId() != 0) return;
-  const DWORD now = GetTickCount();
-  if (now - LastSysMenuTick <= DoubleClickTime) {
-    if (HotObject) hoverTimer_->SetEnabled(false);
-    return;
-  }
-  if (manager) manager->MenuKind = mkSystemMenu;
-  LastSysMenuTick = now;
-  // The window's own system menu until the skinned one comes with the menus.
-  const HMENU menu = GetSystemMenu(Handle, FALSE);
-  if (!menu) return;
-  const UINT command = static_cast<UINT>(TrackPopupMenu(
-      menu, TPM_RETURNCMD | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, x, y, 0, Handle, nullptr));
-  if (command) PostMessageW(Handle, WM_SYSCOMMAND, command, 0);
-}

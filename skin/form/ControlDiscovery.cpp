@@ -5,15 +5,19 @@
 
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinSpeedButton.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
+#include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/Containers.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/ListControls.h"
 #include "toolkit/controls/PageControl.h"
+#include "toolkit/controls/ScrollBar.h"
+#include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/core/TypInfo.h"
 
@@ -191,6 +195,7 @@ bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
     return AttachScroll(control);
   }
   if (HasOwnScrollBars(control) && Has(xcScrollbar)) return AttachScroll(control);
+  if (ClassifyToolkitButtonOrBar(control)) return true;
   if (dynamic_cast<TButton*>(control) && Has(xcButton)) {
     return AttachTo(control, TSkinClass::Button);
   }
@@ -206,6 +211,30 @@ bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
   if (auto* inner = dynamic_cast<TCustomForm*>(control)) {
     AttachTo(control, TSkinClass::Box, true);
     SkinOwnedComponents(inner);
+    return true;
+  }
+  return false;
+}
+
+// The toolkit's glyph and speed buttons and its scroll bar control. True
+// when the control is one of them, skinned or not: a glyph button left out
+// of the skin's set must not come back as the push button it derives from.
+bool TControlDiscovery::ClassifyToolkitButtonOrBar(TControl* control) {
+  if (dynamic_cast<TBitBtn*>(control)) {
+    if (Has(xcBitBtn)) AttachTo(control, TSkinClass::BitButton);
+    return true;
+  }
+  if (dynamic_cast<TSpeedButton*>(control)) {
+    if (!Has(xcSpeedButton)) return true;
+    TSkinChoice choice;
+    choice.Class = TSkinClass::SpeedButton;
+    choice.Attach = TAttachKind::Speed;
+    choice.Control = control;
+    Attach(choice);
+    return true;
+  }
+  if (dynamic_cast<TScrollBar*>(control)) {
+    if (Has(xcScrollbar)) AttachTo(control, TSkinClass::ScControl);
     return true;
   }
   return false;
@@ -458,7 +487,10 @@ bool TControlDiscovery::Attach(const TSkinChoice& choice) {
       }
       break;
     case TAttachKind::Speed:
-      break;  // their classes bring their own attach
+      if (auto* speed = dynamic_cast<TSkinSpeedButton*>(object.get())) {
+        speed->InitSpeed(&form_, &data_, canvas);
+      }
+      break;
   }
   if (!object->Attached) return false;  // freed here, never listed
   (void)object.release();               // the form's list owns it now

@@ -41,6 +41,7 @@ class TControlDiscovery {
   bool HasTabs() const;
   bool AlreadySkinned(TControl* control) const;
   bool ClassifyByTable(const String& name, TControl* control);
+  bool ClassifyToolkitButtonOrBar(TControl* control);
   void ApplyKind(const String& kind, const String& name, TControl* control);
   void ApplyGroupKind(const String& kind, const String& name, TControl* control);
   // Makes and attaches the object of a choice; true when one was attached.

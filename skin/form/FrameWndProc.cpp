@@ -170,6 +170,12 @@ bool TWinSkinForm::FrameStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_SYSCOMMAND:
       if (!SysCommand(wParam, lParam, result)) result = PassOn(msg, wParam, lParam);
       return true;
+    case WM_MEASUREITEM:
+      if (!wParam && MeasureMenuItem(lParam, result)) return true;
+      return false;
+    case WM_DRAWITEM:
+      if (!wParam && DrawMenuItem(lParam, result)) return true;
+      return false;
     case CM_MENUCHANGED:
       SkinData->FramePaint = 0;
       result = PassOn(msg, wParam, lParam);

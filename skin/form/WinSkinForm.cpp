@@ -5,10 +5,12 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/ControlDiscovery.h"
+#include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/Menus.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -65,6 +67,7 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
   }
   SavedColor = form->Color();
   form->SetColor(skinData->Skin().Colour(scButtonFace));
+  SkinFormMenus(*form, *skinData);
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* skinData) { CommonAttach(skinData); }
@@ -247,9 +250,17 @@ void TWinSkinForm::RestoreHandlers() {
   mdiClientHook_.Restore();
 }
 
+// The form's menus go back to the toolkit's drawing, unless the form is
+// being destroyed (its menus are gone then), and the system menu copy goes.
+void TWinSkinForm::ReleaseMenus() {
+  if (Form && !Form->ComponentState().Contains(csDestroying)) UnskinFormMenus(*Form);
+  if (!systemMenuShowing_) systemMenuPopup_.reset();
+}
+
 // Without a skinned frame only the controls, the colour and the hooks go back.
 void TWinSkinForm::ReleaseUnframed(bool destroying) {
   skinObjects_.ReleaseAll(!destroying);
+  ReleaseMenus();
   if (Form && !destroying) Form->SetColor(SavedColor);
   RestoreHandlers();
 }
@@ -265,6 +276,7 @@ void TWinSkinForm::Unskin() {
   if (!frameHook_.Installed()) return;
   RestoreHandlers();
   skinObjects_.ReleaseAll(!destroying);
+  ReleaseMenus();
   if (Form && !destroying) Form->SetColor(SavedColor);
   if ((SysFlags & sfSystemMenu) && !(SysFlags & sfKeepStyles)) SetSysMenuStyle(false);
   const bool menuGivenBack = MenuBar && MenuBar->MenuHandle && !destroying;
@@ -304,6 +316,7 @@ void TWinSkinForm::ReleaseWindow() {
   if (!frameHook_.Installed() && !formProcReplaced_) return;
   RestoreHandlers();
   skinObjects_.ReleaseAll(!destroying);
+  ReleaseMenus();
   ReleaseMenuBar(destroying);
 }
 
@@ -320,6 +333,7 @@ void TWinSkinForm::RefreshSkin() {
   AttachState = asReapplying;
   for (TComposedPiece& piece : composedPieces_) piece = TComposedPiece{};
   if (SkinFrame && Form) {
+    SkinFormMenus(*Form, *SkinData);
     FitWindowToFrame(true);
     Form->SetHeight(Form->Height() + 1);
     Form->SetHeight(Form->Height() - 1);

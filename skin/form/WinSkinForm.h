@@ -18,7 +18,9 @@
 class TBitmap;
 class TCustomForm;
 class TDataSkinBorder;
+class TMenuItem;
 class TNCObject;
+class TPopupMenu;
 class TSkinData;
 class TTimer;
 class TWinSysButton;
@@ -117,6 +119,20 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   TWinSysButton* ButtonAt(POINT p) const;
   void ButtonAction(int x, int y);
   void ShowSystemMenu(int x, int y);
+  // The owner-drawn copy of the window's system menu, rebuilt for each
+  // showing (SystemMenuPopup.cpp); null before the first.
+  TPopupMenu* SystemMenuPopup() const { return systemMenuPopup_.get(); }
+  void RebuildSystemMenuPopup();
+  static constexpr int kSystemMenuTag = 33333;
+
+  // Menu items drawn in the skin (MenuOwnerDraw.cpp): WM_MEASUREITEM and
+  // WM_DRAWITEM of menus; false when the message goes on to the previous
+  // procedure.
+  bool MeasureMenuItem(LPARAM lParam, LRESULT& result);
+  bool DrawMenuItem(LPARAM lParam, LRESULT& result);
+  // The toolkit item an owner-drawn menu message names: the form's menus
+  // first, then the system menu copy; null when none.
+  TMenuItem* ToolkitMenuItem(UINT id) const;
   void RebuildIconBitmap();
   void DrawWindowIcon(HDC dc, const RECT& rect);
   int CaptionButtonCount() const { return static_cast<int>(captionButtons_.size()); }
@@ -160,10 +176,11 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   HWND MDIClient = nullptr;
   HMENU SystemMenu = nullptr;
   HMENU WindowMenu = nullptr;
-  // The skinned menu bar (none without a menu), whether its drop-down is
-  // open, and which menu that drop-down shows.
+  // The skinned menu bar (none without a menu) and whether its drop-down is
+  // open.
   std::unique_ptr<TWinSkinMenu> MenuBar;
   bool MenuTracking = false;
+  // The menu bar drop-down being tracked; native entries are looked up there.
   HMENU TrackedPopup = nullptr;
   DWORD LastSysMenuTick = 0;
   UINT DoubleClickTime = 0;
@@ -197,6 +214,7 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   void SkinInit();
   void RestoreHandlers();
   void ReleaseUnframed(bool destroying);
+  void ReleaseMenus();
   void ResizeToStdFrame(bool menuGivenBack);
   void AttachMenuBar();
   // Gives the window its menu back (when it keeps it) and frees the bar.
@@ -243,5 +261,7 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   TSkinObjectList skinObjects_;
   std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
   std::vector<HWND> sizeGrips_;
+  std::unique_ptr<TPopupMenu> systemMenuPopup_;
+  bool systemMenuShowing_ = false;
   bool savedMenuUpdate_ = true;
 };

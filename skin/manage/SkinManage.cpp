@@ -203,11 +203,16 @@ void TSkinManage::AssignMenuHandle(HMENU handle) {
   }
 }
 
-TBitmap* TSkinManage::FindMenuPicture(HMENU handle) const {
+TWinSkinPopMenu* TSkinManage::FindPopupMenuOf(HMENU handle) const {
   for (const auto& menu : popupMenus_) {
-    if (menu->MenuHandle == handle) return &menu->FramePicture();
+    if (menu->MenuHandle == handle) return menu.get();
   }
   return nullptr;
+}
+
+TBitmap* TSkinManage::FindMenuPicture(HMENU handle) const {
+  TWinSkinPopMenu* menu = FindPopupMenuOf(handle);
+  return menu ? &menu->FramePicture() : nullptr;
 }
 
 TWinSkinForm* TSkinManage::FindFormObject(HWND window) const {

@@ -87,6 +87,8 @@ class TSkinManage final : public ISkinManager {
   void ReleasePopupMenu(HWND window);
   bool IsPopupMenuTracked(HWND window) const;
   TWinSkinPopMenu* FindPopupMenu(HWND window) const;
+  // The first popup menu object showing that menu, or null.
+  TWinSkinPopMenu* FindPopupMenuOf(HMENU handle) const;
   void MarkMenuBarPopups();
   // The newest popup menu object without a menu handle takes this one.
   void AssignMenuHandle(HMENU handle);

@@ -36,29 +36,17 @@ class TLzhDecoder {
  private:
   // A walk no longer than the bits at hand needs no check per bit; one that
   // runs past them is taken back and walked again with a refill before each
-  // bit.
-  //
-  // The walk also counts the nodes it passes, top down. The update counts
-  // them bottom up and swaps a node that ties its right neighbour; with no
-  // tie on the path the two orders give the same counts, and a tie seen on
-  // the way down is the same one the update would meet: counting an ancestor
-  // early cannot make or break a tie below it, since it already counts more
-  // than anything below. So only a symbol whose path has a tie needs more.
+  // bit. The walk only reads the tree; the update after it starts from the
+  // nodes it left in the path.
   int DecodeChar(Bits& bits) {
     if (tree_.NeedsRebuild()) return DecodeCharBitByBit(bits);
     // Every symbol: a refill costs less than guessing wrong whether one is due.
     bits.Refill();
     uint64_t rest = bits.Bits();
-    uint16_t* const freq = tree_.freq.data();
     const uint16_t* const son = tree_.son.data();
-    uint64_t* const marks = tree_.marks.data();
-    // This walk's number and the level of the next node.
-    uint64_t mark = ++tree_.walk << TLzhHuffman::kLevelBits;
-    const uint64_t start = mark;
-    // Bit 0 for the node reached last, bit 1 for its parent, and so on.
-    uint64_t ties = 0;
+    uint16_t* const path = tree_.path.data();
+    int depth = 0;
     size_t child = son[R];
-    unsigned node;
     do {
       // The bit picks the table before the child is known, so that the next
       // child waits on nothing but its load.
@@ -66,26 +54,14 @@ class TLzhDecoder {
       const uint16_t* sons = son + bit;
       // Keeps the compiler from folding the bit back into the child.
       asm("" : "+r"(sons));
-      node = static_cast<unsigned>(child) + bit;
+      path[++depth] = static_cast<uint16_t>(child + bit);
       rest <<= 1;
-      marks[node] = mark++;
-      const unsigned count = freq[node];
-      ties = ties * 2 + (count == freq[node + 1]);
-      freq[node] = static_cast<uint16_t>(count + 1);
       child = sons[child];
     } while (child < T);
-
-    const int depth = static_cast<int>(mark - start);
-    if (depth > bits.Count()) [[unlikely]] {
-      tree_.Uncount(static_cast<int>(node));
+    if (depth > bits.Count()) [[unlikely]]
       return DecodeCharBitByBit(bits);
-    }
     bits.Take(rest, depth);
-    if (ties == 0) {
-      ++freq[R];
-    } else {
-      tree_.FinishWalk(static_cast<int>(node), depth, ties);
-    }
+    tree_.UpdatePath(depth);
     return static_cast<int>(child) - T;
   }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -36,6 +37,9 @@ class TLzhBufferOutput {
     // the caller's limit; it keeps a wrong limit from writing out of bounds.
     if (length > end_ - next_) throw ElzhException("LZH : Output exceeds the expanded size");
     if (distance > Count()) return MatchIntoPreset(distance, length);
+    if constexpr (std::endian::native == std::endian::little) {
+      if (distance < 8) return MatchShort(distance, length);
+    }
     int back = distance;
     int k = 0;
     if (distance < 8) {
@@ -52,6 +56,21 @@ class TLzhBufferOutput {
   }
 
  private:
+  // A pattern shorter than a word is read once and spread over a word in a
+  // register, which is then stored at each whole number of patterns: reading
+  // back bytes written moments ago, a few at a time, would wait each time
+  // for those writes to land.
+  void MatchShort(int distance, int length) {
+    uint64_t word;
+    // The bytes read past the pattern lie inside the buffer and are dropped.
+    std::memcpy(&word, next_ - distance, sizeof word);
+    word &= (uint64_t{1} << (8 * distance)) - 1;
+    for (int have = distance; have < 8; have *= 2) word |= word << (8 * have);
+    const int step = 8 / distance * distance;
+    for (int k = 0; k < length; k += step) std::memcpy(next_ + k, &word, sizeof word);
+    next_ += length;
+  }
+
   void MatchIntoPreset(int distance, int length) {
     for (int k = 0; k < length; ++k) {
       const int64_t at = Count() - distance;

@@ -624,26 +624,6 @@ HWND OpenMenuOf(DWORD process) {
   return found;
 }
 
-TEST_F(ClickerTest, RightClickOnTheCaptionOpensTheSystemMenuAndEscapeClosesIt) {
-  app_->BringToFront();
-  RECT frame{};
-  GetWindowRect(app_->Form(), &frame);
-  ASSERT_TRUE(XClick(frame.left + 150, frame.top + 15, 3));
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (menu = OpenMenuOf(app_->Id())) != nullptr; }, 5s));
-  Pump(300ms);
-  RECT shot{};
-  GetWindowRect(menu, &shot);
-  UnionRect(&shot, &shot, &frame);
-  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/system-menu.png", &shot));
-  ASSERT_TRUE(RunUnix("xdotool key Escape"));
-  EXPECT_TRUE(WaitFor([&] { return OpenMenuOf(app_->Id()) == nullptr; }, 5s));
-  // The program goes on working.
-  const TMessageBox box = PressForMessage(L"开始点击");
-  ASSERT_NE(nullptr, box.window);
-  CloseMessageBox(box);
-}
-
 // The screen's pixels in a rectangle, row by row, read in one copy.
 std::vector<COLORREF> ScreenArea(const RECT& area) {
   const int width = area.right - area.left, height = area.bottom - area.top;
@@ -661,6 +641,68 @@ std::vector<COLORREF> ScreenArea(const RECT& area) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return pixels;
+}
+
+// Where the skin's close glyph (the menu glyph list's fourth picture: a
+// black cross, two pixels wide, 3 pixels into its 16-pixel cell) shows in
+// an area of the screen; {-1, -1} when it is nowhere.
+POINT FindCloseGlyph(const RECT& area) {
+  const std::vector<COLORREF> pixels = ScreenArea(area);
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  const auto black = [&](int x, int y) { return pixels[y * width + x] == RGB(0, 0, 0); };
+  constexpr int kCross = 9;
+  for (int y = 0; y + kCross <= height; ++y) {
+    for (int x = 0; x + kCross + 1 <= width; ++x) {
+      bool cross = true;
+      for (int i = 0; i < kCross && cross; ++i)
+        cross = black(x + i, y + i) && black(x + i + 1, y + i) && black(x + kCross - 1 - i, y + i);
+      if (cross) return POINT{area.left + x, area.top + y};
+    }
+  }
+  return POINT{-1, -1};
+}
+
+// A real right click on the caption opens the system menu drawn in the
+// skin: the glyphs are the skin's, not the system's letters.
+TEST_F(ClickerTest, RightClickOnTheCaptionOpensTheSkinnedSystemMenuAndCloseClosesTheWindow) {
+  app_->BringToFront();
+  RECT frame{};
+  GetWindowRect(app_->Form(), &frame);
+  ASSERT_TRUE(XClick(frame.left + 150, frame.top + 15, 3));
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (menu = OpenMenuOf(app_->Id())) != nullptr; }, 5s));
+  Pump(300ms);
+  RECT area{};
+  GetWindowRect(menu, &area);
+  RECT shot{};
+  UnionRect(&shot, &area, &frame);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/main-system-menu.png", &shot));
+  const POINT cross = FindCloseGlyph(area);
+  ASSERT_GE(cross.x, 0) << "the skin's close glyph is not in the menu";
+  // The close entry is the row of its glyph; the real pointer chooses it.
+  ASSERT_TRUE(XClick(cross.x + 40, cross.y + 4));
+  EXPECT_TRUE(app_->Process().WaitExit(10s));
+}
+
+// The guard against a double click: a second right click within the
+// double-click time opens nothing; one after it opens the menu again.
+TEST_F(ClickerTest, SecondRightClickWithinTheDoubleClickTimeOpensNoMenu) {
+  app_->BringToFront();
+  RECT frame{};
+  GetWindowRect(app_->Form(), &frame);
+  const std::string at =
+      std::to_string(frame.left + 150) + " " + std::to_string(frame.top + 15) + " ";
+  ASSERT_TRUE(RunUnix("xdotool mousemove --sync " + at + "click 3 sleep 0.15 key Escape click 3"));
+  Pump(1200ms);
+  EXPECT_EQ(nullptr, OpenMenuOf(app_->Id()));
+  ASSERT_TRUE(XClick(frame.left + 150, frame.top + 15, 3));
+  EXPECT_TRUE(WaitFor([&] { return OpenMenuOf(app_->Id()) != nullptr; }, 5s));
+  ASSERT_TRUE(RunUnix("xdotool key Escape"));
+  EXPECT_TRUE(WaitFor([&] { return OpenMenuOf(app_->Id()) == nullptr; }, 5s));
+  // The program goes on working.
+  const TMessageBox box = PressForMessage(L"开始点击");
+  ASSERT_NE(nullptr, box.window);
+  CloseMessageBox(box);
 }
 
 LRESULT TopIndex(HWND list) {

@@ -10,8 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "SkinControlSupport.h"
-#include "SkinFormSupport.h"
+#include "ScrollStripsSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/form/SkinMessages.h"
@@ -22,48 +21,6 @@
 
 namespace {
 
-// Every cell and frame gets a colour of its own; none is magenta.
-TColor CellColour(int n) { return RGBColor(n * 10, 255 - n * 10, 128); }
-TColor TrackColour(int n) { return RGBColor(60 * n, 60 * n, 20); }
-TColor ThumbColour(int n) { return RGBColor(30, 60 * n, 250); }
-unsigned Dib(TColor colour) { return DibColor(static_cast<COLORREF>(colour)); }
-
-void MakeStrip(TBitmap& strip, int frames, int w, int h, TColor (*colour)(int)) {
-  strip.SetPixelFormat(pf24bit);
-  strip.SetSize(w * frames, h);
-  for (int n = 1; n <= frames; ++n) pixels::Fill(strip, (n - 1) * w, 0, n * w, h, colour(n));
-}
-
-// Absolute pointer moves and button presses through the system's input.
-void SendPointer(POINT at, DWORD buttons = 0) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
-  SendInput(1, &input, sizeof input);
-}
-
-// A press or release where the pointer is.
-void SendButton(DWORD button) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = button;
-  SendInput(1, &input, sizeof input);
-}
-
-// Steps run one per timer tick while the native bar's tracking loop holds
-// the thread (it dispatches our timer); the last one lets the button go.
-std::vector<std::function<void()>>* pendingSteps = nullptr;
-size_t nextStep = 0;
-void CALLBACK RunStep(HWND, UINT, UINT_PTR id, DWORD) {
-  if (!pendingSteps || nextStep >= pendingSteps->size()) {
-    KillTimer(nullptr, id);
-    return;
-  }
-  (*pendingSteps)[nextStep++]();
-}
-
 SCROLLBARINFO BarOf(TListBox* list) {
   SCROLLBARINFO bar{};
   bar.cbSize = sizeof bar;
@@ -71,33 +28,8 @@ SCROLLBARINFO BarOf(TListBox* list) {
   return bar;
 }
 
-class ScrollbarTest : public SkinControlTest {
+class ScrollbarTest : public ScrollStripsTest {
  protected:
-  void SetUp() override {
-    SkinControlTest::SetUp();
-    TSkinElements& skin = const_cast<TSkinElements&>(data->Skin());
-    for (TDataSkinObject* element : Elements()) {
-      saved_.push_back(std::make_unique<TBitmap>());
-      saved_.back()->Assign(element->Image.get());
-    }
-    arrow = GetSystemMetrics(SM_CXHSCROLL);
-    MakeStrip(*skin.Scrollbar->Image, 23, arrow, arrow, CellColour);
-    MakeStrip(*skin.VertScroll->Image, 4, 8, 8, TrackColour);
-    MakeStrip(*skin.VertScrollThumb->Image, 3, 8, 16, ThumbColour);
-    MakeStrip(*skin.HorzScroll->Image, 4, 8, 8, TrackColour);
-    MakeStrip(*skin.HorzScrollThumb->Image, 3, 16, 8, ThumbColour);
-  }
-  void TearDown() override {
-    std::vector<TDataSkinObject*> elements = Elements();
-    for (size_t i = 0; i < elements.size(); ++i) elements[i]->Image->Assign(saved_[i].get());
-    SkinControlTest::TearDown();
-  }
-  std::vector<TDataSkinObject*> Elements() const {
-    const TSkinElements& skin = data->Skin();
-    return {skin.Scrollbar.get(), skin.VertScroll.get(), skin.VertScrollThumb.get(),
-            skin.HorzScroll.get(), skin.HorzScrollThumb.get()};
-  }
-
   TListBox* List(int items, TBorderStyle border = bsNone, TWinControl* parent = nullptr) {
     auto* list = Make<TListBox>(parent ? parent : form.get(), 20, 20, 160, 150);
     list->SetBorderStyle(border);
@@ -131,23 +63,10 @@ class ScrollbarTest : public SkinControlTest {
   // Presses at a point of the cover and runs the steps while the native
   // bar tracks the press; a last step releases the button.
   void PressAndRun(POINT at, std::vector<std::function<void()>> steps) {
-    steps.push_back([] { SendButton(MOUSEEVENTF_LEFTUP); });
-    pendingSteps = &steps;
-    nextStep = 0;
-    SendPointer(at);
-    PumpUntil([] { return false; }, 200);
-    const UINT_PTR timer = SetTimer(nullptr, 0, 150, &RunStep);
-    SendButton(MOUSEEVENTF_LEFTDOWN);
-    PumpUntil([&] { return nextStep >= steps.size() && !Cover().Pressed; }, 5000);
-    KillTimer(nullptr, timer);
-    pendingSteps = nullptr;
+    PressAndRunSteps(at, std::move(steps), [this] { return !Cover().Pressed; });
   }
 
-  int arrow = 0;
   TSkinScrollbar* object = nullptr;
-
- private:
-  std::vector<std::unique_ptr<TBitmap>> saved_;
 };
 
 TEST_F(ScrollbarTest, CoverShowsWithTheBarAtTheNextPaintAndHidesWithIt) {
