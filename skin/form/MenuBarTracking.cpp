@@ -4,6 +4,7 @@
 // and a click on the open item closes it. A switch ends the open drop-down
 // first and has the window open the next one, so drop-downs never nest.
 #include "skin/data/WinSkinData.h"
+#include "skin/form/DropDownOwnerDraw.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
@@ -189,6 +190,7 @@ bool TWinSkinMenu::OpenItem(TMenuBtn* item) {
   UINT chosen = 0;
   int switchTo = -1;
   {
+    const TOwnerDrawnDropDown ownerDrawn(popup);
     const TTrackingScope scope(*this, index, popup);
     if (enabled)
       chosen =

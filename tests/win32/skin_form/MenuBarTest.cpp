@@ -200,6 +200,41 @@ TEST_F(MenuBarTest, ChoosingAnItemSendsItsCommandOnce) {
   EXPECT_EQ(std::vector<WPARAM>{11}, commands);
 }
 
+// A plain window's drop-down is drawn in the skin while it is open, and its
+// entries are the window's own again once it closed.
+TEST_F(MenuBarTest, DropDownEntriesAreOwnerDrawnWhileOpenAndGiveTheirTypeBack) {
+  TWinSkinForm& object = SkinnedWithMenu();
+  ClearRecorded();
+  const auto ownerDrawn = [](HMENU m, UINT position) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(m, position, TRUE, &info);
+    return (info.fType & MFT_OWNERDRAW) != 0;
+  };
+  bool drawnWhileOpen = false, nestedWhileOpen = false;
+  g_tick = [&] {
+    if (!VisibleMenuWindow()) return;
+    drawnWhileOpen = ownerDrawn(subs[1], 0) && ownerDrawn(subs[1], 1);
+    nestedWhileOpen = ownerDrawn(nested, 1);
+    EndMenu();
+  };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, &OnTick);
+  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuBar->Item(1)));
+  KillTimer(nullptr, timer);
+  g_tick = nullptr;
+  EXPECT_TRUE(drawnWhileOpen);
+  EXPECT_TRUE(nestedWhileOpen);
+  EXPECT_FALSE(ownerDrawn(subs[1], 0));
+  EXPECT_FALSE(ownerDrawn(nested, 1));
+  wchar_t text[16] = {};
+  GetMenuStringW(subs[1], 1, text, 16, MF_BYPOSITION);
+  EXPECT_STREQ(L"Cut", text);
+  // The skin measured and drew them: the window's own procedure saw neither.
+  EXPECT_EQ(0, CountOf(window, WM_MEASUREITEM));
+  EXPECT_EQ(0, CountOf(window, WM_DRAWITEM));
+}
+
 TEST_F(MenuBarTest, WindowDestroyedWithItsDropDownOpenTakesTheHookAlong) {
   TWinSkinForm& object = SkinnedWithMenu();
   bool hookedWhileOpen = false;
