@@ -219,7 +219,7 @@ LONG NextDropDownLeft(DWORD process, LONG before) {
 }
 
 // The skinned menu bar (文件, 窗口, 帮助) driven by real keys and pointer:
-// Alt opens the first item, Left and Right move along the bar and wrap, a
+// Alt and F10 open the first item, Left and Right move along the bar and wrap, a
 // click on a bar item opens its drop-down and a click on an entry runs it.
 TEST(GalleryE2E, SkinnedMenuBarFollowsRealKeysAndPointer) {
   TGallery gallery("");
@@ -244,6 +244,13 @@ TEST(GalleryE2E, SkinnedMenuBarFollowsRealKeysAndPointer) {
   const LONG windows = NextDropDownLeft(process, file);
   EXPECT_GT(windows, file);
   EXPECT_LT(windows, help);
+  ASSERT_TRUE(RunUnix("xdotool key Escape"));
+  ASSERT_TRUE(WaitFor([&] { return !VisiblePopupMenu(process); }, 5s));
+  Pump(300ms);
+
+  // F10 opens the first item too.
+  ASSERT_TRUE(PressKeys(gallery.window, "F10"));
+  EXPECT_EQ(file, OpenDropDownLeft(process));
   ASSERT_TRUE(RunUnix("xdotool key Escape"));
   ASSERT_TRUE(WaitFor([&] { return !VisiblePopupMenu(process); }, 5s));
   Pump(300ms);
