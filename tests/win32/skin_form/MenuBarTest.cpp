@@ -385,6 +385,19 @@ TEST_F(MenuBarTest, MaximisedMdiChildsButtonsAreDrawnInTheBarAndAct) {
   SendMessageW(window, WM_NCLBUTTONDOWN, HTMENU, at);
   SendMessageW(window, WM_NCLBUTTONUP, HTMENU, at);
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(child); }));
+
+  // A new frame menu through the MDI client: the bar shows it, the window
+  // still keeps none.
+  const HMENU other = CreateMenu();
+  AppendMenuW(other, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), L"&Window");
+  const auto old = reinterpret_cast<HMENU>(
+      SendMessageW(client, WM_MDISETMENU, reinterpret_cast<WPARAM>(other), 0));
+  ASSERT_EQ(1, object.MenuBar->ItemCount());
+  EXPECT_EQ(L"&Window", object.MenuBar->Item(0)->Caption);
+  EXPECT_EQ(nullptr, GetMenu(window));
+  // The caller gets its old menu back in the answer, as unskinned.
+  EXPECT_EQ(menu, old);
+  if (old && old != other) DestroyMenu(old);
 }
 
 }  // namespace
