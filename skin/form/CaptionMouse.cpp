@@ -2,6 +2,7 @@
 // caption button does, the hover check and hints, system commands.
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/SkinMenuBar.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
@@ -32,12 +33,14 @@ void TWinSkinForm::CaptionHintReset() {
 bool TWinSkinForm::NcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const POINT p = ScreenToWindow(lParam);
   TWinSysButton* button = ButtonAt(p);
+  TMenuBtn* item = button || !MenuBar ? nullptr : MenuBar->ItemAt(p);
+  TNCObject* object = button ? static_cast<TNCObject*>(button) : item;
   result = 0;
   switch (msg) {
     case WM_NCMOUSEMOVE:
       if (!Active) return true;
-      if (button) {
-        button->MouseEnter();
+      if (object) {
+        object->MouseEnter();
         return true;
       }
       if (HotObject) {
@@ -47,9 +50,11 @@ bool TWinSkinForm::NcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
       return false;
     case WM_NCLBUTTONDOWN:
       CaptionHintReset();
-      if (button) {
+      if (object) {
         if (!Active) SetForegroundWindow(Handle);
-        button->MouseDown();
+        // A bar item opens its drop-down here; nothing of this object is
+        // touched once it closed.
+        object->MouseDown();
         return true;
       }
       // A maximised window cannot be dragged by its caption.
@@ -65,8 +70,11 @@ bool TWinSkinForm::NcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
         ButtonAction(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
         return true;
       }
-      return false;
+      return item != nullptr;
     case WM_NCLBUTTONDBLCLK:
+      // A double click on the menu bar is two presses of an item, never a
+      // maximise.
+      if (item) return true;
       if (button) {
         if (button->IsIcon()) {
           hoverTimer_->SetEnabled(false);
@@ -168,6 +176,8 @@ void TWinSkinForm::WatchHotObject() {
 }
 
 void TWinSkinForm::HoverTick() {
+  // The menu loop owns the pointer while a drop-down is open.
+  if (MenuTracking) return;
   // Nothing to watch: an idle program should not wake four times a second.
   if (!HotObject) {
     hoverTimer_->SetEnabled(false);
@@ -204,15 +214,29 @@ void TWinSkinForm::HoverTick() {
 // Returns true when the command is consumed here.
 bool TWinSkinForm::SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const WPARAM command = wParam & 0xFFF0;
-  if (command == SC_KEYMENU) {
+  if (command == SC_KEYMENU && !MenuTracking) {
     const auto character = static_cast<wchar_t>(lParam);
-    // Alt alone or Alt+letter opens the menu bar with the menus; a space is
-    // the system menu at the client origin.
-    if (character == 0 && !GetCapture()) {
-      // Alt alone: the menu bar's first item, once there is a menu bar; the
-      // system's own menu mode never starts on a skinned caption.
-      result = 1;
-      return true;
+    // A child has no bar: its frame's bar takes Alt and Alt+letter, as the
+    // system's own menu mode would look for the frame's menu.
+    if (MDIKind == mkChild && character != L' ' && character != L'-') {
+      const HWND frame = GetAncestor(Handle, GA_ROOT);
+      if (frame && frame != Handle) {
+        result = SendMessageW(frame, WM_SYSCOMMAND, wParam, lParam);
+        return true;
+      }
+    }
+    // Alt alone (or F10) opens the bar's first item, Alt+letter the item it
+    // is the accelerator of; the system's own menu mode never starts on a
+    // skinned caption. A space is the system menu at the client origin.
+    if (character != L' ' && character != L'-' && !GetCapture()) {
+      TMenuBtn* item = nullptr;
+      if (MenuBar) item = character == 0 ? MenuBar->FirstItem() : MenuBar->FindAccelItem(character);
+      if (character == 0 || item) {
+        result = 1;
+        // Nothing of this object is touched once the drop-down closed.
+        if (item) MenuBar->OpenItem(item);
+        return true;
+      }
     }
     if (character == L' ') {
       POINT origin{0, 0};

@@ -1,6 +1,7 @@
 // The toolkit form's handler while its frame is skinned, and the MDI
 // client's procedure of an MDI frame.
 #include "skin/data/WinSkinData.h"
+#include "skin/form/SkinMenuBar.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
@@ -28,8 +29,16 @@ void TWinSkinForm::FormWindowProc(TMessage& message) {
     case CM_DIALOGCHAR:
       savedFormProc_(message);
       if (message.Result != 0) return;
-      // Alt+key for menu bar items comes with the menu bar. Keys nobody
-      // used go to the form that has the menus: the MDI frame or the main form.
+      if (MenuBar && AltAlone()) {
+        if (TMenuBtn* item = MenuBar->FindAccelItem(static_cast<wchar_t>(message.WParam))) {
+          message.Result = 1;
+          // Nothing of this object is touched once the drop-down closed.
+          MenuBar->OpenItem(item);
+          return;
+        }
+      }
+      // Keys nobody used go to the form that has the menus: the MDI frame or
+      // the main form.
       if (TCustomForm* main = Application ? Application->MainForm() : nullptr;
           main && Form && main != Form) {
         TSkinManage* manager = TSkinManage::Instance();
@@ -50,6 +59,11 @@ void TWinSkinForm::FormWindowProc(TMessage& message) {
       savedFormProc_(message);
       return;
   }
+}
+
+// Exactly Alt among the modifier keys.
+bool TWinSkinForm::AltAlone() {
+  return GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
 }
 
 LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -77,7 +91,16 @@ LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
         manager->SetMdiMaximised(active && maximised);
         if (!active) SkinData->SetMenuUpdate(savedMenuUpdate_);
+        if (!active && MenuBar) {
+          MenuBar->BuildItems();
+          PaintFrame(nullptr);
+        }
       }
+      return result;
+    }
+    case WM_MDISETMENU: {
+      const LRESULT result = mdiClientHook_.CallOld(msg, wParam, lParam);
+      MdiMenuSet(wParam);
       return result;
     }
     case WM_MDITILE:

@@ -5,6 +5,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Timer.h"
@@ -82,7 +83,11 @@ void TWinSkinForm::PaintFrame(HDC given) {
     PaintCaption(dc.Get());
     if (MenuBarHeight > 0) {
       const RECT band{FrameLeft, FrameTop, w - FrameRight, FrameTop + MenuBarHeight};
-      FillRect(dc.Get(), &band, SkinData->Skin().FaceBrush.Get());
+      if (MenuBar) {
+        MenuBar->PaintBar(dc.Get(), band);
+      } else {
+        FillRect(dc.Get(), &band, SkinData->Skin().FaceBrush.Get());
+      }
     }
   } catch (...) {
     // A frame that cannot be painted stays as it was.

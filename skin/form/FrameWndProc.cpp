@@ -4,6 +4,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/ControlDiscovery.h"
+#include "skin/form/SkinMenuBar.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
@@ -179,6 +180,16 @@ bool TWinSkinForm::FrameStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
       SkinData->FramePaint = 0;
       result = PassOn(msg, wParam, lParam);
       SkinData->FramePaint = 1;
+      MenuChanged();
+      return true;
+    case WM_MENUSELECT:
+      if (MenuTracking) MenuBarMenuSelect(*this, wParam, lParam);
+      result = PassOn(msg, wParam, lParam);
+      return true;
+    case SKIN_OPENMENUBAR:
+      // The form may be gone once the drop-down closed.
+      OpenMenuBarAt(lParam);
+      result = 0;
       return true;
     default:
       return false;

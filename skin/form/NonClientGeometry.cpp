@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/WinSkinData.h"
+#include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -104,6 +105,10 @@ void TWinSkinForm::FitWindowToFrame(bool rereadClient) {
   } else if (Form) {
     width = Form->ClientWidth() + FrameLeft + FrameRight;
     clientHeight = Form->ClientHeight() - (MDIKind == mkChild ? 0 : MenuBarHeight);
+  } else if (MenuBar) {
+    // The client grew by the system's menu bar when the bar was taken away;
+    // the skinned bar takes that room back.
+    clientHeight = std::max(0, clientHeight - MenuBarHeight);
   }
   const int height = clientHeight + FrameTop + FrameBottom + MenuBarHeight;
 

@@ -6,6 +6,7 @@
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/ControlDiscovery.h"
 #include "skin/form/MenuSkinHandlers.h"
+#include "skin/form/SkinMenuBar.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Forms.h"
@@ -113,6 +114,7 @@ void TWinSkinForm::CommonAttach(TSkinData* skinData) {
 
   if (SkinFrame) {
     WindowMenu = GetMenu(Handle);
+    if (WindowMenu && MDIKind != mkChild) AttachMenuBar();
     ComputeFrame();
   } else {
     AttachState = asSkinned;
@@ -277,19 +279,25 @@ void TWinSkinForm::Unskin() {
   ReleaseMenus();
   if (Form && !destroying) Form->SetColor(SavedColor);
   if ((SysFlags & sfSystemMenu) && !(SysFlags & sfKeepStyles)) SetSysMenuStyle(false);
-  if (!destroying && (MDIKind == mkChild || Placement != plMaximised)) ResizeToStdFrame();
+  const bool menuGivenBack = MenuBar && MenuBar->MenuHandle && !destroying;
+  ReleaseMenuBar(destroying);
+  if (!destroying && (MDIKind == mkChild || Placement != plMaximised)) {
+    ResizeToStdFrame(menuGivenBack);
+  }
+  MenuBarHeight = 0;
   SetWindowRgn(Handle, nullptr, TRUE);
   HasRegion = false;
   ReleaseCaptionButtons();
 }
 
-// The outer size goes back to the system's frame around the same client area.
-void TWinSkinForm::ResizeToStdFrame() {
+// The outer size goes back to the system's frame around the same client area
+// (and the system's menu bar, when the window has its menu again).
+void TWinSkinForm::ResizeToStdFrame(bool menuGivenBack) {
   RECT rect{};
   if (!GetWindowRect(Handle, &rect)) return;
   const int width = (rect.right - rect.left) - FrameLeft - FrameRight + StdFrameSize.right;
-  const int height =
-      (rect.bottom - rect.top) - FrameTop - FrameBottom - MenuBarHeight + StdFrameSize.bottom;
+  const int height = (rect.bottom - rect.top) - FrameTop - FrameBottom - MenuBarHeight +
+                     StdFrameSize.bottom + (menuGivenBack ? GetSystemMetrics(SM_CYMENU) : 0);
   POINT corner{rect.left, rect.top};
   if (MDIKind == mkChild) ScreenToClient(GetParent(Handle), &corner);
   SetWindowPos(Handle, nullptr, corner.x, corner.y, width, height,
@@ -303,10 +311,13 @@ void TWinSkinForm::ReleaseWindow() {
     ReleaseUnframed(destroying);
     return;
   }
+  // A drop-down still open goes with its hook before anything else.
+  if (MenuBar) MenuBar->EndTracking();
   if (!frameHook_.Installed() && !formProcReplaced_) return;
   RestoreHandlers();
   skinObjects_.ReleaseAll(!destroying);
   ReleaseMenus();
+  ReleaseMenuBar(destroying);
 }
 
 void TWinSkinForm::RefreshSkin() {

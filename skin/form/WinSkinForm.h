@@ -24,6 +24,7 @@ class TPopupMenu;
 class TSkinData;
 class TTimer;
 class TWinSysButton;
+class TWinSkinMenu;
 
 // Where a skin object stands with its window.
 enum TAttachState : int {
@@ -175,6 +176,10 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   HWND MDIClient = nullptr;
   HMENU SystemMenu = nullptr;
   HMENU WindowMenu = nullptr;
+  // The skinned menu bar (none without a menu) and whether its drop-down is
+  // open.
+  std::unique_ptr<TWinSkinMenu> MenuBar;
+  bool MenuTracking = false;
   // The menu bar drop-down being tracked; native entries are looked up there.
   HMENU TrackedPopup = nullptr;
   DWORD LastSysMenuTick = 0;
@@ -210,7 +215,14 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   void RestoreHandlers();
   void ReleaseUnframed(bool destroying);
   void ReleaseMenus();
-  void ResizeToStdFrame();
+  void ResizeToStdFrame(bool menuGivenBack);
+  void AttachMenuBar();
+  // Gives the window its menu back (when it keeps it) and frees the bar.
+  void ReleaseMenuBar(bool destroying);
+  void MenuChanged();
+  void MdiMenuSet(WPARAM newFrameMenu);
+  bool OpenMenuBarAt(LPARAM screenPoint);
+  static bool AltAlone();
   void HoverTick();
   void CaptionHintReset();
 

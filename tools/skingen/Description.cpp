@@ -69,6 +69,9 @@ IniSection Personality() {
                    {"InActiveTextG", N(kCaptionTextInactive.g)},
                    {"InActiveTextB", N(kCaptionTextInactive.b)}};
   keys.insert(keys.end(), title.begin(), title.end());
+  const Keys menuBar{{"menuBar", "menubar.bmp"}, {"TileMenu", "1"}, {"TileLeftMenu", "2"},
+                     {"TileRightMenu", "2"}};
+  keys.insert(keys.end(), menuBar.begin(), menuBar.end());
   return {"Personality", keys};
 }
 

@@ -83,6 +83,22 @@ Image MenuItems() {
   return JoinHorizontal(frames);
 }
 
+// Menu bar band, two frames stacked: 1 active (light), 2 inactive (the face),
+// each with a quiet line along its foot.
+Image MenuBar() {
+  constexpr int w = 24, h = 20;
+  std::vector<Image> frames;
+  for (Rgb fill : {kWindow, kFace}) {
+    Layer layer(w, h);
+    layer.FillRect(0, 0, w, h - 1, fill);
+    layer.FillRect(0, h - 1, w, h, kLine);
+    Image image(w, h);
+    image.Flatten(layer, 0, 0, fill);
+    frames.push_back(image);
+  }
+  return JoinVertical(frames);
+}
+
 Image MenuBackground() {
   constexpr int s = 24;
   Layer layer(s, s);
@@ -126,6 +142,7 @@ std::vector<SkinFile> PanelArt() {
       {"pane.bmp", Pane()},
       {"statusbar.bmp", StatusBarEdges()},
       {"header.bmp", Headerbar()},
+      {"menubar.bmp", MenuBar()},
       {"menuitem.bmp", MenuItems()},
       {"menuback.bmp", MenuBackground()},
   };

@@ -112,6 +112,9 @@ class SkinDescriptionTest : public ::testing::Test {
     Add({"Personality", "TextBack", ini.Get("Personality", "TextBack"), 2, true, true,
          ini.Int("Personality", "TXTBackleft", 0), 0, ini.Int("Personality", "TXTBackRight", 0), 0});
     Add({"MDICONTROLS", "Image", ini.Get("MDICONTROLS", "Image"), 12, false, true});
+    // The menu bar band: active over inactive, opaque.
+    Add({"Personality", "menuBar", ini.Get("Personality", "menuBar"), 2, true, false,
+         ini.Int("Personality", "TileLeftMenu", 1), 0, ini.Int("Personality", "TileRightMenu", 1), 0});
     for (const std::string& section : ini.Sections()) {
       const std::string upper = Lower(section);
       if (upper.rfind("button", 0) == 0 && upper != "buttons" && !ini.Get(section, "ButtonImage").empty())

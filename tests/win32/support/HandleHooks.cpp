@@ -89,12 +89,20 @@ TAPVANE_REAL(DestroyWindow)
 TAPVANE_REAL(CopyImage)
 TAPVANE_REAL(LoadImageW)
 TAPVANE_REAL(LoadImageA)
+TAPVANE_REAL(SetWindowRgn)
 
 // Destroying forgets the handle whatever kind it was created as, once the
 // system agreed.
 BOOL WINAPI Hook_DeleteObject(HGDIOBJ object) {
   const BOOL done = real_DeleteObject(object);
   if (done) tracker::Destroyed(object, tracker::HandleSpace::Gdi);
+  return done;
+}
+// A region the window took is the system's from then on (Wine deletes it at
+// once, so its handle value may come back as a region of the system's own).
+int WINAPI Hook_SetWindowRgn(HWND window, HRGN region, BOOL redraw) {
+  const int done = real_SetWindowRgn(window, region, redraw);
+  if (done && region) tracker::Destroyed(region, tracker::HandleSpace::Gdi);
   return done;
 }
 BOOL WINAPI Hook_DeleteDC(HDC dc) {
@@ -211,6 +219,7 @@ ImportHook hooks[] = {
     TAPVANE_DESTROY("user32.dll", CopyImage),
     TAPVANE_DESTROY("user32.dll", LoadImageW),
     TAPVANE_DESTROY("user32.dll", LoadImageA),
+    TAPVANE_DESTROY("user32.dll", SetWindowRgn),
 };
 
 int patchedImports = 0;
