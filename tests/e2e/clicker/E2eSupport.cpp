@@ -84,6 +84,12 @@ bool TProcess::Running() const {
   return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
+DWORD TProcess::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (info_.hProcess) GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
 bool RunUnix(const std::string& shellCommand, std::chrono::milliseconds timeout) {
   // Wine starts Unix programs but splits their command line by Windows rules
   // and gives no handle to wait on: the command goes into a script, which

@@ -38,6 +38,8 @@ class TProcess {
   DWORD Id() const { return info_.dwProcessId; }
   bool WaitExit(std::chrono::milliseconds timeout);
   bool Running() const;
+  // The exit status once ended (STILL_ACTIVE before).
+  DWORD ExitCode() const;
 
  private:
   PROCESS_INFORMATION info_{};

@@ -1,0 +1,263 @@
+// The gallery as a skin author meets it: our skin by default, menus driven
+// by real keys and pointer, a second package named on the command line and
+// chosen through the open-file dialog, and a damaged package refused while
+// the current skin stays. Screenshots land in the output folder.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "E2eSupport.h"
+
+namespace {
+
+using namespace e2e;
+
+std::string g_galleryUnix;
+std::string g_skinpackUnix;
+std::string g_skinSourceUnix;
+std::string g_outUnix;
+
+const wchar_t kMainCaption[] = L"Tapvane 皮肤画廊";
+
+bool Skinned(HWND window) {
+  constexpr UINT kSkinQuery = 0x3523;
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(window, kSkinQuery, 0, 0, SMTO_ABORTIFHUNG, 3000, &answer);
+  return answer == 1;
+}
+
+std::wstring Quoted(const std::string& unixPath) { return L"\"" + WinPathOfUnix(unixPath) + L"\""; }
+
+// A gallery process and its main window, skinned and settled.
+struct TGallery {
+  TProcess process;
+  HWND window = nullptr;
+  explicit TGallery(const std::string& package)
+      : process(Quoted(g_galleryUnix) + (package.empty() ? L"" : L" " + Quoted(package))) {}
+  bool WaitSkinned() {
+    if (!WaitFor([&] { return (window = FindTopLevel(process.Id(), kMainCaption)); }, 20s))
+      return false;
+    if (!WaitFor([&] { return Skinned(window); }, 10s)) return false;
+    Pump(600ms);
+    return true;
+  }
+  // Closes the main window; true when the process then ends cleanly.
+  bool CloseAndExit() {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return process.WaitExit(20s) && process.ExitCode() == 0;
+  }
+  ~TGallery() {
+    if (process.Running() && IsWindow(window)) CloseAndExit();
+  }
+};
+
+// The pixels of the frame's top row (inside the caption's top image), left
+// of the caption buttons, read back from the screen.
+std::vector<COLORREF> CaptionRow(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  const int width = (frame.right - frame.left) / 2;
+  std::vector<COLORREF> row;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, 1);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, 1, screen, frame.left, frame.top + 3, SRCCOPY);
+  for (int x = 0; x < width; ++x) row.push_back(GetPixel(memory, x, 0));
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return row;
+}
+
+HWND VisiblePopupMenu(DWORD process) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
+       w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
+    if (IsWindowVisible(w) && ProcessOf(w) == process) return w;
+  }
+  return nullptr;
+}
+
+int Differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+  if (a.size() != b.size()) return -1;
+  int count = 0;
+  for (size_t i = 0; i < a.size(); ++i) count += a[i] != b[i];
+  return count;
+}
+
+std::string ReadBytes(const std::string& unixPath) {
+  std::string bytes;
+  FILE* file = _wfopen(WinPathOfUnix(unixPath).c_str(), L"rb");
+  if (!file) return bytes;
+  char buffer[4096];
+  size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+  std::fclose(file);
+  return bytes;
+}
+
+bool WriteBytes(const std::string& unixPath, const std::string& bytes) {
+  FILE* file = _wfopen(WinPathOfUnix(unixPath).c_str(), L"wb");
+  if (!file) return false;
+  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && ok;
+}
+
+// Our skin's source with the caption's top image inverted, packed by skinpack.
+std::string BuildSecondPackage() {
+  const std::string folder = g_outUnix + "/second_skin";
+  const std::string package = g_outUnix + "/second.skin";
+  if (!RunUnix("rm -rf '" + folder + "' '" + package + "' && cp -r '" + g_skinSourceUnix + "' '" +
+               folder + "'"))
+    return {};
+  std::string top = ReadBytes(folder + "/top.bmp");
+  if (top.size() < 54 || top.compare(0, 2, "BM") != 0) return {};
+  const size_t pixels =
+      static_cast<unsigned char>(top[10]) | (static_cast<unsigned char>(top[11]) << 8);
+  for (size_t i = pixels; i < top.size(); ++i) top[i] = static_cast<char>(~top[i]);
+  if (!WriteBytes(folder + "/top.bmp", top)) return {};
+  TProcess pack(Quoted(g_skinpackUnix) + L" pack " + Quoted(folder) + L" " + Quoted(package));
+  if (!pack.Started() || !pack.WaitExit(30s)) return {};
+  return ReadBytes(package).size() > 0 ? package : std::string();
+}
+
+TEST(GalleryE2E, ComesUpSkinnedAndItsMenusOpenTheirWindows) {
+  TGallery gallery("");
+  ASSERT_TRUE(gallery.WaitSkinned());
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_our_skin.png"));
+
+  // The shortcut of "窗口 > 消息框", a real key press.
+  ASSERT_TRUE(PressKeys(gallery.window, "ctrl+m"));
+  const TMessageBox box = WaitForMessageBox(gallery.process.Id(), 10s);
+  ASSERT_TRUE(box.window);
+  EXPECT_EQ(box.caption, L"消息框");
+  EXPECT_TRUE(WaitFor([&] { return Skinned(box.window); }, 5s));
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box.window); }, 5s));
+
+  // A right click in the client area, beside the page control's controls,
+  // opens the popup menu.
+  RECT client{};
+  GetClientRect(gallery.window, &client);
+  POINT inside{client.right - 40, client.bottom / 2};
+  ClientToScreen(gallery.window, &inside);
+  ASSERT_TRUE(XClick(inside.x, inside.y, 3));
+  EXPECT_TRUE(WaitFor([&] { return VisiblePopupMenu(gallery.process.Id()) != nullptr; }, 5s));
+  Pump(300ms);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_popup_menu.png"));
+  ASSERT_TRUE(RunUnix("xdotool key Escape"));
+  EXPECT_TRUE(WaitFor([&] { return !VisiblePopupMenu(gallery.process.Id()); }, 5s));
+
+  // Every page, reached with a click on the first tab and the Right key; a
+  // screenshot of each. The glyph button lives on the last page.
+  const HWND glyphButton = FindChildByText(gallery.window, L"确定");
+  ASSERT_TRUE(glyphButton);
+  EXPECT_FALSE(IsWindowVisible(glyphButton));
+  POINT firstTab{20, 10};
+  ClientToScreen(gallery.window, &firstTab);
+  ASSERT_TRUE(XClick(firstTab.x, firstTab.y));
+  constexpr int kPages = 8;
+  for (int page = 0; page < kPages; ++page) {
+    if (page > 0) {
+      ASSERT_TRUE(PressKeys(gallery.window, "Right"));
+    }
+    Pump(300ms);
+    EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_page_" + std::to_string(page + 1) + ".png"));
+  }
+  EXPECT_TRUE(IsWindowVisible(glyphButton));
+
+  // The menu bar through the keyboard: Alt+W opens "窗口", its first item
+  // is the sizeable form.
+  ASSERT_TRUE(PressKeys(gallery.window, "alt+w"));
+  ASSERT_TRUE(WaitFor([&] { return VisiblePopupMenu(gallery.process.Id()) != nullptr; }, 5s));
+  Pump(300ms);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_window_menu.png"));
+  ASSERT_TRUE(RunUnix("xdotool key Return"));
+  HWND sizeable = nullptr;
+  ASSERT_TRUE(WaitFor(
+      [&] { return (sizeable = FindTopLevel(gallery.process.Id(), L"可调边框窗体")); }, 10s));
+  EXPECT_TRUE(WaitFor([&] { return Skinned(sizeable); }, 5s));
+  Pump(400ms);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_sizeable_form.png"));
+  // With a sample form open, so that its menus and forms go at exit too.
+  EXPECT_TRUE(gallery.CloseAndExit());
+}
+
+TEST(GalleryE2E, SecondPackageShowsItsImageAndADamagedOneKeepsOurSkin) {
+  const std::string second = BuildSecondPackage();
+  ASSERT_FALSE(second.empty()) << "skinpack made no package";
+
+  std::vector<COLORREF> ours;
+  {
+    TGallery gallery("");
+    ASSERT_TRUE(gallery.WaitSkinned());
+    ours = CaptionRow(gallery.window);
+    EXPECT_TRUE(gallery.CloseAndExit());
+  }
+  {
+    TGallery gallery(second);
+    ASSERT_TRUE(gallery.WaitSkinned());
+    ASSERT_TRUE(WaitFor([&] { return Differing(CaptionRow(gallery.window), ours) > 0; }, 10s));
+    EXPECT_GT(Differing(CaptionRow(gallery.window), ours), static_cast<int>(ours.size()) / 2);
+    EXPECT_FALSE(AnyMessageBox(gallery.process.Id()));
+    EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_second_skin.png"));
+  }
+  {
+    // Bytes that are no package: the reader cannot expand them.
+    const std::string damaged = g_outUnix + "/damaged.skin";
+    ASSERT_TRUE(WriteBytes(damaged, std::string(5000, 'x')));
+    TGallery gallery(damaged);
+    ASSERT_TRUE(gallery.WaitSkinned());
+    const TMessageBox box = WaitForMessageBox(gallery.process.Id(), 10s);
+    ASSERT_TRUE(box.window);
+    EXPECT_FALSE(box.text.empty());
+    EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_damaged_refused.png"));
+    CloseMessageBox(box);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box.window); }, 5s));
+    Pump(600ms);
+    EXPECT_TRUE(Skinned(gallery.window));
+    EXPECT_EQ(Differing(CaptionRow(gallery.window), ours), 0);
+  }
+}
+
+// "文件 > 打开皮肤…" through the system's open-file dialog, typed as a user
+// would: the running gallery switches to the chosen package.
+TEST(GalleryE2E, OpenSkinDialogSwitchesTheRunningGallery) {
+  const std::string second = g_outUnix + "/second.skin";
+  ASSERT_FALSE(ReadBytes(second).empty()) << "the second package is made by the test before";
+  TGallery gallery("");
+  ASSERT_TRUE(gallery.WaitSkinned());
+  const std::vector<COLORREF> ours = CaptionRow(gallery.window);
+  ASSERT_TRUE(PressKeys(gallery.window, "ctrl+o"));
+  HWND dialog = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (dialog = FindTopLevel(gallery.process.Id(), L"打开皮肤")); }, 10s));
+  EXPECT_TRUE(WaitFor([&] { return Skinned(dialog); }, 5s));
+  Pump(500ms);
+  EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_open_dialog.png"));
+  const std::string windowsPath = Narrow(WinPathOfUnix(second));
+  ASSERT_TRUE(PressKeys(dialog, "ctrl+a"));
+  ASSERT_TRUE(RunUnix("xdotool type --delay 20 '" + windowsPath + "' && xdotool key Return"));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 10s));
+  EXPECT_TRUE(WaitFor([&] { return Differing(CaptionRow(gallery.window), ours) > 0; }, 10s));
+  EXPECT_TRUE(Skinned(gallery.window));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc < 5) {
+    std::fprintf(stderr, "usage: gallery_e2e GALLERY SKINPACK SKIN_SOURCE_DIR OUTPUT_DIR\n");
+    return 2;
+  }
+  g_galleryUnix = argv[1];
+  g_skinpackUnix = argv[2];
+  g_skinSourceUnix = argv[3];
+  g_outUnix = argv[4];
+  CreateDirectoryW(WinPathOfUnix(g_outUnix).c_str(), nullptr);
+  return RUN_ALL_TESTS();
+}

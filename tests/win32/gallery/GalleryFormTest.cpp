@@ -1,0 +1,158 @@
+// The gallery's window from its stored layout: the windows its menu opens, freeing it afterwards,
+// and switching its skin package to a good, a missing and a damaged file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gallery/GalleryForm.h"
+#include "gallery/SkinPackageSwitch.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/manage/SkinManage.h"
+#include "tests/win32/support/FlushEvents.h"
+#include "tests/win32/support/HandleExpectations.h"
+#include "toolkit/controls/Application.h"
+#include "toolkit/controls/Menus.h"
+#include "toolkit/core/Streams.h"
+
+namespace {
+
+std::string ReadAll(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class GalleryFormTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    // The handle counter patches imports at its first snapshot; taken
+    // before anything is made, it sees every object.
+    wintest::Snapshot();
+    Application->Initialize();
+    Application->SetTitle("皮肤画廊");
+    // As the program starts: every window here is skinned.
+    InstallSkinManager();
+  }
+  void SetUp() override {
+    Application->MessageBoxFunc = [this](HWND, const std::wstring& text, const std::wstring&,
+                                         UINT) {
+      boxes_.push_back(text);
+      return IDOK;
+    };
+    form_ = std::make_unique<TGalleryForm>(nullptr);
+    form_->Show();
+    const DWORD start = GetTickCount();
+    while (!Skinned(form_->Handle()) && GetTickCount() - start < 3000) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+      wintest::FlushEvents();
+    }
+  }
+  void TearDown() override {
+    form_.reset();
+    wintest::FlushEvents();
+    Application->MessageBoxFunc = nullptr;
+  }
+  template <typename T>
+  T* Find(const char* name) {
+    return dynamic_cast<T*>(form_->FindComponent(name));
+  }
+  TSkinData& Skin() { return *Find<TSkinData>("SkinData1"); }
+  static bool Skinned(HWND window) {
+    constexpr UINT kSkinQuery = 0x3523;
+    return SendMessageW(window, kSkinQuery, 0, 0) == 1;
+  }
+  void Flush() { wintest::FlushEvents(); }
+
+  std::unique_ptr<TGalleryForm> form_;
+  std::vector<std::wstring> boxes_;
+};
+
+// Every window the "窗口" menu names, opened through its menu commands, and
+// then the gallery freed with them open.
+TEST_F(GalleryFormTest, MenuCommandsOpenTheirWindowsAndTheFormFreesThem) {
+  ASSERT_TRUE(Skinned(form_->Handle()));
+  const char* items[] = {"MenuSizeable",   "MenuSingle",    "MenuDialog",
+                         "MenuToolWindow", "MenuNoCaption", "MenuMdi"};
+  const wchar_t* captions[] = {L"可调边框窗体", L"单线边框窗体", L"对话框窗体",
+                               L"工具窗口",     L"无标题窗体",   L"MDI 框架"};
+  auto* closeAll = Find<TMenuItem>("MenuCloseAll");
+  EXPECT_FALSE(closeAll->Enabled());
+  for (size_t i = 0; i < std::size(items); ++i) {
+    SendMessageW(form_->Handle(), WM_COMMAND, Find<TMenuItem>(items[i])->Command(), 0);
+    Flush();
+    const HWND shown = FindWindowW(nullptr, captions[i]);
+    ASSERT_TRUE(shown) << items[i];
+    EXPECT_TRUE(IsWindowVisible(shown)) << items[i];
+    EXPECT_TRUE(Skinned(shown)) << items[i];
+  }
+  EXPECT_TRUE(closeAll->Enabled());
+  SendMessageW(form_->Handle(), WM_COMMAND, closeAll->Command(), 0);
+  Flush();
+  EXPECT_FALSE(IsWindowVisible(FindWindowW(nullptr, L"可调边框窗体")));
+  EXPECT_FALSE(FindWindowW(nullptr, L"MDI 框架"));
+  EXPECT_FALSE(closeAll->Enabled());
+  // Again, so that the form goes with a sample shown.
+  SendMessageW(form_->Handle(), WM_COMMAND, Find<TMenuItem>("MenuDialog")->Command(), 0);
+  Flush();
+  form_.reset();
+  EXPECT_FALSE(FindWindowW(nullptr, L"对话框窗体"));
+}
+
+TEST_F(GalleryFormTest, ADamagedOrMissingPackageIsRefusedAndTheCurrentOneKept) {
+  const std::string good = ReadAll(TAPVANE_SKIN_PACKAGE);
+  ASSERT_GT(good.size(), 100u);
+  const std::string damaged = std::string(TAPVANE_TEST_OUTPUT) + "/damaged.skin";
+  // Not a package at all: the reader cannot expand it.
+  std::ofstream(damaged, std::ios::binary) << std::string(5000, 'x');
+  const auto storedBefore = Skin().SkinStoreStream().Size();
+
+  EXPECT_FALSE(SwitchSkinPackage(Skin(), damaged));
+  ASSERT_EQ(1u, boxes_.size());
+  EXPECT_FALSE(Skin().SkinPending());
+  EXPECT_EQ(storedBefore, Skin().SkinStoreStream().Size());
+  EXPECT_TRUE(Skinned(form_->Handle()));
+
+  EXPECT_FALSE(SwitchSkinPackage(Skin(), std::string(TAPVANE_TEST_OUTPUT) + "/none.skin"));
+  EXPECT_EQ(2u, boxes_.size());
+  EXPECT_FALSE(Skin().SkinPending());
+
+  EXPECT_TRUE(SwitchSkinPackage(Skin(), TAPVANE_SKIN_PACKAGE));
+  EXPECT_EQ(2u, boxes_.size());
+  EXPECT_EQ(static_cast<long long>(good.size()),
+            static_cast<long long>(Skin().SkinStoreStream().Size()));
+  EXPECT_FALSE(Skin().SkinPending());
+}
+
+// Switching packages while skinned: every switch re-skins the window and
+// its controls, and a hundred of them hold no more objects than the first.
+TEST_F(GalleryFormTest, SwitchingPackagesAHundredTimesHoldsNoMoreObjects) {
+  const std::string good = ReadAll(TAPVANE_SKIN_PACKAGE);
+  ASSERT_GT(good.size(), 100u);
+  const std::string copy = std::string(TAPVANE_TEST_OUTPUT) + "/copy.skin";
+  std::ofstream(copy, std::ios::binary) << good;
+  const HWND window = form_->Handle();
+  const auto switchTo = [&](const std::string& path) {
+    ASSERT_TRUE(SwitchSkinPackage(Skin(), path));
+    TSkinManage::Instance()->RunPendingCommand();
+    Flush();
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+  switchTo(copy);
+  switchTo(TAPVANE_SKIN_PACKAGE);
+  ASSERT_TRUE(Skinned(window));
+  const wintest::HandleCounts before = wintest::Snapshot();
+  for (int i = 0; i < 50; ++i) {
+    switchTo(copy);
+    switchTo(TAPVANE_SKIN_PACKAGE);
+  }
+  EXPECT_TRUE(Skinned(window));
+  EXPECT_TRUE(boxes_.empty());
+  wintest::ExpectHandlesFlat(before, wintest::Snapshot());
+}
+
+}  // namespace
