@@ -8,6 +8,7 @@
 #include "gallery/SkinPackageSwitch.h"
 #include "skin/data/WinSkinData.h"
 #include "toolkit/controls/Application.h"
+#include "toolkit/controls/ListControls.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/WideText.h"
@@ -79,6 +80,7 @@ void TGalleryForm::Loaded() {
   SkinData1 = Part<TSkinData>(*this, "SkinData1");
   PopupMenu1 = Part<TPopupMenu>(*this, "PopupMenu1");
   StatusBar1 = Part<TStatusBar>(*this, "StatusBar1");
+  ListUnreadable = Part<TListBox>(*this, "ListUnreadable");
   MenuStatusBar = Part<TMenuItem>(*this, "MenuStatusBar");
   MenuCloseAll = Part<TMenuItem>(*this, "MenuCloseAll");
   MenuImages = Part<TImageList>(*this, "MenuImages");
@@ -88,6 +90,7 @@ void TGalleryForm::SetStartPackage(const String& path) { startPackage_ = path; }
 
 void TGalleryForm::FormCreate(TObject*) {
   FillMenuImages();
+  ListUnreadableImages();
   PostMessageW(Handle(), WM_LOADSTARTPACKAGE, 0, 0);
 }
 
@@ -152,7 +155,19 @@ void TGalleryForm::MenuOpenSkinClick(TObject*) {
 }
 
 void TGalleryForm::LoadPackage(const String& path) {
-  if (SwitchSkinPackage(*SkinData1, path)) ShowSkinName(FileNameOf(path));
+  if (!SwitchSkinPackage(*SkinData1, path)) return;
+  ShowSkinName(FileNameOf(path));
+  ListUnreadableImages();
+}
+
+// Images a package holds in a format no reader here understands leave their
+// elements bare; the author sees which ones on the last page.
+void TGalleryForm::ListUnreadableImages() {
+  ListUnreadable->Items()->BeginUpdate();
+  ListUnreadable->Clear();
+  for (const std::string& image : SkinData1->Skin().UnreadableImages)
+    ListUnreadable->Items()->Add(image);
+  ListUnreadable->Items()->EndUpdate();
 }
 
 void TGalleryForm::ShowSkinName(const String& name) {

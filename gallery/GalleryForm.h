@@ -10,6 +10,7 @@
 
 class TGalleryMdiFrame;
 class TImageList;
+class TListBox;
 class TMenuItem;
 class TPopupMenu;
 class TSkinData;
@@ -49,12 +50,14 @@ class TGalleryForm : public TForm {
   void ShowSample(TSampleKind kind);
   void LoadPackage(const String& path);
   void ShowSkinName(const String& name);
+  void ListUnreadableImages();
   void FillMenuImages();
   void ContextMenu(TMessage& message);
 
   TSkinData* SkinData1 = nullptr;
   TPopupMenu* PopupMenu1 = nullptr;
   TStatusBar* StatusBar1 = nullptr;
+  TListBox* ListUnreadable = nullptr;
   TMenuItem* MenuStatusBar = nullptr;
   TMenuItem* MenuCloseAll = nullptr;
   TImageList* MenuImages = nullptr;

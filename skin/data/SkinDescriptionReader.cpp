@@ -18,8 +18,9 @@ constexpr const char* kPersonality = "Personality";
 // The description and the package files it names, for short lookups.
 class TDescription {
  public:
-  TDescription(const TQuickIni& ini, const TSkinEntrySource& entries)
-      : ini_(ini), entries_(entries) {}
+  TDescription(const TQuickIni& ini, const TSkinEntrySource& entries,
+               std::vector<std::string>& unreadable)
+      : ini_(ini), entries_(entries), unreadable_(unreadable) {}
 
   int Int(std::string_view section, std::string_view key, int fallback) const {
     return ini_.ReadInteger(section, key, fallback);
@@ -28,10 +29,20 @@ class TDescription {
     return ini_.ReadString(section, key, "");
   }
   std::unique_ptr<TBitmap> Bitmap(std::string_view section, std::string_view key) const {
-    return LoadSkinBitmap(Text(section, key), entries_);
+    return Load(section, Text(section, key));
   }
-  std::unique_ptr<TBitmap> Load(std::string_view value) const {
-    return LoadSkinBitmap(value, entries_);
+  // A file the package holds but no bitmap reader understands is noted once,
+  // with the first section that names it, so a skin author can be told.
+  std::unique_ptr<TBitmap> Load(std::string_view section, std::string_view value) const {
+    bool unreadable = false;
+    auto bitmap = LoadSkinBitmap(value, entries_, &unreadable);
+    if (unreadable) {
+      const std::string tail = ": " + SkinImageEntryName(value);
+      const auto named = [&tail](const std::string& line) { return line.ends_with(tail); };
+      if (std::none_of(unreadable_.begin(), unreadable_.end(), named))
+        unreadable_.push_back(std::string(section) + tail);
+    }
+    return bitmap;
   }
   TColor Colour2(std::string_view section, std::string_view key, TColor fallback) const {
     return ParseSkinColourOr(Text(section, key), fallback);
@@ -41,6 +52,7 @@ class TDescription {
  private:
   const TQuickIni& ini_;
   const TSkinEntrySource& entries_;
+  std::vector<std::string>& unreadable_;
 };
 
 // A tile value above 1 becomes 0 in most sections, 1 in a few.
@@ -93,7 +105,7 @@ std::unique_ptr<R> ReadElement(const TDescription& d, const char* section, TColo
   const std::string value = d.Text(section, keys.ImageKey);
   if (value.empty()) return nullptr;
   auto record = std::make_unique<R>(section);
-  record->Image = d.Load(value);
+  record->Image = d.Load(section, value);
   ReadElementKeys(d, section, keys, buttonText, *record);
   return record;
 }
@@ -110,7 +122,7 @@ void ReadCaptionButtons(const TDescription& d, const std::vector<std::string>& s
     button->Visibility = keys.Visibility;
     button->Visibility1 = keys.Visibility1;
     button->CombineOp = keys.CombineOp;
-    button->Image = d.Load(keys.ImageValue);
+    button->Image = d.Load(keys.Name, keys.ImageValue);
     button->Frame = CaptionButtonFrame(keys.Frame, button->Image->Width(), button->Image->Height(),
                                        keys.Action);
     if (keys.Frame == 0 && (keys.Action == 3 || keys.Action == 11))
@@ -180,7 +192,7 @@ std::unique_ptr<TDataSkinObject> ReadMenuBar(const TDescription& d) {
   const std::string value = d.Text(kPersonality, "menuBar");
   if (value.empty()) return nullptr;
   auto bar = std::make_unique<TDataSkinObject>("menuBar");
-  bar->Image = d.Load(value);
+  bar->Image = d.Load(kPersonality, value);
   bar->Tile = CapTile(d.Int(kPersonality, "TileMenu", 1), 1);
   bar->LeftWidth = d.Int(kPersonality, "TileLeftMenu", 1);
   bar->RightWidth = d.Int(kPersonality, "TileRightMenu", 1);
@@ -298,7 +310,8 @@ void FixFrameCounts(const TDescription& d, TSkinElements& s) {
 
 }  // namespace
 
-std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntrySource& entries) {
+std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntrySource& entries,
+                                        bool* unreadable) {
   auto bitmap = std::make_unique<TBitmap>();
   const std::string name = SkinImageEntryName(value);
   if (name.empty()) return bitmap;
@@ -309,12 +322,14 @@ std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntry
   stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
   stream.SetPosition(0);
   bitmap->LoadFromStream(stream);
+  if (unreadable) *unreadable = bitmap->Empty();
   return bitmap;
 }
 
 void ReadSkinRecords(const TQuickIni& ini, const TSkinEntrySource& entries, TSkinElements& skin,
                      HINSTANCE module) {
-  const TDescription d(ini, entries);
+  skin.UnreadableImages.clear();
+  const TDescription d(ini, entries, skin.UnreadableImages);
   std::vector<std::string> sections;
   ini.ReadSections(&sections);
 

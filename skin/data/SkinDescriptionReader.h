@@ -23,8 +23,10 @@ using TSkinEntrySource =
 
 // The bitmap an image key names, or an empty one: only the file-name part
 // counts, only names ending in ".bmp" load, and a missing, empty or broken
-// file gives an empty bitmap.
-std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntrySource& entries);
+// file gives an empty bitmap; unreadable, when given, says whether the file
+// was there with bytes that no bitmap reader understands.
+std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntrySource& entries,
+                                        bool* unreadable = nullptr);
 
 // Reads every section the skin engine knows, in an order where later steps
 // use earlier results, and ends with the derived images and the face brush.

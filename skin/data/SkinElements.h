@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "skin/data/SkinColourTable.h"
@@ -54,6 +55,10 @@ struct TSkinElements {
   // Derived from the records above at the end of every read.
   std::unique_ptr<TDataSkinObject> ComboxArrow;
   std::unique_ptr<TDataSkinObject> Toolbar;
+
+  // "Section: file.bmp" for every image file of the package that no bitmap
+  // reader understands; those elements are left without an image.
+  std::vector<std::string> UnreadableImages;
 
   TSkinColourTable Colours;
   TBrushHandle FaceBrush;  // solid brush of the ButtonFace colour

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "BmpVariants.h"
 #include "E2eSupport.h"
 
 namespace {
@@ -53,24 +54,62 @@ struct TGallery {
   }
 };
 
-// The pixels of the frame's top row (inside the caption's top image), left
-// of the caption buttons, read back from the screen.
-std::vector<COLORREF> CaptionRow(HWND window) {
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  const int width = (frame.right - frame.left) / 2;
-  std::vector<COLORREF> row;
+// Pixels of a screen rectangle, row by row.
+std::vector<COLORREF> ScreenPixels(const RECT& r) {
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  std::vector<COLORREF> pixels;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, 1);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, 1, screen, frame.left, frame.top + 3, SRCCOPY);
-  for (int x = 0; x < width; ++x) row.push_back(GetPixel(memory, x, 0));
+  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
+  }
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  return row;
+  return pixels;
+}
+
+// The frame's top row (inside the caption's top image), left of the caption
+// buttons.
+std::vector<COLORREF> CaptionRow(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  const int top = frame.top + 3;
+  return ScreenPixels({frame.left, top, frame.left + (frame.right - frame.left) / 2, top + 1});
+}
+
+// A stretch of the left border below the caption.
+std::vector<COLORREF> LeftEdge(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  const int middle = (frame.top + frame.bottom) / 2;
+  return ScreenPixels({frame.left, middle, frame.left + 8, middle + 40});
+}
+
+std::vector<COLORREF> WindowPixels(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return ScreenPixels(r);
+}
+
+// The texts of the gallery's list of images it could not read.
+std::vector<std::wstring> UnreadableImages(HWND gallery) {
+  std::vector<std::wstring> lines;
+  const HWND page = FindChildByText(gallery, L"皮肤图片");
+  const HWND list = page ? GetWindow(page, GW_CHILD) : nullptr;
+  if (!list) return lines;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring line(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+    line.resize(static_cast<size_t>(
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()))));
+    lines.push_back(line);
+  }
+  return lines;
 }
 
 HWND VisiblePopupMenu(DWORD process) {
@@ -106,7 +145,15 @@ bool WriteBytes(const std::string& unixPath, const std::string& bytes) {
   return std::fclose(file) == 0 && ok;
 }
 
-// Our skin's source with the caption's top image inverted, packed by skinpack.
+bool Rewrite(const std::string& unixPath, std::string (*convert)(const std::string&)) {
+  const std::string bytes = convert(ReadBytes(unixPath));
+  return !bytes.empty() && WriteBytes(unixPath, bytes);
+}
+
+// Our skin's source in the formats other authors use, packed by skinpack:
+// the caption's top image inverted and stored with 32 bits per pixel, the
+// push buttons run-length encoded with a palette, the left border with a
+// plain palette, and the header bar in a format no reader here takes.
 std::string BuildSecondPackage() {
   const std::string folder = g_outUnix + "/second_skin";
   const std::string package = g_outUnix + "/second.skin";
@@ -118,7 +165,11 @@ std::string BuildSecondPackage() {
   const size_t pixels =
       static_cast<unsigned char>(top[10]) | (static_cast<unsigned char>(top[11]) << 8);
   for (size_t i = pixels; i < top.size(); ++i) top[i] = static_cast<char>(~top[i]);
-  if (!WriteBytes(folder + "/top.bmp", top)) return {};
+  if (!WriteBytes(folder + "/top.bmp", BmpAs32Bit(top))) return {};
+  if (!Rewrite(folder + "/button.bmp", [](const std::string& b) { return BmpAs8Bit(b, true); }) ||
+      !Rewrite(folder + "/left.bmp", [](const std::string& b) { return BmpAs8Bit(b, false); }) ||
+      !Rewrite(folder + "/header.bmp", BmpAsJpegClaim))
+    return {};
   TProcess pack(Quoted(g_skinpackUnix) + L" pack " + Quoted(folder) + L" " + Quoted(package));
   if (!pack.Started() || !pack.WaitExit(30s)) return {};
   return ReadBytes(package).size() > 0 ? package : std::string();
@@ -152,22 +203,25 @@ TEST(GalleryE2E, ComesUpSkinnedAndItsMenusOpenTheirWindows) {
   EXPECT_TRUE(WaitFor([&] { return !VisiblePopupMenu(gallery.process.Id()); }, 5s));
 
   // Every page, reached with a click on the first tab and the Right key; a
-  // screenshot of each. The glyph button lives on the last page.
+  // screenshot of each. The glyph button lives on the range page.
   const HWND glyphButton = FindChildByText(gallery.window, L"确定");
   ASSERT_TRUE(glyphButton);
   EXPECT_FALSE(IsWindowVisible(glyphButton));
   POINT firstTab{20, 10};
   ClientToScreen(gallery.window, &firstTab);
   ASSERT_TRUE(XClick(firstTab.x, firstTab.y));
-  constexpr int kPages = 8;
+  constexpr int kPages = 9;
+  constexpr int kRangePage = 7;
   for (int page = 0; page < kPages; ++page) {
     if (page > 0) {
       ASSERT_TRUE(PressKeys(gallery.window, "Right"));
     }
     Pump(300ms);
     EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_page_" + std::to_string(page + 1) + ".png"));
+    if (page == kRangePage) {
+      EXPECT_TRUE(IsWindowVisible(glyphButton));
+    }
   }
-  EXPECT_TRUE(IsWindowVisible(glyphButton));
 
   // The menu bar through the keyboard: Alt+W opens "窗口", its first item
   // is the sizeable form.
@@ -311,11 +365,14 @@ TEST(GalleryE2E, SecondPackageShowsItsImageAndADamagedOneKeepsOurSkin) {
   const std::string second = BuildSecondPackage();
   ASSERT_FALSE(second.empty()) << "skinpack made no package";
 
-  std::vector<COLORREF> ours;
+  std::vector<COLORREF> ours, ourButton, ourLeftEdge;
   {
     TGallery gallery("");
     ASSERT_TRUE(gallery.WaitSkinned());
     ours = CaptionRow(gallery.window);
+    ourButton = WindowPixels(FindChildByText(gallery.window, L"普通按钮"));
+    ourLeftEdge = LeftEdge(gallery.window);
+    EXPECT_TRUE(UnreadableImages(gallery.window).empty());
     EXPECT_TRUE(gallery.CloseAndExit());
   }
   {
@@ -323,6 +380,11 @@ TEST(GalleryE2E, SecondPackageShowsItsImageAndADamagedOneKeepsOurSkin) {
     ASSERT_TRUE(gallery.WaitSkinned());
     ASSERT_TRUE(WaitFor([&] { return Differing(CaptionRow(gallery.window), ours) > 0; }, 10s));
     EXPECT_GT(Differing(CaptionRow(gallery.window), ours), static_cast<int>(ours.size()) / 2);
+    // The palette images carry exactly our colours: the same pixels on screen.
+    EXPECT_EQ(Differing(WindowPixels(FindChildByText(gallery.window, L"普通按钮")), ourButton), 0);
+    EXPECT_EQ(Differing(LeftEdge(gallery.window), ourLeftEdge), 0);
+    EXPECT_EQ(UnreadableImages(gallery.window),
+              std::vector<std::wstring>{L"Headerbar: header.bmp"});
     EXPECT_FALSE(AnyMessageBox(gallery.process.Id()));
     EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_second_skin.png"));
   }

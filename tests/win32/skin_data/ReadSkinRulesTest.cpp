@@ -274,6 +274,18 @@ TEST_F(ReadSkinRules, UntrustedBitmapsLeaveTheImageEmpty) {
     EXPECT_TRUE(LoadSkinBitmap(name, files.Source())->Empty()) << name;
   }
   EXPECT_EQ(20, LoadSkinBitmap("good.bmp", files.Source())->Width());
+
+  // Only files that are there and unreadable are listed, each once, with the
+  // first section naming it; the next skin starts a fresh list.
+  Read(
+      "[Scrollbar]\nImage=noise.bmp\n[Buttons]\nBitmap=good.bmp\nCheckButton=truncated.bmp\n"
+      "RadioButton=noise.bmp\n[MenuItem]\nImage=absent.bmp\n[Personality]\nTop=rle.bmp\n");
+  EXPECT_EQ((std::vector<std::string>{"Personality: rle.bmp", "Buttons: truncated.bmp",
+                                      "Buttons: noise.bmp"}),
+            skin.UnreadableImages);
+  EXPECT_FALSE(skin.Buttons->Image->Empty());
+  Read("[Buttons]\nBitmap=good.bmp\n");
+  EXPECT_TRUE(skin.UnreadableImages.empty());
 }
 
 TEST_F(ReadSkinRules, ARereadReplacesRecordsOfThePreviousSkin) {
