@@ -159,7 +159,7 @@ TEST_F(OurSkin, PushButtonsAndCaptionText) {
 TEST_F(OurSkin, ElementRecords) {
   ExpectRecord(skin.Progress.get(), {4, 3, 4, 3, 32, 14, 2, 1, 0}, "Progress");
   ExpectRecord(skin.ProgressChunk.get(), {2, 2, 2, 2, 8, 10, 1, 1, 0}, "Progress.Chunk");
-  EXPECT_EQ(nullptr, skin.MenuBar);  // no menuBar key
+  ExpectRecord(skin.MenuBar.get(), {2, 0, 2, 0, 24, 40, 2, 0, 1}, "menuBar");
   ExpectRecord(skin.GroupBoxEdge.get(), {5, 5, 5, 5, 32, 16, 2, 1, 0}, "GroupBoxEdge");
   ExpectRecord(skin.GroupBox.get(), {5, 5, 5, 5, 16, 18, 1, 1, 0}, "GroupBox");
   EXPECT_EQ(4, skin.GroupBox->BackgroundLeftShift);
