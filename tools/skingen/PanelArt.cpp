@@ -68,14 +68,15 @@ Image Headerbar() {
   return JoinHorizontal(frames);
 }
 
-// Menu items: 1 normal, 2 separator (its lower rows), 3 normal, 4 and 5 selected.
+// Menu items: 1 normal, 2 separator (its lower rows), 3 normal, 4 and 5
+// selected, in the accent so that the highlight text reads on it.
 Image MenuItems() {
   constexpr int w = 24, h = 22;
   std::vector<Image> frames;
   for (int i = 0; i < 5; ++i) {
     Layer layer(w, h);
     if (i == 1) layer.FillRect(2, h - 4, w - 2, h - 3, kLine);
-    if (i >= 3) DrawBox(layer, 0, 0, w, h, 3, kAccentLine, kAccentSoft);
+    if (i >= 3) DrawBox(layer, 0, 0, w, h, 3, kAccentDark, kAccent);
     Image image(w, h);
     image.Flatten(layer, 0, 0, kWindow);
     frames.push_back(image);
