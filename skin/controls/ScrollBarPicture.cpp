@@ -23,10 +23,6 @@ constexpr int kArrowHotStep = 3;
 constexpr int kGripHotStep = 2;
 constexpr int kTrackFrames = 4;
 
-RECT MarginsOf(const TDataSkinObject& element) {
-  return RECT{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
-}
-
 RECT Span(bool vertical, int from, int to, int across) {
   return vertical ? RECT{0, from, across, to} : RECT{from, 0, to, across};
 }
@@ -42,7 +38,7 @@ void DrawThumb(HDC dc, const TSkinElements& skin, const TScrollBarLook& look, in
     if (look.Part == SB_THUMBTRACK) frame = look.Pressed ? 2 : 3;
     DrawFramedImage(dc, Span(vertical, look.ThumbStart, look.ThumbEnd, thickness), *thumb->Image,
                     false, false, counted->Trans == 1, frames, std::min(frame, frames),
-                    MarginsOf(*thumb));
+                    thumb->Margins());
   }
   TBitmap& strip = *skin.Scrollbar->Image;
   const int thumbLength = look.ThumbEnd - look.ThumbStart;
@@ -82,7 +78,7 @@ bool DrawScrollBarPicture(HDC dc, int x, int y, const TSkinData& skinData,
     const bool tile = skin.HorzScroll && skin.HorzScroll->Tile != 0;
     DrawFramedImage(buffer, Span(vertical, look.ArrowSize, length - look.ArrowSize, across),
                     *track->Image, false, tile, track->Trans == 1, kTrackFrames,
-                    look.Enabled ? 1 : 3, MarginsOf(*track));
+                    look.Enabled ? 1 : 3, track->Margins());
   }
   const int arrow = length < 2 * look.ArrowSize ? length / 2 : look.ArrowSize;
   const auto arrowCell = [&](int cell, int part) {

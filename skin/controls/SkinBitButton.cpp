@@ -110,12 +110,7 @@ void TSkinBitButton::DrawControl(HDC dc, const RECT& rect) {
   const TSelection selectedFont(buffer, CaptionFont());
   SetTextColor(buffer, static_cast<COLORREF>(ColorToRGB(CaptionColour(frame))));
   const TGlyphSource glyph = ReadGlyph(Control);
-  TGlyphLayoutInput layout;
-  layout.Client = client;
-  layout.Glyph = glyph.Size;
-  layout.Layout = SkinGlyphLayoutOf(GetEnumProp(Control, "Layout").c_str());
-  layout.Margin = static_cast<int>(GetOrdProp(Control, "Margin"));
-  layout.Spacing = static_cast<int>(GetOrdProp(Control, "Spacing"));
+  TGlyphLayoutInput layout = ReadGlyphLayout(Control, client, glyph.Size);
   layout.Centred = LowerCase(GetEnumProp(Control, "Alignment")) == "tacenter";
   const WideString lines = ButtonCaptionLines(Caption);
   layout.Text = MeasureCaption(buffer, lines, client, glyph.Size, layout.Layout);

@@ -5,6 +5,7 @@
 
 #include "skin/draw/FramedImage.h"
 #include "toolkit/core/SysUtils.h"
+#include "toolkit/core/TypInfo.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/ScopedHandles.h"
 
@@ -104,6 +105,16 @@ TGlyphPlace PlaceSkinGlyph(const TGlyphLayoutInput& in) {
       break;
   }
   return place;
+}
+
+TGlyphLayoutInput ReadGlyphLayout(TObject* button, SIZE client, SIZE glyph) {
+  TGlyphLayoutInput layout;
+  layout.Client = client;
+  layout.Glyph = glyph;
+  layout.Layout = SkinGlyphLayoutOf(GetEnumProp(button, "Layout").c_str());
+  layout.Margin = static_cast<int>(GetOrdProp(button, "Margin"));
+  layout.Spacing = static_cast<int>(GetOrdProp(button, "Spacing"));
+  return layout;
 }
 
 void DrawGlyphCell(HDC dc, TBitmap& strip, int cells, int cell, POINT at) {

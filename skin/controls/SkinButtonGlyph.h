@@ -6,6 +6,7 @@
 #include <windows.h>
 
 class TBitmap;
+class TObject;
 
 enum TSkinGlyphLayout : int { sglLeft = 0, sglRight = 1, sglTop = 2, sglBottom = 3 };
 
@@ -36,6 +37,10 @@ struct TGlyphPlace {
 };
 
 TGlyphPlace PlaceSkinGlyph(const TGlyphLayoutInput& in);
+
+// Layout, Margin and Spacing as the button publishes them, for a client and
+// a glyph of these sizes; the caption's size is left to the caller.
+TGlyphLayoutInput ReadGlyphLayout(TObject* button, SIZE client, SIZE glyph);
 
 // Cell n (from 1) of a strip of `cells` cells drawn at `at` in its own
 // size, the cell's bottom-left colour left out.

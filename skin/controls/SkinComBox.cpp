@@ -20,10 +20,6 @@ enum TComboFrame : int { cfNormal = 1, cfPressed = 2, cfDisabled = 3, cfHot = 4 
 constexpr int kCompositeStyle = 2;
 constexpr int kFlatStyle = 1;
 
-RECT MarginsOf(const TDataSkinObject& element) {
-  return RECT{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
-}
-
 void FrameWith(HDC dc, const RECT& rect, TColor colour) {
   const TBrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(colour))));
   FrameRect(dc, &rect, brush.Get());
@@ -237,7 +233,7 @@ void TSkinComBox::DrawComposite(HDC dc, const RECT& rect, int frame) const {
   }
   const int frames = std::max(element->Frame, 1);
   DrawFramedImage(dc, rect, *element->Image, false, element->Tile != 0, true, frames,
-                  std::min(frame, frames), MarginsOf(*element));
+                  std::min(frame, frames), element->Margins());
 }
 
 void TSkinComBox::DrawFlat(HDC dc, const RECT& rect, int frame) const {

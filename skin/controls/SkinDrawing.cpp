@@ -27,8 +27,7 @@ void FillParentColour(HDC dc, const RECT& rect, TControl* control, const TSkinDa
 void DrawElementFrame(HDC dc, const TDataSkinObject& element, const RECT& rect, int frame) {
   if (rect.right < rect.left || rect.bottom < rect.top) return;
   if (element.Image->Width() <= 0 || element.Image->Height() <= 0) return;
-  const RECT margins{element.LeftWidth, element.TopHeight, element.RightWidth,
-                     element.BottomHeight};
+  const RECT margins = element.Margins();
   DrawFramedImage(dc, rect, *element.Image, false, element.Tile != 0, element.Trans == 1,
                   element.Frame, frame, margins);
 }

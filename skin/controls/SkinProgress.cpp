@@ -17,10 +17,6 @@ namespace {
 constexpr int kTrackFrame = 1;
 constexpr int kFilledFrame = 2;
 
-RECT MarginsOf(const TDataSkinObject& element) {
-  return RECT{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
-}
-
 }  // namespace
 
 int ProgressFilledLength(int length, int position, int low, int high) {
@@ -91,15 +87,15 @@ void TSkinProgress::ComposeLyingDown(HDC dc, int length, int thickness, int fill
   if (progress.Style != 1) {
     const int frames = std::max(progress.Frame, 1);
     DrawFramedImage(dc, whole, *progress.Image, false, progress.Tile != 0, true, frames,
-                    kTrackFrame, MarginsOf(progress));
+                    kTrackFrame, progress.Margins());
     if (filled > 0 && frames >= kFilledFrame) {
       DrawFramedImage(dc, RECT{0, 0, filled, thickness}, *progress.Image, false, progress.Tile != 0,
-                      true, frames, kFilledFrame, MarginsOf(progress));
+                      true, frames, kFilledFrame, progress.Margins());
     }
     return;
   }
   DrawFramedImage(dc, whole, *progress.Image, false, progress.Tile != 0, true,
-                  std::max(progress.Frame, 1), kTrackFrame, MarginsOf(progress));
+                  std::max(progress.Frame, 1), kTrackFrame, progress.Margins());
   const TDataSkinObject* chunk = skin.ProgressChunk.get();
   if (!chunk || chunk->Image->Empty() || filled <= 0) return;
   const int cells = std::max(chunk->Frame, 1);

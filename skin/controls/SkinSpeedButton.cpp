@@ -164,12 +164,7 @@ void TSkinSpeedButton::DrawControl(HDC dc, const RECT& rect) {
     DrawSkinText(buffer, copy, text, DT_CENTER | DT_WORDBREAK | TextFlags());
     LastTextRect = text;
   } else {
-    TGlyphLayoutInput layout;
-    layout.Client = client;
-    layout.Glyph = glyph.Size;
-    layout.Layout = SkinGlyphLayoutOf(GetEnumProp(GraphicControl, "Layout").c_str());
-    layout.Margin = static_cast<int>(GetOrdProp(GraphicControl, "Margin"));
-    layout.Spacing = static_cast<int>(GetOrdProp(GraphicControl, "Spacing"));
+    TGlyphLayoutInput layout = ReadGlyphLayout(GraphicControl, client, glyph.Size);
     layout.SpeedButton = true;
     layout.Text = MeasureCaption(buffer, lines, client, glyph.Size, layout.Layout);
     const bool disabled = !GraphicControl->Enabled();

@@ -153,7 +153,7 @@ void TSkinStatusBar::DrawPanels(HDC dc, const RECT& rect, int count) {
 void TSkinStatusBar::DrawBevel(HDC dc, const RECT& rect, int bevel) {
   const TDataSkinObject* edges = SkinData->Skin().StatusBarEdges.get();
   if (edges && !edges->Image->Empty()) {
-    const RECT margins{edges->LeftWidth, edges->TopHeight, edges->RightWidth, edges->BottomHeight};
+    const RECT margins = edges->Margins();
     DrawFramedImage(dc, rect, *edges->Image, false, edges->Tile != 0, false, edges->Frame, bevel,
                     margins);
     return;

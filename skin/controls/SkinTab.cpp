@@ -28,10 +28,6 @@ RECT FlippedMargins(const RECT& m) { return RECT{m.left, m.bottom, m.right, m.to
 RECT RotatedLeftMargins(const RECT& m) { return RECT{m.top, m.right, m.bottom, m.left}; }
 RECT RotatedRightMargins(const RECT& m) { return RECT{m.bottom, m.left, m.top, m.right}; }
 
-RECT MarginsOf(const TDataSkinObject& element) {
-  return RECT{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
-}
-
 bool Vertical(TTabOrientation orientation) {
   return orientation == toLeft || orientation == toRight;
 }
@@ -93,13 +89,13 @@ void TSkinTab::PrepareImages() {
   const TDataSkinBorder* tabs = skin.Tabs.get();
   if (!tabs) return;
   TabImage->Assign(tabs->Image.get());
-  tabMargins_ = MarginsOf(*tabs);
+  tabMargins_ = tabs->Margins();
   paneMargins_ = kFixedPaneMargins;
   if (tabs->Style == 0) {
     PaneImage->Assign(tabs->Image2.get());
   } else if (tabs->Style == 1 && skin.TabPane) {
     PaneImage->Assign(skin.TabPane->Image.get());
-    paneMargins_ = MarginsOf(*skin.TabPane);
+    paneMargins_ = skin.TabPane->Margins();
   }
   if (!TabImage->Empty()) TabImage->SetPixelFormat(pf24bit);
   if (!PaneImage->Empty()) PaneImage->SetPixelFormat(pf24bit);

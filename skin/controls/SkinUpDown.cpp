@@ -20,10 +20,6 @@ constexpr int kSecondHalfStep = 4;
 constexpr int kEditBorder = 3;
 constexpr int kArrowHeight = 3;
 
-RECT MarginsOf(const TDataSkinObject& element) {
-  return RECT{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
-}
-
 }  // namespace
 
 int UpDownFrame(bool secondHalf, bool enabled, bool underCursor, bool pressed, bool hot) {
@@ -147,7 +143,7 @@ void TSkinUpDown::DrawHalf(HDC dc, const RECT& half, int frame) const {
   }
   const int frames = std::max(element->Frame, 1);
   DrawFramedImage(dc, half, *element->Image, false, element->Tile != 0, element->Trans == 1, frames,
-                  std::min(frame, frames), MarginsOf(*element));
+                  std::min(frame, frames), element->Margins());
   if (!element->Image2->Empty()) {
     DrawCentredFrame(dc, half, *element->Image2, true, frames, std::min(frame, frames));
   }

@@ -17,10 +17,6 @@ constexpr int kArrowSide = 17;
 constexpr int kToolbarWidth = 10;
 constexpr int kToolbarHeight = 40;
 
-RECT MarginsOf(const TDataSkinObject& r) {
-  return RECT{r.LeftWidth, r.TopHeight, r.RightWidth, r.BottomHeight};
-}
-
 // These images are made in memory on the DIB bits (the same pixels as
 // drawing them through DCs, without a DC per bitmap), so that a skin loads
 // fast under Wine too.
@@ -75,8 +71,8 @@ void MakeComboComposite(TSkinElements& s) {
     // Each frame starts from magenta, so that what the edge leaves out
     // stays transparent instead of showing the frame before.
     FillPixels(work, tile, clFuchsia);
-    PutFramedImage(work, tile, *sunk.Image, sunk.Trans != 0, frames, n, MarginsOf(sunk));
-    PutFramedImage(work, button, *combo.Image, true, comboFrames, n, MarginsOf(combo));
+    PutFramedImage(work, tile, *sunk.Image, sunk.Trans != 0, frames, n, sunk.Margins());
+    PutFramedImage(work, button, *combo.Image, true, comboFrames, n, combo.Margins());
     if (s.ExtraImages)
       PutCentredFrame(work, button, *s.ExtraImages->Image, FrameCountOf(s.ExtraImages->Frame), n);
     FillPixels(work, RECT{2, 2, kComboCellWidth - 1 - arrowWidth, 18}, clFuchsia);

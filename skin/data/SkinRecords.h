@@ -3,6 +3,8 @@
 // Forms and controls only read them; the skin data component fills them.
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 
 #include "toolkit/core/SysUtils.h"
@@ -21,6 +23,8 @@ class TDataSkinObject {
   int TopHeight = 0;
   int RightWidth = 0;
   int BottomHeight = 0;
+  // The four above as a margins rectangle, for framed-image drawing.
+  RECT Margins() const { return RECT{LeftWidth, TopHeight, RightWidth, BottomHeight}; }
   std::unique_ptr<TBitmap> Image;  // never null; empty until loaded
   int Trans = 0;                   // nonzero: magenta is transparent
   int Tile = 0;                    // nonzero tiles the centre, zero stretches it

@@ -52,8 +52,7 @@ bool TWinSkinPopMenu::CanPaint() const {
 
 void TWinSkinPopMenu::BuildFramePicture() {
   const TDataSkinObject& background = *skinData_->Skin().MenuBackground;
-  const RECT margins{background.LeftWidth, background.TopHeight, background.RightWidth,
-                     background.BottomHeight};
+  const RECT margins = background.Margins();
   picture_ = ComposeFramedImage(WindowBox(window_), *background.Image, margins, false,
                                 background.Tile != 0, 1, 1);
   if (!picture_) picture_ = std::make_unique<TBitmap>();

@@ -45,50 +45,19 @@ const char* KindCaption(TBitBtnKind kind) {
 
 const TClassInfo& TBitBtn::StaticClass() {
   static const TClassInfo info =
-      TClassBuilder<TBitBtn>("TBitBtn", &TButton::StaticClass())
-          .Object("Glyph", &TBitBtn::Glyph, &TBitBtn::SetGlyph)
-          .Enum("Kind", KindInfo(), &TBitBtn::Kind, &TBitBtn::SetKind)
-          .Default(bkCustom)
-          .Enum("Layout", ButtonLayoutInfo(), &TBitBtn::Layout, &TBitBtn::SetLayout)
-          .Default(blGlyphLeft)
-          .Integer("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin)
-          .Default(-1)
-          .Integer("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs)
-          .Default(1)
-          .Integer("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing)
-          .Default(4)
+      PublishGlyphProperties(TClassBuilder<TBitBtn>("TBitBtn", &TButton::StaticClass())
+                                 .Enum("Kind", KindInfo(), &TBitBtn::Kind, &TBitBtn::SetKind)
+                                 .Default(bkCustom))
           .Build();
   return info;
 }
 
 TBitBtn::TBitBtn(TComponent* owner)
     : TButton(owner),
-      glyph_(std::make_unique<TButtonGlyph>()),
-      canvas_(std::make_unique<TCanvas>()) {
-  glyph_->OnChange = [this] { Invalidate(); };
-}
+      TGlyphButtonProperties([this] { Invalidate(); }),
+      canvas_(std::make_unique<TCanvas>()) {}
 
 TBitBtn::~TBitBtn() = default;
-
-void TBitBtn::SetLayout(TButtonLayout value) {
-  if (value == layout_) return;
-  layout_ = value;
-  Invalidate();
-}
-
-void TBitBtn::SetMargin(int value) {
-  if (value < -1) value = -1;
-  if (value == margin_) return;
-  margin_ = value;
-  Invalidate();
-}
-
-void TBitBtn::SetSpacing(int value) {
-  if (value < -1) value = -1;
-  if (value == spacing_) return;
-  spacing_ = value;
-  Invalidate();
-}
 
 void TBitBtn::SetKind(TBitBtnKind value) {
   if (value == kind_) return;
@@ -143,8 +112,7 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
     const TButtonState state = disabled ? bsDisabled : down ? bsDown : bsUp;
     const POINT offset = down ? POINT{1, 1} : POINT{0, 0};
-    RECT text =
-        glyph_->Draw(*canvas_, item.rcItem, offset, Caption(), layout_, margin_, spacing_, state);
+    RECT text = ButtonGlyph().Draw(*canvas_, item.rcItem, offset, Caption(), state);
     if (focused && !IsRectEmpty(&text)) {
       InflateRect(&text, 2, 2);
       DrawFocusRect(dc, &text);

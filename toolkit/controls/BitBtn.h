@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "toolkit/controls/ButtonGlyph.h"
 #include "toolkit/controls/Buttons.h"
+#include "toolkit/controls/GlyphButtonProperties.h"
 
 // Kinds give a caption and the Default or Cancel role; bkClose closes the
 // form the button is on.
@@ -24,22 +24,12 @@ enum TBitBtnKind {
   bkAll
 };
 
-class TBitBtn : public TButton {
+class TBitBtn : public TButton, public TGlyphButtonProperties {
   TAPVANE_CLASS(TBitBtn)
  public:
   explicit TBitBtn(TComponent* owner);
   ~TBitBtn() override;
 
-  TBitmap* Glyph() const { return glyph_->Glyph(); }
-  void SetGlyph(TBitmap* value) { glyph_->SetGlyph(value); }
-  int NumGlyphs() const { return glyph_->NumGlyphs(); }
-  void SetNumGlyphs(int value) { glyph_->SetNumGlyphs(value); }
-  TButtonLayout Layout() const { return layout_; }
-  void SetLayout(TButtonLayout value);
-  int Margin() const { return margin_; }
-  void SetMargin(int value);
-  int Spacing() const { return spacing_; }
-  void SetSpacing(int value);
   TBitBtnKind Kind() const { return kind_; }
   void SetKind(TBitBtnKind value);
 
@@ -52,10 +42,6 @@ class TBitBtn : public TButton {
  private:
   void DrawItem(const DRAWITEMSTRUCT& item);
 
-  std::unique_ptr<TButtonGlyph> glyph_;
   std::unique_ptr<TCanvas> canvas_;
-  TButtonLayout layout_ = blGlyphLeft;
-  int margin_ = -1;
-  int spacing_ = 4;
   TBitBtnKind kind_ = bkCustom;
 };

@@ -95,13 +95,33 @@ void TButtonGlyph::SetNumGlyphs(int value) {
   if (OnChange) OnChange();
 }
 
+void TButtonGlyph::SetLayout(TButtonLayout value) {
+  if (value == layout_) return;
+  layout_ = value;
+  if (OnChange) OnChange();
+}
+
+void TButtonGlyph::SetMargin(int value) {
+  value = std::max(value, -1);
+  if (value == margin_) return;
+  margin_ = value;
+  if (OnChange) OnChange();
+}
+
+void TButtonGlyph::SetSpacing(int value) {
+  value = std::max(value, -1);
+  if (value == spacing_) return;
+  spacing_ = value;
+  if (OnChange) OnChange();
+}
+
 SIZE TButtonGlyph::CellSize() const {
   if (glyph_->Empty()) return SIZE{0, 0};
   return SIZE{glyph_->Width() / numGlyphs_, glyph_->Height()};
 }
 
 RECT TButtonGlyph::Draw(TCanvas& canvas, const RECT& client, POINT offset, const String& caption,
-                        TButtonLayout layout, int margin, int spacing, TButtonState state) {
+                        TButtonState state) {
   HDC dc = canvas.Handle();
   const std::wstring text = ToWide(caption);
   RECT measured{0, 0, client.right - client.left, 0};
@@ -113,7 +133,7 @@ RECT TButtonGlyph::Draw(TCanvas& canvas, const RECT& client, POINT offset, const
       text.empty() ? SIZE{0, 0} : SIZE{measured.right - measured.left, measured.bottom};
   const SIZE area{client.right - client.left, client.bottom - client.top};
   const TGlyphPlacement place =
-      PlaceGlyphAndText(area, CellSize(), textSize, layout, margin, spacing);
+      PlaceGlyphAndText(area, CellSize(), textSize, layout_, margin_, spacing_);
   const int x0 = client.left + offset.x, y0 = client.top + offset.y;
   if (!glyph_->Empty()) DrawCell(dc, POINT{x0 + place.Glyph.x, y0 + place.Glyph.y}, state);
   RECT textRect{x0 + place.Text.x, y0 + place.Text.y, x0 + place.Text.x + textSize.cx,

@@ -44,14 +44,21 @@ class TButtonGlyph {
   void SetNumGlyphs(int value);
   // The size of one cell; (0, 0) without a glyph.
   SIZE CellSize() const;
+  TButtonLayout Layout() const { return layout_; }
+  void SetLayout(TButtonLayout value);
+  // Both below -1 count as -1.
+  int Margin() const { return margin_; }
+  void SetMargin(int value);
+  int Spacing() const { return spacing_; }
+  void SetSpacing(int value);
 
   // Draws glyph and caption into the canvas's rectangle, moved by offset
   // (a pressed button's content shifts by a pixel). The text rectangle is
   // returned for a focus frame.
   RECT Draw(TCanvas& canvas, const RECT& client, POINT offset, const String& caption,
-            TButtonLayout layout, int margin, int spacing, TButtonState state);
+            TButtonState state);
 
-  // A new glyph or cell count.
+  // A new glyph, cell count or placement.
   std::function<void()> OnChange;
 
  private:
@@ -60,4 +67,7 @@ class TButtonGlyph {
 
   std::unique_ptr<TBitmap> glyph_;
   int numGlyphs_ = 1;
+  TButtonLayout layout_ = blGlyphLeft;
+  int margin_ = -1;
+  int spacing_ = 4;
 };

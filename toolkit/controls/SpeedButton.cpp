@@ -4,55 +4,26 @@
 
 const TClassInfo& TSpeedButton::StaticClass() {
   static const TClassInfo info =
-      TClassBuilder<TSpeedButton>("TSpeedButton", &TGraphicControl::StaticClass())
-          .Str("Caption", &TControl::Caption, &TControl::SetCaption)
-          .Integer("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex)
-          .Default(0)
-          .Bool("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp)
-          .Bool("Down", &TSpeedButton::Down, &TSpeedButton::SetDown)
-          .Bool("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat)
-          .Object("Glyph", &TSpeedButton::Glyph, &TSpeedButton::SetGlyph)
-          .Enum("Layout", ButtonLayoutInfo(), &TSpeedButton::Layout, &TSpeedButton::SetLayout)
-          .Default(blGlyphLeft)
-          .Integer("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin)
-          .Default(-1)
-          .Integer("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs)
-          .Default(1)
-          .Integer("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing)
-          .Default(4)
+      PublishGlyphProperties(
+          TClassBuilder<TSpeedButton>("TSpeedButton", &TGraphicControl::StaticClass())
+              .Str("Caption", &TControl::Caption, &TControl::SetCaption)
+              .Integer("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex)
+              .Default(0)
+              .Bool("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp)
+              .Bool("Down", &TSpeedButton::Down, &TSpeedButton::SetDown)
+              .Bool("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat))
           .Build();
   return info;
 }
 
 TSpeedButton::TSpeedButton(TComponent* owner)
-    : TGraphicControl(owner), glyph_(std::make_unique<TButtonGlyph>()) {
+    : TGraphicControl(owner), TGlyphButtonProperties([this] { Invalidate(); }) {
   SetBounds(0, 0, 23, 22);
   // The click is decided in MouseUp, where grouping is known.
   clickOnRelease_ = false;
-  glyph_->OnChange = [this] { Invalidate(); };
 }
 
 TSpeedButton::~TSpeedButton() = default;
-
-void TSpeedButton::SetLayout(TButtonLayout value) {
-  if (value == layout_) return;
-  layout_ = value;
-  Invalidate();
-}
-
-void TSpeedButton::SetMargin(int value) {
-  if (value < -1) value = -1;
-  if (value == margin_) return;
-  margin_ = value;
-  Invalidate();
-}
-
-void TSpeedButton::SetSpacing(int value) {
-  if (value < -1) value = -1;
-  if (value == spacing_) return;
-  spacing_ = value;
-  Invalidate();
-}
 
 void TSpeedButton::SetGroupIndex(int value) {
   if (value == groupIndex_) return;
@@ -166,6 +137,5 @@ void TSpeedButton::Paint() {
     canvas.FillRect(face);
   }
   const POINT offset = sunk ? POINT{1, 1} : POINT{0, 0};
-  glyph_->Draw(canvas, RECT{0, 0, Width(), Height()}, offset, Caption(), layout_, margin_, spacing_,
-               state);
+  ButtonGlyph().Draw(canvas, RECT{0, 0, Width(), Height()}, offset, Caption(), state);
 }

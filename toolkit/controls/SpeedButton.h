@@ -6,25 +6,15 @@
 
 #include <memory>
 
-#include "toolkit/controls/ButtonGlyph.h"
+#include "toolkit/controls/GlyphButtonProperties.h"
 #include "toolkit/controls/GraphicControl.h"
 
-class TSpeedButton : public TGraphicControl {
+class TSpeedButton : public TGraphicControl, public TGlyphButtonProperties {
   TAPVANE_CLASS(TSpeedButton)
  public:
   explicit TSpeedButton(TComponent* owner);
   ~TSpeedButton() override;
 
-  TBitmap* Glyph() const { return glyph_->Glyph(); }
-  void SetGlyph(TBitmap* value) { glyph_->SetGlyph(value); }
-  int NumGlyphs() const { return glyph_->NumGlyphs(); }
-  void SetNumGlyphs(int value) { glyph_->SetNumGlyphs(value); }
-  TButtonLayout Layout() const { return layout_; }
-  void SetLayout(TButtonLayout value);
-  int Margin() const { return margin_; }
-  void SetMargin(int value);
-  int Spacing() const { return spacing_; }
-  void SetSpacing(int value);
   int GroupIndex() const { return groupIndex_; }
   void SetGroupIndex(int value);
   bool AllowAllUp() const { return allowAllUp_; }
@@ -53,10 +43,6 @@ class TSpeedButton : public TGraphicControl {
   void RaiseOthersInGroup();
   void SetPressed(bool value);
 
-  std::unique_ptr<TButtonGlyph> glyph_;
-  TButtonLayout layout_ = blGlyphLeft;
-  int margin_ = -1;
-  int spacing_ = 4;
   int groupIndex_ = 0;
   bool allowAllUp_ = false;
   bool down_ = false;

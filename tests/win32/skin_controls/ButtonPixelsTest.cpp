@@ -21,10 +21,7 @@ class ButtonPixelsTest : public SkinControlTest {
  protected:
   void SetUp() override {
     SkinControlTest::SetUp();
-    TDataSkinButton& element = *data->Skin().Buttons;
-    MakeSolidStrip(*element.Image, 5, 30, 24);
-    element.Frame = 5;
-    element.Trans = 1;
+    UseSolidButtonFrames(*data, true);
     button = Make<TButton>(form.get(), 20, 20, kW, kH);
     button->SetCaption("OK");
     object = new TSkinButton(button);

@@ -9,6 +9,7 @@
 #include <set>
 #include <vector>
 
+#include "ChoiceRecordingTest.h"
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinBitButton.h"
@@ -76,19 +77,8 @@ const std::map<String, TExpected>& ExpectedByKind() {
 String KindOf(std::string_view row) { return LowerCase(String(row.substr(row.find('=') + 1))); }
 String ClassOf(std::string_view row) { return String(row.substr(0, row.find('='))); }
 
-class ClassificationTest : public SkinControlTest {
+class ClassificationTest : public ChoiceRecordingTest {
  protected:
-  void SetUp() override {
-    SkinControlTest::SetUp();
-    SkinObjectFactory() = [this](const TSkinChoice& choice) {
-      chosen.push_back(choice);
-      return CreateSkinObject(choice);
-    };
-  }
-  void TearDown() override {
-    SkinObjectFactory() = &CreateSkinObject;
-    SkinControlTest::TearDown();
-  }
   TStandIn* StandIn(const String& name, TWinControl* parent, int index) {
     infos.push_back(std::make_unique<TClassInfo>(
         TClassBuilder<TCustomControl>(name, &TCustomControl::StaticClass()).Build()));
@@ -131,7 +121,6 @@ class ClassificationTest : public SkinControlTest {
   }
 
   std::vector<std::unique_ptr<TClassInfo>> infos;
-  std::vector<TSkinChoice> chosen;
 };
 
 TEST_F(ClassificationTest, EveryDefaultRowSkinsItsClassByItsKind) {

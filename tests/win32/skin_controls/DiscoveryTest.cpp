@@ -2,6 +2,7 @@
 // disable tag, the Skin3rd list before the table, and no second object.
 #include <map>
 
+#include "ChoiceRecordingTest.h"
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinButton.h"
@@ -28,19 +29,8 @@ const TClassInfo& TTestRadioGroup::StaticClass() {
 
 namespace {
 
-class DiscoveryTest : public SkinControlTest {
+class DiscoveryTest : public ChoiceRecordingTest {
  protected:
-  void SetUp() override {
-    SkinControlTest::SetUp();
-    SkinObjectFactory() = [this](const TSkinChoice& choice) {
-      chosen.push_back(choice);
-      return CreateSkinObject(choice);
-    };
-  }
-  void TearDown() override {
-    SkinObjectFactory() = &CreateSkinObject;
-    SkinControlTest::TearDown();
-  }
   void RunFullPass() { TControlDiscovery(*formObject, *data).SkinAllControls(form.get()); }
   // The skin class chosen for a control or window ("" when none).
   String ChosenFor(const TControl* control, HWND window = nullptr) const {
@@ -60,8 +50,6 @@ class DiscoveryTest : public SkinControlTest {
     return count;
   }
   void PrependSkin3rd(const char* line) { data->Skin3rd()->Insert(0, line); }
-
-  std::vector<TSkinChoice> chosen;
 };
 
 TEST_F(DiscoveryTest, DisableTagKeepsControlsAndGroupMembersOut) {

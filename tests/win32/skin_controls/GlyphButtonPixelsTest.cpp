@@ -86,10 +86,7 @@ class GlyphButtonPixelsTest : public SkinControlTest {
  protected:
   void SetUp() override {
     SkinControlTest::SetUp();
-    TDataSkinButton& element = *data->Skin().Buttons;
-    MakeSolidStrip(*element.Image, 5, 30, 24);
-    element.Frame = 5;
-    element.Trans = 0;
+    UseSolidButtonFrames(*data, false);
     button = Make<TBitBtn>(form.get(), 20, 20, kW, kH);
     button->SetCaption("");
     button->SetMargin(4);

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "PointerInput.h"
+#include "RealPointer.h"
 #include "SkinControlSupport.h"
 #include "SkinFormSupport.h"
 #include "TestSupport.h"

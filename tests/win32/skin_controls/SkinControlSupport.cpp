@@ -17,6 +17,13 @@ void MakeSolidStrip(TBitmap& strip, int frames, int w, int h) {
   }
 }
 
+void UseSolidButtonFrames(TSkinData& skin, bool transparent) {
+  TDataSkinButton& buttons = *skin.Skin().Buttons;
+  MakeSolidStrip(*buttons.Image, 5, 30, 24);
+  buttons.Frame = 5;
+  buttons.Trans = transparent ? 1 : 0;
+}
+
 unsigned WindowPixel(HWND window, int x, int y) {
   const HDC dc = GetWindowDC(window);
   const COLORREF colour = GetPixel(dc, x, y);

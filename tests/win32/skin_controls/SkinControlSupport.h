@@ -17,6 +17,8 @@
 TColor FrameColour(int n);
 // A horizontal strip of `frames` solid frames of w x h, frame n in FrameColour(n).
 void MakeSolidStrip(TBitmap& strip, int frames, int w, int h);
+// The skin's push-button picture as five solid 30 x 24 frames.
+void UseSolidButtonFrames(TSkinData& skin, bool transparent);
 
 // What the window shows on screen at a point of the whole window (its
 // frame included), read back after a real paint.

@@ -1,7 +1,7 @@
 // Speed buttons, which have no window: the skin draws them when their
 // parent paints them, frame by state and flatness, and a real press and
 // release still raise their own click.
-#include "PointerInput.h"
+#include "RealPointer.h"
 #include "SkinControlSupport.h"
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
@@ -17,10 +17,7 @@ class SpeedButtonPixelsTest : public SkinControlTest {
  protected:
   void SetUp() override {
     SkinControlTest::SetUp();
-    TDataSkinButton& element = *data->Skin().Buttons;
-    MakeSolidStrip(*element.Image, 5, 30, 24);
-    element.Frame = 5;
-    element.Trans = 0;
+    UseSolidButtonFrames(*data, false);
     speed = Make<TSpeedButton>(form.get(), 30, 30, kW, kH);
     speed->SetCaption("Go");
     object = new TSkinSpeedButton(speed);

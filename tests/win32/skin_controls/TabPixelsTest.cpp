@@ -332,10 +332,7 @@ TEST_F(TabPixelsTest, CloseBoxClosesThePageUnlessTheFormSaysNo) {
 }
 
 TEST_F(TabPixelsTest, ButtonTabsTakeTheButtonFrames) {
-  TDataSkinButton& buttons = *data->Skin().Buttons;
-  MakeSolidStrip(*buttons.Image, 5, 30, 24);
-  buttons.Frame = 5;
-  buttons.Trans = 0;
+  UseSolidButtonFrames(*data, false);
   TPageControl* pages = MakePages("One", "Two");
   pages->SetStyle(tsButtons);
   pages->SetActivePageIndex(1);
