@@ -2,11 +2,13 @@
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/Containers.h"
+#include "toolkit/controls/DateTimePicker.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/Memo.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/ProgressBar.h"
@@ -28,5 +30,5 @@ void RegisterToolkitClasses() {
        &TProgressBar::StaticClass(), &TTrackBar::StaticClass(),  &TUpDown::StaticClass(),
        &TScrollBar::StaticClass(),   &TBitBtn::StaticClass(),    &TSpeedButton::StaticClass(),
        &TMainMenu::StaticClass(),    &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
-       &TImageList::StaticClass()});
+       &TImageList::StaticClass(),   &TMemo::StaticClass(),      &TDateTimePicker::StaticClass()});
 }
