@@ -5,6 +5,7 @@
 #include "toolkit/controls/DateTimePicker.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/HeaderControl.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/ListControls.h"
@@ -22,13 +23,14 @@
 
 void RegisterToolkitClasses() {
   RegisterClasses(
-      {&TForm::StaticClass(),        &TLabel::StaticClass(),     &TEdit::StaticClass(),
-       &TButton::StaticClass(),      &TCheckBox::StaticClass(),  &TRadioButton::StaticClass(),
-       &TListBox::StaticClass(),     &TComboBox::StaticClass(),  &TGroupBox::StaticClass(),
-       &TPanel::StaticClass(),       &TImage::StaticClass(),     &TPageControl::StaticClass(),
-       &TTabSheet::StaticClass(),    &TStatusBar::StaticClass(), &TTimer::StaticClass(),
-       &TProgressBar::StaticClass(), &TTrackBar::StaticClass(),  &TUpDown::StaticClass(),
-       &TScrollBar::StaticClass(),   &TBitBtn::StaticClass(),    &TSpeedButton::StaticClass(),
-       &TMainMenu::StaticClass(),    &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
-       &TImageList::StaticClass(),   &TMemo::StaticClass(),      &TDateTimePicker::StaticClass()});
+      {&TForm::StaticClass(),         &TLabel::StaticClass(),     &TEdit::StaticClass(),
+       &TButton::StaticClass(),       &TCheckBox::StaticClass(),  &TRadioButton::StaticClass(),
+       &TListBox::StaticClass(),      &TComboBox::StaticClass(),  &TGroupBox::StaticClass(),
+       &TPanel::StaticClass(),        &TImage::StaticClass(),     &TPageControl::StaticClass(),
+       &TTabSheet::StaticClass(),     &TStatusBar::StaticClass(), &TTimer::StaticClass(),
+       &TProgressBar::StaticClass(),  &TTrackBar::StaticClass(),  &TUpDown::StaticClass(),
+       &TScrollBar::StaticClass(),    &TBitBtn::StaticClass(),    &TSpeedButton::StaticClass(),
+       &TMainMenu::StaticClass(),     &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
+       &TImageList::StaticClass(),    &TMemo::StaticClass(),      &TDateTimePicker::StaticClass(),
+       &THeaderControl::StaticClass()});
 }
