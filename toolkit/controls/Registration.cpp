@@ -9,6 +9,7 @@
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/ListView.h"
 #include "toolkit/controls/Memo.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
@@ -23,14 +24,14 @@
 
 void RegisterToolkitClasses() {
   RegisterClasses(
-      {&TForm::StaticClass(),         &TLabel::StaticClass(),     &TEdit::StaticClass(),
-       &TButton::StaticClass(),       &TCheckBox::StaticClass(),  &TRadioButton::StaticClass(),
-       &TListBox::StaticClass(),      &TComboBox::StaticClass(),  &TGroupBox::StaticClass(),
-       &TPanel::StaticClass(),        &TImage::StaticClass(),     &TPageControl::StaticClass(),
-       &TTabSheet::StaticClass(),     &TStatusBar::StaticClass(), &TTimer::StaticClass(),
-       &TProgressBar::StaticClass(),  &TTrackBar::StaticClass(),  &TUpDown::StaticClass(),
-       &TScrollBar::StaticClass(),    &TBitBtn::StaticClass(),    &TSpeedButton::StaticClass(),
-       &TMainMenu::StaticClass(),     &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
-       &TImageList::StaticClass(),    &TMemo::StaticClass(),      &TDateTimePicker::StaticClass(),
-       &THeaderControl::StaticClass()});
+      {&TForm::StaticClass(),          &TLabel::StaticClass(),     &TEdit::StaticClass(),
+       &TButton::StaticClass(),        &TCheckBox::StaticClass(),  &TRadioButton::StaticClass(),
+       &TListBox::StaticClass(),       &TComboBox::StaticClass(),  &TGroupBox::StaticClass(),
+       &TPanel::StaticClass(),         &TImage::StaticClass(),     &TPageControl::StaticClass(),
+       &TTabSheet::StaticClass(),      &TStatusBar::StaticClass(), &TTimer::StaticClass(),
+       &TProgressBar::StaticClass(),   &TTrackBar::StaticClass(),  &TUpDown::StaticClass(),
+       &TScrollBar::StaticClass(),     &TBitBtn::StaticClass(),    &TSpeedButton::StaticClass(),
+       &TMainMenu::StaticClass(),      &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
+       &TImageList::StaticClass(),     &TMemo::StaticClass(),      &TDateTimePicker::StaticClass(),
+       &THeaderControl::StaticClass(), &TListView::StaticClass()});
 }
