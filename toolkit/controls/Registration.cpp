@@ -17,6 +17,7 @@
 #include "toolkit/controls/ScrollBar.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/StatusBar.h"
+#include "toolkit/controls/TabControl.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/controls/TrackBar.h"
 #include "toolkit/controls/UpDown.h"
@@ -33,5 +34,5 @@ void RegisterToolkitClasses() {
        &TScrollBar::StaticClass(),     &TBitBtn::StaticClass(),    &TSpeedButton::StaticClass(),
        &TMainMenu::StaticClass(),      &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
        &TImageList::StaticClass(),     &TMemo::StaticClass(),      &TDateTimePicker::StaticClass(),
-       &THeaderControl::StaticClass(), &TListView::StaticClass()});
+       &THeaderControl::StaticClass(), &TListView::StaticClass(),  &TTabControl::StaticClass()});
 }
