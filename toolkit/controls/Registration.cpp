@@ -10,6 +10,7 @@
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/ListControls.h"
 #include "toolkit/controls/ListView.h"
+#include "toolkit/controls/MediaPlayer.h"
 #include "toolkit/controls/Memo.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
@@ -34,5 +35,6 @@ void RegisterToolkitClasses() {
        &TScrollBar::StaticClass(),     &TBitBtn::StaticClass(),    &TSpeedButton::StaticClass(),
        &TMainMenu::StaticClass(),      &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
        &TImageList::StaticClass(),     &TMemo::StaticClass(),      &TDateTimePicker::StaticClass(),
-       &THeaderControl::StaticClass(), &TListView::StaticClass(),  &TTabControl::StaticClass()});
+       &THeaderControl::StaticClass(), &TListView::StaticClass(),  &TTabControl::StaticClass(),
+       &TMediaPlayer::StaticClass()});
 }
