@@ -121,3 +121,17 @@ void TMediaPlayer::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
   TMPBtnType hit{};
   if (ButtonAt(x, y, hit) && hit == pressed_ && OnClick) OnClick(this, hit);
 }
+
+// A menu, a dialog or another window taking the mouse ends the press: the
+// release that follows must not play anything.
+void TMediaPlayer::WndProc(TMessage& message) {
+  const bool lostMouse =
+      message.Msg == WM_CANCELMODE ||
+      (message.Msg == WM_CAPTURECHANGED && message.LParam != 0 &&
+       reinterpret_cast<HWND>(message.LParam) != (HandleAllocated() ? Handle() : nullptr));
+  if (lostMouse && pressing_) {
+    pressing_ = false;
+    Invalidate();
+  }
+  TCustomControl::WndProc(message);
+}

@@ -46,6 +46,7 @@ class TMediaPlayer : public TCustomControl {
   bool ButtonRect(TMPBtnType button, RECT& rect) const;
 
   TMPNotifyEvent OnClick;
+  void WndProc(TMessage& message) override;
 
  protected:
   void Paint() override;
