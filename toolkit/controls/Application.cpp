@@ -92,8 +92,8 @@ void TApplication::Initialize() {
     const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     comInitialized_ = SUCCEEDED(result);
   }
-  INITCOMMONCONTROLSEX controls{sizeof controls,
-                                ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls{
+      sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_DATE_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterToolkitClasses();
 }

@@ -84,7 +84,8 @@ WNDPROC RegisterToolkitClass(const TCreateParams& params) {
   if (!params.BaseClass.empty()) {
     // The common controls' classes exist once the library was initialised.
     if (!GetClassInfoExW(nullptr, params.BaseClass.c_str(), &cls)) {
-      INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
+      INITCOMMONCONTROLSEX controls{sizeof controls,
+                                    ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_DATE_CLASSES};
       InitCommonControlsEx(&controls);
     }
     if (!GetClassInfoExW(nullptr, params.BaseClass.c_str(), &cls) &&
