@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "ClickerDriver.h"
@@ -685,8 +686,9 @@ TEST_F(ClickerTest, RightClickOnTheCaptionOpensTheSkinnedSystemMenuAndCloseClose
 }
 
 // The guard against a double click: a second right click within the
-// double-click time opens nothing; one after it opens the menu again.
-TEST_F(ClickerTest, SecondRightClickWithinTheDoubleClickTimeOpensNoMenu) {
+// double-click time opens nothing; one after it opens the menu again. A
+// left click on the window icon opens it where the icon was clicked.
+TEST_F(ClickerTest, SecondRightClickWithinTheDoubleClickTimeOpensNoMenuAndTheIconOpensIt) {
   app_->BringToFront();
   RECT frame{};
   GetWindowRect(app_->Form(), &frame);
@@ -697,6 +699,18 @@ TEST_F(ClickerTest, SecondRightClickWithinTheDoubleClickTimeOpensNoMenu) {
   EXPECT_EQ(nullptr, OpenMenuOf(app_->Id()));
   ASSERT_TRUE(XClick(frame.left + 150, frame.top + 15, 3));
   EXPECT_TRUE(WaitFor([&] { return OpenMenuOf(app_->Id()) != nullptr; }, 5s));
+  ASSERT_TRUE(RunUnix("xdotool key Escape"));
+  EXPECT_TRUE(WaitFor([&] { return OpenMenuOf(app_->Id()) == nullptr; }, 5s));
+  Pump(700ms);  // past the double-click time of the last opening
+
+  const POINT icon{frame.left + 15, frame.top + 14};
+  ASSERT_TRUE(XClick(icon.x, icon.y));
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (menu = OpenMenuOf(app_->Id())) != nullptr; }, 5s));
+  RECT opened{};
+  GetWindowRect(menu, &opened);
+  EXPECT_LE(std::abs(opened.left - icon.x), 3);
+  EXPECT_LE(std::abs(opened.top - icon.y), 3);
   ASSERT_TRUE(RunUnix("xdotool key Escape"));
   EXPECT_TRUE(WaitFor([&] { return OpenMenuOf(app_->Id()) == nullptr; }, 5s));
   // The program goes on working.
