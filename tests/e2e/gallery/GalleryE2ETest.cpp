@@ -10,68 +10,17 @@
 
 #include "BmpVariants.h"
 #include "E2eSupport.h"
+#include "GalleryControls.h"
+#include "GalleryProcess.h"
 
 namespace {
 
 using namespace e2e;
 
-std::string g_galleryUnix;
-std::string g_skinpackUnix;
-std::string g_skinSourceUnix;
-std::string g_outUnix;
-
-const wchar_t kMainCaption[] = L"Tapvane 皮肤画廊";
-
-bool Skinned(HWND window) {
-  constexpr UINT kSkinQuery = 0x3523;
-  DWORD_PTR answer = 0;
-  SendMessageTimeoutW(window, kSkinQuery, 0, 0, SMTO_ABORTIFHUNG, 3000, &answer);
-  return answer == 1;
-}
-
-std::wstring Quoted(const std::string& unixPath) { return L"\"" + WinPathOfUnix(unixPath) + L"\""; }
-
-// A gallery process and its main window, skinned and settled.
-struct TGallery {
-  TProcess process;
-  HWND window = nullptr;
-  explicit TGallery(const std::string& package)
-      : process(Quoted(g_galleryUnix) + (package.empty() ? L"" : L" " + Quoted(package))) {}
-  bool WaitSkinned() {
-    if (!WaitFor([&] { return (window = FindTopLevel(process.Id(), kMainCaption)); }, 20s))
-      return false;
-    if (!WaitFor([&] { return Skinned(window); }, 10s)) return false;
-    Pump(600ms);
-    return true;
-  }
-  // Closes the main window; true when the process then ends cleanly.
-  bool CloseAndExit() {
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    return process.WaitExit(20s) && process.ExitCode() == 0;
-  }
-  ~TGallery() {
-    if (process.Running() && IsWindow(window)) CloseAndExit();
-  }
-};
-
-// Pixels of a screen rectangle, row by row.
-std::vector<COLORREF> ScreenPixels(const RECT& r) {
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  std::vector<COLORREF> pixels;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
+// The paths main() fills in from the command line.
+const std::string& g_skinpackUnix = GalleryPaths().skinpack;
+const std::string& g_skinSourceUnix = GalleryPaths().skinSource;
+const std::string& g_outUnix = GalleryPaths().out;
 
 // The frame's top row (inside the caption's top image), left of the caption
 // buttons.
@@ -118,13 +67,6 @@ HWND VisiblePopupMenu(DWORD process) {
     if (IsWindowVisible(w) && ProcessOf(w) == process) return w;
   }
   return nullptr;
-}
-
-int Differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
-  if (a.size() != b.size()) return -1;
-  int count = 0;
-  for (size_t i = 0; i < a.size(); ++i) count += a[i] != b[i];
-  return count;
 }
 
 std::string ReadBytes(const std::string& unixPath) {
@@ -434,10 +376,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gallery_e2e GALLERY SKINPACK SKIN_SOURCE_DIR OUTPUT_DIR\n");
     return 2;
   }
-  g_galleryUnix = argv[1];
-  g_skinpackUnix = argv[2];
-  g_skinSourceUnix = argv[3];
-  g_outUnix = argv[4];
-  CreateDirectoryW(WinPathOfUnix(g_outUnix).c_str(), nullptr);
+  e2e::GalleryPaths() = {argv[1], argv[2], argv[3], argv[4]};
+  CreateDirectoryW(e2e::WinPathOfUnix(argv[4]).c_str(), nullptr);
   return RUN_ALL_TESTS();
 }
