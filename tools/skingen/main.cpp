@@ -1,6 +1,8 @@
 // skingen: draws the Tapvane skin and the program's own pictures.
 //   skingen skin DIR         the skin description (tapvane.ini) and its bitmaps
 //   skingen bitmaps DIR      LUMBRAMENU.bmp, TRACK.bmp, TRACKVERT.bmp
+//   skingen gallery-glyphs DIR  GalleryCheck.bmp, GalleryStates.bmp: the
+//                            gallery's button glyphs
 //   skingen icon FILE        the 16 x 16 window icon (.ico)
 //   skingen banner-base FILE the banner's background (.bmp), before its text
 //   skingen mockup FILE      two sample windows drawn from the skin (.bmp)
@@ -14,6 +16,7 @@
 
 #include "tools/skingen/Description.h"
 #include "tools/skingen/Elements.h"
+#include "tools/skingen/GalleryArt.h"
 #include "tools/skingen/Mockup.h"
 #include "tools/skingen/ProgramArt.h"
 
@@ -23,7 +26,8 @@ using skingen::Bytes;
 
 bool WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) std::fprintf(stderr, "skingen: cannot write %s\n", path.string().c_str());
   return static_cast<bool>(out);
@@ -58,11 +62,19 @@ bool WriteProgramBitmaps(const std::filesystem::path& dir) {
          WriteFile(dir / "TRACKVERT.bmp", skingen::TrackVertBitmap());
 }
 
+bool WriteGalleryGlyphs(const std::filesystem::path& dir) {
+  std::filesystem::create_directories(dir);
+  return WriteFile(dir / "GalleryCheck.bmp", skingen::GalleryCheckGlyph()) &&
+         WriteFile(dir / "GalleryStates.bmp", skingen::GalleryStateGlyphs());
+}
+
 bool Run(const std::string& command, const std::filesystem::path& target) {
   if (command == "skin") return WriteSkin(target);
   if (command == "bitmaps") return WriteProgramBitmaps(target);
+  if (command == "gallery-glyphs") return WriteGalleryGlyphs(target);
   if (command == "icon") return WriteFile(target, skingen::IconFile(skingen::IconImage()));
-  if (command == "banner-base") return WriteFile(target, skingen::EncodeBmp24(skingen::BannerBackground()));
+  if (command == "banner-base")
+    return WriteFile(target, skingen::EncodeBmp24(skingen::BannerBackground()));
   if (command == "mockup") return WriteFile(target, skingen::EncodeBmp24(skingen::SkinMockup()));
   std::fprintf(stderr, "skingen: unknown command %s\n", command.c_str());
   return false;
@@ -75,7 +87,8 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "stream") return WriteStream(argv[2], argv[3]) ? 0 : 1;
     if (argc != 3) {
       std::fprintf(stderr,
-                   "usage: skingen skin|bitmaps DIR  or  skingen icon|banner-base|mockup FILE\n"
+                   "usage: skingen skin|bitmaps|gallery-glyphs DIR  or  skingen "
+                   "icon|banner-base|mockup FILE\n"
                    "       skingen stream IN OUT\n");
       return 2;
     }

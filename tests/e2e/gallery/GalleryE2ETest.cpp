@@ -145,7 +145,8 @@ TEST(GalleryE2E, ComesUpSkinnedAndItsMenusOpenTheirWindows) {
   EXPECT_TRUE(WaitFor([&] { return !VisiblePopupMenu(gallery.process.Id()); }, 5s));
 
   // Every page, reached with a click on the first tab and the Right key; a
-  // screenshot of each. The skin's image list lives on the last page.
+  // screenshot of the window on each. The skin's image list lives on the
+  // last page.
   const HWND imagesPage = FindChildByText(gallery.window, L"皮肤图片");
   ASSERT_TRUE(imagesPage);
   EXPECT_FALSE(IsWindowVisible(imagesPage));
@@ -158,7 +159,9 @@ TEST(GalleryE2E, ComesUpSkinnedAndItsMenusOpenTheirWindows) {
       ASSERT_TRUE(PressKeys(gallery.window, "Right"));
     }
     Pump(300ms);
-    EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_page_" + std::to_string(page + 1) + ".png"));
+    const RECT area = ScreenRectOf(gallery.window);
+    EXPECT_TRUE(
+        SaveScreenshot(g_outUnix + "/gallery_page_" + std::to_string(page + 1) + ".png", &area));
   }
   EXPECT_TRUE(IsWindowVisible(imagesPage));
 
@@ -179,19 +182,13 @@ TEST(GalleryE2E, ComesUpSkinnedAndItsMenusOpenTheirWindows) {
   EXPECT_TRUE(gallery.CloseAndExit());
 }
 
-RECT WindowRectOf(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
-
 // The left edge of the open drop-down: it opens under its bar item.
 LONG OpenDropDownLeft(DWORD process) {
   LONG left = -1;
   WaitFor(
       [&] {
         const HWND menu = VisiblePopupMenu(process);
-        if (menu) left = WindowRectOf(menu).left;
+        if (menu) left = ScreenRectOf(menu).left;
         return menu != nullptr;
       },
       5s);
@@ -204,7 +201,7 @@ LONG NextDropDownLeft(DWORD process, LONG before) {
   WaitFor(
       [&] {
         const HWND menu = VisiblePopupMenu(process);
-        left = menu ? WindowRectOf(menu).left : -1;
+        left = menu ? ScreenRectOf(menu).left : -1;
         return menu && left != before;
       },
       5s);
@@ -224,7 +221,7 @@ TEST(GalleryE2E, SkinnedMenuBarFollowsRealKeysAndPointer) {
   const LONG file = OpenDropDownLeft(process);
   ASSERT_GE(file, 0) << "Alt opened no drop-down";
   Pump(300ms);
-  const RECT galleryRect = WindowRectOf(gallery.window);
+  const RECT galleryRect = ScreenRectOf(gallery.window);
   EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_menu_bar_open.png", &galleryRect));
   ASSERT_TRUE(RunUnix("xdotool key Left"));
   const LONG help = NextDropDownLeft(process, file);
@@ -262,7 +259,7 @@ TEST(GalleryE2E, SkinnedMenuBarFollowsRealKeysAndPointer) {
   const int barY = origin.y - GetSystemMetrics(SM_CYMENU) / 2;
   ASSERT_TRUE(XClick(windows + 8, barY));
   ASSERT_EQ(windows, OpenDropDownLeft(process));
-  const RECT dropDown = WindowRectOf(VisiblePopupMenu(process));
+  const RECT dropDown = ScreenRectOf(VisiblePopupMenu(process));
   Pump(300ms);
   ASSERT_TRUE(XClick(dropDown.left + 30, dropDown.top + 12));
   HWND sizeable = nullptr;
@@ -295,7 +292,7 @@ TEST(GalleryE2E, SkinnedMenuBarFollowsRealKeysAndPointer) {
       },
       5s));
   Pump(500ms);
-  const RECT frameRect = WindowRectOf(frame);
+  const RECT frameRect = ScreenRectOf(frame);
   EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_mdi_maximised.png", &frameRect));
   EXPECT_TRUE(gallery.CloseAndExit());
 }
