@@ -9,6 +9,7 @@
 #include "GalleryFormFixture.h"
 #include "gallery/SkinPackageSwitch.h"
 #include "skin/manage/SkinManage.h"
+#include "toolkit/controls/ListControls.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/core/Streams.h"
@@ -44,6 +45,34 @@ TEST_F(GalleryFormTest, MenuCommandsOpenTheirWindowsAndTheFormFreesThem) {
   Flush();
   form_.reset();
   EXPECT_FALSE(FindWindowW(nullptr, L"对话框窗体"));
+}
+
+// Twenty items in a drop-down list eight high: the list is cut to eight
+// rows and scrolls to the rest, with the visual-styles combo box too.
+TEST_F(GalleryFormTest, DropDownListShowsItsDropDownCountAndScrolls) {
+  auto* combo = Find<TComboBox>("ComboDropDownList");
+  ASSERT_TRUE(combo);
+  auto* pages = Find<TPageControl>("PageControl1");
+  pages->SetActivePage(Find<TTabSheet>("PageCombos"));
+  Flush();
+  const HWND window = combo->Handle();
+  ASSERT_EQ(20, SendMessageW(window, CB_GETCOUNT, 0, 0));
+  SendMessageW(window, CB_SHOWDROPDOWN, TRUE, 0);
+  Flush();
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetComboBoxInfo(window, &info));
+  ASSERT_TRUE(IsWindowVisible(info.hwndList));
+  RECT rows{};
+  GetClientRect(info.hwndList, &rows);
+  const auto itemHeight = static_cast<int>(SendMessageW(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
+  ASSERT_GT(itemHeight, 0);
+  EXPECT_EQ(combo->DropDownCount(), rows.bottom / itemHeight);
+  SendMessageW(info.hwndList, LB_SETTOPINDEX, 19, 0);
+  EXPECT_GT(SendMessageW(info.hwndList, LB_GETTOPINDEX, 0, 0), 0);
+  SendMessageW(window, CB_SHOWDROPDOWN, FALSE, 0);
+  Flush();
+  EXPECT_FALSE(IsWindowVisible(info.hwndList));
 }
 
 TEST_F(GalleryFormTest, ADamagedOrMissingPackageIsRefusedAndTheCurrentOneKept) {
