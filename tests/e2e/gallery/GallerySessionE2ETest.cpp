@@ -19,6 +19,7 @@ namespace {
 
 using namespace e2e;
 
+// Where the pages the session visits sit among the gallery's tabs.
 enum TGalleryPage {
   kButtonsPage = 0,
   kCombosPage = 3,
