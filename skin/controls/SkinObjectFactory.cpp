@@ -7,6 +7,7 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinMenuButton.h"
+#include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinPanels.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
@@ -160,6 +161,13 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
     case TSkinClass::ScControl:
       object = new TSkinScControl(choice.Control);
       break;
+    case TSkinClass::ObjImage: {
+      if (!choice.Control) return nullptr;  // it hands glyphs to toolkit controls only
+      auto* images = new TSkinObjImage(choice.Control);
+      images->Variant = choice.Variant;
+      object = images;
+      break;
+    }
     default:
       return nullptr;  // not built yet: the control keeps its own look
   }
