@@ -158,15 +158,16 @@ void TSkinHeader::DrawControl(HDC dc, const RECT& /*rect*/) {
     }
     // A column dragged to nothing has nothing to show.
     if (item.right <= item.left || item.bottom <= item.top) continue;
-    DrawItem(buffer, i, item);
+    // A disabled header gets no mouse moves, so its last hot item is stale.
+    DrawItem(buffer, i, item, enabled && i == HotItem);
   }
   BitBlt(dc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
 }
 
-void TSkinHeader::DrawItem(HDC dc, int index, const RECT& rect) {
+void TSkinHeader::DrawItem(HDC dc, int index, const RECT& rect, bool hot) {
   TDataSkinObject& bar = *SkinData->Skin().Headerbar;
   const int frames = std::max(bar.Frame, 1);
-  const int frame = std::min(index == HotItem ? kHotFrame : kNormalFrame, frames);
+  const int frame = std::min(hot ? kHotFrame : kNormalFrame, frames);
   DrawFramedImage(dc, rect, *bar.Image, false, bar.Tile != 0, bar.Trans == 1, frames, frame,
                   bar.Margins());
 

@@ -35,5 +35,5 @@ class TSkinHeader : public TSkinControl {
   // The item whose rectangle of the last draw holds the point, or -1.
   int ItemAt(POINT point) const;
   void SetHotItem(int item);
-  void DrawItem(HDC dc, int index, const RECT& rect);
+  void DrawItem(HDC dc, int index, const RECT& rect, bool hot);
 };

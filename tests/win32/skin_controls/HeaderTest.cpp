@@ -110,6 +110,18 @@ TEST_F(HeaderTest, ItemUnderThePointerShowsFrameTwoAndLeavingTheHeaderClearsIt) 
   EXPECT_EQ(Frame(1), At(window, 200));
 }
 
+TEST_F(HeaderTest, ADisabledHeaderShowsNoHotItem) {
+  THeaderControl* header = Header({80, 80});
+  TSkinHeader* object = Skin(header);
+  const HWND window = header->Handle();
+  SendPointer(OnScreen(window, 40, kHeight / 2));
+  ASSERT_TRUE(PumpUntil([&] { return At(window, 40) == Frame(2); }));
+  header->SetEnabled(false);
+  FlushEvents();
+  ASSERT_EQ(0, object->HotItem) << "kept: a disabled window hears no leave";
+  EXPECT_EQ(Frame(1), At(window, 40));
+}
+
 TEST_F(HeaderTest, TextsFollowTheirItemsAlignment) {
   THeaderControl* header = Header({90, 90, 90});
   const TAlignment alignments[] = {taLeftJustify, taCenter, taRightJustify};
