@@ -6,6 +6,8 @@
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinPanels.h"
@@ -41,6 +43,10 @@ const char* SkinClassName(TSkinClass cls) {
       return "TSkinEdit";
     case TSkinClass::GroupBox:
       return "TSkinGroupBox";
+    case TSkinClass::Header:
+      return "TSkinHeader";
+    case TSkinClass::ListView:
+      return "TSkinListView";
     case TSkinClass::MediaPlayer:
       return "TSkinMP";
     case TSkinClass::MenuButton:
@@ -123,6 +129,12 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
       break;
     case TSkinClass::ScrollbarH:
       object = new TSkinScrollbarH(choice.Control);
+      break;
+    case TSkinClass::ListView:
+      object = new TSkinListView(choice.Control);
+      break;
+    case TSkinClass::Header:
+      object = new TSkinHeader(choice.Control);
       break;
     case TSkinClass::Progress:
       object = new TSkinProgress(choice.Control);
