@@ -9,6 +9,7 @@
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinMenuButton.h"
+#include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinPanels.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
@@ -172,6 +173,13 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
     case TSkinClass::ScControl:
       object = new TSkinScControl(choice.Control);
       break;
+    case TSkinClass::ObjImage: {
+      if (!choice.Control) return nullptr;  // it hands glyphs to toolkit controls only
+      auto* images = new TSkinObjImage(choice.Control);
+      images->Variant = choice.Variant;
+      object = images;
+      break;
+    }
     default:
       return nullptr;  // not built yet: the control keeps its own look
   }
