@@ -6,7 +6,10 @@
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinMenuButton.h"
+#include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinPanels.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
@@ -40,6 +43,10 @@ const char* SkinClassName(TSkinClass cls) {
       return "TSkinEdit";
     case TSkinClass::GroupBox:
       return "TSkinGroupBox";
+    case TSkinClass::Header:
+      return "TSkinHeader";
+    case TSkinClass::ListView:
+      return "TSkinListView";
     case TSkinClass::MediaPlayer:
       return "TSkinMP";
     case TSkinClass::MenuButton:
@@ -123,6 +130,12 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
     case TSkinClass::ScrollbarH:
       object = new TSkinScrollbarH(choice.Control);
       break;
+    case TSkinClass::ListView:
+      object = new TSkinListView(choice.Control);
+      break;
+    case TSkinClass::Header:
+      object = new TSkinHeader(choice.Control);
+      break;
     case TSkinClass::Progress:
       object = new TSkinProgress(choice.Control);
       break;
@@ -160,6 +173,13 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
     case TSkinClass::ScControl:
       object = new TSkinScControl(choice.Control);
       break;
+    case TSkinClass::ObjImage: {
+      if (!choice.Control) return nullptr;  // it hands glyphs to toolkit controls only
+      auto* images = new TSkinObjImage(choice.Control);
+      images->Variant = choice.Variant;
+      object = images;
+      break;
+    }
     default:
       return nullptr;  // not built yet: the control keeps its own look
   }
