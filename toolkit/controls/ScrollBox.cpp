@@ -26,6 +26,8 @@ void TScrollBox::Loaded() {
   UpdateScrollRange();
 }
 
+void TScrollBox::ChildBoundsChanged(TControl* /*child*/) { UpdateScrollRange(); }
+
 SIZE TScrollBox::ContentExtent() const {
   SIZE extent{0, 0};
   for (int i = 0; i < ControlCount(); ++i) {

@@ -18,7 +18,7 @@ class TScrollBox : public TWinControl {
   // Moves the children so that (x, y) of the content is at the top left.
   void ScrollTo(int x, int y);
   // The ranges again from the children's extent; the box does it itself
-  // when it is sized, created or shown, and when a child window is made.
+  // when it or a child is moved or sized, and when it is made or shown.
   void UpdateScrollRange();
 
   void WndProc(TMessage& message) override;
@@ -27,6 +27,7 @@ class TScrollBox : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void CreateHandleDone() override;
   void Loaded() override;
+  void ChildBoundsChanged(TControl* child) override;
 
  private:
   // The content's size: the farthest right and bottom edge of a child,

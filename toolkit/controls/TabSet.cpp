@@ -84,6 +84,12 @@ TTabSet::~TTabSet() {
   DestroyHandle();
 }
 
+// The face fill must not run over the scroller.
+void TTabSet::CreateParams(TCreateParams& params) {
+  TCustomControl::CreateParams(params);
+  params.Style |= WS_CLIPCHILDREN;
+}
+
 void TTabSet::SetTabIndex(int value) {
   tabIndex_ = std::max(value, -1);
   if (!ComponentState().Contains(csLoading) && tabIndex_ >= tabs_->GetCount()) tabIndex_ = -1;

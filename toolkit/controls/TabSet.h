@@ -68,6 +68,7 @@ class TTabSet : public TCustomControl {
  protected:
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void CreateParams(TCreateParams& params) override;
   void Loaded() override;
   void CreateHandleDone() override;
 

@@ -195,6 +195,9 @@ TEST_F(ScrollBoxTest, AChildBelowTheBottomBringsABarThatMovesIt) {
   box->SetBounds(10, 10, 150, 260);
   FlushEvents();
   EXPECT_EQ(0, Style(box->Handle()) & WS_VSCROLL);
+  // A child moved out of reach by code brings it back.
+  low->SetTop(400);
+  EXPECT_NE(0, Style(box->Handle()) & WS_VSCROLL);
 }
 
 TEST_F(ScrollBoxTest, ShrinkingWhileScrolledKeepsTheContentInReach) {
