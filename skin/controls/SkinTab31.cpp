@@ -90,6 +90,8 @@ bool TSkinTab31::ScrollerShown() const {
 bool TSkinTab31::BeforeProc(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
+      // Without a picture of ours the tab set paints itself.
+      if (TabImage->Empty()) return true;
       // The tab set's own handler still runs after our picture. Painting
       // its window, it finds the update region already validated and draws
       // nothing; painting a DC it was handed, it would cover our picture,

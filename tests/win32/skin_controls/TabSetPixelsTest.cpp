@@ -145,4 +145,18 @@ TEST_F(TabSetPixelsTest, TabsThatDoNotFitAreLeftOutAndTheSkinnedScrollerMovesThe
   ExpectFrame(tabs, 1, 1);
 }
 
+TEST_F(TabSetPixelsTest, WithoutATabsPictureTheTabSetPaintsItself) {
+  TTabSet* tabs = MakeTabSet(300, 3);
+  tabs->SetTabIndex(1);
+  TSkinTab31* object = Skin(tabs);
+  ASSERT_NE(nullptr, object);
+  data->Skin().Tabs->Image->Clear();
+  object->SkinChanged();
+  RepaintNow(form->Handle());
+  // Its own selected tab is the window colour, not a blank face.
+  const RECT selected = Tab(tabs, 1);
+  EXPECT_EQ(DibColor(GetSysColor(COLOR_WINDOW)),
+            WindowPixel(tabs->Handle(), selected.left + 4, kHeight / 2 - 6));
+}
+
 }  // namespace
