@@ -2,6 +2,7 @@
 
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
+#include "skin/draw/ImgUtil.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/core/TypInfo.h"
 #include "toolkit/graphics/ScopedHandles.h"
@@ -35,4 +36,24 @@ void DrawElementFrame(HDC dc, const TDataSkinObject& element, const RECT& rect, 
 void DrawStripCell(HDC dc, TBitmap& strip, int cells, int cell, const RECT& rect) {
   if (strip.Width() <= 0 || strip.Height() <= 0) return;
   DrawStretchedFrame(dc, rect, strip, true, cells, cell);
+}
+
+// Centred text is placed by its measured size; left and right text keep
+// the panel's width and are only centred vertically.
+void DrawPanelText(HDC dc, const RECT& rect, const WideString& text, UINT alignment,
+                   UINT readingFlags) {
+  RECT measured = rect;
+  DrawSkinText(dc, text, measured, alignment | DT_CALCRECT | DT_NOCLIP);
+  const int textWidth = measured.right - measured.left;
+  const int textHeight = measured.bottom - measured.top;
+  const int freeWidth = (rect.right - rect.left) - textWidth;
+  const int top = rect.top + ((rect.bottom - rect.top) - textHeight) / 2 - 1;
+  RECT place{rect.left, top, rect.right, top + textHeight};
+  if (alignment & DT_CENTER) {
+    place.left = rect.left + freeWidth / 2;
+    place.right = place.left + textWidth;
+  }
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  DrawSkinText(dc, text, place, alignment | DT_EXPANDTABS | readingFlags);
+  SetBkMode(dc, oldMode);
 }

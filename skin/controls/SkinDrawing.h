@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "toolkit/core/SysUtils.h"
 #include "toolkit/graphics/Colors.h"
 
 class TBitmap;
@@ -25,3 +26,9 @@ void DrawElementFrame(HDC dc, const TDataSkinObject& element, const RECT& rect, 
 // Cell n (from 1) of a strip of `cells` equal cells stretched to rect with
 // magenta transparent.
 void DrawStripCell(HDC dc, TBitmap& strip, int cells, int cell, const RECT& rect);
+
+// Text in a panel-like box on a transparent background: DT_CENTER text is
+// placed by its measured size, left and right text keep the box's width;
+// either is centred vertically, one pixel up.
+void DrawPanelText(HDC dc, const RECT& rect, const WideString& text, UINT alignment,
+                   UINT readingFlags);

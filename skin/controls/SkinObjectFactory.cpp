@@ -1,5 +1,6 @@
 #include "skin/controls/SkinObjectFactory.h"
 
+#include "skin/controls/SkinAdvPage.h"
 #include "skin/controls/SkinBitButton.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
@@ -17,6 +18,7 @@
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTabPages.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
@@ -106,6 +108,12 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
     case TSkinClass::TabSheet:
       object = new TSkinTabSheet(choice.Control);
       break;
+    case TSkinClass::Tab31:
+      object = new TSkinTab31(choice.Control);
+      break;
+    case TSkinClass::AdvPage:
+      object = new TSkinAdvPage(choice.Control);
+      break;
     case TSkinClass::Edit:
       object = new TSkinEdit(choice.Control);
       break;
@@ -142,6 +150,7 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
     case TSkinClass::UpDown: {
       auto* arrows = new TSkinUpDown(choice.Control);
       arrows->EmbeddedInEdit = choice.EmbeddedInEdit;
+      arrows->TabSetScroller = choice.TabSetScroller;
       object = arrows;
       break;
     }

@@ -66,6 +66,7 @@ struct TSkinChoice {
   String GlyphProperty;         // "PngImage" for PNG glyph buttons
   bool Extended = false;        // combo box of the extended kind
   bool EmbeddedInEdit = false;  // an up-down button living inside an edit
+  bool TabSetScroller = false;  // an up-down scrolling a tab set
 };
 
 // Makes the object for a choice (owned by the choice's control when it has

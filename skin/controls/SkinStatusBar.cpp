@@ -169,26 +169,6 @@ void TSkinStatusBar::DrawBevel(HDC dc, const RECT& rect, int bevel) {
   FillColour(dc, RECT{rect.right - 1, rect.top, rect.right, rect.bottom}, bottomRight);
 }
 
-// Centred text is placed by its measured size; left and right text keep
-// the panel's width and are only centred vertically.
-void TSkinStatusBar::DrawPanelText(HDC dc, const RECT& rect, const WideString& text, UINT alignment,
-                                   UINT readingFlags) {
-  RECT measured = rect;
-  DrawSkinText(dc, text, measured, alignment | DT_CALCRECT | DT_NOCLIP);
-  const int textWidth = measured.right - measured.left;
-  const int textHeight = measured.bottom - measured.top;
-  const int freeWidth = (rect.right - rect.left) - textWidth;
-  const int top = rect.top + ((rect.bottom - rect.top) - textHeight) / 2 - 1;
-  RECT place{rect.left, top, rect.right, top + textHeight};
-  if (alignment & DT_CENTER) {
-    place.left = rect.left + freeWidth / 2;
-    place.right = place.left + textWidth;
-  }
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
-  DrawSkinText(dc, text, place, alignment | DT_EXPANDTABS | readingFlags);
-  SetBkMode(dc, oldMode);
-}
-
 void TSkinStatusBar::DrawSizeGrip(HDC dc, const RECT& rect) {
   if (!(WindowLong(GWL_STYLE) & SBARS_SIZEGRIP)) return;
   const TDataSkinObject* extra = SkinData->Skin().ExtraImages.get();

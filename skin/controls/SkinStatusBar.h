@@ -30,8 +30,6 @@ class TSkinStatusBar : public TSkinControl {
   void DrawSimple(HDC dc, const RECT& rect);
   void DrawPanels(HDC dc, const RECT& rect, int count);
   void DrawBevel(HDC dc, const RECT& rect, int bevel);
-  void DrawPanelText(HDC dc, const RECT& rect, const WideString& text, UINT alignment,
-                     UINT readingFlags);
   void DrawSizeGrip(HDC dc, const RECT& rect);
   // The panel objects as the control publishes them (none for a plain bar).
   TObject* Panel(int index) const;

@@ -20,6 +20,7 @@
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/ScrollBar.h"
+#include "toolkit/controls/ScrollBox.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/core/TypInfo.h"
@@ -212,6 +213,14 @@ bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
     return AttachScroll(control, 0, TSkinClass::ListView);
   }
   if (dynamic_cast<THeaderControl*>(control)) return AttachTo(control, TSkinClass::Header);
+  // The toolkit's scroll box, as a scrolling container of the scroll bar
+  // kind: covers whether or not its bars show yet (they come and go with
+  // its children), and its children by their own classes.
+  if (auto* box = dynamic_cast<TScrollBox*>(control); box && Has(xcScrollbar)) {
+    AttachScroll(control);
+    SkinChildren(box);
+    return true;
+  }
   if (HasOwnScrollBars(control) && Has(xcScrollbar)) return AttachScroll(control);
   if (ClassifyToolkitButtonOrBar(control)) return true;
   if (dynamic_cast<TButton*>(control) && Has(xcButton)) {

@@ -256,6 +256,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   height_ = height;
   Invalidate();
   if (parent_ && align_ != alNone) parent_->Realign();
+  if (parent_) parent_->ChildBoundsChanged(this);
 }
 
 RECT TControl::ClientRect() const { return RECT{0, 0, width_, height_}; }

@@ -16,9 +16,11 @@
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/ProgressBar.h"
 #include "toolkit/controls/ScrollBar.h"
+#include "toolkit/controls/ScrollBox.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/TabControl.h"
+#include "toolkit/controls/TabSet.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/controls/TrackBar.h"
 #include "toolkit/controls/UpDown.h"
@@ -36,5 +38,5 @@ void RegisterToolkitClasses() {
        &TMainMenu::StaticClass(),      &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
        &TImageList::StaticClass(),     &TMemo::StaticClass(),      &TDateTimePicker::StaticClass(),
        &THeaderControl::StaticClass(), &TListView::StaticClass(),  &TTabControl::StaticClass(),
-       &TMediaPlayer::StaticClass()});
+       &TMediaPlayer::StaticClass(),   &TTabSet::StaticClass(),    &TScrollBox::StaticClass()});
 }

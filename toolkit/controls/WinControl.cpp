@@ -474,6 +474,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
                SWP_NOZORDER | SWP_NOACTIVATE);
   UpdateBoundsFromWindow();
   if (Parent() && Align() != alNone) Parent()->Realign();
+  if (Parent()) Parent()->ChildBoundsChanged(this);
 }
 
 void TWinControl::UpdateBoundsFromWindow() {

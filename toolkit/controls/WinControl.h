@@ -111,6 +111,9 @@ class TWinControl : public TControl {
   virtual void AlignControls(RECT& rect);
   // The part of the client area aligned children share (tab sheets' page).
   virtual RECT AdjustedClientRect() const { return ClientRect(); }
+  // A child control was moved or sized (by code; a container whose size
+  // follows its children's extent listens).
+  virtual void ChildBoundsChanged(TControl* /*child*/) {}
   virtual void PaintWindow(HDC dc);
   void PaintHandler(TMessage& message);
   // Fills the background with Color; used by windows of the toolkit's own.
