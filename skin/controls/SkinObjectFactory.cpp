@@ -4,6 +4,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
 #include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinMenuButton.h"
@@ -159,6 +160,10 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
       break;
     case TSkinClass::ScControl:
       object = new TSkinScControl(choice.Control);
+      break;
+    case TSkinClass::DateTime:
+      if (!choice.Control) return nullptr;  // its arrow is a toolkit panel
+      object = new TSkinDateTime(choice.Control);
       break;
     default:
       return nullptr;  // not built yet: the control keeps its own look
