@@ -7,6 +7,7 @@
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinMediaPlayer.h"
 #include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinPanels.h"
 #include "skin/controls/SkinProgress.h"
@@ -164,6 +165,10 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
     case TSkinClass::DateTime:
       if (!choice.Control) return nullptr;  // its arrow is a toolkit panel
       object = new TSkinDateTime(choice.Control);
+      break;
+    case TSkinClass::MediaPlayer:
+      if (!choice.Control) return nullptr;  // its button panel reads the player's properties
+      object = new TSkinMP(choice.Control);
       break;
     default:
       return nullptr;  // not built yet: the control keeps its own look
