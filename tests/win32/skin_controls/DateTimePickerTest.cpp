@@ -121,8 +121,10 @@ TEST_F(DateTimePickerTest, ClickOnTheArrowDropsTheCalendar) {
   SendButton(MOUSEEVENTF_LEFTDOWN);
   SendButton(MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(PumpUntil(calendarShown)) << "the picker's own calendar is shown";
-  SendMessageW(window, DTM_CLOSEMONTHCAL, 0, 0);
-  FlushEvents();
+  // A second click folds it away, as on the picker's own button.
+  SendButton(MOUSEEVENTF_LEFTDOWN);
+  SendButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(PumpUntil([&] { return !calendarShown(); }));
 }
 
 TEST_F(DateTimePickerTest, TimePickerKeepsItsSpinArrowsWithinReach) {
