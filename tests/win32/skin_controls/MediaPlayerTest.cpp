@@ -1,6 +1,6 @@
 // Media players under the real pointer, on pixels read back from the screen:
 // the panel over the player shares its width among the visible buttons and
-// shows each one's frame; presses reach the player, releases only over the
+// shows each one's frame and glyph; presses reach the player, releases only over the
 // button pressed; no visible button leaves a face-coloured panel; discovery
 // skins the player and never the panel.
 #include <windows.h>
@@ -19,8 +19,21 @@
 namespace {
 
 constexpr int kWidth = 150, kHeight = 30;
+// The glyphs we ship are 9 x 9: centred in a 50 x 30 button at (20, 10).
+constexpr int kGlyph = 9, kGlyphLeft = (kWidth / 3 - kGlyph) / 2,
+              kGlyphTop = (kHeight - kGlyph) / 2;
 
 unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
+
+// A pixel of one of the program's glyph bitmaps, as the screen shows it.
+unsigned GlyphPixel(const wchar_t* name, int x, int y) {
+  const TBitmapHandle glyph(static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (!glyph) return 0xFFFFFFFF;
+  const TMemoryDC dc;
+  const TSelection selected(dc.Get(), glyph.Get());
+  return DibColor(GetPixel(dc.Get(), x, y));
+}
 
 class MediaPlayerTest : public SkinControlTest {
  protected:
@@ -48,9 +61,10 @@ class MediaPlayerTest : public SkinControlTest {
     if (panel) RepaintNow(panel->Handle());
     return panel;
   }
-  static unsigned PanelPixel(TWMediaPlayer* panel, int x) {
+  // Above the glyphs, which sit in the middle of each button.
+  static unsigned PanelPixel(TWMediaPlayer* panel, int x, int y = 3) {
     UpdateWindow(panel->Handle());
-    return WindowPixel(panel->Handle(), x, kHeight / 2);
+    return WindowPixel(panel->Handle(), x, y);
   }
 
   POINT cursor_{};
@@ -72,6 +86,33 @@ TEST_F(MediaPlayerTest, ThreeVisibleButtonsShareTheWidthInThirds) {
   EXPECT_EQ(Frame(3), PanelPixel(panel, 2 * third - 1));
   EXPECT_EQ(Frame(1), PanelPixel(panel, 2 * third));
   EXPECT_EQ(Frame(1), PanelPixel(panel, kWidth - 1));
+}
+
+TEST_F(MediaPlayerTest, GlyphsByStateCentredAndMovedWhilePressed) {
+  TMediaPlayer* player = Player();
+  player->SetColoredButtons({TMPBtnType::btPlay});
+  TWMediaPlayer* panel = Skinned(player);
+  ASSERT_NE(nullptr, panel);
+  const unsigned olive = DibColor(RGB(0x80, 0x80, 0x00));
+  const unsigned coloured = GlyphPixel(L"CL_MPPLAY", 4, 4);
+  ASSERT_NE(0xFFFFFFFFu, coloured) << "the test carries the program's glyphs";
+  ASSERT_EQ(olive, GlyphPixel(L"CL_MPPLAY", 0, 0));
+  const int third = kWidth / 3;
+  const int y = kGlyphTop + 4;
+  EXPECT_EQ(coloured, PanelPixel(panel, kGlyphLeft + 4, y)) << "Play, coloured";
+  EXPECT_EQ(GlyphPixel(L"DI_MPSTOP", 4, 4), PanelPixel(panel, third + kGlyphLeft + 4, y));
+  EXPECT_EQ(GlyphPixel(L"EN_MPEJECT", 4, 4), PanelPixel(panel, 2 * third + kGlyphLeft + 4, y));
+  EXPECT_EQ(Frame(1), PanelPixel(panel, kGlyphLeft, kGlyphTop)) << "olive is left out";
+  // Play's tip is its rightmost column, one pixel high, at (6, 4).
+  const int tipX = kGlyphLeft + 7, tipY = kGlyphTop + 5;
+  EXPECT_EQ(Frame(1), PanelPixel(panel, tipX, tipY));
+  SendPointer(OnScreen(panel->Handle(), 5, 5));
+  SendButton(MOUSEEVENTF_LEFTDOWN);
+  const bool moved = PumpUntil([&] { return PanelPixel(panel, tipX, tipY) == coloured; });
+  SendButton(MOUSEEVENTF_LEFTUP);
+  FlushEvents();
+  EXPECT_TRUE(moved) << "pressed: the glyph moves by (1, 1)";
+  EXPECT_EQ(Frame(1), PanelPixel(panel, tipX, tipY));
 }
 
 TEST_F(MediaPlayerTest, ButtonSetsChangedLaterShowAtOnce) {
