@@ -70,14 +70,29 @@ void TArrowButton::Paint() {
   DrawStripCell(dc, *arrow->Image, cells, std::min(hot_ ? kHotCell : kNormalCell, cells), client);
 }
 
-// The picker drops its calendar for a click on its own button, which lies
-// under this panel: the same screen point, in the picker's coordinates.
+// The picker drops its calendar for a click on its own button. That button
+// lies under the arrow, except on a mirrored arrow (WS_EX_LEFTSCROLLBAR):
+// the picker keeps its button at the right, where it says it is when asked.
+POINT TArrowButton::PickerButtonPoint(int x, int y) {
+  const HWND picker = picker_->Handle();
+  DATETIMEPICKERINFO info{};
+  info.cbSize = sizeof info;
+  if (SendMessageW(picker, DTM_GETDATETIMEPICKERINFO, 0, reinterpret_cast<LPARAM>(&info)) &&
+      !IsRectEmpty(&info.rcButton)) {
+    return POINT{(info.rcButton.left + info.rcButton.right) / 2,
+                 (info.rcButton.top + info.rcButton.bottom) / 2};
+  }
+  RECT client{};
+  GetClientRect(picker, &client);
+  return POINT{client.right - Width() + x, Top() + y};
+}
+
 void TArrowButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TCustomControl::MouseDown(button, shift, x, y);
   if (button != mbLeft || !picker_->HandleAllocated()) return;
-  const LPARAM at = MAKELPARAM(x + Left(), y + Top());
-  PostMessageW(picker_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageW(picker_->Handle(), WM_LBUTTONUP, 0, at);
+  const POINT at = PickerButtonPoint(x, y);
+  PostMessageW(picker_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageW(picker_->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
 }
 
 void TArrowButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {

@@ -26,6 +26,9 @@ class TArrowButton : public TCustomControl {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
  private:
+  // Where in the picker a press at (x, y) of the arrow is handed on.
+  POINT PickerButtonPoint(int x, int y);
+
   TWinControl* picker_;
   TSkinData* skinData_;
   bool hot_ = false;
