@@ -1,24 +1,20 @@
 // A raw Win32 MDI frame (DefFrameProc, an MDICLIENT) with two children
-// (DefMDIChildProc), for looking at the skin on MDI windows.
+// (DefMDIChildProc) and a menu to arrange them, for looking at the skin on
+// MDI windows.
 #pragma once
 
 #include <windows.h>
 
-#include <array>
+#include "toolkit/controls/MdiFrameWindows.h"
 
 class TGalleryMdiFrame {
  public:
   TGalleryMdiFrame(int x, int y);
-  ~TGalleryMdiFrame();
-  TGalleryMdiFrame(const TGalleryMdiFrame&) = delete;
-  TGalleryMdiFrame& operator=(const TGalleryMdiFrame&) = delete;
 
-  HWND Frame() const { return frame_; }
+  HWND Frame() const { return windows_.Frame(); }
   // False once the user closed the frame.
-  bool Alive() const { return IsWindow(frame_) != FALSE; }
+  bool Alive() const { return IsWindow(windows_.Frame()) != FALSE; }
 
  private:
-  HWND frame_ = nullptr;
-  HWND client_ = nullptr;
-  std::array<HWND, 2> children_{};
+  TMdiFrameWindows windows_;
 };

@@ -252,12 +252,11 @@ void TSkinComBox::DrawFlat(HDC dc, const RECT& rect, int frame) const {
   const int frames = std::max(skin.ComboButton->Frame, 1);
   const int cellWidth = image.Width() / frames;
   if (cellWidth <= 0) return;
+  // The button rectangle starts 2 pixels inside the edge, top included; a
+  // cell lower than the strip keeps its own height there.
   RECT cell{left ? strip.left : strip.right - cellWidth, strip.top,
             left ? strip.left + cellWidth : strip.right, strip.bottom};
-  if (image.Height() < thumb) {
-    cell.top = strip.top + (strip.bottom - strip.top - image.Height()) / 2;
-    cell.bottom = cell.top + image.Height();
-  }
+  if (image.Height() < thumb) cell.bottom = cell.top + image.Height();
   DrawStripCell(dc, image, frames, std::min(frame, frames), cell);
 }
 

@@ -7,8 +7,11 @@
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinMediaPlayer.h"
 #include "skin/controls/SkinMenuButton.h"
+#include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinPanels.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
@@ -42,6 +45,10 @@ const char* SkinClassName(TSkinClass cls) {
       return "TSkinEdit";
     case TSkinClass::GroupBox:
       return "TSkinGroupBox";
+    case TSkinClass::Header:
+      return "TSkinHeader";
+    case TSkinClass::ListView:
+      return "TSkinListView";
     case TSkinClass::MediaPlayer:
       return "TSkinMP";
     case TSkinClass::MenuButton:
@@ -125,6 +132,12 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
     case TSkinClass::ScrollbarH:
       object = new TSkinScrollbarH(choice.Control);
       break;
+    case TSkinClass::ListView:
+      object = new TSkinListView(choice.Control);
+      break;
+    case TSkinClass::Header:
+      object = new TSkinHeader(choice.Control);
+      break;
     case TSkinClass::Progress:
       object = new TSkinProgress(choice.Control);
       break;
@@ -170,6 +183,13 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
       if (!choice.Control) return nullptr;  // its button panel reads the player's properties
       object = new TSkinMP(choice.Control);
       break;
+    case TSkinClass::ObjImage: {
+      if (!choice.Control) return nullptr;  // it hands glyphs to toolkit controls only
+      auto* images = new TSkinObjImage(choice.Control);
+      images->Variant = choice.Variant;
+      object = images;
+      break;
+    }
     default:
       return nullptr;  // not built yet: the control keeps its own look
   }

@@ -23,6 +23,8 @@ enum class TSkinClass {
   DateTime,
   Edit,
   GroupBox,
+  Header,
+  ListView,
   MediaPlayer,
   MenuButton,
   ObjImage,

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/data/WinSkinData.h"
@@ -14,7 +15,9 @@
 #include "toolkit/controls/Containers.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/HeaderControl.h"
 #include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/ListView.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/ScrollBar.h"
 #include "toolkit/controls/SpeedButton.h"
@@ -202,6 +205,13 @@ bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
       Has(xcScrollbar)) {
     return AttachScroll(control);
   }
+  // The toolkit's list view, whether its bars show yet or not: its header is
+  // skinned with it. A header standing alone needs no flag, since none of
+  // the set names headers.
+  if (dynamic_cast<TListView*>(control) && Has(xcScrollbar)) {
+    return AttachScroll(control, 0, TSkinClass::ListView);
+  }
+  if (dynamic_cast<THeaderControl*>(control)) return AttachTo(control, TSkinClass::Header);
   if (HasOwnScrollBars(control) && Has(xcScrollbar)) return AttachScroll(control);
   if (ClassifyToolkitButtonOrBar(control)) return true;
   if (dynamic_cast<TButton*>(control) && Has(xcButton)) {
@@ -451,9 +461,9 @@ bool TControlDiscovery::AttachTo(TControl* control, TSkinClass cls, bool changeC
   return Attach(choice);
 }
 
-bool TControlDiscovery::AttachScroll(TControl* control, int mode) {
+bool TControlDiscovery::AttachScroll(TControl* control, int mode, TSkinClass cls) {
   TSkinChoice choice;
-  choice.Class = TSkinClass::Scrollbar;
+  choice.Class = cls;
   choice.Attach = TAttachKind::Scroll;
   choice.Control = control;
   choice.Mode = mode;
@@ -465,8 +475,13 @@ void TControlDiscovery::ReskinScroll(HWND window) {
   if (!object) return;
   TControl* control = object->Control;
   const int mode = object->Mode;
+  // A list view's new window has a new header, which wants its object too.
+  const TSkinClass cls =
+      dynamic_cast<TSkinListView*>(object) ? TSkinClass::ListView : TSkinClass::Scrollbar;
   delete object;  // leaves the form's list and its control's components
-  if (control && !control->ComponentState().Contains(csDestroying)) AttachScroll(control, mode);
+  if (control && !control->ComponentState().Contains(csDestroying)) {
+    AttachScroll(control, mode, cls);
+  }
 }
 
 bool TControlDiscovery::AttachWindow(HWND window, TSkinClass cls) {

@@ -31,9 +31,9 @@ class TControlDiscovery {
   bool ApplySkin3rd(const String& name, TControl* control);
   void SkinChildWindow(HWND window);
   void SkinChildWindows(HWND window);
-  bool AttachScroll(TControl* control, int mode = 0);
+  bool AttachScroll(TControl* control, int mode = 0, TSkinClass cls = TSkinClass::Scrollbar);
   // The scroll bar object of a control whose window was made anew is freed
-  // and a new one of the same mode attached to the new window.
+  // and a new one of the same class and mode attached to the new window.
   void ReskinScroll(HWND window);
 
  private:

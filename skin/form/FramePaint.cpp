@@ -43,10 +43,8 @@ TBitmap* TWinSkinForm::ComposedPiece(int piece, int width, int height) {
       kept.index == index) {
     return kept.image.get();
   }
-  const RECT margins{record->LeftWidth, record->TopHeight, record->RightWidth,
-                     record->BottomHeight};
-  kept.image = ComposeFramedImage(RECT{0, 0, width, height}, *record->Image, margins, piece >= 3,
-                                  record->Tile != 1, record->Frame, index);
+  kept.image = ComposeFramedImage(RECT{0, 0, width, height}, *record->Image, record->Margins(),
+                                  piece >= 3, record->Tile != 1, record->Frame, index);
   kept.record = record;
   kept.width = width;
   kept.height = height;

@@ -30,8 +30,7 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& r) {
   const auto& element = SkinData.Skin().MenuBar;
   if (element && !element->Image->Empty()) {
     const int frame = Form.Active ? 1 : 2;
-    const RECT margins{element->LeftWidth, element->TopHeight, element->RightWidth,
-                       element->BottomHeight};
+    const RECT margins = element->Margins();
     if (element->Tile == 1) {
       DrawFramedImage(buffer, whole, *element->Image, true, false, false, 2, frame, margins);
     } else {

@@ -215,11 +215,9 @@ void DrawSkinMenuItem(HDC dc, const RECT& rect, const TSkinMenuItem& item, bool 
     if (item.IsLine()) {
       DrawSkinSeparator(canvas, width, height, *element);
     } else {
-      const RECT margins{element->LeftWidth, element->TopHeight, element->RightWidth,
-                         element->BottomHeight};
       DrawFramedImage(memory, whole, *element->Image, false, element->Tile != 0,
                       element->Trans != 0, kMenuItemFrames,
-                      selected ? kSelectedFrame : kNormalFrame, margins);
+                      selected ? kSelectedFrame : kNormalFrame, element->Margins());
       DrawContent(canvas, whole, item, selected, data);
     }
   } else {

@@ -6,19 +6,16 @@
 
 #include <array>
 
+#include "toolkit/controls/MdiFrameWindows.h"
+
 class TMdiTestFrame {
  public:
   TMdiTestFrame(int x, int y);
-  ~TMdiTestFrame();
-  TMdiTestFrame(const TMdiTestFrame&) = delete;
-  TMdiTestFrame& operator=(const TMdiTestFrame&) = delete;
 
-  HWND Frame() const { return frame_; }
-  HWND Client() const { return client_; }
-  const std::array<HWND, 2>& Children() const { return children_; }
+  HWND Frame() const { return windows_.Frame(); }
+  HWND Client() const { return windows_.Client(); }
+  const std::array<HWND, 2>& Children() const { return windows_.Children(); }
 
  private:
-  HWND frame_ = nullptr;
-  HWND client_ = nullptr;
-  std::array<HWND, 2> children_{};
+  TMdiFrameWindows windows_;
 };
