@@ -15,6 +15,7 @@
 #include "skin/controls/SkinMediaPlayer.h"
 #include "skin/form/ControlDiscovery.h"
 #include "toolkit/controls/MediaPlayer.h"
+#include "toolkit/graphics/Bitmap.h"
 
 namespace {
 
@@ -192,6 +193,23 @@ TEST_F(MediaPlayerTest, ReleaseOutsideThePanelEndsThePressUnheard) {
   EXPECT_EQ(Frame(1), PanelPixel(panel, 10));
   EXPECT_TRUE(clicked.empty());
   player->OnClick = nullptr;
+}
+
+TEST_F(MediaPlayerTest, SkinWithoutButtonPictureLeavesThePlayerItsOwnLook) {
+  TMediaPlayer* player = Player();
+  auto* object = new TSkinMP(player);
+  object->InitSkin(formObject.get(), data.get(), false, &formObject->ControlCanvas());
+  ASSERT_NE(nullptr, object->Panel());
+  const POINT inside = OnScreen(player->Handle(), 10, 10);
+  EXPECT_EQ(object->Panel()->Handle(), WindowFromPoint(inside));
+  TBitmap picture;
+  picture.Assign(data->Skin().Buttons->Image.get());
+  data->Skin().Buttons->Image->Assign(nullptr);
+  object->SkinChange();
+  EXPECT_EQ(player->Handle(), WindowFromPoint(inside)) << "no picture: the player's own buttons";
+  data->Skin().Buttons->Image->Assign(&picture);
+  object->SkinChange();
+  EXPECT_EQ(object->Panel()->Handle(), WindowFromPoint(inside));
 }
 
 TEST_F(MediaPlayerTest, DiscoverySkinsThePlayerButNeverItsPanel) {
