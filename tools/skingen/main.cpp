@@ -1,6 +1,7 @@
 // skingen: draws the Tapvane skin and the program's own pictures.
 //   skingen skin DIR         the skin description (tapvane.ini) and its bitmaps
-//   skingen bitmaps DIR      LUMBRAMENU.bmp, TRACK.bmp, TRACKVERT.bmp
+//   skingen bitmaps DIR      LUMBRAMENU.bmp, TRACK.bmp, TRACKVERT.bmp and the
+//                            media player's glyphs (EN_MPPLAY.bmp, ...)
 //   skingen icon FILE        the 16 x 16 window icon (.ico)
 //   skingen banner-base FILE the banner's background (.bmp), before its text
 //   skingen mockup FILE      two sample windows drawn from the skin (.bmp)
@@ -15,6 +16,7 @@
 #include "tools/skingen/Description.h"
 #include "tools/skingen/Elements.h"
 #include "tools/skingen/Mockup.h"
+#include "tools/skingen/PlayerGlyphArt.h"
 #include "tools/skingen/ProgramArt.h"
 
 namespace {
@@ -23,7 +25,8 @@ using skingen::Bytes;
 
 bool WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) std::fprintf(stderr, "skingen: cannot write %s\n", path.string().c_str());
   return static_cast<bool>(out);
@@ -53,16 +56,20 @@ bool WriteSkin(const std::filesystem::path& dir) {
 
 bool WriteProgramBitmaps(const std::filesystem::path& dir) {
   std::filesystem::create_directories(dir);
-  return WriteFile(dir / "LUMBRAMENU.bmp", skingen::MenuGlyphBitmap()) &&
-         WriteFile(dir / "TRACK.bmp", skingen::TrackBitmap()) &&
-         WriteFile(dir / "TRACKVERT.bmp", skingen::TrackVertBitmap());
+  bool ok = WriteFile(dir / "LUMBRAMENU.bmp", skingen::MenuGlyphBitmap()) &&
+            WriteFile(dir / "TRACK.bmp", skingen::TrackBitmap()) &&
+            WriteFile(dir / "TRACKVERT.bmp", skingen::TrackVertBitmap());
+  for (const skingen::PlayerGlyph& glyph : skingen::PlayerGlyphs())
+    ok = WriteFile(dir / (glyph.name + ".bmp"), skingen::EncodeBmp24(glyph.image)) && ok;
+  return ok;
 }
 
 bool Run(const std::string& command, const std::filesystem::path& target) {
   if (command == "skin") return WriteSkin(target);
   if (command == "bitmaps") return WriteProgramBitmaps(target);
   if (command == "icon") return WriteFile(target, skingen::IconFile(skingen::IconImage()));
-  if (command == "banner-base") return WriteFile(target, skingen::EncodeBmp24(skingen::BannerBackground()));
+  if (command == "banner-base")
+    return WriteFile(target, skingen::EncodeBmp24(skingen::BannerBackground()));
   if (command == "mockup") return WriteFile(target, skingen::EncodeBmp24(skingen::SkinMockup()));
   std::fprintf(stderr, "skingen: unknown command %s\n", command.c_str());
   return false;
