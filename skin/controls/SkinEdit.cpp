@@ -131,13 +131,17 @@ void TSkinEdit::SkinEmbeddedUpDown() {
 
 void TSkinEdit::DrawControl(HDC dc, const RECT& rect) {
   SkinEmbeddedUpDown();
+  DrawEditBorder(dc, rect, Handle, *SkinData);
+}
+
+void DrawEditBorder(HDC dc, const RECT& rect, HWND window, const TSkinData& skinData) {
   RECT client{};
-  GetClientRect(Handle, &client);
-  // An edit without a border has nothing for us to draw over.
+  GetClientRect(window, &client);
+  // A window without a border has nothing for us to draw over.
   if (client.right == rect.right - rect.left || client.bottom == rect.bottom - rect.top) return;
   const TUnclipped unclipped(dc, rect);
   RECT ring = rect;
-  FrameWith(dc, ring, SkinData->Skin().Colour(scButtonShadow));
+  FrameWith(dc, ring, skinData.Skin().Colour(scButtonShadow));
   for (int i = 0; i < 2; ++i) {
     InflateRect(&ring, -1, -1);
     FrameWith(dc, ring, clWhite);

@@ -4,6 +4,13 @@
 
 #include "skin/controls/SkinControl.h"
 
+class TSkinData;
+
+// The skin's border over a window's own: a "ButtonShadow" frame and two
+// white rings inside it; nothing for a window without a border. Rect is
+// the whole window at the origin.
+void DrawEditBorder(HDC dc, const RECT& rect, HWND window, const TSkinData& skinData);
+
 class TSkinEdit : public TSkinControl {
   TAPVANE_CLASS(TSkinEdit)
  public:

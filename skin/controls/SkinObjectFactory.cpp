@@ -5,10 +5,12 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
 #include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinListView.h"
+#include "skin/controls/SkinMediaPlayer.h"
 #include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinPanels.h"
@@ -181,6 +183,14 @@ TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
       break;
     case TSkinClass::ScControl:
       object = new TSkinScControl(choice.Control);
+      break;
+    case TSkinClass::DateTime:
+      if (!choice.Control) return nullptr;  // its arrow is a toolkit panel
+      object = new TSkinDateTime(choice.Control);
+      break;
+    case TSkinClass::MediaPlayer:
+      if (!choice.Control) return nullptr;  // its button panel reads the player's properties
+      object = new TSkinMP(choice.Control);
       break;
     case TSkinClass::ObjImage: {
       if (!choice.Control) return nullptr;  // it hands glyphs to toolkit controls only

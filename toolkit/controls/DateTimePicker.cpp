@@ -69,6 +69,8 @@ TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner) {
 void TDateTimePicker::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.BaseClass = DATETIMEPICK_CLASSW;
+  // Sunken like an edit: a date field sits among edits and looks like one.
+  params.ExStyle |= WS_EX_CLIENTEDGE;
   if (kind_ == dtkTime)
     params.Style |= DTS_TIMEFORMAT;
   else if (dateFormat_ == dfLong)

@@ -1,6 +1,7 @@
 // skingen: draws the Tapvane skin and the program's own pictures.
 //   skingen skin DIR         the skin description (tapvane.ini) and its bitmaps
-//   skingen bitmaps DIR      LUMBRAMENU.bmp, TRACK.bmp, TRACKVERT.bmp
+//   skingen bitmaps DIR      LUMBRAMENU.bmp, TRACK.bmp, TRACKVERT.bmp and the
+//                            media player's glyphs (EN_MPPLAY.bmp, ...)
 //   skingen gallery-glyphs DIR  GalleryCheck.bmp, GalleryStates.bmp: the
 //                            gallery's button glyphs
 //   skingen icon FILE        the 16 x 16 window icon (.ico)
@@ -18,6 +19,7 @@
 #include "tools/skingen/Elements.h"
 #include "tools/skingen/GalleryArt.h"
 #include "tools/skingen/Mockup.h"
+#include "tools/skingen/PlayerGlyphArt.h"
 #include "tools/skingen/ProgramArt.h"
 
 namespace {
@@ -57,9 +59,12 @@ bool WriteSkin(const std::filesystem::path& dir) {
 
 bool WriteProgramBitmaps(const std::filesystem::path& dir) {
   std::filesystem::create_directories(dir);
-  return WriteFile(dir / "LUMBRAMENU.bmp", skingen::MenuGlyphBitmap()) &&
-         WriteFile(dir / "TRACK.bmp", skingen::TrackBitmap()) &&
-         WriteFile(dir / "TRACKVERT.bmp", skingen::TrackVertBitmap());
+  bool ok = WriteFile(dir / "LUMBRAMENU.bmp", skingen::MenuGlyphBitmap()) &&
+            WriteFile(dir / "TRACK.bmp", skingen::TrackBitmap()) &&
+            WriteFile(dir / "TRACKVERT.bmp", skingen::TrackVertBitmap());
+  for (const skingen::PlayerGlyph& glyph : skingen::PlayerGlyphs())
+    ok = WriteFile(dir / (glyph.name + ".bmp"), skingen::EncodeBmp24(glyph.image)) && ok;
+  return ok;
 }
 
 bool WriteGalleryGlyphs(const std::filesystem::path& dir) {
