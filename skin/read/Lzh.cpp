@@ -51,7 +51,7 @@ class TLzhDecoder {
     std::memcpy(path + 1, top.path.data(), sizeof top.path);
     int depth = top.depth;
     rest <<= depth;
-    size_t child = son[top.last];
+    size_t child = top.child;
     while (child < T) {
       // The bit picks the table before the child is known, so that the next
       // child waits on nothing but its load.

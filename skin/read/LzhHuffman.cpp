@@ -63,12 +63,13 @@ void TLzhHuffman::BuildTop() {
     walk.path.fill(0);
     int node = R;
     int depth = 0;
-    while (depth < kTopBits && son[node] < T) {
+    for (;;) {
       inTop_[node] = 1;
+      if (depth == kTopBits || son[node] >= T) break;
       node = son[node] + (bits >> (kTopBits - 1 - depth) & 1);
       walk.path[depth++] = static_cast<uint16_t>(node);
     }
-    walk.last = static_cast<uint16_t>(node);
+    walk.child = son[node];
     walk.depth = static_cast<uint16_t>(depth);
   }
   topStale_ = false;

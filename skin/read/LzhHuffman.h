@@ -27,12 +27,12 @@ class TLzhHuffman {
 
   // The walk's first kTopBits steps, looked up by its next kTopBits bits:
   // the nodes chosen (as many as `depth`, fewer where a leaf comes first) and
-  // the last of them. Swaps near the root are rare, so the table seldom has
-  // to be built again.
+  // the son of the last of them. Swaps near the root are rare, so the table
+  // seldom has to be built again.
   static constexpr int kTopBits = 4;
   struct TTopWalk {
     std::array<uint16_t, kTopBits> path;
-    uint16_t last;
+    uint16_t child;
     uint16_t depth;
   };
   const TTopWalk& TopWalk(uint64_t bits) {
@@ -55,7 +55,7 @@ class TLzhHuffman {
   void BuildTop();
 
   std::array<TTopWalk, 1 << kTopBits> top_{};
-  // Nodes whose children the table has read: a swap of one makes it stale.
+  // Nodes whose sons the table has read: a swap of one makes it stale.
   std::array<uint8_t, lzh::T> inTop_{};
   bool topStale_ = true;
 
