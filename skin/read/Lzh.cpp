@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -45,9 +46,13 @@ class TLzhDecoder {
     uint64_t rest = bits.Bits();
     const uint16_t* const son = tree_.son.data();
     uint16_t* const path = tree_.path.data();
-    int depth = 0;
-    size_t child = son[R];
-    do {
+    // The first levels, where the tree seldom changes, come from a table.
+    const TLzhHuffman::TTopWalk& top = tree_.TopWalk(rest);
+    std::memcpy(path + 1, top.path.data(), sizeof top.path);
+    int depth = top.depth;
+    rest <<= depth;
+    size_t child = top.child;
+    while (child < T) {
       // The bit picks the table before the child is known, so that the next
       // child waits on nothing but its load.
       const unsigned bit = static_cast<unsigned>(rest >> 63);
@@ -57,7 +62,7 @@ class TLzhDecoder {
       path[++depth] = static_cast<uint16_t>(child + bit);
       rest <<= 1;
       child = sons[child];
-    } while (child < T);
+    }
     if (depth > bits.Count()) [[unlikely]]
       return DecodeCharBitByBit(bits);
     bits.Take(rest, depth);

@@ -53,6 +53,26 @@ void TLzhHuffman::Rebuild() {
       prnt[k] = prnt[k + 1] = static_cast<uint16_t>(i);
     }
   }
+  topStale_ = true;
+}
+
+void TLzhHuffman::BuildTop() {
+  inTop_.fill(0);
+  for (unsigned bits = 0; bits < top_.size(); ++bits) {
+    TTopWalk& walk = top_[bits];
+    walk.path.fill(0);
+    int node = R;
+    int depth = 0;
+    for (;;) {
+      inTop_[node] = 1;
+      if (depth == kTopBits || son[node] >= T) break;
+      node = son[node] + (bits >> (kTopBits - 1 - depth) & 1);
+      walk.path[depth++] = static_cast<uint16_t>(node);
+    }
+    walk.child = son[node];
+    walk.depth = static_cast<uint16_t>(depth);
+  }
+  topStale_ = false;
 }
 
 namespace {
@@ -87,6 +107,7 @@ int TLzhHuffman::LastBelow(int c, unsigned k) const {
 
 [[gnu::always_inline]] inline int TLzhHuffman::Swap(int c, unsigned k) {
   const int l = LastBelow(c, k);
+  topStale_ |= (inTop_[c] | inTop_[l]) != 0;
   freq[c] = freq[l];
   freq[l] = static_cast<uint16_t>(k);
 

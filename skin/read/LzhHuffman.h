@@ -25,6 +25,21 @@ class TLzhHuffman {
 
   bool NeedsRebuild() const { return freq[lzh::R] == lzh::MAX_FREQ; }
 
+  // The walk's first kTopBits steps, looked up by its next kTopBits bits:
+  // the nodes chosen (as many as `depth`, fewer where a leaf comes first) and
+  // the son of the last of them. Swaps near the root are rare, so the table
+  // seldom has to be built again.
+  static constexpr int kTopBits = 4;
+  struct TTopWalk {
+    std::array<uint16_t, kTopBits> path;
+    uint16_t child;
+    uint16_t depth;
+  };
+  const TTopWalk& TopWalk(uint64_t bits) {
+    if (topStale_) BuildTop();
+    return top_[bits >> (64 - kTopBits)];
+  }
+
   // freq[T] is a sentinel that stops the upward searches; seven more copies
   // of it let the search read eight counts at a time.
   std::array<uint16_t, lzh::T + 8> freq{};
@@ -37,6 +52,13 @@ class TLzhHuffman {
   std::array<uint16_t, lzh::T + lzh::N_CHAR + 1> prnt{};
 
  private:
+  void BuildTop();
+
+  std::array<TTopWalk, 1 << kTopBits> top_{};
+  // Nodes whose sons the table has read: a swap of one makes it stale.
+  std::array<uint8_t, lzh::T> inTop_{};
+  bool topStale_ = true;
+
   void Rebuild();
   // Node c has just counted up to k and passed its right neighbour: it trades
   // places with the last node still below k. Returns where it went.

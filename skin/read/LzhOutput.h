@@ -23,7 +23,7 @@ class TLzhBufferOutput {
  public:
   // Room for `limit` bytes plus the slack the word copies may write past a
   // match's end.
-  static constexpr size_t kSlack = 8;
+  static constexpr size_t kSlack = 32;
 
   TLzhBufferOutput(uint8_t* begin, size_t limit)
       : begin_(begin), next_(begin), end_(begin + limit) {}
@@ -40,6 +40,7 @@ class TLzhBufferOutput {
     if constexpr (std::endian::native == std::endian::little) {
       if (distance < 8) return MatchShort(distance, length);
     }
+    if (distance >= 16) return MatchFar(distance, length);
     int back = distance;
     int k = 0;
     if (distance < 8) {
@@ -56,6 +57,15 @@ class TLzhBufferOutput {
   }
 
  private:
+  // Most matches are no longer than two blocks, so those two are copied
+  // without a loop. Each block read lies wholly before the block written.
+  void MatchFar(int distance, int length) {
+    std::memcpy(next_, next_ - distance, 16);
+    std::memcpy(next_ + 16, next_ + 16 - distance, 16);
+    for (int k = 32; k < length; k += 16) std::memcpy(next_ + k, next_ + k - distance, 16);
+    next_ += length;
+  }
+
   // A pattern shorter than a word is read once and spread over a word in a
   // register, which is then stored at each whole number of patterns: reading
   // back bytes written moments ago, a few at a time, would wait each time
@@ -66,8 +76,16 @@ class TLzhBufferOutput {
     std::memcpy(&word, next_ - distance, sizeof word);
     word &= (uint64_t{1} << (8 * distance)) - 1;
     for (int have = distance; have < 8; have *= 2) word |= word << (8 * have);
+    // The second word carries on the pattern from byte 8, which lies `skew`
+    // bytes into a pattern; a pair of words covers 16 bytes.
     const int step = 8 / distance * distance;
-    for (int k = 0; k < length; k += step) std::memcpy(next_ + k, &word, sizeof word);
+    const int skew = 8 - step;
+    const uint64_t next = skew == 0 ? word : word >> (8 * skew) | word << (8 * (step - skew));
+    const int pairStep = 16 / distance * distance;
+    for (int k = 0; k < length; k += pairStep) {
+      std::memcpy(next_ + k, &word, sizeof word);
+      std::memcpy(next_ + k + 8, &next, sizeof next);
+    }
     next_ += length;
   }
 
