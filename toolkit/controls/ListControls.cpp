@@ -1,5 +1,11 @@
 #include "toolkit/controls/ListControls.h"
 
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <algorithm>
+
 #include "toolkit/controls/PropertyTypes.h"
 
 const TClassInfo& TListBox::StaticClass() {
@@ -137,6 +143,18 @@ void TComboBox::CreateParams(TCreateParams& params) {
 void TComboBox::CreateHandleDone() {
   items_->MoveToWindow();
   SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+  ApplyDropDownCount();
+}
+
+void TComboBox::SetDropDownCount(int value) {
+  dropDownCount_ = value;
+  if (HandleAllocated()) ApplyDropDownCount();
+}
+
+// The visual-styles combo box sizes its list by a count of items (thirty
+// unless told) and not by the window's height; the older one ignores this.
+void TComboBox::ApplyDropDownCount() {
+  SendMessageW(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(std::max(dropDownCount_, 1)), 0);
 }
 
 void TComboBox::DestroyWnd() {

@@ -48,7 +48,7 @@ class TComboBox : public TWinControl {
   TComboBoxStyle Style() const { return style_; }
   void SetStyle(TComboBoxStyle value);
   int DropDownCount() const { return dropDownCount_; }
-  void SetDropDownCount(int value) { dropDownCount_ = value; }
+  void SetDropDownCount(int value);
 
   TNotifyEvent OnChange;
   void WndProc(TMessage& message) override;
@@ -59,6 +59,8 @@ class TComboBox : public TWinControl {
   void DestroyWnd() override;
 
  private:
+  void ApplyDropDownCount();
+
   std::unique_ptr<TNativeStrings> items_;
   int itemIndex_ = -1;
   TComboBoxStyle style_ = csDropDown;

@@ -2,6 +2,8 @@
 //   skingen skin DIR         the skin description (tapvane.ini) and its bitmaps
 //   skingen bitmaps DIR      LUMBRAMENU.bmp, TRACK.bmp, TRACKVERT.bmp and the
 //                            media player's glyphs (EN_MPPLAY.bmp, ...)
+//   skingen gallery-glyphs DIR  GalleryCheck.bmp, GalleryStates.bmp: the
+//                            gallery's button glyphs
 //   skingen icon FILE        the 16 x 16 window icon (.ico)
 //   skingen banner-base FILE the banner's background (.bmp), before its text
 //   skingen mockup FILE      two sample windows drawn from the skin (.bmp)
@@ -15,6 +17,7 @@
 
 #include "tools/skingen/Description.h"
 #include "tools/skingen/Elements.h"
+#include "tools/skingen/GalleryArt.h"
 #include "tools/skingen/Mockup.h"
 #include "tools/skingen/PlayerGlyphArt.h"
 #include "tools/skingen/ProgramArt.h"
@@ -64,9 +67,16 @@ bool WriteProgramBitmaps(const std::filesystem::path& dir) {
   return ok;
 }
 
+bool WriteGalleryGlyphs(const std::filesystem::path& dir) {
+  std::filesystem::create_directories(dir);
+  return WriteFile(dir / "GalleryCheck.bmp", skingen::GalleryCheckGlyph()) &&
+         WriteFile(dir / "GalleryStates.bmp", skingen::GalleryStateGlyphs());
+}
+
 bool Run(const std::string& command, const std::filesystem::path& target) {
   if (command == "skin") return WriteSkin(target);
   if (command == "bitmaps") return WriteProgramBitmaps(target);
+  if (command == "gallery-glyphs") return WriteGalleryGlyphs(target);
   if (command == "icon") return WriteFile(target, skingen::IconFile(skingen::IconImage()));
   if (command == "banner-base")
     return WriteFile(target, skingen::EncodeBmp24(skingen::BannerBackground()));
@@ -82,7 +92,8 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "stream") return WriteStream(argv[2], argv[3]) ? 0 : 1;
     if (argc != 3) {
       std::fprintf(stderr,
-                   "usage: skingen skin|bitmaps DIR  or  skingen icon|banner-base|mockup FILE\n"
+                   "usage: skingen skin|bitmaps|gallery-glyphs DIR  or  skingen "
+                   "icon|banner-base|mockup FILE\n"
                    "       skingen stream IN OUT\n");
       return 2;
     }

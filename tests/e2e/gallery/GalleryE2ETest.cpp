@@ -10,68 +10,17 @@
 
 #include "BmpVariants.h"
 #include "E2eSupport.h"
+#include "GalleryControls.h"
+#include "GalleryProcess.h"
 
 namespace {
 
 using namespace e2e;
 
-std::string g_galleryUnix;
-std::string g_skinpackUnix;
-std::string g_skinSourceUnix;
-std::string g_outUnix;
-
-const wchar_t kMainCaption[] = L"Tapvane 皮肤画廊";
-
-bool Skinned(HWND window) {
-  constexpr UINT kSkinQuery = 0x3523;
-  DWORD_PTR answer = 0;
-  SendMessageTimeoutW(window, kSkinQuery, 0, 0, SMTO_ABORTIFHUNG, 3000, &answer);
-  return answer == 1;
-}
-
-std::wstring Quoted(const std::string& unixPath) { return L"\"" + WinPathOfUnix(unixPath) + L"\""; }
-
-// A gallery process and its main window, skinned and settled.
-struct TGallery {
-  TProcess process;
-  HWND window = nullptr;
-  explicit TGallery(const std::string& package)
-      : process(Quoted(g_galleryUnix) + (package.empty() ? L"" : L" " + Quoted(package))) {}
-  bool WaitSkinned() {
-    if (!WaitFor([&] { return (window = FindTopLevel(process.Id(), kMainCaption)); }, 20s))
-      return false;
-    if (!WaitFor([&] { return Skinned(window); }, 10s)) return false;
-    Pump(600ms);
-    return true;
-  }
-  // Closes the main window; true when the process then ends cleanly.
-  bool CloseAndExit() {
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    return process.WaitExit(20s) && process.ExitCode() == 0;
-  }
-  ~TGallery() {
-    if (process.Running() && IsWindow(window)) CloseAndExit();
-  }
-};
-
-// Pixels of a screen rectangle, row by row.
-std::vector<COLORREF> ScreenPixels(const RECT& r) {
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  std::vector<COLORREF> pixels;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
+// The paths main() fills in from the command line.
+const std::string& g_skinpackUnix = GalleryPaths().skinpack;
+const std::string& g_skinSourceUnix = GalleryPaths().skinSource;
+const std::string& g_outUnix = GalleryPaths().out;
 
 // The frame's top row (inside the caption's top image), left of the caption
 // buttons.
@@ -118,13 +67,6 @@ HWND VisiblePopupMenu(DWORD process) {
     if (IsWindowVisible(w) && ProcessOf(w) == process) return w;
   }
   return nullptr;
-}
-
-int Differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
-  if (a.size() != b.size()) return -1;
-  int count = 0;
-  for (size_t i = 0; i < a.size(); ++i) count += a[i] != b[i];
-  return count;
 }
 
 std::string ReadBytes(const std::string& unixPath) {
@@ -203,25 +145,25 @@ TEST(GalleryE2E, ComesUpSkinnedAndItsMenusOpenTheirWindows) {
   EXPECT_TRUE(WaitFor([&] { return !VisiblePopupMenu(gallery.process.Id()); }, 5s));
 
   // Every page, reached with a click on the first tab and the Right key; a
-  // screenshot of each. The glyph button lives on the range page.
-  const HWND glyphButton = FindChildByText(gallery.window, L"确定");
-  ASSERT_TRUE(glyphButton);
-  EXPECT_FALSE(IsWindowVisible(glyphButton));
+  // screenshot of the window on each. The skin's image list lives on the
+  // last page.
+  const HWND imagesPage = FindChildByText(gallery.window, L"皮肤图片");
+  ASSERT_TRUE(imagesPage);
+  EXPECT_FALSE(IsWindowVisible(imagesPage));
   POINT firstTab{20, 10};
   ClientToScreen(gallery.window, &firstTab);
   ASSERT_TRUE(XClick(firstTab.x, firstTab.y));
-  constexpr int kPages = 9;
-  constexpr int kRangePage = 7;
+  constexpr int kPages = 12;
   for (int page = 0; page < kPages; ++page) {
     if (page > 0) {
       ASSERT_TRUE(PressKeys(gallery.window, "Right"));
     }
     Pump(300ms);
-    EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_page_" + std::to_string(page + 1) + ".png"));
-    if (page == kRangePage) {
-      EXPECT_TRUE(IsWindowVisible(glyphButton));
-    }
+    const RECT area = ScreenRectOf(gallery.window);
+    EXPECT_TRUE(
+        SaveScreenshot(g_outUnix + "/gallery_page_" + std::to_string(page + 1) + ".png", &area));
   }
+  EXPECT_TRUE(IsWindowVisible(imagesPage));
 
   // The menu bar through the keyboard: Alt+W opens "窗口", its first item
   // is the sizeable form.
@@ -240,19 +182,13 @@ TEST(GalleryE2E, ComesUpSkinnedAndItsMenusOpenTheirWindows) {
   EXPECT_TRUE(gallery.CloseAndExit());
 }
 
-RECT WindowRectOf(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
-
 // The left edge of the open drop-down: it opens under its bar item.
 LONG OpenDropDownLeft(DWORD process) {
   LONG left = -1;
   WaitFor(
       [&] {
         const HWND menu = VisiblePopupMenu(process);
-        if (menu) left = WindowRectOf(menu).left;
+        if (menu) left = ScreenRectOf(menu).left;
         return menu != nullptr;
       },
       5s);
@@ -265,7 +201,7 @@ LONG NextDropDownLeft(DWORD process, LONG before) {
   WaitFor(
       [&] {
         const HWND menu = VisiblePopupMenu(process);
-        left = menu ? WindowRectOf(menu).left : -1;
+        left = menu ? ScreenRectOf(menu).left : -1;
         return menu && left != before;
       },
       5s);
@@ -285,7 +221,7 @@ TEST(GalleryE2E, SkinnedMenuBarFollowsRealKeysAndPointer) {
   const LONG file = OpenDropDownLeft(process);
   ASSERT_GE(file, 0) << "Alt opened no drop-down";
   Pump(300ms);
-  const RECT galleryRect = WindowRectOf(gallery.window);
+  const RECT galleryRect = ScreenRectOf(gallery.window);
   EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_menu_bar_open.png", &galleryRect));
   ASSERT_TRUE(RunUnix("xdotool key Left"));
   const LONG help = NextDropDownLeft(process, file);
@@ -323,7 +259,7 @@ TEST(GalleryE2E, SkinnedMenuBarFollowsRealKeysAndPointer) {
   const int barY = origin.y - GetSystemMetrics(SM_CYMENU) / 2;
   ASSERT_TRUE(XClick(windows + 8, barY));
   ASSERT_EQ(windows, OpenDropDownLeft(process));
-  const RECT dropDown = WindowRectOf(VisiblePopupMenu(process));
+  const RECT dropDown = ScreenRectOf(VisiblePopupMenu(process));
   Pump(300ms);
   ASSERT_TRUE(XClick(dropDown.left + 30, dropDown.top + 12));
   HWND sizeable = nullptr;
@@ -356,7 +292,7 @@ TEST(GalleryE2E, SkinnedMenuBarFollowsRealKeysAndPointer) {
       },
       5s));
   Pump(500ms);
-  const RECT frameRect = WindowRectOf(frame);
+  const RECT frameRect = ScreenRectOf(frame);
   EXPECT_TRUE(SaveScreenshot(g_outUnix + "/gallery_mdi_maximised.png", &frameRect));
   EXPECT_TRUE(gallery.CloseAndExit());
 }
@@ -437,10 +373,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gallery_e2e GALLERY SKINPACK SKIN_SOURCE_DIR OUTPUT_DIR\n");
     return 2;
   }
-  g_galleryUnix = argv[1];
-  g_skinpackUnix = argv[2];
-  g_skinSourceUnix = argv[3];
-  g_outUnix = argv[4];
-  CreateDirectoryW(WinPathOfUnix(g_outUnix).c_str(), nullptr);
+  e2e::GalleryPaths() = {argv[1], argv[2], argv[3], argv[4]};
+  CreateDirectoryW(e2e::WinPathOfUnix(argv[4]).c_str(), nullptr);
   return RUN_ALL_TESTS();
 }

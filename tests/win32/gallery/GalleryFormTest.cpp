@@ -4,72 +4,17 @@
 #include <windows.h>
 
 #include <fstream>
-#include <iterator>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "gallery/GalleryForm.h"
+#include "GalleryFormFixture.h"
 #include "gallery/SkinPackageSwitch.h"
-#include "skin/data/WinSkinData.h"
 #include "skin/manage/SkinManage.h"
-#include "tests/win32/support/FlushEvents.h"
-#include "tests/win32/support/HandleExpectations.h"
-#include "toolkit/controls/Application.h"
+#include "toolkit/controls/ListControls.h"
 #include "toolkit/controls/Menus.h"
+#include "toolkit/controls/PageControl.h"
 #include "toolkit/core/Streams.h"
 
 namespace {
-
-std::string ReadAll(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class GalleryFormTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    // The handle counter patches imports at its first snapshot; taken
-    // before anything is made, it sees every object.
-    wintest::Snapshot();
-    Application->Initialize();
-    Application->SetTitle("皮肤画廊");
-    // As the program starts: every window here is skinned.
-    InstallSkinManager();
-  }
-  void SetUp() override {
-    Application->MessageBoxFunc = [this](HWND, const std::wstring& text, const std::wstring&,
-                                         UINT) {
-      boxes_.push_back(text);
-      return IDOK;
-    };
-    form_ = std::make_unique<TGalleryForm>(nullptr);
-    form_->Show();
-    const DWORD start = GetTickCount();
-    while (!Skinned(form_->Handle()) && GetTickCount() - start < 3000) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-      wintest::FlushEvents();
-    }
-  }
-  void TearDown() override {
-    form_.reset();
-    wintest::FlushEvents();
-    Application->MessageBoxFunc = nullptr;
-  }
-  template <typename T>
-  T* Find(const char* name) {
-    return dynamic_cast<T*>(form_->FindComponent(name));
-  }
-  TSkinData& Skin() { return *Find<TSkinData>("SkinData1"); }
-  static bool Skinned(HWND window) {
-    constexpr UINT kSkinQuery = 0x3523;
-    return SendMessageW(window, kSkinQuery, 0, 0) == 1;
-  }
-  void Flush() { wintest::FlushEvents(); }
-
-  std::unique_ptr<TGalleryForm> form_;
-  std::vector<std::wstring> boxes_;
-};
 
 // Every window the "窗口" menu names, opened through its menu commands, and
 // then the gallery freed with them open.
@@ -102,6 +47,34 @@ TEST_F(GalleryFormTest, MenuCommandsOpenTheirWindowsAndTheFormFreesThem) {
   EXPECT_FALSE(FindWindowW(nullptr, L"对话框窗体"));
 }
 
+// Twenty items in a drop-down list eight high: the list is cut to eight
+// rows and scrolls to the rest, with the visual-styles combo box too.
+TEST_F(GalleryFormTest, DropDownListShowsItsDropDownCountAndScrolls) {
+  auto* combo = Find<TComboBox>("ComboDropDownList");
+  ASSERT_TRUE(combo);
+  auto* pages = Find<TPageControl>("PageControl1");
+  pages->SetActivePage(Find<TTabSheet>("PageCombos"));
+  Flush();
+  const HWND window = combo->Handle();
+  ASSERT_EQ(20, SendMessageW(window, CB_GETCOUNT, 0, 0));
+  SendMessageW(window, CB_SHOWDROPDOWN, TRUE, 0);
+  Flush();
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetComboBoxInfo(window, &info));
+  ASSERT_TRUE(IsWindowVisible(info.hwndList));
+  RECT rows{};
+  GetClientRect(info.hwndList, &rows);
+  const auto itemHeight = static_cast<int>(SendMessageW(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
+  ASSERT_GT(itemHeight, 0);
+  EXPECT_EQ(combo->DropDownCount(), rows.bottom / itemHeight);
+  SendMessageW(info.hwndList, LB_SETTOPINDEX, 19, 0);
+  EXPECT_GT(SendMessageW(info.hwndList, LB_GETTOPINDEX, 0, 0), 0);
+  SendMessageW(window, CB_SHOWDROPDOWN, FALSE, 0);
+  Flush();
+  EXPECT_FALSE(IsWindowVisible(info.hwndList));
+}
+
 TEST_F(GalleryFormTest, ADamagedOrMissingPackageIsRefusedAndTheCurrentOneKept) {
   const std::string good = ReadAll(TAPVANE_SKIN_PACKAGE);
   ASSERT_GT(good.size(), 100u);
@@ -129,12 +102,15 @@ TEST_F(GalleryFormTest, ADamagedOrMissingPackageIsRefusedAndTheCurrentOneKept) {
 
 // Switching packages while skinned: every switch re-skins the window and
 // its controls, and a hundred of them hold no more objects than the first.
+// The pages take turns in front, so that every page is drawn in both skins.
 TEST_F(GalleryFormTest, SwitchingPackagesAHundredTimesHoldsNoMoreObjects) {
   const std::string good = ReadAll(TAPVANE_SKIN_PACKAGE);
   ASSERT_GT(good.size(), 100u);
   const std::string copy = std::string(TAPVANE_TEST_OUTPUT) + "/copy.skin";
   std::ofstream(copy, std::ios::binary) << good;
   const HWND window = form_->Handle();
+  auto* pages = Find<TPageControl>("PageControl1");
+  ASSERT_TRUE(pages);
   const auto switchTo = [&](const std::string& path) {
     ASSERT_TRUE(SwitchSkinPackage(Skin(), path));
     TSkinManage::Instance()->RunPendingCommand();
@@ -142,11 +118,17 @@ TEST_F(GalleryFormTest, SwitchingPackagesAHundredTimesHoldsNoMoreObjects) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   };
-  switchTo(copy);
-  switchTo(TAPVANE_SKIN_PACKAGE);
+  // Every page once in both skins before counting: what a page keeps from
+  // its first paint on is not what the switches leave behind.
+  for (int page = 0; page < pages->PageCount(); ++page) {
+    pages->SetActivePageIndex(page);
+    switchTo(copy);
+    switchTo(TAPVANE_SKIN_PACKAGE);
+  }
   ASSERT_TRUE(Skinned(window));
   const wintest::HandleCounts before = wintest::Snapshot();
   for (int i = 0; i < 50; ++i) {
+    pages->SetActivePageIndex(i % pages->PageCount());
     switchTo(copy);
     switchTo(TAPVANE_SKIN_PACKAGE);
   }
