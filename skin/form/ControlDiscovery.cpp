@@ -23,6 +23,7 @@
 #include "toolkit/controls/ScrollBox.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/controls/StatusBar.h"
+#include "toolkit/controls/TabControl.h"
 #include "toolkit/core/TypInfo.h"
 
 namespace {
@@ -143,6 +144,15 @@ bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
   const bool tabs = Has(xcTab) && HasTabs();
   if (auto* pages = dynamic_cast<TPageControl*>(control); pages && tabs) {
     return AttachTo(control, pages->Style() == tsTabs ? TSkinClass::Tab : TSkinClass::TabBtn);
+  }
+  // Any other tab control: the strip and frame of a page control, and the
+  // control's windowless children painted by the tab object itself.
+  if (dynamic_cast<TTabControl*>(control) && tabs) {
+    TSkinChoice choice;
+    choice.Class = TSkinClass::Tab;
+    choice.Control = control;
+    choice.Mode = 2;
+    return Attach(choice);
   }
   if (name == "TTABSET" && tabs) return AttachTo(control, TSkinClass::Tab31);
   if (dynamic_cast<TTabSheet*>(control) && tabs) return AttachTo(control, TSkinClass::TabSheet);

@@ -22,6 +22,7 @@
 #include "toolkit/controls/ListControls.h"
 #include "toolkit/controls/ScrollBar.h"
 #include "toolkit/controls/SpeedButton.h"
+#include "toolkit/controls/TabControl.h"
 #include "toolkit/core/ClassBuilder.h"
 
 namespace {
@@ -231,19 +232,25 @@ TEST_F(ClassificationTest, ContainerKindsHandTheirChildrenOn) {
   EXPECT_EQ("", ObjectOn(container));
 }
 
-TEST_F(ClassificationTest, ToolkitGlyphSpeedAndScrollBarControlsGetTheirObjects) {
+TEST_F(ClassificationTest, ToolkitGlyphSpeedScrollBarAndTabControlsGetTheirObjects) {
   auto* glyph = Make<TBitBtn>(form.get(), 10, 10, 80, 25);
   auto* plain = Make<TButton>(form.get(), 100, 10, 80, 25);
   auto* speed = new TSpeedButton(form.get());
   speed->SetParent(form.get());
   speed->SetBounds(190, 10, 40, 25);
   auto* bar = Make<TScrollBar>(form.get(), 10, 50, 150, 17);
+  auto* tabs = Make<TTabControl>(form.get(), 10, 80, 150, 60);
   form->HandleNeeded();
   TControlDiscovery(*formObject, *data).SkinAllControls(form.get());
   EXPECT_EQ("TSkinBitButton", ObjectOn(glyph));
   EXPECT_EQ("TSkinButton", ObjectOn(plain));
   EXPECT_EQ("TSkinSpeedButton", ObjectOn(speed));
   EXPECT_EQ("TSkinScControl", ObjectOn(bar));
+  EXPECT_EQ("TSkinTab", ObjectOn(tabs));
+  // A tab control that is no page control paints its windowless children.
+  auto* tabObject = dynamic_cast<TSkinControl*>(formObject->FindSkinObject(tabs->Handle()));
+  ASSERT_NE(nullptr, tabObject);
+  EXPECT_EQ(2, tabObject->Mode);
 }
 
 TEST_F(ClassificationTest, GlyphButtonLeftOutOfTheSetIsNotTakenAsAPushButton) {
