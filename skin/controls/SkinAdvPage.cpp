@@ -1,8 +1,5 @@
 #include "skin/controls/SkinAdvPage.h"
 
-#include <memory>
-
-#include "skin/controls/SkinObjectFactory.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/form/WinSkinForm.h"
@@ -72,19 +69,4 @@ void TSkinAdvPage::SetPicture(const char* property, const TBitmap* picture) {
 
 // The control draws itself; its scroll arrows appear only once its tabs
 // overflow, so they are looked for at every draw until found.
-void TSkinAdvPage::DrawControl(HDC /*dc*/, const RECT& /*rect*/) {
-  if (ArrowsWindow && IsWindow(ArrowsWindow)) return;
-  ArrowsWindow = nullptr;
-  const HWND arrows = FindWindowExW(Handle, nullptr, L"msctls_updown32", nullptr);
-  if (!arrows) return;
-  ArrowsWindow = arrows;
-  TSkinChoice choice;
-  choice.Class = TSkinClass::UpDown;
-  choice.Attach = TAttachKind::Window;
-  choice.Window = arrows;
-  const TSkinObjectFactory& factory = SkinObjectFactory();
-  std::unique_ptr<TSkinControl> object(factory ? factory(choice) : nullptr);
-  if (!object) return;
-  object->InitWindow(arrows, SkinData, Form, Canvas);
-  if (object->Attached && Form) (void)object.release();
-}
+void TSkinAdvPage::DrawControl(HDC /*dc*/, const RECT& /*rect*/) { SkinArrowsChild(ArrowsWindow); }

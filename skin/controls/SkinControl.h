@@ -103,6 +103,9 @@ class TSkinControl : public TComponent, public TSkinObjectBase, private TWindowH
   // A focus rectangle around Caption drawn in rect with the given alignment.
   void DrawFocusAroundText(HDC dc, UINT alignment, const RECT& rect);
   LONG_PTR WindowLong(int index) const;
+  // Gives the window's up-down child (a tab strip's scroll arrows) its own
+  // skin object, once: `arrows` keeps the window that has one.
+  void SkinArrowsChild(HWND& arrows);
   // The window text of a plain window (wide, whatever the window is).
   WideString ReadWindowText() const;
   // The toolkit control being destroyed (its own destructors have run).

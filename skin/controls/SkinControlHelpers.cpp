@@ -1,7 +1,11 @@
 // What the skinned-control classes share beyond routing: mouse-down
-// forwarding, text flags, the focus rectangle and the parent's background.
+// forwarding, text flags, the focus rectangle, the parent's background and
+// the objects of up-down children.
+#include <memory>
+
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinDrawing.h"
+#include "skin/controls/SkinObjectFactory.h"
 #include "skin/draw/ImgUtil.h"
 #include "skin/draw/ParentBackground.h"
 #include "toolkit/core/TypInfo.h"
@@ -60,4 +64,20 @@ void TSkinControl::EraseWithParentBackground(TMessage& message) {
     FillParentColour(dc, client, nullptr, SkinData);
   }
   message.Result = 1;
+}
+
+void TSkinControl::SkinArrowsChild(HWND& arrows) {
+  if (arrows && IsWindow(arrows)) return;
+  arrows = FindWindowExW(Handle, nullptr, L"msctls_updown32", nullptr);
+  if (!arrows) return;
+  // The arrows' own object lives in the form's list like any other.
+  TSkinChoice choice;
+  choice.Class = TSkinClass::UpDown;
+  choice.Attach = TAttachKind::Window;
+  choice.Window = arrows;
+  const TSkinObjectFactory& factory = SkinObjectFactory();
+  std::unique_ptr<TSkinControl> object(factory ? factory(choice) : nullptr);
+  if (!object) return;
+  object->InitWindow(arrows, SkinData, Form, Canvas);
+  if (object->Attached && Form) (void)object.release();
 }

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "skin/controls/SkinDrawing.h"
-#include "skin/controls/SkinObjectFactory.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/draw/ImgUtil.h"
@@ -121,23 +120,7 @@ void TSkinTab::PrepareImages() {
 
 RECT TSkinTab::PaneMargins() const { return paneMargins_; }
 
-void TSkinTab::FindScrollArrows() {
-  if (ArrowsWindow && IsWindow(ArrowsWindow)) return;
-  ArrowsWindow = nullptr;
-  const HWND arrows = FindWindowExA(Handle, nullptr, "msctls_updown32", nullptr);
-  if (!arrows) return;
-  ArrowsWindow = arrows;
-  // The arrows' own object lives in the form's list like any other.
-  TSkinChoice choice;
-  choice.Class = TSkinClass::UpDown;
-  choice.Attach = TAttachKind::Window;
-  choice.Window = arrows;
-  const TSkinObjectFactory& factory = SkinObjectFactory();
-  std::unique_ptr<TSkinControl> object(factory ? factory(choice) : nullptr);
-  if (!object) return;
-  object->InitWindow(arrows, SkinData, Form, Canvas);
-  if (object->Attached && Form) (void)object.release();
-}
+void TSkinTab::FindScrollArrows() { SkinArrowsChild(ArrowsWindow); }
 
 bool TSkinTab::BeforeProc(TMessage& message) {
   switch (message.Msg) {
