@@ -625,30 +625,11 @@ HWND OpenMenuOf(DWORD process) {
   return found;
 }
 
-// The screen's pixels in a rectangle, row by row, read in one copy.
-std::vector<COLORREF> ScreenArea(const RECT& area) {
-  const int width = area.right - area.left, height = area.bottom - area.top;
-  std::vector<COLORREF> pixels;
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
 // Where the skin's close glyph (the menu glyph list's fourth picture: a
 // black cross, two pixels wide, 3 pixels into its 16-pixel cell) shows in
 // an area of the screen; {-1, -1} when it is nowhere.
 POINT FindCloseGlyph(const RECT& area) {
-  const std::vector<COLORREF> pixels = ScreenArea(area);
+  const std::vector<COLORREF> pixels = ScreenPixels(area);
   const int width = area.right - area.left, height = area.bottom - area.top;
   const auto black = [&](int x, int y) { return pixels[y * width + x] == RGB(0, 0, 0); };
   constexpr int kCross = 9;
@@ -752,7 +733,7 @@ TEST_F(ClickerTest, ListScrollsUnderTheRealPointerOnItsSkinnedScrollBar) {
   ASSERT_TRUE(MovePointer(POINT{bar.left - 60, bar.top - 40}));
   Pump(300ms);
   const COLORREF normal = ScreenPixel(downArrow);
-  const std::vector<COLORREF> unscrolled = ScreenArea(items);
+  const std::vector<COLORREF> unscrolled = ScreenPixels(items);
   ASSERT_EQ(0, TopIndex(list));
 
   ASSERT_TRUE(MovePointer(downArrow));
@@ -769,7 +750,7 @@ TEST_F(ClickerTest, ListScrollsUnderTheRealPointerOnItsSkinnedScrollBar) {
   EXPECT_TRUE(WaitFor([&] { return TopIndex(list) > 0; }, 3s)) << "the list did not scroll";
   ASSERT_TRUE(RunUnix("xdotool mouseup 1"));
   Pump(300ms);
-  EXPECT_NE(unscrolled, ScreenArea(items)) << "the list's text on screen moved";
+  EXPECT_NE(unscrolled, ScreenPixels(items)) << "the list's text on screen moved";
   RECT frame{};
   GetWindowRect(app_->Form(), &frame);
   EXPECT_TRUE(SaveScreenshot(g_outUnix + "/main-list-scrolled.png", &frame));

@@ -55,6 +55,8 @@ bool PressKeys(HWND window, const std::string& keys);
 bool XClick(int x, int y, int button = 1);
 // The screen as a PNG (optionally the rectangle of one window).
 bool SaveScreenshot(const std::string& unixPath, const RECT* area = nullptr);
+// The screen's pixels in a rectangle, row by row, read in one copy.
+std::vector<COLORREF> ScreenPixels(const RECT& r);
 
 // Real mouse input, as a user's hand would give it.
 void ClickAt(int x, int y, bool right = false);

@@ -75,24 +75,6 @@ POINT CentreOf(const RECT& rect) {
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-std::vector<COLORREF> ScreenPixels(const RECT& r) {
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  std::vector<COLORREF> pixels;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
 int Differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
   if (a.size() != b.size()) return -1;
   int count = 0;

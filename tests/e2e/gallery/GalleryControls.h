@@ -23,8 +23,6 @@ bool ShowPage(HWND gallery, int index);
 RECT ScreenRectOf(HWND window);
 POINT CentreOf(const RECT& rect);
 
-// Pixels of a screen rectangle, row by row.
-std::vector<COLORREF> ScreenPixels(const RECT& r);
 // How many pixels differ; -1 when the sizes do.
 int Differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b);
 
