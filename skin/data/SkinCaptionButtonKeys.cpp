@@ -29,6 +29,7 @@ std::vector<TCaptionButtonKeys> ReadCaptionButtonKeys(const TQuickIni& ini,
   std::vector<TCaptionButtonKeys> buttons;
   std::optional<TPosition> remembered;
   for (const std::string& section : sections) {
+    if (buttons.size() >= static_cast<std::size_t>(kMaxCaptionButtons)) break;
     const std::string name = SkinUpperCase(section);
     if (!IsCaptionButtonSection(ini, name)) continue;
     TCaptionButtonKeys keys;

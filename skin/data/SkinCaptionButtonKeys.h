@@ -20,7 +20,11 @@ struct TCaptionButtonKeys {
   std::string ImageValue;  // value of "ButtonImage"
 };
 
-// Sections are taken in order. Push button, check box and radio button
+// Caption buttons a skin may define: more than any caption has room for;
+// the BUTTON sections after them are ignored.
+inline constexpr int kMaxCaptionButtons = 32;
+
+// Sections are taken in order, up to kMaxCaptionButtons buttons. Push button, check box and radio button
 // sections are not caption buttons, nor sections hidden with Action -1 and
 // a Visibility other than 0. A button with Action 4 takes the position of
 // the last button before it with Action 1 and Visibility 2 (its own when

@@ -21,6 +21,8 @@ class TDescription {
   TDescription(const TQuickIni& ini, const TSkinEntrySource& entries,
                std::vector<std::string>& unreadable)
       : ini_(ini), entries_(entries), unreadable_(unreadable) {}
+  TDescription(const TDescription&) = delete;
+  TDescription& operator=(const TDescription&) = delete;
 
   int Int(std::string_view section, std::string_view key, int fallback) const {
     return ini_.ReadInteger(section, key, fallback);
@@ -35,7 +37,7 @@ class TDescription {
   // with the first section that names it, so a skin author can be told.
   std::unique_ptr<TBitmap> Load(std::string_view section, std::string_view value) const {
     bool unreadable = false;
-    auto bitmap = LoadSkinBitmap(value, entries_, &unreadable);
+    auto bitmap = LoadSkinBitmap(value, entries_, &unreadable, &pixelsLeft_);
     if (unreadable) {
       const std::string tail = ": " + SkinImageEntryName(value);
       const auto named = [&tail](const std::string& line) { return line.ends_with(tail); };
@@ -53,6 +55,8 @@ class TDescription {
   const TQuickIni& ini_;
   const TSkinEntrySource& entries_;
   std::vector<std::string>& unreadable_;
+  // Shared by every image the description names.
+  mutable std::int64_t pixelsLeft_ = kSkinPixelBudget;
 };
 
 // A tile value above 1 becomes 0 in most sections, 1 in a few.
@@ -318,10 +322,9 @@ std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntry
   std::vector<std::uint8_t> bytes;
   entries(name, bytes);
   if (bytes.empty()) return bitmap;
-  TMemoryStream stream;
-  stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-  stream.SetPosition(0);
-  bitmap->LoadFromStream(stream);
+  const std::int64_t budget = pixelsLeft ? *pixelsLeft : kMaxBmpPixels;
+  bitmap->LoadFromBmpImage(ReadBmpFile(bytes, budget));
+  if (pixelsLeft) *pixelsLeft -= static_cast<std::int64_t>(bitmap->Width()) * bitmap->Height();
   if (unreadable) *unreadable = bitmap->Empty();
   return bitmap;
 }

@@ -21,12 +21,19 @@ class TQuickIni;
 using TSkinEntrySource =
     std::function<void(std::string_view name, std::vector<std::uint8_t>& bytes)>;
 
+// Decoded pixels of all the images of one description together: far above
+// any real skin (ours holds 64 thousand), far below what would starve the
+// program. An image past what is left of it is not loaded.
+inline constexpr std::int64_t kSkinPixelBudget = 8 * 1024 * 1024;
+
 // The bitmap an image key names, or an empty one: only the file-name part
 // counts, only names ending in ".bmp" load, and a missing, empty or broken
 // file gives an empty bitmap; unreadable, when given, says whether the file
-// was there with bytes that no bitmap reader understands.
+// was there with bytes that no bitmap reader understands (or more pixels
+// than pixelsLeft, when given, which a loaded image uses up).
 std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntrySource& entries,
-                                        bool* unreadable = nullptr);
+                                        bool* unreadable = nullptr,
+                                        std::int64_t* pixelsLeft = nullptr);
 
 // Reads every section the skin engine knows, in an order where later steps
 // use earlier results, and ends with the derived images and the face brush.

@@ -5,6 +5,7 @@
 
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
+#include "skin/draw/SkinBounds.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -194,23 +195,25 @@ void TWinSkinForm::LayoutCaptionButtons() {
     TWinSysButton& button = *captionButtons_[static_cast<size_t>(i)];
     const TDataSkinSysButton& e = *button.Element;
     if (e.Image->Empty()) continue;
-    const int w = e.Image->Width() / std::max(1, e.Frame);
-    const int h = e.Image->Height();
+    // A button is never larger than the window nor placed outside it.
+    const int w = std::min(e.Image->Width() / std::max(1, e.Frame), WindowWidth);
+    const int h = std::min(e.Image->Height(), std::max(FrameTop, 0));
+    const int y = ClampToRange(e.Ycoord, 0, FrameTop - h);
     RECT rect{0, 0, w, h};
     switch (e.Align) {
       case 0:
-        OffsetRect(&rect, e.Xcoord, e.Ycoord);
+        OffsetRect(&rect, CaptionButtonOffset(e.Xcoord, w, WindowWidth, false), y);
         break;
       case 1:
-        OffsetRect(&rect, WindowWidth - e.Xcoord, e.Ycoord);
+        OffsetRect(&rect, WindowWidth - CaptionButtonOffset(e.Xcoord, w, WindowWidth, true), y);
         break;
       case 2:
       case 8:
-        OffsetRect(&rect, TitleRect.left - w - e.Xcoord, e.Ycoord);
+        OffsetRect(&rect, TitleRect.left - w - ClampToRange(e.Xcoord, 0, WindowWidth), y);
         break;
       case 3:
       case 9:
-        OffsetRect(&rect, TitleRect.right + e.Xcoord, e.Ycoord);
+        OffsetRect(&rect, TitleRect.right + ClampToRange(e.Xcoord, 0, WindowWidth), y);
         break;
       case 100: {
         const auto& menuBar = SkinData->Skin().MenuBar;

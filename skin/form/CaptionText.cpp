@@ -6,6 +6,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/draw/ImgUtil.h"
+#include "skin/draw/SkinBounds.h"
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -52,30 +53,35 @@ void TWinSkinForm::DrawCaptionText(TCanvas& canvas, const RECT& c) {
     }
   }
 
-  const TDataSkinTitle& title = *SkinData->Skin().Title;
+  const TDataSkinTitle& skinTitle = *SkinData->Skin().Title;
+  // The skin's shifts and strip ends, never wider than the band they move in.
+  const TCaptionShifts title = FitCaptionShifts(
+      {skinTitle.LeftWidth, skinTitle.RightWidth, skinTitle.TopHeight, skinTitle.TXTBackleft,
+       skinTitle.TXTBackRight},
+      c.right - c.left, c.bottom - c.top);
   const TSelection font(dc, CaptionFont());
 
   RECT r = c;
   DrawSkinText(dc, text, r, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
-  r.right += title.TXTBackleft + title.TXTBackRight;
+  r.right += title.StripLeft + title.StripRight;
   const int cw = c.right - c.left;
   const int rw = r.right - r.left;
   int dx = 0;
-  switch (title.TextAlignment) {
+  switch (skinTitle.TextAlignment) {
     case 0:
-      dx = title.LeftWidth;
+      dx = title.Left;
       break;
     case 1:
       dx = Half(cw - rw);
       break;
     case 2:
-      dx = cw - title.RightWidth - rw;
+      dx = cw - title.Right - rw;
       break;
     default:
       break;
   }
   if (RightToLeft) {
-    switch (title.TextAlignment) {
+    switch (skinTitle.TextAlignment) {
       case 0:
         dx = cw - RightButtonsWidth - rw;
         break;
@@ -83,15 +89,15 @@ void TWinSkinForm::DrawCaptionText(TCanvas& canvas, const RECT& c) {
         dx = Half(cw - rw - RightButtonsWidth);
         break;
       case 2:
-        dx = title.LeftWidth;
+        dx = title.Left;
         break;
       default:
         break;
     }
   }
-  const int dy = Half((c.bottom - c.top) - (r.bottom - r.top)) + Half(title.TopHeight);
+  const int dy = Half((c.bottom - c.top) - (r.bottom - r.top)) + Half(title.Vertical);
   OffsetRect(&r, dx, dy);
-  if (RightToLeft && dx <= 0) r.left = title.LeftWidth;
+  if (RightToLeft && dx <= 0) r.left = title.Left;
 
   if (RightToLeft) {
     OffsetRect(&r, kRtlShift, 0);
@@ -100,17 +106,19 @@ void TWinSkinForm::DrawCaptionText(TCanvas& canvas, const RECT& c) {
       r.right = c.right - RightButtonsWidth - kButtonGap;
     }
   } else {
-    r.right = std::min<LONG>(r.right, c.right - title.RightWidth);
+    r.right = std::min<LONG>(r.right, c.right - title.Right);
   }
-  if (BorderKind == bkDialog && title.TextAlignment == 0) r.left -= kDialogIconRoom;
+  if (BorderKind == bkDialog && skinTitle.TextAlignment == 0) r.left -= kDialogIconRoom;
   TitleRect = r;
 
-  if (!title.Image->Empty()) {
-    DrawHorzBand(canvas, RECT{r.left, c.top, r.right, c.bottom}, *title.Image, true, true, 2,
-                 Active ? 1 : 2, RECT{title.TXTBackleft, 0, title.TXTBackRight, 0});
+  // The strip behind the text is drawn only across the caption band.
+  const RECT strip{std::max(r.left, c.left), c.top, std::min(r.right, c.right), c.bottom};
+  if (!skinTitle.Image->Empty() && strip.right >= strip.left) {
+    DrawHorzBand(canvas, strip, *skinTitle.Image, true, true, 2, Active ? 1 : 2,
+                 RECT{title.StripLeft, 0, title.StripRight, 0});
   }
-  r.left += title.TXTBackleft;
-  r.right -= title.TXTBackRight;
+  r.left += title.StripLeft;
+  r.right -= title.StripRight;
   // Set only now: drawing the strip through the canvas gives the DC the
   // canvas's own text colour and an opaque background again.
   const int oldMode = SetBkMode(dc, TRANSPARENT);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/WinSkinData.h"
+#include "skin/draw/SkinBounds.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/Forms.h"
@@ -10,8 +11,11 @@
 
 namespace {
 
-// A skin may give a frame count of 0: it counts as one frame.
-int FramePart(int length, int frames) { return length / std::max(1, frames); }
+// A skin may give a frame count of 0 (one frame) or an image thousands of
+// pixels thick: a side never takes more than its share of the screen.
+int FramePart(int length, int frames, int screenMetric) {
+  return FrameThickness(length, frames, GetSystemMetrics(screenMetric));
+}
 
 }  // namespace
 
@@ -36,10 +40,10 @@ void TWinSkinForm::ComputeFrame() {
     MenuBarHeight = 0;
   } else {
     const TSkinElements& skin = SkinData->Skin();
-    FrameTop = FramePart(skin.Top->Image->Height(), skin.Top->Frame);
-    FrameLeft = FramePart(skin.Left->Image->Width(), skin.Left->Frame);
-    FrameRight = FramePart(skin.Right->Image->Width(), skin.Right->Frame);
-    FrameBottom = FramePart(skin.Bottom->Image->Height(), skin.Bottom->Frame);
+    FrameTop = FramePart(skin.Top->Image->Height(), skin.Top->Frame, SM_CYSCREEN);
+    FrameLeft = FramePart(skin.Left->Image->Width(), skin.Left->Frame, SM_CXSCREEN);
+    FrameRight = FramePart(skin.Right->Image->Width(), skin.Right->Frame, SM_CXSCREEN);
+    FrameBottom = FramePart(skin.Bottom->Image->Height(), skin.Bottom->Frame, SM_CYSCREEN);
   }
   CreateCaptionButtons();
 }
@@ -125,7 +129,8 @@ void TWinSkinForm::FitWindowToFrame(bool rereadClient) {
     GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     CaptionTextWidth = extent.cx;
     const TDataSkinTitle& title = *SkinData->Skin().Title;
-    const int needed = title.LeftWidth + CaptionTextWidth + title.RightWidth;
+    const int needed = CaptionFitWidth(width, title.LeftWidth, CaptionTextWidth, title.RightWidth,
+                                       GetSystemMetrics(SM_CXSCREEN));
     if (width < needed) {
       const int shift = (needed - width) / 2;
       for (HWND child = GetWindow(Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -48,7 +48,8 @@ struct TDibHeader {
   std::size_t PaletteEntrySize = 4;
 };
 
-bool ParseInfoHeader(std::span<const std::uint8_t> dib, TDibHeader& h) {
+bool ParseInfoHeader(std::span<const std::uint8_t> dib, TDibHeader& h,
+                     std::int64_t maxPixels = kMaxBmpPixels) {
   if (dib.size() < 4) return false;
   const std::uint32_t headerSize = Le32(dib, 0);
   std::int64_t width = 0, height = 0;
@@ -100,7 +101,7 @@ bool ParseInfoHeader(std::span<const std::uint8_t> dib, TDibHeader& h) {
   h.TopDown = height < 0;
   height = height < 0 ? -height : height;
   if (width < 1 || width > kMaxBmpSide || height < 1 || height > kMaxBmpSide) return false;
-  if (width * height > kMaxBmpPixels) return false;
+  if (width * height > std::min(maxPixels, kMaxBmpPixels)) return false;
   h.Width = static_cast<int>(width);
   h.Height = static_cast<int>(height);
   if (colorsUsed > 256) return false;
@@ -193,11 +194,11 @@ TBmpImage ReadPackedDib(std::span<const std::uint8_t> bytes) {
                     h);
 }
 
-TBmpImage ReadBmpFile(std::span<const std::uint8_t> bytes) {
+TBmpImage ReadBmpFile(std::span<const std::uint8_t> bytes, std::int64_t maxPixels) {
   if (bytes.size() < kFileHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') return {};
   const std::span<const std::uint8_t> dib = bytes.subspan(kFileHeaderSize);
   TDibHeader h;
-  if (!ParseInfoHeader(dib, h)) return {};
+  if (!ParseInfoHeader(dib, h, maxPixels)) return {};
   // The file says where the pixels start; the palette is whatever fits before.
   const std::uint32_t offBits = Le32(bytes, 10);
   if (offBits < kFileHeaderSize + h.InfoEnd || offBits > bytes.size()) return {};

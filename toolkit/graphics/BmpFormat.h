@@ -34,7 +34,9 @@ constexpr std::int64_t kMaxBmpPixels = 16 * 1024 * 1024;  // 64 MiB at 32 bits p
 // Read: 1, 4, 8 bits with palette (8 and 4 also run-length encoded, expanded),
 // 16 bits (5-5-5 or bit fields, widened to 24), 24 bits, 32 bits (plain or bit
 // fields).
-TBmpImage ReadBmpFile(std::span<const std::uint8_t> bytes);
+// maxPixels lowers the pixel limit for one read (a caller's budget); a file
+// claiming more is refused before anything is allocated.
+TBmpImage ReadBmpFile(std::span<const std::uint8_t> bytes, std::int64_t maxPixels = kMaxBmpPixels);
 TBmpImage ReadPackedDib(std::span<const std::uint8_t> bytes);
 
 // A complete .bmp file with a 40-byte header; nothing for an empty image.

@@ -184,6 +184,21 @@ TEST(BmpFormat, AbsurdDimensionsAreRefused) {
   EXPECT_TRUE(ReadBmpFile(MakeFile(s)).Empty());
 }
 
+// A caller's budget lowers the limit: a tiny run-length file that claims a
+// large image is refused before its rows are made; within it, it reads.
+TEST(BmpFormat, ACallersPixelBudgetRefusesLargerClaims) {
+  FileShape s = Shape(4096, 4096, 8, 1);
+  s.Palette.assign(4, 0);
+  s.Pixels = {0, 1};  // end of bitmap at once
+  const Bytes file = MakeFile(s);
+  EXPECT_FALSE(ReadBmpFile(file).Empty());
+  EXPECT_TRUE(ReadBmpFile(file, 4096 * 4096 - 1).Empty());
+  EXPECT_TRUE(ReadBmpFile(file, 0).Empty());
+  EXPECT_TRUE(ReadBmpFile(file, -1).Empty());
+  EXPECT_FALSE(ReadBmpFile(MakeFile(Small24()), 6).Empty());
+  EXPECT_TRUE(ReadBmpFile(MakeFile(Small24()), 5).Empty());
+}
+
 TEST(BmpFormat, UnsupportedFormatsAreRefused) {
   // Run-length codes need their own bit count and bottom-up rows.
   FileShape rle = Shape(2, 1, 4, 1);

@@ -86,3 +86,18 @@ TEST(CaptionButtonKeys, ARepeatedSectionGivesTwoButtonsReadingTheFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// A description with thousands of BUTTON sections makes no more buttons than
+// a caption could hold; the first ones in order are kept.
+TEST(CaptionButtonKeys, ManyButtonSectionsStopAtTheLimit) {
+  std::string text = "[Buttons]\nBitmap=b.bmp\n";
+  for (int i = 0; i < 5000; ++i) text += "[Button" + std::to_string(i) + "]\nAction=0\n";
+  const auto buttons = Read(text);
+  ASSERT_EQ(static_cast<std::size_t>(kMaxCaptionButtons), buttons.size());
+  EXPECT_EQ("BUTTON0", buttons.front().Name);
+  EXPECT_EQ("BUTTON" + std::to_string(kMaxCaptionButtons - 1), buttons.back().Name);
+}
+
+}  // namespace
