@@ -4,6 +4,7 @@
 
 #include "skin/controls/ScrollBarPicture.h"
 #include "skin/data/SkinSystem.h"
+#include "skin/controls/SkinDrawing.h"
 #include "skin/data/WinSkinData.h"
 #include "toolkit/core/ClassBuilder.h"
 
@@ -197,4 +198,9 @@ bool TComboxScrollBar::DragThumb(POINT screenPoint) {
   Part = -1;
   PaintBar();
   return true;
+}
+
+// The list's bar is the system's while the skin has no usable strip.
+bool TComboxScrollBar::HasPicture() const {
+  return !SkinData || UsablePicture(SkinData->Skin().Scrollbar.get());
 }

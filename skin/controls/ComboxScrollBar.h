@@ -20,6 +20,7 @@ class TComboxScrollBar : public TSkinControl {
   ~TComboxScrollBar() override;
 
   void Unskin() override;
+  bool HasPicture() const override;
   bool BeforeProc(TMessage& message) override;
   void AfterProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;

@@ -3,6 +3,8 @@
 #include "skin/controls/ScrollCover.h"
 
 #include "skin/controls/ScrollControlGeometry.h"
+#include "skin/controls/SkinDrawing.h"
+#include "skin/data/WinSkinData.h"
 #include "skin/data/SkinSystem.h"
 #include "skin/form/SkinMessages.h"
 
@@ -107,7 +109,8 @@ bool TWScrollbar::ReadBar(SCROLLBARINFO& info) const {
 void TWScrollbar::Place() {
   if (!window_) return;
   SCROLLBARINFO info{};
-  if (!ReadBar(info)) {
+  // Without a usable strip the system's own bar stays uncovered.
+  if (!SkinData || !UsablePicture(SkinData->Skin().Scrollbar.get()) || !ReadBar(info)) {
     Hide();
     return;
   }

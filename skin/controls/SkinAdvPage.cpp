@@ -1,5 +1,6 @@
 #include "skin/controls/SkinAdvPage.h"
 
+#include "skin/controls/SkinDrawing.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/form/WinSkinForm.h"
@@ -70,3 +71,8 @@ void TSkinAdvPage::SetPicture(const char* property, const TBitmap* picture) {
 // The control draws itself; its scroll arrows appear only once its tabs
 // overflow, so they are looked for at every draw until found.
 void TSkinAdvPage::DrawControl(HDC /*dc*/, const RECT& /*rect*/) { SkinArrowsChild(ArrowsWindow); }
+
+// Without a usable Tabs picture the strip is left to the control itself.
+bool TSkinAdvPage::HasPicture() const {
+  return !SkinData || UsablePicture(SkinData->Skin().Tabs.get());
+}

@@ -20,6 +20,7 @@ class TSkinAdvPage : public TSkinControl {
   void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
   void Unskin() override;
+  bool HasPicture() const override;
   void DrawControl(HDC dc, const RECT& rect) override;
   void SkinChange() override;
 

@@ -213,3 +213,8 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
   DrawFocusFrame(buffer, text);
   BitBlt(dc, rect.left, rect.top, width, height, buffer, 0, 0, SRCCOPY);
 }
+
+// Buttons without a usable picture keep the system's look.
+bool TSkinButton::HasPicture() const {
+  return !SkinData || UsablePicture(SkinData->Skin().Buttons.get());
+}

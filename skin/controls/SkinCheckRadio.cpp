@@ -230,3 +230,7 @@ void TSkinCheckRadio::DrawCaption(HDC dc, RECT textRect, UINT flags) {
   DrawSkinText(dc, Caption, textRect, flags | DT_WORDBREAK | DT_EXPANDTABS);
   LastTextRect = textRect;
 }
+
+bool TSkinCheckRadio::HasPicture() const {
+  return !SkinData || UsableStrip(Strip(), StripCells());
+}

@@ -34,6 +34,7 @@ class TSkinCheckRadio : public TSkinControl {
 
   void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
+  bool HasPicture() const override;
   bool BeforeProc(TMessage& message) override;
   void AfterProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;

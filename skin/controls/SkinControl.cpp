@@ -131,7 +131,8 @@ void TSkinControl::SkinWndProc(TMessage& message) {
     if (Active) RequestRepaint();
     return;
   }
-  if (!Active) {
+  const bool skinOwn = message.Msg == SKIN_QUERY || message.Msg == WM_NCDESTROY;
+  if (!Active || (!skinOwn && !HasPicture())) {
     CallDefault(message);
     return;
   }

@@ -53,6 +53,11 @@ class TSkinControl : public TComponent, public TSkinObjectBase, private TWindowH
   virtual void SkinChange();
   // SKIN_SETACTIVE switched the skin of this control off or back on.
   virtual void ActiveChanged() {}
+  // Whether the skin holds a picture this control can be drawn from. While
+  // it does not, the control keeps the system's own look: its messages
+  // reach it unchanged, as while the skin is switched off, and only the
+  // skin's own query and the window's end are still answered here.
+  virtual bool HasPicture() const { return true; }
 
   // Not meant to be overridden.
   void SkinWndProc(TMessage& message);

@@ -1,6 +1,7 @@
 #include "skin/controls/SkinDrawing.h"
 
 #include "skin/data/WinSkinData.h"
+#include "skin/data/SkinFrameRules.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/draw/ImgUtil.h"
 #include "toolkit/controls/WinControl.h"
@@ -23,6 +24,14 @@ void FillParentColour(HDC dc, const RECT& rect, TControl* control, const TSkinDa
     return;
   }
   FillFace(dc, rect, skinData);
+}
+
+bool UsableStrip(const TBitmap& strip, int cells) {
+  return !strip.Empty() && strip.Height() > 0 && strip.Width() / FrameCountOf(cells) > 0;
+}
+
+bool UsablePicture(const TDataSkinObject* element) {
+  return element && UsableStrip(*element->Image, element->Frame);
 }
 
 void DrawElementFrame(HDC dc, const TDataSkinObject& element, const RECT& rect, int frame) {

@@ -18,6 +18,13 @@ void FillFace(HDC dc, const RECT& rect, const TSkinData* skinData);
 // The parent control's "Color", or "ButtonFace" without a parent or colour.
 void FillParentColour(HDC dc, const RECT& rect, TControl* control, const TSkinData* skinData);
 
+// Whether an element can be drawn: the skin gave it, with an image that
+// holds at least one pixel in each of its frames (side by side). A missing,
+// unreadable or too small image cannot, and the control it was for keeps
+// the system's own look.
+bool UsablePicture(const TDataSkinObject* element);
+bool UsableStrip(const TBitmap& strip, int cells);
+
 // Frame n (from 1) of the element's strip composed into rect with its
 // margins and tile mode; magenta left out when the element says Trans=1.
 // Nothing for an inverted rectangle or an element without an image.

@@ -210,3 +210,5 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& rect, bool hot) {
   }
   RestoreDC(dc, saved);
 }
+
+bool TSkinHeader::HasPicture() const { return !SkinData || HasImage(); }

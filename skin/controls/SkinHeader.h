@@ -21,6 +21,7 @@ class TSkinHeader : public TSkinControl {
                 TCanvas* canvas) override;
   void InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form, TCanvas* canvas) override;
   void Unskin() override;
+  bool HasPicture() const override;
   bool BeforeProc(TMessage& message) override;
   void AfterProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;

@@ -112,3 +112,5 @@ void TSkinProgress::ComposeLyingDown(HDC dc, int length, int thickness, int fill
   }
   SelectClipRgn(dc, nullptr);
 }
+
+bool TSkinProgress::HasPicture() const { return !SkinData || HasImage(); }

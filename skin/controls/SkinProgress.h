@@ -14,6 +14,7 @@ class TSkinProgress : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
 
+  bool HasPicture() const override;
   bool BeforeProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
 

@@ -290,3 +290,8 @@ bool TSkinTab::PressCloseBox(TMessage& message) {
 void TSkinTab::PaintWindowlessChildren(HDC dc) {
   if (auto* container = dynamic_cast<TWinControl*>(Control)) container->PaintControls(dc, nullptr);
 }
+
+// Without a usable Tabs picture the strip is left to the control itself.
+bool TSkinTab::HasPicture() const {
+  return !SkinData || UsablePicture(SkinData->Skin().Tabs.get());
+}

@@ -167,3 +167,8 @@ void TSkinTab31::DrawTabs(HDC dc, int width, int height) {
     x += tabWidth;
   }
 }
+
+// Without a usable Tabs picture the strip is left to the control itself.
+bool TSkinTab31::HasPicture() const {
+  return !SkinData || UsablePicture(SkinData->Skin().Tabs.get());
+}

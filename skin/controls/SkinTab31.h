@@ -19,6 +19,7 @@ class TSkinTab31 : public TSkinControl {
   void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
   void InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form, TCanvas* canvas) override;
+  bool HasPicture() const override;
   bool BeforeProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
   void SkinChange() override;

@@ -315,7 +315,7 @@ void FixFrameCounts(const TDescription& d, TSkinElements& s) {
 }  // namespace
 
 std::unique_ptr<TBitmap> LoadSkinBitmap(std::string_view value, const TSkinEntrySource& entries,
-                                        bool* unreadable) {
+                                        bool* unreadable, std::int64_t* pixelsLeft) {
   auto bitmap = std::make_unique<TBitmap>();
   const std::string name = SkinImageEntryName(value);
   if (name.empty()) return bitmap;

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 int CaptionButtonFrame(int skinFrame, int imageWidth, int imageHeight, int action) {
-  if (skinFrame != 0) return FrameCountOf(skinFrame);
+  // A strip cut into more frames than it has columns is one frame.
+  if (skinFrame != 0) return imageWidth > 0 && skinFrame > imageWidth ? 1 : FrameCountOf(skinFrame);
   int frame = 6;
   if (imageWidth > 0 && imageHeight > 0)
     frame = static_cast<double>(imageWidth) / imageHeight <= 3.8 ? 3 : 6;

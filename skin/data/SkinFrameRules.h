@@ -7,7 +7,8 @@ constexpr int FrameCountOf(int count) { return count < 1 ? 1 : count; }
 
 // Frame count of a caption button. A skin that gives no frame count (0) gets
 // 3 for a strip at most 3.8 times as wide as high, otherwise (and for buttons
-// with a negative action, or without an image) 6.
+// with a negative action, or without an image) 6. A count above the strip's
+// width counts as 1.
 int CaptionButtonFrame(int skinFrame, int imageWidth, int imageHeight, int action);
 
 // Frame count of the check box or radio button strip when the skin gives

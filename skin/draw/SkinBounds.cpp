@@ -9,8 +9,12 @@ constexpr int kFrameShareOfScreen = 8;
 
 }  // namespace
 
+int BorderFrameCount(int imageLength, int frames) {
+  return frames < 1 || frames > imageLength ? 1 : frames;
+}
+
 int FrameThickness(int imageLength, int frames, int screenLength) {
-  const int thickness = std::max(imageLength, 0) / std::max(frames, 1);
+  const int thickness = std::max(imageLength, 0) / BorderFrameCount(imageLength, frames);
   return std::min(thickness, std::max(screenLength, 0) / kFrameShareOfScreen);
 }
 

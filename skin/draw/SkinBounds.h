@@ -4,8 +4,12 @@
 // the same whatever draws them.
 #pragma once
 
+// The frame count a border image is drawn with: below 1, or so many that a
+// frame would hold no pixel, it counts as 1, so a frame is never empty.
+int BorderFrameCount(int imageLength, int frames);
+
 // One side of a skinned frame: the image's length divided by its frame
-// count (below 1 counts as 1), at most an eighth of the screen along that
+// count (BorderFrameCount), at most an eighth of the screen along that
 // side, never negative.
 int FrameThickness(int imageLength, int frames, int screenLength);
 

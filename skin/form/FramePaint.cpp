@@ -4,6 +4,7 @@
 
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
+#include "skin/draw/SkinBounds.h"
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
@@ -37,14 +38,16 @@ TBitmap* TWinSkinForm::ComposedPiece(int piece, int width, int height) {
   if (width <= 0 || height <= 0 || piece < 1 || piece > 4) return nullptr;
   const TDataSkinBorder* record = BorderRecord(piece);
   if (!record || record->Image->Empty()) return nullptr;
-  const int index = Active || record->Frame <= 1 ? 1 : 2;
+  const int length = piece >= 3 ? record->Image->Height() : record->Image->Width();
+  const int frames = BorderFrameCount(length, record->Frame);
+  const int index = Active || frames <= 1 ? 1 : 2;
   TComposedPiece& kept = composedPieces_[piece - 1];
   if (kept.image && kept.record == record && kept.width == width && kept.height == height &&
       kept.index == index) {
     return kept.image.get();
   }
   kept.image = ComposeFramedImage(RECT{0, 0, width, height}, *record->Image, record->Margins(),
-                                  piece >= 3, record->Tile != 1, record->Frame, index);
+                                  piece >= 3, record->Tile != 1, frames, index);
   kept.record = record;
   kept.width = width;
   kept.height = height;

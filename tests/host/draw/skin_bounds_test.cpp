@@ -16,7 +16,8 @@ TEST(FrameThickness, ImageLengthOverFramesUpToAnEighthOfTheScreen) {
       {4096, 1, 1024, 128},     // a 4096-pixel border image
       {4096, 0, 1280, 160},     // frame count 0 counts as one
       {60, -5, 1024, 60},       // so does a negative one
-      {60, 1000000, 1024, 0},   // a huge count leaves no frame
+      {60, 1000000, 1024, 60},  // a count leaving no pixel counts as one
+      {60, 60, 1024, 1},
       {INT_MAX, 1, 1024, 128},  // no overflow on the way
       {-10, 1, 1024, 0},
       {100, 1, 0, 0},  // no screen to share

@@ -58,6 +58,9 @@ TEST(CaptionButtonFrame, TheSkinsOwnCountIsKeptButNeverBelowOne) {
   EXPECT_EQ(4, CaptionButtonFrame(4, 60, 20, 1));
   EXPECT_EQ(2, CaptionButtonFrame(2, 60, 20, -1));
   EXPECT_EQ(1, CaptionButtonFrame(-3, 60, 20, 1));
+  EXPECT_EQ(60, CaptionButtonFrame(60, 60, 20, 1));
+  EXPECT_EQ(1, CaptionButtonFrame(61, 60, 20, 1));  // no column per frame
+  EXPECT_EQ(1, CaptionButtonFrame(1000000, 60, 20, 1));
 }
 
 TEST(CheckRadioFrame, CellWidthDependsOnTheStripHeight) {
