@@ -61,8 +61,13 @@ bool RunCase(const std::vector<std::uint8_t>& package) {
   data.SetActive(true);
   data.Loaded();
   const HWND window = MakeRecordingWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 320, 220);
-  PumpUntil([&] { return TSkinManage::Instance()->FindFormObject(window) != nullptr; }, 1000);
-  const TWinSkinForm* form = TSkinManage::Instance()->FindFormObject(window);
+  const auto formOf = [window]() -> const TWinSkinForm* {
+    const TSkinManage* manager = TSkinManage::Instance();
+    return manager ? manager->FindFormObject(window) : nullptr;
+  };
+  PumpUntil([&] { return formOf() != nullptr; }, 1000);
+  const TWinSkinForm* form = formOf();
+  EXPECT_TRUE(form) << "an accepted skin skins the window";
   RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   SetWindowPos(window, nullptr, 0, 0, 520, 380, SWP_NOMOVE | SWP_NOZORDER);
   SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
@@ -81,6 +86,7 @@ bool RunCase(const std::vector<std::uint8_t>& package) {
 }
 
 TEST(SkinMutation, EveryMutatedSkinEndsInBoundedTimeAndMemory) {
+  InstallSkinManager();
   const TSkinFiles ours = OurSkinFiles();
   ASSERT_GT(ours.size(), 10u);
   const char* seconds = std::getenv("TAPVANE_MUTATION_SECONDS");
