@@ -6,6 +6,7 @@
 #include "skin/data/SkinImageName.h"
 #include "skin/read/SkinRead.h"
 #include "skin/read/WinSkinIni.h"
+#include "toolkit/graphics/BmpFormat.h"
 
 namespace {
 
@@ -40,7 +41,14 @@ std::string CheckCaptionImage(const std::string& described, const TQuickIni& ini
   if (top.empty()) return described + "的 [Personality] 段没有给出标题栏图像 (Top)";
   const std::string entry = SkinImageEntryName(top);
   if (entry.empty()) return "标题栏图像 " + top + " 不是 .bmp 文件";
-  if (!holds(entry)) return "皮肤包中没有标题栏图像 " + entry;
+  switch (holds(entry)) {
+    case TSkinImageState::Missing:
+      return "皮肤包中没有标题栏图像 " + entry;
+    case TSkinImageState::Unreadable:
+      return "标题栏图像 " + entry + " 无法读取, 或大于皮肤图像的像素上限";
+    case TSkinImageState::Readable:
+      break;
+  }
   return {};
 }
 
@@ -72,7 +80,9 @@ std::string CheckSkinDescription(const TSkinReader& package, TQuickIni& ini) {
   const auto holds = [&package](std::string_view entry) {
     std::vector<uint8_t> bytes;
     package.GetEntry(entry, bytes);
-    return !bytes.empty();
+    if (bytes.empty()) return TSkinImageState::Missing;
+    return ReadBmpFile(bytes, kSkinPixelBudget).Empty() ? TSkinImageState::Unreadable
+                                                        : TSkinImageState::Readable;
   };
   return CheckSkinDescription(name, text, holds, ini);
 }

@@ -7,6 +7,7 @@
 #include "skin/data/SkinDerivedImages.h"
 #include "skin/data/SkinFrameRules.h"
 #include "skin/data/SkinImageName.h"
+#include "skin/draw/SkinBounds.h"
 #include "skin/read/WinSkinIni.h"
 #include "toolkit/core/Streams.h"
 #include "toolkit/graphics/Graphics.h"
@@ -253,6 +254,9 @@ void ReadElements(const TDescription& d, TColor text, TSkinElements& s, HINSTANC
   s.ExtraImages = ReadElement<TDataSkinObject>(d, "ExtraImages", text);
   s.Headerbar = ReadElement<TDataSkinObject>(d, "Headerbar", text);
   s.MenuItem = ReadElement<TDataSkinObject>(d, "MenuItem", text);
+  // The item's left margin is a piece of its image; it widens every menu.
+  if (s.MenuItem)
+    s.MenuItem->LeftWidth = ClampToRange(s.MenuItem->LeftWidth, 0, s.MenuItem->Image->Width());
   s.MenuBackground = ReadElement<TDataSkinObject>(d, "MenuBackground", text);
   s.Scrollbar = ReadElement<TDataSkinObject>(d, "Scrollbar", text);
   s.HorzScroll = ReadElement<TDataSkinObject>(d, "HorzScroll", text);

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/data/SkinDescriptionCheck.h"
 #include "skin/data/SkinElements.h"
 
 class TBitmap;
@@ -21,10 +22,6 @@ class TQuickIni;
 using TSkinEntrySource =
     std::function<void(std::string_view name, std::vector<std::uint8_t>& bytes)>;
 
-// Decoded pixels of all the images of one description together: far above
-// any real skin (ours holds 64 thousand), far below what would starve the
-// program. An image past what is left of it is not loaded.
-inline constexpr std::int64_t kSkinPixelBudget = 8 * 1024 * 1024;
 
 // The bitmap an image key names, or an empty one: only the file-name part
 // counts, only names ending in ".bmp" load, and a missing, empty or broken

@@ -44,3 +44,10 @@ int CaptionButtonOffset(int offset, int buttonWidth, int windowWidth, bool fromR
   if (fromRight) return ClampToRange(offset, w, windowWidth);
   return ClampToRange(offset, 0, windowWidth - w);
 }
+
+int GrownWindowStart(int start, int oldLength, int newLength, int screenLength) {
+  const std::int64_t oldEnd = static_cast<std::int64_t>(start) + oldLength;
+  const std::int64_t newEnd = static_cast<std::int64_t>(start) + newLength;
+  if (newEnd <= screenLength || oldEnd > screenLength) return start;
+  return ClampToRange(screenLength - newLength, 0, start);
+}

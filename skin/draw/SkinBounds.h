@@ -36,3 +36,10 @@ int CaptionFitWidth(int width, int leftShift, int textWidth, int rightShift, int
 // width: one that is aligned to the left edge (fromRight false) or measured
 // from the right edge, kept so that the button of that width stays inside.
 int CaptionButtonOffset(int offset, int buttonWidth, int windowWidth, bool fromRight);
+
+// Where a window starting at start along one screen side goes when the skin's
+// frame grows it from oldLength to newLength: moved back so that its far edge
+// stays on the screen, when the growth alone took that edge past it, never
+// before the screen's start. A window that was already past the edge, or
+// still fits, stays where it is.
+int GrownWindowStart(int start, int oldLength, int newLength, int screenLength);

@@ -145,6 +145,22 @@ void TWinSkinForm::FitWindowToFrame(bool rereadClient) {
       width = needed;
     }
   }
-  SetWindowPos(Handle, nullptr, window.left, window.top, width, height,
-               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+  UINT flags = SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE;
+  if (!(GetWindowLongW(Handle, GWL_STYLE) & WS_CHILD)) {
+    // Grown by the skin's frame after the system placed it, a window is moved
+    // back so that its caption buttons and a message box's buttons stay on
+    // the screen.
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int left =
+        DialogClass ? ClampToRange(window.left, 0, screenWidth - width)
+                    : GrownWindowStart(window.left, window.right - window.left, width, screenWidth);
+    const int top = DialogClass ? ClampToRange(window.top, 0, screenHeight - height)
+                                : GrownWindowStart(window.top, window.bottom - window.top, height,
+                                                   screenHeight);
+    if (left != window.left || top != window.top) flags &= ~SWP_NOMOVE;
+    window.left = left;
+    window.top = top;
+  }
+  SetWindowPos(Handle, nullptr, window.left, window.top, width, height, flags);
 }

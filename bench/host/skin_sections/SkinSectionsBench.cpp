@@ -180,7 +180,7 @@ int main() {
                [&] {
                  TQuickIni ini;
                  const std::string refusal = CheckSkinDescription(
-                     "bench.ini", keyBytes, [](std::string_view) { return true; }, ini);
+                     "bench.ini", keyBytes, [](std::string_view) { return TSkinImageState::Readable; }, ini);
                  gSink = gSink + static_cast<int>(refusal.size()) + PersonalityLookups(ini);
                }),
       Anchor(LinearMs(keys, PersonalityLookups<TLinearQuickIni>),

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,9 @@ using TFiles = std::vector<TSkinFile>;
 
 // What the gallery must do with a package.
 enum class TOutcome {
-  Refused,  // a message, and the skin before it stays
+  Refused,   // a message, and the skin before it stays
   Accepted,  // drawn, with every invariant of a usable window
-  Either,   // one of the two; the invariants of that one hold
+  Either,    // one of the two; the invariants of that one hold
 };
 
 struct TCase {
@@ -31,6 +32,8 @@ struct TCase {
 };
 
 std::vector<TCase> Cases();
+// Its name, for the test's report.
+void PrintTo(const TCase& c, std::ostream* out);
 
 // Our skin's files: the ini first, then the bitmaps by name.
 TFiles ReadSkinFolder(const std::string& folder);

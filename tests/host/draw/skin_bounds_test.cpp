@@ -87,4 +87,20 @@ TEST(CaptionButtonOffset, ButtonStaysInsideTheWindow) {
   }
 }
 
+TEST(GrownWindowStart, GrowthNeverTakesAnEdgeOffTheScreen) {
+  struct Case {
+    int start, oldLength, newLength, screen, expected;
+  } const cases[] = {
+      {236, 808, 1120, 1280, 160},   // grown past the right edge: moved back
+      {100, 400, 500, 1280, 100},    // still fits
+      {1000, 400, 500, 1280, 1000},  // already past before: the user's place
+      {200, 400, 2000, 1280, 0},     // wider than the screen: from its start
+      {-50, 400, 2000, 1280, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.expected, GrownWindowStart(c.start, c.oldLength, c.newLength, c.screen))
+        << c.start << " " << c.oldLength << " -> " << c.newLength;
+  }
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include "skin/data/SkinDescriptionCheck.h"
 #include "skin/read/SkinRead.h"
 #include "skin/read/WinSkinIni.h"
+#include "toolkit/graphics/BmpFormat.h"
 #include "tools/skinpack/SkinWrite.h"
 
 using namespace std::string_literals;
@@ -17,7 +18,48 @@ namespace {
 std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
 const std::string kGood = "[Personality]\r\nTop=skin\\top.bmp\r\nLeft=left.bmp\r\n[Colours]\r\n";
-const std::vector<uint8_t> kTopImage = {'B', 'M', 1, 2, 3};
+std::vector<uint8_t> BmpOf(int width, int height) {
+  TBmpImage image;
+  image.Width = width;
+  image.Height = height;
+  image.BitsPerPixel = 24;
+  image.Bits.assign(static_cast<size_t>(image.Stride()) * height, 0x80);
+  return WriteBmpFile(image);
+}
+
+// A run-length encoded 8-bit file of width x height that ends at once: a few
+// bytes that still claim every pixel.
+std::vector<uint8_t> EmptyRleOf(int width, int height) {
+  std::vector<uint8_t> b{'B', 'M'};
+  const auto put32 = [&b](uint32_t v) {
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+  };
+  const auto put16 = [&b](uint32_t v) {
+    b.push_back(static_cast<uint8_t>(v));
+    b.push_back(static_cast<uint8_t>(v >> 8));
+  };
+  put32(14 + 40 + 8 + 2);
+  put32(0);
+  put32(14 + 40 + 8);
+  put32(40);
+  put32(static_cast<uint32_t>(width));
+  put32(static_cast<uint32_t>(height));
+  put16(1);
+  put16(8);
+  put32(1);
+  put32(2);
+  put32(0);
+  put32(0);
+  put32(2);
+  put32(0);
+  put32(0);
+  put32(0x00FFFFFF);
+  b.push_back(0);
+  b.push_back(1);
+  return b;
+}
+
+const std::vector<uint8_t> kTopImage = BmpOf(4, 2);
 
 struct TResult {
   std::string reason;
@@ -84,6 +126,13 @@ TEST(DescriptionCheck, APackageWithoutDescriptionOrCaptionImageIsRefused) {
             Check({{"top.bmp", kTopImage}, {"skin.txt", Bytes(kGood)}}).reason);
   EXPECT_EQ("皮肤包中没有标题栏图像 top.bmp",
             Check({{"skin.ini", Bytes(kGood)}, {"top.bmp", {}}}).reason);
+  // A caption image must read, within the pixel budget of the whole package.
+  const std::string unreadable = "标题栏图像 top.bmp 无法读取, 或大于皮肤图像的像素上限";
+  for (const std::vector<uint8_t>& top :
+       {std::vector<uint8_t>{'B', 'M', 1, 2, 3}, EmptyRleOf(4096, 4096)}) {
+    EXPECT_EQ(unreadable, Check({{"skin.ini", Bytes(kGood)}, {"top.bmp", top}}).reason);
+  }
+  EXPECT_EQ("", Check({{"skin.ini", Bytes(kGood)}, {"top.bmp", EmptyRleOf(1024, 1024)}}).reason);
   // Image names match the package's without regard to case.
   EXPECT_EQ("", Check({{"Skin.INI", Bytes(kGood)}, {"TOP.bmp", kTopImage}}).reason);
 }

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+#include <utility>
+
 #include "SkinTestFiles.h"
 #include "skin/data/SkinDescriptionReader.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -153,6 +156,14 @@ TEST_F(ReadSkinRules, StandardKeysColoursAndTile) {
   EXPECT_EQ(RGBColor(9, 8, 7), m.MouseOverColour2);
   EXPECT_EQ("MenuItem", m.Name);
   EXPECT_EQ(1, skin.ProgressChunk->Frame);  // kept from the skin, but never 0
+}
+
+TEST_F(ReadSkinRules, MenuItemLeftMarginStaysInsideItsImage) {
+  files.Add("e.bmp", MakeBmp(40, 10, clRed));
+  for (const auto& [value, kept] : {std::pair{"12", 12}, {"1000000", 40}, {"-5", 0}}) {
+    Read("[MenuItem]\nImage=e.bmp\nLeftWidth=" + std::string(value) + "\n");
+    EXPECT_EQ(kept, skin.MenuItem->LeftWidth) << value;
+  }
 }
 
 TEST_F(ReadSkinRules, FixedFrameCountsAndTheirExceptions) {

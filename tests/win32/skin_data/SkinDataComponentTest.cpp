@@ -16,7 +16,9 @@
 namespace {
 
 std::vector<std::uint8_t> SmallPackage() {
-  return MakePackage({{"skin.ini", {}}, {"top.bmp", MakeBmp(30, 60, clRed)}});
+  const std::string text = "[Personality]\r\nTop=top.bmp\r\n";
+  return MakePackage({{"skin.ini", std::vector<std::uint8_t>(text.begin(), text.end())},
+                      {"top.bmp", MakeBmp(30, 60, clRed)}});
 }
 
 std::vector<std::uint8_t> PackageWithText(const std::string& text) {

@@ -52,12 +52,30 @@ SIZE_T PrivateBytes() {
   return counters.PrivateUsage;
 }
 
+// A refusal is told in a message box of this thread; nobody is there to
+// press its button, so a thread timer does, from inside the box's own loop.
+BOOL CALLBACK PressOk(HWND window, LPARAM) {
+  wchar_t name[16] = L"";
+  GetClassNameW(window, name, 16);
+  if (wcscmp(name, L"#32770") == 0) PostMessageW(window, WM_COMMAND, IDOK, 0);
+  return TRUE;
+}
+
+void CALLBACK CloseRefusals(HWND, UINT, UINT_PTR, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), PressOk, 0);
+}
+
 // One mutated package on one window; false when the package was refused.
 bool RunCase(const std::vector<std::uint8_t>& package) {
+  const UINT_PTR closer = SetTimer(nullptr, 0, 50, CloseRefusals);
+  const auto stopCloser = [closer] { KillTimer(nullptr, closer); };
   TSkinData data(nullptr);
   data.SetSkinFormtype(sfMainform);
   data.SkinStoreStream().Write(package.data(), static_cast<int64_t>(package.size()));
-  if (!data.LoadSkinStore() || data.SkinPending()) return false;
+  if (!data.LoadSkinStore() || data.SkinPending()) {
+    stopCloser();
+    return false;
+  }
   data.SetActive(true);
   data.Loaded();
   const HWND window = MakeRecordingWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 320, 220);
@@ -82,6 +100,7 @@ bool RunCase(const std::vector<std::uint8_t>& package) {
   }
   DestroyWindow(window);
   DestroySkinManager();
+  stopCloser();
   return true;
 }
 
