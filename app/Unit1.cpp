@@ -30,6 +30,20 @@ namespace {
 
 constexpr char kEmptyListText[] = "请添加坐标.";
 constexpr char kNoPeriodText[] = "请设置鼠标自动点击时间周期.";
+constexpr char kBadCoordinateText[] = "坐标 X 和 Y 必须是整数.";
+// A very long item is shortened in its message, which must stay readable.
+constexpr std::size_t kItemTextShown = 80;
+
+String BadItemText(std::size_t index, const std::string& item) {
+  std::string shown = item;
+  if (shown.size() > kItemTextShown) {
+    std::size_t cut = kItemTextShown;
+    // Never in the middle of a UTF-8 sequence.
+    while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) --cut;
+    shown = shown.substr(0, cut) + "...";
+  }
+  return "第 " + std::to_string(index + 1) + " 项 \"" + shown + "\" 的坐标不是整数, 已经停止点击.";
+}
 
 String StartStatusText() { return String(app::kStatusPrefix) + String(app::kSiteHost); }
 
@@ -64,7 +78,7 @@ const TClassInfo& TForm1::StaticClass() {
 
 TForm1::TForm1(TComponent* owner)
     : TForm(owner),
-      systemInput_(std::make_unique<app::TWin32ClickInput>()),
+      systemInput_(std::make_unique<app::TWin32ClickInput>([this] { return RunGoingOn(); })),
       clickInput_(systemInput_.get()) {
   RegisterSkinDataClasses();
   LoadFormLayout(this);
@@ -72,7 +86,7 @@ TForm1::TForm1(TComponent* owner)
 
 TForm1::TForm1(TComponent* owner, TNoLayout)
     : TForm(owner),
-      systemInput_(std::make_unique<app::TWin32ClickInput>()),
+      systemInput_(std::make_unique<app::TWin32ClickInput>([this] { return RunGoingOn(); })),
       clickInput_(systemInput_.get()) {
   RegisterSkinDataClasses();
 }
@@ -120,11 +134,17 @@ void TForm1::WndProc(TMessage& message) {
 
 void TForm1::WMHotKey(TMessage& message) {
   if (hotkeyAtoms_.IsCapture(message.WParam)) TimerGetXY->SetEnabled(false);
-  if (hotkeyAtoms_.IsStop(message.WParam)) {
-    Timer_Click->SetEnabled(false);
-    Timer_Click->SetInterval(0);
-    StatusBar1->Panels()->Items(0)->SetText(String(app::kStoppedText));
-  }
+  if (hotkeyAtoms_.IsStop(message.WParam)) StopRun();
+}
+
+void TForm1::StopRun() {
+  Timer_Click->SetEnabled(false);
+  Timer_Click->SetInterval(0);
+  StatusBar1->Panels()->Items(0)->SetText(String(app::kStoppedText));
+}
+
+bool TForm1::RunGoingOn() const {
+  return Timer_Click && Timer_Click->Armed() && !(Application && Application->Terminated());
 }
 
 void TForm1::TimerGetXYTimer(TObject*) {
@@ -146,6 +166,11 @@ void TForm1::TimerGetXYTimer(TObject*) {
 }
 
 void TForm1::Button_AddXYClick(TObject*) {
+  // Refused, the fields stay frozen for the user to put right.
+  if (!app::IsCoordinateText(Edit_X->Text()) || !app::IsCoordinateText(Edit_Y->Text())) {
+    ShowInfo(kBadCoordinateText);
+    return;
+  }
   TimerGetXY->SetEnabled(true);
   app::TClickAction action = app::TClickAction::MoveMouse;
   if (RadioButton_C1->Checked())
@@ -177,8 +202,9 @@ void TForm1::Button3Click(TObject*) {
   // A text that is no number raises the conversion error here, before the
   // timer is touched, so a running period stays in force.
   const int period = StrToInt(text);
-  // A negative period would become a timer of about 49 days.
-  if (period < 0) {
+  // A negative period would become a timer of about 49 days, and one of 0
+  // would never fire: a run that says it started and never clicks.
+  if (period <= 0) {
     ShowInfo(kNoPeriodText);
     return;
   }
@@ -197,7 +223,11 @@ void TForm1::Timer_ClickTimer(TObject*) {
   std::vector<std::string> pass;
   pass.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) pass.push_back(items->Get(i));
-  app::RunClickPass(pass, *clickInput_);
+  const app::TPassResult result = app::RunClickPass(pass, *clickInput_);
+  if (result.end == app::TPassResult::TEnd::BadItem) {
+    StopRun();
+    ShowInfo(BadItemText(result.badItem, pass[result.badItem]));
+  }
 }
 
 void TForm1::Button2Click(TObject*) { OpenWebLink(); }

@@ -74,6 +74,10 @@ class TForm1 : public TForm {
 
  private:
   void WMHotKey(TMessage& message);
+  // What Ctrl+A does: the click timer off, its interval 0, "stopped" shown.
+  void StopRun();
+  // Whether a pass may go on: the click timer still armed, the program not closing.
+  bool RunGoingOn() const;
   void OpenWebLink();
   void ShowInfo(const String& text);
 
