@@ -8,6 +8,8 @@
 
 #include "app/AppConstants.h"
 #include "app/ClickItem.h"
+#include "app/ClickListKeeper.h"
+#include "app/ClickListMenu.h"
 #include "app/CursorDpi.h"
 #include "app/Unit_CreateSoftLink.h"
 #include "app/WebLink.h"
@@ -19,6 +21,7 @@
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/Timer.h"
@@ -30,6 +33,10 @@ namespace {
 
 constexpr char kEmptyListText[] = "请添加坐标.";
 constexpr char kNoPeriodText[] = "请设置鼠标自动点击时间周期.";
+
+int AskUser(const String& text, UINT flags) {
+  return Application->MessageBox(text, Application->Title(), flags);
+}
 
 String StartStatusText() { return String(app::kStatusPrefix) + String(app::kSiteHost); }
 
@@ -97,6 +104,7 @@ void TForm1::Loaded() {
   Timer_Click = Part<TTimer>(*this, "Timer_Click");
   TimerGetXY = Part<TTimer>(*this, "TimerGetXY");
   SkinData1 = Part<TSkinData>(*this, "SkinData1");
+  ListMenu = Part<TPopupMenu>(*this, "ListMenu");
   // A change the capture timer did not make (typing, pasting, another
   // program's WM_SETTEXT) means the fields no longer show its last position.
   for (TEdit* field : {Edit_X, Edit_Y}) {
@@ -104,6 +112,27 @@ void TForm1::Loaded() {
       if (!writingCursor_) shownCursor_.reset();
     };
   }
+  listMenu_ = std::make_unique<app::TClickListMenu>(*ListMenu, ClickListFields(), AskUser);
+}
+
+app::TClickListFields TForm1::ClickListFields() const {
+  return {ListBoxXY,
+          Edit_X,
+          Edit_Y,
+          EditClickTime,
+          {RadioButton_C1, RadioButton_C2, RadioButton_C3, RadioButton_C4},
+          TimerGetXY};
+}
+
+void TForm1::KeepClickListIn(const std::wstring& path) {
+  listKeeper_.reset();
+  listKeeper_ = std::make_unique<app::TClickListKeeper>(
+      ClickListFields(), path, [](const String& text) { AskUser(text, MB_OK | MB_ICONWARNING); });
+  listKeeper_->Load();
+}
+
+void TForm1::FlushClickList() {
+  if (listKeeper_) listKeeper_->Flush();
 }
 
 void TForm1::FormCreate(TObject*) { hotkeyAtoms_.Register(Handle()); }
