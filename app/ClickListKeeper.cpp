@@ -28,9 +28,8 @@ TNotifyEvent Also(TNotifyEvent previous, std::function<void()> action) {
 TClickListKeeper::TClickListKeeper(const TClickListFields& fields, std::wstring path, TWarn warn)
     : fields_(fields), path_(std::move(path)), warn_(std::move(warn)) {
   listHook_ = std::make_unique<TWindowProcHook>(
-      *fields_.list, [this](TMessage& message, const TWndMethod& previous) {
-        ListMessage(message, previous);
-      });
+      *fields_.list,
+      [this](TMessage& message, const TWndMethod& previous) { ListMessage(message, previous); });
   fields_.period->OnChange = Also(fields_.period->OnChange, [this] { Changed(); });
   for (TRadioButton* action : fields_.actions)
     action->OnClick = Also(action->OnClick, [this] { Changed(); });

@@ -96,7 +96,8 @@ void TClickListMenu::OpenAt(LPARAM screenPoint) {
   POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
   if (screenPoint == -1) {
     RECT item{};
-    if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(std::max(0, fields_.list->ItemIndex())),
+    if (SendMessageW(list, LB_GETITEMRECT,
+                     static_cast<WPARAM>(std::max(0, fields_.list->ItemIndex())),
                      reinterpret_cast<LPARAM>(&item)) == LB_ERR)
       item = RECT{};
     at = {item.left, item.bottom};

@@ -40,7 +40,8 @@ std::wstring ProgramFolder() {
 
 bool IsWritableFile(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return false;
   return static_cast<bool>(OpenFile(path, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE));
 }
@@ -60,8 +61,8 @@ std::wstring TimeStamp() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
   wchar_t text[32];
-  std::swprintf(text, 32, L"%04u%02u%02u-%02u%02u%02u", now.wYear, now.wMonth, now.wDay,
-                now.wHour, now.wMinute, now.wSecond);
+  std::swprintf(text, 32, L"%04u%02u%02u-%02u%02u%02u", now.wYear, now.wMonth, now.wDay, now.wHour,
+                now.wMinute, now.wSecond);
   return text;
 }
 
@@ -97,7 +98,8 @@ TFileStart ReadFileStart(const std::wstring& path, std::size_t limit) {
   std::size_t done = 0;
   while (done < start.bytes.size()) {
     DWORD read = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(start.bytes.size() - done, 1u << 20));
+    const DWORD chunk =
+        static_cast<DWORD>(std::min<std::size_t>(start.bytes.size() - done, 1u << 20));
     if (!ReadFile(file.Get(), start.bytes.data() + done, chunk, &read, nullptr)) {
       start.error = GetLastError();
       return start;
@@ -121,8 +123,8 @@ DWORD WriteFileReplacing(const std::wstring& path, std::string_view bytes) {
     if (!file) return GetLastError();
     error = WriteAll(file.Get(), bytes);
   }
-  if (error == 0 &&
-      !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (error == 0 && !MoveFileExW(temporary.c_str(), path.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     error = GetLastError();
   if (error != 0) DeleteFileW(temporary.c_str());
   return error;
@@ -150,7 +152,8 @@ std::string SystemErrorText(DWORD error) {
       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring message(text ? text : L"", length);
   if (text) LocalFree(text);
-  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
+  while (!message.empty() &&
+         (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
     message.pop_back();
   return FromWide(message) + " (" + std::to_string(error) + ")";
 }

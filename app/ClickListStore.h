@@ -17,9 +17,9 @@ inline constexpr wchar_t kClickListFileName[] = L"Tapvane.list.txt";
 std::wstring ClickListLocation();
 
 struct TFileStart {
-  bool found = false;      // false with error 0: there is no such file
-  bool cutShort = false;   // the file holds more than bytes
-  DWORD error = 0;         // why it could not be read
+  bool found = false;     // false with error 0: there is no such file
+  bool cutShort = false;  // the file holds more than bytes
+  DWORD error = 0;        // why it could not be read
   std::string bytes;
 };
 TFileStart ReadFileStart(const std::wstring& path, std::size_t limit);

@@ -53,16 +53,17 @@ void ImportClickListFrom(const std::wstring& path, const TClickListFields& field
                          const TAskUser& ask) {
   const TFileStart file = ReadFileStart(path, kClickListMaxBytes);
   if (file.error != 0 || !file.found) {
-    ask("无法读取 " + FromWide(path) + ":\n" + SystemErrorText(file.error ? file.error : ERROR_FILE_NOT_FOUND),
+    ask("无法读取 " + FromWide(path) + ":\n" +
+            SystemErrorText(file.error ? file.error : ERROR_FILE_NOT_FOUND),
         MB_OK | MB_ICONWARNING);
     return;
   }
   const TClickListReading reading = ReadClickList(file.bytes, file.cutShort);
   const std::vector<std::string>& items = reading.state.items;
   if (!items.empty() && fields.list->Items()->Count() > 0) {
-    const int choice = ask("导入 " + std::to_string(items.size()) +
-                               " 个坐标。\n是: 替换当前列表\n否: 追加到列表末尾",
-                           MB_YESNOCANCEL | MB_ICONQUESTION);
+    const int choice = ask(
+        "导入 " + std::to_string(items.size()) + " 个坐标。\n是: 替换当前列表\n否: 追加到列表末尾",
+        MB_YESNOCANCEL | MB_ICONQUESTION);
     if (choice == IDCANCEL) return;
     if (choice == IDYES) fields.list->Items()->Clear();
   }

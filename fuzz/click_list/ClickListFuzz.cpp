@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (counted > reading.leftOutCount) std::abort();
   if (reading.Damaged() == app::LeftOutLinesText(reading).empty()) std::abort();
 
-  const app::TClickListReading again = app::ReadClickList(app::WriteClickList(reading.state), false);
+  const app::TClickListReading again =
+      app::ReadClickList(app::WriteClickList(reading.state), false);
   if (again.Damaged() || again.state.items != reading.state.items ||
       again.state.period != reading.state.period || again.state.action != reading.state.action)
     std::abort();

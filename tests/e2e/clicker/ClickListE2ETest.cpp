@@ -60,7 +60,8 @@ class ClickListE2E : public ::testing::Test {
     return menu;
   }
   HWND OpenMenu() const {
-    for (HWND w = FindWindowW(L"#32768", nullptr); w; w = FindWindowExW(nullptr, w, L"#32768", nullptr))
+    for (HWND w = FindWindowW(L"#32768", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"#32768", nullptr))
       if (ProcessOf(w) == app_->Id() && IsWindowVisible(w)) return w;
     return nullptr;
   }
@@ -74,7 +75,8 @@ class ClickListE2E : public ::testing::Test {
   // A dialog of the program with that caption, answered by typing a path.
   void AnswerFileDialog(const std::wstring& caption, const std::wstring& path) {
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (dialog = FindTopLevel(app_->Id(), caption)) != nullptr; }, 10s));
+    ASSERT_TRUE(
+        WaitFor([&] { return (dialog = FindTopLevel(app_->Id(), caption)) != nullptr; }, 10s));
     Pump(800ms);
     // The name field has the focus and starts empty (Ctrl+A is Tapvane's stop key).
     const std::string typed = Narrow(path);
@@ -140,13 +142,20 @@ TEST_F(ClickListE2E, TheListThePeriodAndTheActionComeBackAtTheNextStart) {
   ClickControl(app_->EditClickTime());
   ASSERT_TRUE(PressKeys(app_->Form(), "End BackSpace BackSpace BackSpace BackSpace 7 5 0"));
   ClickControl(app_->Control(L"移动鼠标"));
-  ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(PortableTapvane().listFile).find("action=movemouse") != std::string::npos; }, 5s));
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        return ReadFileBytes(PortableTapvane().listFile).find("action=movemouse") !=
+               std::string::npos;
+      },
+      5s));
   Quit();
-  EXPECT_EQ(kHeader + "period=750\r\naction=movemouse\r\n300|400|rightclick\r\n310|420|leftclick2\r\n",
-            ReadFileBytes(PortableTapvane().listFile));
+  EXPECT_EQ(
+      kHeader + "period=750\r\naction=movemouse\r\n300|400|rightclick\r\n310|420|leftclick2\r\n",
+      ReadFileBytes(PortableTapvane().listFile));
 
   Start();
-  EXPECT_EQ((std::vector<std::wstring>{L"300|400|rightclick", L"310|420|leftclick2"}), app_->Items());
+  EXPECT_EQ((std::vector<std::wstring>{L"300|400|rightclick", L"310|420|leftclick2"}),
+            app_->Items());
   EXPECT_EQ(L"750", WindowText(app_->EditClickTime()));
   EXPECT_TRUE(Checked(app_->Control(L"移动鼠标")));
   EXPECT_FALSE(Checked(app_->Control(L"左键单击")));
@@ -155,7 +164,9 @@ TEST_F(ClickListE2E, TheListThePeriodAndTheActionComeBackAtTheNextStart) {
 
 TEST_F(ClickListE2E, ADamagedFileIsReportedOnceItsGoodLinesKeptAndTheFileSetAside) {
   RemoveDamagedCopies();
-  const std::string damaged = kHeader + "period=400\r\n10|20|leftclick\r\n\x01\x02\xFF\xFE\r\n1.5|2|leftclick\r\n30|40|rightclick\r\n50|6";
+  const std::string damaged = kHeader +
+                              "period=400\r\n10|20|leftclick\r\n\x01\x02\xFF\xFE\r\n1.5|2|"
+                              "leftclick\r\n30|40|rightclick\r\n50|6";
   ASSERT_TRUE(WriteListFile(damaged));
   Start();
   const TMessageBox box = WaitForMessageBox(app_->Id(), 10s);
@@ -167,7 +178,8 @@ TEST_F(ClickListE2E, ADamagedFileIsReportedOnceItsGoodLinesKeptAndTheFileSetAsid
   CloseMessageBox(box);
   EXPECT_EQ((std::vector<std::wstring>{L"10|20|leftclick", L"30|40|rightclick"}), app_->Items());
   EXPECT_EQ(L"400", WindowText(app_->EditClickTime()));
-  const std::vector<std::wstring> aside = Files(PortableTapvane().folder + L"\\Tapvane.list.damaged-*.txt");
+  const std::vector<std::wstring> aside =
+      Files(PortableTapvane().folder + L"\\Tapvane.list.damaged-*.txt");
   ASSERT_EQ(1u, aside.size());
   EXPECT_NE(std::wstring::npos, box.text.find(aside[0]));
   EXPECT_EQ(damaged, ReadFileBytes(PortableTapvane().folder + L"\\" + aside[0]));
@@ -192,22 +204,24 @@ TEST_F(ClickListE2E, TheSkinnedMenuAndCtrlArrowsMoveItemsDeleteRemovesADoubleCli
   RECT shot{};
   UnionRect(&shot, &area, &frame);
   EXPECT_TRUE(SaveScreenshot(OutputFolderUnix() + "/main-list-menu.png", &shot));
-  // The frame's corners are the MenuBackground image's own corners.
-  if (!MenuBackgroundBitmap().empty()) {
-    int w = 0, h = 0;
-    const std::vector<COLORREF> image = BitmapPixels(MenuBackgroundBitmap(), w, h);
-    ASSERT_FALSE(image.empty());
-    const std::vector<COLORREF> screen = ScreenPixels(area);
-    const int sw = area.right - area.left, sh = area.bottom - area.top;
-    for (int y = 0; y < 3; ++y) {
-      for (int x = 0; x < 3; ++x) {
-        EXPECT_EQ(image[y * w + x], screen[y * sw + x]) << x << "," << y;
-        EXPECT_EQ(image[(h - 1 - y) * w + (w - 1 - x)], screen[(sh - 1 - y) * sw + (sw - 1 - x)]) << x << "," << y;
-      }
+  // The frame's corners are the MenuBackground image's own corners (its
+  // 3-pixel margins are copied, not stretched).
+  ASSERT_FALSE(MenuBackgroundBitmap().empty()) << "the test needs the skin's menuback.bmp";
+  int w = 0, h = 0;
+  const std::vector<COLORREF> image = BitmapPixels(MenuBackgroundBitmap(), w, h);
+  ASSERT_FALSE(image.empty());
+  const std::vector<COLORREF> screen = ScreenPixels(area);
+  const int sw = area.right - area.left, sh = area.bottom - area.top;
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 3; ++x) {
+      EXPECT_EQ(image[y * w + x], screen[y * sw + x]) << x << "," << y;
+      EXPECT_EQ(image[(h - 1 - y) * w + (w - 1 - x)], screen[(sh - 1 - y) * sw + (sw - 1 - x)])
+          << x << "," << y;
     }
   }
   ChooseFromMenu("Down Down");  // 修改, then 上移
-  EXPECT_EQ((std::vector<std::wstring>{L"2|2|rightclick", L"1|1|leftclick", L"3|3|movemouse"}), app_->Items());
+  EXPECT_EQ((std::vector<std::wstring>{L"2|2|rightclick", L"1|1|leftclick", L"3|3|movemouse"}),
+            app_->Items());
   EXPECT_EQ(0, Selected());
 
   const POINT last = Row(2);
@@ -215,21 +229,30 @@ TEST_F(ClickListE2E, TheSkinnedMenuAndCtrlArrowsMoveItemsDeleteRemovesADoubleCli
   Pump(200ms);
   ASSERT_TRUE(PressKeys(app_->Form(), "ctrl+Up"));
   Pump(300ms);
-  EXPECT_EQ((std::vector<std::wstring>{L"2|2|rightclick", L"3|3|movemouse", L"1|1|leftclick"}), app_->Items());
+  EXPECT_EQ((std::vector<std::wstring>{L"2|2|rightclick", L"3|3|movemouse", L"1|1|leftclick"}),
+            app_->Items());
   ASSERT_TRUE(PressKeys(app_->Form(), "ctrl+Down Delete"));
   Pump(300ms);
   EXPECT_EQ((std::vector<std::wstring>{L"2|2|rightclick", L"1|1|leftclick"}), app_->Items());
-  EXPECT_TRUE(WaitFor([&] { return ReadFileBytes(PortableTapvane().listFile).ends_with("2|2|rightclick\r\n1|1|leftclick\r\n"); }, 5s));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        return ReadFileBytes(PortableTapvane().listFile)
+            .ends_with("2|2|rightclick\r\n1|1|leftclick\r\n");
+      },
+      5s));
 
   const POINT first = Row(0);
-  ASSERT_TRUE(RunUnix("xdotool mousemove --sync " + std::to_string(first.x) + " " + std::to_string(first.y) +
-                      " click --repeat 2 --delay 80 1"));
-  EXPECT_TRUE(WaitFor([&] { return WindowText(app_->EditX()) == L"2" && WindowText(app_->EditY()) == L"2"; }, 3s));
+  ASSERT_TRUE(RunUnix("xdotool mousemove --sync " + std::to_string(first.x) + " " +
+                      std::to_string(first.y) + " click --repeat 2 --delay 80 1"));
+  EXPECT_TRUE(WaitFor(
+      [&] { return WindowText(app_->EditX()) == L"2" && WindowText(app_->EditY()) == L"2"; }, 3s));
   EXPECT_TRUE(Checked(app_->Control(L"右键单击")));
 }
 
 TEST_F(ClickListE2E, ExportClearImportGivesTheSameList) {
-  const std::string list = kHeader + "period=1000\r\naction=leftclick\r\n11|12|leftclick\r\n-13|14|leftclick2\r\n15|16|rightclick\r\n";
+  const std::string list = kHeader +
+                           "period=1000\r\naction=leftclick\r\n11|12|leftclick\r\n-13|14|"
+                           "leftclick2\r\n15|16|rightclick\r\n";
   ASSERT_TRUE(WriteListFile(list));
   const std::wstring exported = PortableTapvane().folder + L"\\exported.txt";
   DeleteFileW(exported.c_str());

@@ -62,22 +62,47 @@ TEST(ClickListFile, DamageLeavesOutTheBadLinesAndKeepsTheGoodOnes) {
   };
   const std::string v = std::string(app::kClickListVersionLine) + "\n";
   const std::vector<TCase> cases = {
-      {"a line of words", v + "1|2|leftclick\nhello\n3|4|movemouse\n", false,
-       {"1|2|leftclick", "3|4|movemouse"}, "3-3 ", 0},
-      {"coordinates that are no whole numbers", v + "1.5|2|leftclick\n1|2e3|leftclick\n|2|leftclick\n9|9|leftclick\n",
-       false, {"9|9|leftclick"}, "2-4 ", 0},
-      {"unknown, missing or extra action", v + "1|2|jump\n1|2\n1|2|leftclick|x\n1|2|LeftClick\n", false, {},
-       "2-5 ", 0},
+      {"a line of words",
+       v + "1|2|leftclick\nhello\n3|4|movemouse\n",
+       false,
+       {"1|2|leftclick", "3|4|movemouse"},
+       "3-3 ",
+       0},
+      {"coordinates that are no whole numbers",
+       v + "1.5|2|leftclick\n1|2e3|leftclick\n|2|leftclick\n9|9|leftclick\n",
+       false,
+       {"9|9|leftclick"},
+       "2-4 ",
+       0},
+      {"unknown, missing or extra action",
+       v + "1|2|jump\n1|2\n1|2|leftclick|x\n1|2|LeftClick\n",
+       false,
+       {},
+       "2-5 ",
+       0},
       {"a file cut inside its last item", v + "period=500\n10|20|leftcl", false, {}, "3-3 ", 0},
-      {"binary garbage", v + std::string("1|2|left\0click\n\xFF\xFE\x01\n", 19) + "5|6|rightclick\n", false,
-       {"5|6|rightclick"}, "2-3 ", 0},
+      {"binary garbage",
+       v + std::string("1|2|left\0click\n\xFF\xFE\x01\n", 19) + "5|6|rightclick\n",
+       false,
+       {"5|6|rightclick"},
+       "2-3 ",
+       0},
       {"invalid UTF-8 in the period", v + "period=\xC0\xAF\n", false, {}, "2-2 ", 0},
-      {"a version we do not know", "Tapvane click list 2\n1|2|leftclick\n", false, {"1|2|leftclick"}, "1-1 ", 0},
+      {"a version we do not know",
+       "Tapvane click list 2\n1|2|leftclick\n",
+       false,
+       {"1|2|leftclick"},
+       "1-1 ",
+       0},
       {"an action line with no keyword", v + "action=jump\n", false, {}, "2-2 ", 0},
       {"a file longer than was read", "1|2|leftclick\n3|4|left", true, {"1|2|leftclick"}, "", 2},
       {"a read that ended on a line break", "1|2|leftclick\n", true, {"1|2|leftclick"}, "", 2},
-      {"byte order mark, CRLF and blank lines are fine", "\xEF\xBB\xBF" + v + "\r\n1|2|leftclick\r\n\r\n", false,
-       {"1|2|leftclick"}, "", 0},
+      {"byte order mark, CRLF and blank lines are fine",
+       "\xEF\xBB\xBF" + v + "\r\n1|2|leftclick\r\n\r\n",
+       false,
+       {"1|2|leftclick"},
+       "",
+       0},
   };
   for (const TCase& c : cases) {
     const app::TClickListReading reading = ReadClickList(c.bytes, c.cutShort);
@@ -143,15 +168,18 @@ TEST(ClickListFile, ScatteredDamageIsCountedWithBoundedMemory) {
 }
 
 TEST(ClickListFile, TheReportNamesLinesAndRanges) {
-  app::TClickListReading reading = ReadClickList("1|1|leftclick\n\x01\n1|1|leftclick\nx\ny\nz\n", true);
-  EXPECT_EQ("第 2、4-6 行(共 4 行)，第 7 行起的内容(文件太大，未读取)", app::LeftOutLinesText(reading));
+  app::TClickListReading reading =
+      ReadClickList("1|1|leftclick\n\x01\n1|1|leftclick\nx\ny\nz\n", true);
+  EXPECT_EQ("第 2、4-6 行(共 4 行)，第 7 行起的内容(文件太大，未读取)",
+            app::LeftOutLinesText(reading));
   EXPECT_EQ("", app::LeftOutLinesText(ReadClickList("1|1|leftclick\n", false)));
 }
 
 TEST(ClickListFile, TheWriterLeavesOutWhatWouldNotReadBackTheSame) {
-  const TClickListState state{{"1|2|leftclick", "1\n|2|leftclick", "3|4|jump", "1.5|2|leftclick", "5|6|movemouse"},
-                              "10\r\n00",
-                              "sideways"};
+  const TClickListState state{
+      {"1|2|leftclick", "1\n|2|leftclick", "3|4|jump", "1.5|2|leftclick", "5|6|movemouse"},
+      "10\r\n00",
+      "sideways"};
   const app::TClickListReading reading = ReadClickList(WriteClickList(state), false);
   EXPECT_FALSE(reading.Damaged());
   EXPECT_EQ((std::vector<std::string>{"1|2|leftclick", "5|6|movemouse"}), reading.state.items);
@@ -164,10 +192,11 @@ TEST(ClickListFile, ItemsAreWhatAddBuilds) {
     const char* line;
     bool item;
   };
-  const TCase cases[] = {{"1|2|leftclick", true},      {"-1|+2|rightclick", true}, {"0x10|$10|movemouse", true},
-                         {"1|2|leftclick2", true},     {"1|2|leftclick ", false},  {"1|2|", false},
-                         {"1|2|3|leftclick", false},   {"a|2|leftclick", false},   {"99999999999|2|leftclick", false},
-                         {"1\t|2|leftclick", false}};
+  const TCase cases[] = {
+      {"1|2|leftclick", true},    {"-1|+2|rightclick", true}, {"0x10|$10|movemouse", true},
+      {"1|2|leftclick2", true},   {"1|2|leftclick ", false},  {"1|2|", false},
+      {"1|2|3|leftclick", false}, {"a|2|leftclick", false},   {"99999999999|2|leftclick", false},
+      {"1\t|2|leftclick", false}};
   for (const TCase& c : cases) EXPECT_EQ(c.item, app::IsClickListItem(c.line)) << c.line;
 }
 

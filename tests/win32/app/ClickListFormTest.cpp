@@ -52,11 +52,12 @@ class ClickListFormTest : public ::testing::Test {
   void SetUp() override {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    folder_ = std::wstring(temp) + L"tapvane-list-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-              std::to_wstring(GetTickCount64());
+    folder_ = std::wstring(temp) + L"tapvane-list-" + std::to_wstring(GetCurrentProcessId()) +
+              L"-" + std::to_wstring(GetTickCount64());
     CreateDirectoryW(folder_.c_str(), nullptr);
     path_ = folder_ + L"\\Tapvane.list.txt";
-    Application->MessageBoxFunc = [this](HWND, const std::wstring& text, const std::wstring&, UINT) {
+    Application->MessageBoxFunc = [this](HWND, const std::wstring& text, const std::wstring&,
+                                         UINT) {
       boxes_.push_back(FromWide(text));
       return answer_;
     };
@@ -64,7 +65,8 @@ class ClickListFormTest : public ::testing::Test {
   void TearDown() override {
     form_.reset();
     Application->MessageBoxFunc = nullptr;
-    for (const std::wstring& name : FilesLike(folder_ + L"\\*.txt")) DeleteFileW((folder_ + L"\\" + name).c_str());
+    for (const std::wstring& name : FilesLike(folder_ + L"\\*.txt"))
+      DeleteFileW((folder_ + L"\\" + name).c_str());
     RemoveDirectoryW(folder_.c_str());
   }
   // A new window, as at a new start of the program, keeping its list at path.
@@ -78,14 +80,18 @@ class ClickListFormTest : public ::testing::Test {
   void Add(const char* x, const char* y) {
     form_->Edit_X->SetText(x);
     form_->Edit_Y->SetText(y);
-    SendMessageW(dynamic_cast<TButton*>(form_->FindComponent("Button_AddXY"))->Handle(), BM_CLICK, 0, 0);
+    SendMessageW(dynamic_cast<TButton*>(form_->FindComponent("Button_AddXY"))->Handle(), BM_CLICK,
+                 0, 0);
   }
   std::vector<String> Items() {
     std::vector<String> items;
-    for (int i = 0; i < form_->ListBoxXY->Items()->Count(); ++i) items.push_back(form_->ListBoxXY->Items()->Get(i));
+    for (int i = 0; i < form_->ListBoxXY->Items()->Count(); ++i)
+      items.push_back(form_->ListBoxXY->Items()->Get(i));
     return items;
   }
-  bool Enabled(const char* item) { return dynamic_cast<TMenuItem*>(form_->FindComponent(item))->Enabled(); }
+  bool Enabled(const char* item) {
+    return dynamic_cast<TMenuItem*>(form_->FindComponent(item))->Enabled();
+  }
 
   std::wstring folder_, path_;
   std::unique_ptr<TForm1> form_;
@@ -98,13 +104,16 @@ TEST_F(ClickListFormTest, EveryChangeReachesTheFileAndTheNextStartRestoresIt) {
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(path_.c_str())) << "nothing to write yet";
   Add("100", "200");
   Application->ProcessMessages();
-  EXPECT_EQ("Tapvane click list 1\r\nperiod=1000\r\naction=leftclick\r\n100|200|leftclick\r\n", ReadAll(path_));
+  EXPECT_EQ("Tapvane click list 1\r\nperiod=1000\r\naction=leftclick\r\n100|200|leftclick\r\n",
+            ReadAll(path_));
   form_->RadioButton_C3->SetChecked(true);
   Add("-7", "8");
   form_->EditClickTime->SetText("250");
   Application->ProcessMessages();
-  EXPECT_EQ("Tapvane click list 1\r\nperiod=250\r\naction=rightclick\r\n100|200|leftclick\r\n-7|8|rightclick\r\n",
-            ReadAll(path_));
+  EXPECT_EQ(
+      "Tapvane click list "
+      "1\r\nperiod=250\r\naction=rightclick\r\n100|200|leftclick\r\n-7|8|rightclick\r\n",
+      ReadAll(path_));
 
   Start(path_);
   EXPECT_EQ((std::vector<String>{"100|200|leftclick", "-7|8|rightclick"}), Items());
@@ -116,7 +125,9 @@ TEST_F(ClickListFormTest, EveryChangeReachesTheFileAndTheNextStartRestoresIt) {
 }
 
 TEST_F(ClickListFormTest, ADamagedFileIsSetAsideTheGoodLinesKeptAndTheUserToldOnce) {
-  const std::string damaged = "Tapvane click list 1\nperiod=300\n1|2|leftclick\n\x01\xFF garbage\n3.5|4|leftclick\n5|6|movemouse\n7|8|lef";
+  const std::string damaged =
+      "Tapvane click list 1\nperiod=300\n1|2|leftclick\n\x01\xFF "
+      "garbage\n3.5|4|leftclick\n5|6|movemouse\n7|8|lef";
   WriteAll(path_, damaged);
   Start(path_);
   EXPECT_EQ((std::vector<String>{"1|2|leftclick", "5|6|movemouse"}), Items());
@@ -171,8 +182,8 @@ TEST_F(ClickListFormTest, MenuCommandsEditTheSelectedItemAndApplyOnlyWhereTheyCa
     int selected;
     bool up, down, edit;
   };
-  for (const TCase c : {TCase{-1, false, false, false}, TCase{0, false, true, true}, TCase{1, true, true, true},
-                        TCase{2, true, false, true}}) {
+  for (const TCase c : {TCase{-1, false, false, false}, TCase{0, false, true, true},
+                        TCase{1, true, true, true}, TCase{2, true, false, true}}) {
     form_->ListBoxXY->SetItemIndex(c.selected);
     menu.UpdateItems();
     EXPECT_EQ(c.up, Enabled("ListMenuUp")) << c.selected;
@@ -188,7 +199,9 @@ TEST_F(ClickListFormTest, MenuCommandsEditTheSelectedItemAndApplyOnlyWhereTheyCa
   EXPECT_EQ((std::vector<String>{"1|1|leftclick", "3|3|leftclick", "2|2|leftclick"}), Items());
   EXPECT_EQ(1, form_->ListBoxXY->ItemIndex());
   menu.DuplicateSelected();
-  EXPECT_EQ((std::vector<String>{"1|1|leftclick", "3|3|leftclick", "3|3|leftclick", "2|2|leftclick"}), Items());
+  EXPECT_EQ(
+      (std::vector<String>{"1|1|leftclick", "3|3|leftclick", "3|3|leftclick", "2|2|leftclick"}),
+      Items());
   EXPECT_EQ(2, form_->ListBoxXY->ItemIndex());
   SendMessageW(form_->ListBoxXY->Handle(), WM_KEYDOWN, VK_DELETE, 0);
   EXPECT_EQ((std::vector<String>{"1|1|leftclick", "3|3|leftclick", "2|2|leftclick"}), Items());
@@ -230,7 +243,9 @@ TEST_F(ClickListFormTest, ImportAppendsOrReplacesAndReportsBadLines) {
   Start(path_);
   Add("1", "1");
   const std::wstring source = folder_ + L"\\import.txt";
-  WriteAll(source, "Tapvane click list 1\r\nperiod=9\r\n5|5|rightclick\r\nnot an item\r\n6|6|movemouse\r\n");
+  WriteAll(
+      source,
+      "Tapvane click list 1\r\nperiod=9\r\n5|5|rightclick\r\nnot an item\r\n6|6|movemouse\r\n");
   answer_ = IDNO;  // append
   app::ImportClickListFrom(source, form_->ClickListFields(), [](const String& text, UINT flags) {
     return Application->MessageBox(text, "Tapvane", flags);
@@ -247,7 +262,8 @@ TEST_F(ClickListFormTest, ImportAppendsOrReplacesAndReportsBadLines) {
   });
   EXPECT_EQ((std::vector<String>{"5|5|rightclick", "6|6|movemouse"}), Items());
   Application->ProcessMessages();
-  EXPECT_NE(std::string::npos, ReadAll(path_).find("action=leftclick\r\n5|5|rightclick\r\n6|6|movemouse\r\n"));
+  EXPECT_NE(std::string::npos,
+            ReadAll(path_).find("action=leftclick\r\n5|5|rightclick\r\n6|6|movemouse\r\n"));
 }
 
 }  // namespace
