@@ -8,6 +8,8 @@
 
 #include "app/AppConstants.h"
 #include "app/ClickItem.h"
+#include "app/ClickListKeeper.h"
+#include "app/ClickListMenu.h"
 #include "app/CursorDpi.h"
 #include "app/Unit_CreateSoftLink.h"
 #include "app/WebLink.h"
@@ -19,6 +21,7 @@
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/Timer.h"
@@ -30,7 +33,6 @@ namespace {
 
 constexpr char kEmptyListText[] = "请添加坐标.";
 constexpr char kNoPeriodText[] = "请设置鼠标自动点击时间周期.";
-constexpr char kBadCoordinateText[] = "坐标 X 和 Y 必须是整数.";
 // A very long item is shortened in its message, which must stay readable.
 constexpr std::size_t kItemTextShown = 80;
 
@@ -43,6 +45,10 @@ String BadItemText(std::size_t index, const std::string& item) {
     shown = shown.substr(0, cut) + "...";
   }
   return "第 " + std::to_string(index + 1) + " 项 \"" + shown + "\" 的坐标不是整数, 已经停止点击.";
+}
+
+int AskUser(const String& text, UINT flags) {
+  return Application->MessageBox(text, Application->Title(), flags);
 }
 
 String StartStatusText() { return String(app::kStatusPrefix) + String(app::kSiteHost); }
@@ -111,6 +117,7 @@ void TForm1::Loaded() {
   Timer_Click = Part<TTimer>(*this, "Timer_Click");
   TimerGetXY = Part<TTimer>(*this, "TimerGetXY");
   SkinData1 = Part<TSkinData>(*this, "SkinData1");
+  ListMenu = Part<TPopupMenu>(*this, "ListMenu");
   // A change the capture timer did not make (typing, pasting, another
   // program's WM_SETTEXT) means the fields no longer show its last position.
   for (TEdit* field : {Edit_X, Edit_Y}) {
@@ -118,6 +125,27 @@ void TForm1::Loaded() {
       if (!writingCursor_) shownCursor_.reset();
     };
   }
+  listMenu_ = std::make_unique<app::TClickListMenu>(*ListMenu, ClickListFields(), AskUser);
+}
+
+app::TClickListFields TForm1::ClickListFields() const {
+  return {ListBoxXY,
+          Edit_X,
+          Edit_Y,
+          EditClickTime,
+          {RadioButton_C1, RadioButton_C2, RadioButton_C3, RadioButton_C4},
+          TimerGetXY};
+}
+
+void TForm1::KeepClickListIn(const std::wstring& path) {
+  listKeeper_.reset();
+  listKeeper_ = std::make_unique<app::TClickListKeeper>(
+      ClickListFields(), path, [](const String& text) { AskUser(text, MB_OK | MB_ICONWARNING); });
+  listKeeper_->Load();
+}
+
+void TForm1::FlushClickList() {
+  if (listKeeper_) listKeeper_->Flush();
 }
 
 void TForm1::FormCreate(TObject*) { hotkeyAtoms_.Register(Handle()); }
@@ -168,7 +196,7 @@ void TForm1::TimerGetXYTimer(TObject*) {
 void TForm1::Button_AddXYClick(TObject*) {
   // Refused, the fields stay frozen for the user to put right.
   if (!app::IsCoordinateText(Edit_X->Text()) || !app::IsCoordinateText(Edit_Y->Text())) {
-    ShowInfo(kBadCoordinateText);
+    ShowInfo(String(app::kBadCoordinateText));
     return;
   }
   TimerGetXY->SetEnabled(true);

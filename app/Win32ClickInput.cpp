@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cmath>
-
 #include "app/CursorDpi.h"
 #include "toolkit/controls/Application.h"
 
@@ -33,8 +31,13 @@ bool TWin32ClickInput::Wait(unsigned milliseconds) {
     if (running_ && !running_()) return false;
     const double left = deadline - NowMs();
     if (left <= 0) return true;
-    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(std::ceil(left)), QS_ALLINPUT,
-                                MWMO_INPUTAVAILABLE);
+    // The system's wait overshoots by up to a tick: sleep short of the end,
+    // then look again until it comes.
+    const DWORD sleep = left > 2 ? static_cast<DWORD>(left) - 1 : 0;
+    if (sleep == 0)
+      SwitchToThread();
+    else
+      MsgWaitForMultipleObjectsEx(0, nullptr, sleep, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   }
 }
 

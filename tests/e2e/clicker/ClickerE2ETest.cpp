@@ -77,7 +77,8 @@ bool HotkeyFree(UINT key) {
 class ClickerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app_ = std::make_unique<TClicker>(WinPathOfUnix(g_exeUnix));
+    ASSERT_TRUE(WriteListFile(""));
+    app_ = std::make_unique<TClicker>(PortableTapvane().exe);
     ASSERT_TRUE(app_->Ready()) << app_->Problem();
   }
   void TearDown() override { app_.reset(); }
@@ -460,7 +461,7 @@ TEST_F(ClickerTest, ThreeRunsLeaveOneShortcutOfEachKind) {
   };
   std::wstring path, description;
   read(DesktopFolder() + L"Tapvane.lnk", path, description);
-  EXPECT_EQ(0, lstrcmpiW(WinPathOfUnix(g_exeUnix).c_str(), path.c_str())) << Narrow(path);
+  EXPECT_EQ(0, lstrcmpiW(PortableTapvane().exe.c_str(), path.c_str())) << Narrow(path);
   EXPECT_EQ(L"Velmora", description);
   read(DesktopFolder() + L"Zelquin.lnk", path, description);
   // Wine's shell link turns the address into a path under the current folder.
@@ -871,5 +872,10 @@ int main(int argc, char** argv) {
   g_targetUnix = argv[2];
   g_outUnix = argv[3];
   CreateDirectoryW(WinPathOfUnix(g_outUnix).c_str(), nullptr);
+  if (argc > 4) SetMenuBackgroundBitmap(WinPathOfUnix(argv[4]));
+  if (!MakePortableTapvane(WinPathOfUnix(g_exeUnix), OutPath("portable"))) {
+    std::fprintf(stderr, "cannot copy Tapvane.exe beside a list file\n");
+    return 2;
+  }
   return RUN_ALL_TESTS();
 }
