@@ -162,7 +162,7 @@ TEST_F(GalleryFormTest, ADescriptionThatCannotSkinIsRefusedAndTheCurrentOneKept)
       {"no_description", std::nullopt, L"没有皮肤描述"},
       {"empty", std::string(), L"是空的"},
       {"utf16", utf16, L"UTF-16"},
-      {"nul", ours.substr(0, 40) + '\0' + ours.substr(40), L"NUL"},
+      {"nul_byte", ours.substr(0, 40) + '\0' + ours.substr(40), L"NUL"},
       {"no_personality", noPersonality, L"缺少 [Personality] 段"},
       {"no_top", noTop, L"没有给出标题栏图像 (Top)"},
   };
