@@ -106,7 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (ini.SectionIndex("Personality") < 0 || top.empty()) std::abort();
   }
   // A refused text is read as well: the readers never rely on the checks.
-  if (!refusal.empty()) ini.LoadFromText(std::string_view(reinterpret_cast<const char*>(data), size));
+  if (!refusal.empty())
+    ini.LoadFromText(std::string_view(reinterpret_cast<const char*>(data), size));
   CheckReaders(ini);
   return 0;
 }

@@ -11,8 +11,8 @@
 
 #include "GalleryFormFixture.h"
 #include "gallery/SkinPackageSwitch.h"
-#include "skin/read/SkinRead.h"
 #include "skin/manage/SkinManage.h"
+#include "skin/read/SkinRead.h"
 #include "toolkit/controls/ListControls.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
@@ -126,7 +126,8 @@ std::string PackageWithDescription(const std::string& name, const std::string* t
   const std::vector<uint8_t> package = PackSkin(files);
   const std::string path = std::string(TAPVANE_TEST_OUTPUT) + "/" + name + ".skin";
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(package.data()), static_cast<std::streamsize>(package.size()));
+      .write(reinterpret_cast<const char*>(package.data()),
+             static_cast<std::streamsize>(package.size()));
   return path;
 }
 
