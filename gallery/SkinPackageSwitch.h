@@ -7,7 +7,8 @@
 class TSkinData;
 
 // Reads the package at path with a scratch reader first; only a package it
-// accepts is handed to skinData, which then re-skins every window. A
-// refused package is reported in a message box (the reader's own text when
-// it has one) and skinData keeps its current package. True when switched.
+// accepts, whose description can skin, is handed to skinData, which then
+// re-skins every window. A refused package is reported in a message box
+// (the reader's own text when it has one, else what is wrong) and skinData
+// keeps its current package. True when switched.
 bool SwitchSkinPackage(TSkinData& skinData, const String& path);

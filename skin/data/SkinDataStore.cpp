@@ -2,12 +2,17 @@
 // its description into the records.
 #include <cstdint>
 
+#include "skin/data/SkinDescriptionCheck.h"
 #include "skin/data/SkinRefusal.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/read/SkinRead.h"
 #include "skin/read/WinSkinIni.h"
 #include "toolkit/core/Filer.h"
 #include "toolkit/core/Streams.h"
+
+namespace {
+constexpr char kUnusableDescription[] = "皮肤包无法使用:\r";
+}  // namespace
 
 void TSkinData::DefineProperties(TFiler& Filer) {
   TComponent::DefineProperties(Filer);
@@ -45,15 +50,19 @@ void TSkinData::WriteSkinStream(TStream& stream) {
 bool TSkinData::LoadSkinStore() {
   skinPending_ = true;
   if (Designing()) return false;
+  return ReadPackage(skinStore_->Bytes());
+}
+
+bool TSkinData::ReadPackage(std::span<const std::uint8_t> package) {
   // Reader, description and parser live only for this load.
   TSkinReader reader;
   reader.SetOnRefusal(ShowSkinRefusal);
-  if (!reader.Load(skinStore_->Bytes())) return false;
-  std::vector<std::uint8_t> description;
-  std::string found;
-  reader.FindEntry(".ini", description, found);
+  if (!reader.Load(package)) return false;
   TQuickIni ini;
-  ini.LoadFromStream(&description);
+  if (const std::string refusal = CheckSkinDescription(reader, ini); !refusal.empty()) {
+    ShowSkinRefusal(kUnusableDescription + refusal);
+    return false;
+  }
   ReadSkin(ini, [&reader](std::string_view name, std::vector<std::uint8_t>& bytes) {
     reader.GetEntry(name, bytes);
   });
@@ -67,6 +76,7 @@ void TSkinData::ReadSkin(const TQuickIni& ini, const TSkinEntrySource& entries) 
 }
 
 void TSkinData::SetSkinFile(const String& value) {
+  const bool wasPending = skinPending_;
   skinPending_ = true;
   skinFile_ = value;
   if (Designing()) {
@@ -76,8 +86,14 @@ void TSkinData::SetSkinFile(const String& value) {
   const WideString wide = Utf8ToWide(value);
   const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(wide.c_str()));
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
-  skinStore_->Clear();
-  skinStore_->LoadFromFile(value);
-  LoadSkinStore();
+  // The stored package is replaced only by one that is read whole: a refused
+  // file leaves the current skin, its package and its state as they were.
+  TMemoryStream incoming;
+  incoming.LoadFromFile(value);
+  if (!ReadPackage(incoming.Bytes())) {
+    skinPending_ = wasPending;
+    return;
+  }
+  skinStore_->LoadFromStream(incoming);
   ApplySkin();
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
 #include "skin/data/SkinDataTypes.h"
 #include "skin/data/SkinDescriptionReader.h"
@@ -74,7 +75,8 @@ class TSkinData : public TComponent {
   TOnSkinForm OnAfterSkinForm;
 
   // Opens the stored package and reads its description; false when the
-  // package cannot be opened (the skin then stays pending).
+  // package cannot be opened or its description cannot skin anything (the
+  // reason is shown; the records stay and the skin stays pending).
   bool LoadSkinStore();
   // Reads a loaded description whose files come from entries. The skin
   // stops being pending only when the whole read succeeds.
@@ -111,6 +113,9 @@ class TSkinData : public TComponent {
 
  private:
   void ReadSkinStream(TStream& stream);
+  // Reads a package into the records; false, and the records untouched,
+  // when it is refused.
+  bool ReadPackage(std::span<const std::uint8_t> package);
   void WriteSkinStream(TStream& stream);
   void FillAppIconBitmap();
   bool Designing() const { return ComponentState().Contains(csDesigning); }

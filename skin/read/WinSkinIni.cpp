@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -20,12 +21,27 @@ bool IsHeader(std::string_view line) {
 
 char LowerAscii(char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+// Orders bytes as their lower-case forms (unsigned), shorter text first.
+int CompareIgnoringCase(std::string_view a, std::string_view b) {
+  const size_t common = std::min(a.size(), b.size());
+  for (size_t i = 0; i < common; ++i) {
+    const auto x = static_cast<unsigned char>(LowerAscii(a[i]));
+    const auto y = static_cast<unsigned char>(LowerAscii(b[i]));
+    if (x != y) return x < y ? -1 : 1;
   }
-  return true;
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// FNV-1a of the lower-cased bytes. Names that share a hash are still kept
+// in order by their text, so chosen collisions cost a longer compare, never
+// a longer search.
+uint64_t HashIgnoringCase(std::string_view text) {
+  uint64_t hash = 0xCBF29CE484222325u;
+  for (const char ch : text) {
+    hash ^= static_cast<unsigned char>(LowerAscii(ch));
+    hash *= 0x100000001B3u;
+  }
+  return hash;
 }
 
 int HexDigit(char ch) {
@@ -104,33 +120,87 @@ void TQuickIni::LoadFromText(std::string_view text) {
     }
     lines_.push_back(parsed);
   }
+  BuildIndex();
+}
+
+// Sorted rather than put in buckets: a description chosen to collide costs
+// no more than any other.
+void TQuickIni::BuildIndex() {
+  sectionsByName_.clear();
+  for (const int header : sections_)
+    sectionsByName_.push_back(
+        {HashIgnoringCase(SectionName(header)), static_cast<uint32_t>(header)});
+  std::sort(sectionsByName_.begin(), sectionsByName_.end(),
+            [this](const TSectionEntry& a, const TSectionEntry& b) {
+              if (a.hash != b.hash) return a.hash < b.hash;
+              const int order = CompareIgnoringCase(SectionName(a.line), SectionName(b.line));
+              return order != 0 ? order < 0 : a.line < b.line;
+            });
+  keysByName_.clear();
+  // Key lines before the first header are never reached.
+  std::optional<uint32_t> header;
+  for (uint32_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].kind == TLineKind::Header) header = i;
+    if (lines_[i].kind == TLineKind::Key && header)
+      keysByName_.push_back({*header, i, HashIgnoringCase(Key(i))});
+  }
+  // Already grouped by header in text order: each section is sorted alone.
+  const auto byKey = [this](const TKeyEntry& a, const TKeyEntry& b) {
+    if (a.hash != b.hash) return a.hash < b.hash;
+    const int order = CompareIgnoringCase(Key(a.line), Key(b.line));
+    return order != 0 ? order < 0 : a.line < b.line;
+  };
+  for (auto first = keysByName_.begin(); first != keysByName_.end();) {
+    const auto last = std::find_if(first, keysByName_.end(), [first](const TKeyEntry& entry) {
+      return entry.header != first->header;
+    });
+    std::sort(first, last, byKey);
+    first = last;
+  }
+}
+
+std::string_view TQuickIni::SectionName(uint32_t headerLine) const {
+  const std::string_view header = Line(headerLine);
+  return header.substr(1, header.size() - 2);
 }
 
 int TQuickIni::SectionIndex(std::string_view section) const {
-  // Headers keep their brackets, so compare what lies between them.
-  for (const int index : sections_) {
-    const std::string_view header = Line(static_cast<size_t>(index));
-    if (header.size() == section.size() + 2 &&
-        EqualsIgnoringCase(header.substr(1, section.size()), section)) {
-      return index;
-    }
-  }
-  return -1;
+  const uint64_t hash = HashIgnoringCase(section);
+  const auto found =
+      std::lower_bound(sectionsByName_.begin(), sectionsByName_.end(), section,
+                       [this, hash](const TSectionEntry& entry, std::string_view name) {
+                         if (entry.hash != hash) return entry.hash < hash;
+                         return CompareIgnoringCase(SectionName(entry.line), name) < 0;
+                       });
+  if (found == sectionsByName_.end() || found->hash != hash ||
+      CompareIgnoringCase(SectionName(found->line), section) != 0)
+    return -1;
+  return static_cast<int>(found->line);
+}
+
+int TQuickIni::KeyLine(uint32_t header, std::string_view key) const {
+  const uint64_t hash = HashIgnoringCase(key);
+  const auto found =
+      std::lower_bound(keysByName_.begin(), keysByName_.end(), key,
+                       [this, header, hash](const TKeyEntry& entry, std::string_view text) {
+                         if (entry.header != header) return entry.header < header;
+                         if (entry.hash != hash) return entry.hash < hash;
+                         return CompareIgnoringCase(Key(entry.line), text) < 0;
+                       });
+  if (found == keysByName_.end() || found->header != header || found->hash != hash ||
+      CompareIgnoringCase(Key(found->line), key) != 0)
+    return -1;
+  return static_cast<int>(found->line);
 }
 
 std::string TQuickIni::ReadString(std::string_view section, std::string_view key,
                                   std::string_view defaultValue) const {
   const int header = lines_.empty() ? -1 : SectionIndex(section);
-  if (header < 0) return std::string(defaultValue);
-  for (size_t i = static_cast<size_t>(header) + 1; i < lines_.size(); ++i) {
-    const TLine& line = lines_[i];
-    if (line.kind == TLineKind::Header) break;
-    if (line.kind == TLineKind::Key && EqualsIgnoringCase(Slice(line.start, line.keyLength), key)) {
-      return std::string(line.valueLength == 0 ? defaultValue
-                                               : Slice(line.valueStart, line.valueLength));
-    }
-  }
-  return std::string(defaultValue);
+  const int found = header < 0 ? -1 : KeyLine(static_cast<uint32_t>(header), key);
+  if (found < 0) return std::string(defaultValue);
+  const TLine& line = lines_[static_cast<size_t>(found)];
+  return std::string(line.valueLength == 0 ? defaultValue
+                                           : Slice(line.valueStart, line.valueLength));
 }
 
 int32_t TQuickIni::ReadInteger(std::string_view section, std::string_view key,

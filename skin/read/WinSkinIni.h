@@ -8,7 +8,9 @@
 
 // The skin description held in memory: lookups of a value by section and key.
 // Sections compare without regard to ASCII case, keys likewise; the first
-// matching section and the first matching key in it win.
+// matching section and the first matching key in it win. Sections and keys
+// are indexed once at load, so a lookup costs a binary search however many
+// sections a description holds.
 class TQuickIni {
  public:
   // Reads from `position` to the end; a missing stream changes nothing.
@@ -46,6 +48,25 @@ class TQuickIni {
     uint32_t valueLength = 0;
     TLineKind kind = TLineKind::Other;
   };
+  // Index entries: the hash of the lower-cased name orders them first, so
+  // that a search reads the text only where hashes are equal.
+  struct TSectionEntry {
+    uint64_t hash = 0;
+    uint32_t line = 0;  // the header line
+  };
+  struct TKeyEntry {
+    uint32_t header = 0;
+    uint32_t line = 0;
+    uint64_t hash = 0;
+  };
+
+  void BuildIndex();
+  std::string_view SectionName(uint32_t headerLine) const;
+  std::string_view Key(uint32_t line) const {
+    return Slice(lines_[line].start, lines_[line].keyLength);
+  }
+  // The first key line with that key under the header, or -1.
+  int KeyLine(uint32_t header, std::string_view key) const;
 
   std::string_view Slice(uint32_t start, uint32_t length) const {
     return std::string_view(text_).substr(start, length);
@@ -54,6 +75,10 @@ class TQuickIni {
   std::string text_;
   std::vector<TLine> lines_;
   std::vector<int> sections_;
+  // Header lines by name, then text order; key lines by header, key, then
+  // text order. Names and keys compare without regard to ASCII case.
+  std::vector<TSectionEntry> sectionsByName_;
+  std::vector<TKeyEntry> keysByName_;
 };
 
 // Signed decimal, or hexadecimal after a leading "$" (32 bits, so "$FF00000F"

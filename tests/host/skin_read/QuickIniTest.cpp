@@ -102,3 +102,47 @@ TEST(QuickIni, LoadingReplacesWhatWasThere) {
   EXPECT_EQ(Lines(ini), (std::vector<std::string>{"[B]", "k=2"}));
   EXPECT_EQ(ini.SectionLines(), std::vector<int>{0});
 }
+
+// The index must give what a scan in text order gives: the first header of
+// a name, and the first key line of that name under it.
+TEST(QuickIni, IndexedLookupsKeepTheFirstSectionAndTheFirstKey) {
+  const TQuickIni ini =
+      Ini("k=before\n[b]\nk=b1\n[A]\nK=a1\nk=a2\nKEY=x\nke=y\n[a]\nk=hidden\nonly=hidden\n"
+          "[B]\nk=b2\n[]\n=orphan\nk=nameless\n[Ab]\nk=ab\n");
+  const struct {
+    const char* section;
+    const char* key;
+    const char* expected;
+  } cases[] = {
+      {"a", "k", "a1"},   {"A", "K", "a1"},   {"a", "key", "x"},     {"a", "KE", "y"},
+      {"a", "only", "-"}, {"B", "k", "b1"},   {"b", "K", "b1"},      {"ab", "k", "ab"},
+      {"AB", "K", "ab"},  {"", "", "orphan"}, {"", "k", "nameless"}, {"c", "k", "-"},
+      {"a", "", "-"},     {"A ", "k", "-"},   {"abc", "k", "-"},     {"[a]", "k", "-"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ini.ReadString(c.section, c.key, "-"), c.expected) << c.section << "/" << c.key;
+  }
+  EXPECT_EQ(ini.SectionIndex("A"), 3);
+  EXPECT_EQ(ini.SectionIndex("b"), 1);
+}
+
+// Many sections, some repeated and some in other cases: each lookup finds
+// its own, and the repeats stay hidden behind the first.
+TEST(QuickIni, ManySectionsEachFindTheirOwnValues) {
+  constexpr int kCount = 20000;
+  std::string text;
+  for (int i = 0; i < kCount; ++i) {
+    const std::string n = std::to_string(i);
+    text += (i % 2 ? "[BUTTON" : "[button") + n + "]\nAction=" + n + "\nxcoord=" + n + "\n";
+  }
+  for (int i = 0; i < kCount; i += 100) text += "[Button" + std::to_string(i) + "]\naction=-1\n";
+  const TQuickIni ini = Ini(text);
+  ASSERT_EQ(ini.SectionLines().size(), static_cast<size_t>(kCount + kCount / 100));
+  for (int i = 0; i < kCount; ++i) {
+    const std::string section = "Button" + std::to_string(i);
+    ASSERT_EQ(ini.ReadInteger(section, "ACTION", -2), i) << section;
+    ASSERT_EQ(ini.ReadInteger(section, "XCoord", -2), i) << section;
+    ASSERT_EQ(ini.ReadInteger(section, "Ycoord", -2), -2) << section;
+    ASSERT_EQ(ini.SectionIndex(section), 3 * i) << section;
+  }
+}

@@ -1,18 +1,24 @@
 // The gallery's window from its stored layout: the windows its menu opens, freeing it afterwards,
-// and switching its skin package to a good, a missing and a damaged file.
+// and switching its skin package to a good, a missing and a damaged file, and
+// to packages whose description cannot skin anything.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <fstream>
+#include <optional>
+#include <span>
 #include <string>
 
 #include "GalleryFormFixture.h"
 #include "gallery/SkinPackageSwitch.h"
 #include "skin/manage/SkinManage.h"
+#include "skin/read/SkinRead.h"
 #include "toolkit/controls/ListControls.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/core/Streams.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "tools/skinpack/SkinWrite.h"
 
 namespace {
 
@@ -98,6 +104,97 @@ TEST_F(GalleryFormTest, ADamagedOrMissingPackageIsRefusedAndTheCurrentOneKept) {
   EXPECT_EQ(static_cast<long long>(good.size()),
             static_cast<long long>(Skin().SkinStoreStream().Size()));
   EXPECT_FALSE(Skin().SkinPending());
+}
+
+// Our package with its description replaced (dropped when text is absent),
+// written to the output folder.
+std::string PackageWithDescription(const std::string& name, const std::string* text) {
+  const std::string good = ReadAll(TAPVANE_SKIN_PACKAGE);
+  TSkinReader reader;
+  EXPECT_TRUE(reader.Load(std::span(reinterpret_cast<const uint8_t*>(good.data()), good.size())));
+  std::vector<TSkinFile> files;
+  for (const std::string& entry : reader.Names()) {
+    const bool description = entry.ends_with(".ini");
+    if (description && !text) continue;
+    TSkinFile file{entry, {}};
+    if (description)
+      file.bytes.assign(text->begin(), text->end());
+    else
+      reader.GetEntry(entry, file.bytes);
+    files.push_back(std::move(file));
+  }
+  const std::vector<uint8_t> package = PackSkin(files);
+  const std::string path = std::string(TAPVANE_TEST_OUTPUT) + "/" + name + ".skin";
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(package.data()),
+             static_cast<std::streamsize>(package.size()));
+  return path;
+}
+
+std::string OurDescription() {
+  const std::string good = ReadAll(TAPVANE_SKIN_PACKAGE);
+  TSkinReader reader;
+  EXPECT_TRUE(reader.Load(std::span(reinterpret_cast<const uint8_t*>(good.data()), good.size())));
+  std::vector<uint8_t> text;
+  std::string name;
+  reader.FindEntry(".ini", text, name);
+  return {text.begin(), text.end()};
+}
+
+// A description that cannot skin anything is refused like a damaged
+// package, through the gallery and through SkinFile alike: one message
+// naming what is missing, and the current package and skin stay. With a
+// UTF-8 byte-order mark in front, our description still skins.
+TEST_F(GalleryFormTest, ADescriptionThatCannotSkinIsRefusedAndTheCurrentOneKept) {
+  const std::string ours = OurDescription();
+  ASSERT_NE(std::string::npos, ours.find("[Personality]"));
+  std::string noTop = ours;
+  for (size_t at = noTop.find("\nTop="); at != std::string::npos; at = noTop.find("\nTop="))
+    noTop.replace(at, 5, "\nXTop=");
+  std::string utf16 = "\xFF\xFE";
+  for (const char ch : ours) utf16 += {ch, '\0'};
+  std::string noPersonality = ours;
+  noPersonality.replace(noPersonality.find("[Personality]"), 13, "[Persona]");
+  const struct {
+    const char* name;
+    std::optional<std::string> text;
+    const wchar_t* reason;
+  } cases[] = {
+      {"no_description", std::nullopt, L"没有皮肤描述"},
+      {"empty", std::string(), L"是空的"},
+      {"utf16", utf16, L"UTF-16"},
+      {"nul_byte", ours.substr(0, 40) + '\0' + ours.substr(40), L"NUL"},
+      {"no_personality", noPersonality, L"缺少 [Personality] 段"},
+      {"no_top", noTop, L"没有给出标题栏图像 (Top)"},
+  };
+  const auto storedBefore = Skin().SkinStoreStream().Size();
+  const int topWidth = Skin().Skin().Top->Image->Width();
+  ASSERT_GT(topWidth, 0);
+  for (const auto& c : cases) {
+    const std::string path = PackageWithDescription(c.name, c.text ? &*c.text : nullptr);
+    boxes_.clear();
+    EXPECT_FALSE(SwitchSkinPackage(Skin(), path)) << c.name;
+    Skin().SetSkinFile(path);
+    ASSERT_EQ(2u, boxes_.size()) << c.name;
+    for (const std::wstring& box : boxes_) {
+      EXPECT_NE(std::wstring::npos, box.find(c.reason)) << c.name;
+      EXPECT_EQ(0u, box.find(L"皮肤包无法使用")) << c.name;
+    }
+    EXPECT_FALSE(Skin().SkinPending()) << c.name;
+    EXPECT_EQ(storedBefore, Skin().SkinStoreStream().Size()) << c.name;
+    EXPECT_EQ(topWidth, Skin().Skin().Top->Image->Width()) << c.name;
+    EXPECT_TRUE(Skinned(form_->Handle())) << c.name;
+  }
+
+  boxes_.clear();
+  const std::string marked = "\xEF\xBB\xBF" + ours;
+  const std::string path = PackageWithDescription("marked", &marked);
+  EXPECT_TRUE(SwitchSkinPackage(Skin(), path));
+  EXPECT_TRUE(boxes_.empty());
+  EXPECT_FALSE(Skin().SkinPending());
+  EXPECT_EQ(topWidth, Skin().Skin().Top->Image->Width());
+  EXPECT_GT(Skin().SkinStoreStream().Size(), 0);
+  EXPECT_TRUE(Skinned(form_->Handle()));
 }
 
 // Switching packages while skinned: every switch re-skins the window and
