@@ -126,7 +126,7 @@ bool TClicker::Capture(int x, int y) {
   SetCursorPos(x, y);
   const std::wstring wantX = std::to_wstring(x), wantY = std::to_wstring(y);
   // Let the 100 ms capture timer catch up before freezing.
-  if (!WaitFor([&] { return WindowText(editX_) == wantX && WindowText(editY_) == wantY; }, 3s))
+  if (!WaitFor([&] { return WindowText(editX_) == wantX && WindowText(editY_) == wantY; }, 10s))
     return false;
   BringToFront();
   if (!PressKeys(form_, "ctrl+s")) return false;
@@ -138,7 +138,7 @@ bool TClicker::AddItem(int x, int y, const std::wstring& action) {
   if (!Capture(x, y)) return false;
   const auto before = Items().size();
   if (!Press(action) || !Press(L"添加")) return false;
-  return WaitFor([&] { return Items().size() == before + 1; }, 3s);
+  return WaitFor([&] { return Items().size() == before + 1; }, 10s);
 }
 
 void TClicker::ShowPage(int index) {
