@@ -824,9 +824,22 @@ TEST_F(ClickerTest, ListScrollsUnderTheRealPointerOnItsSkinnedScrollBar) {
   EXPECT_TRUE(SaveScreenshot(g_outUnix + "/main-list-scrolled.png", &frame));
 }
 
-TEST_P(CloseTest, ClosingReleasesBothHotkeys) {
+// The skin's control atom of a program's GUI thread: its module and thread.
+std::string ControlAtomText(HWND window) {
+  char text[32];
+  std::snprintf(text, sizeof text, "ControlOfs%.8lX%.8lX",
+                static_cast<unsigned long>(GetWindowLongPtrW(window, GWLP_HINSTANCE)),
+                static_cast<unsigned long>(GetWindowThreadProcessId(window, nullptr)));
+  return text;
+}
+
+// Closing releases the hotkeys, and leaves nothing in the system's global
+// atom table, which is finite and outlives the process.
+TEST_P(CloseTest, ClosingReleasesBothHotkeysAndTheControlAtom) {
   EXPECT_FALSE(HotkeyFree('S'));
   EXPECT_FALSE(HotkeyFree('A'));
+  const std::string atom = ControlAtomText(app_->Form());
+  EXPECT_NE(0, GlobalFindAtomA(atom.c_str())) << atom;
   app_->BringToFront();
   switch (GetParam()) {
     case TCloseBy::CaptionButton: {
@@ -844,6 +857,11 @@ TEST_P(CloseTest, ClosingReleasesBothHotkeys) {
   ASSERT_TRUE(app_->Process().WaitExit(10s));
   EXPECT_TRUE(HotkeyFree('S'));
   EXPECT_TRUE(HotkeyFree('A'));
+  // Wine keeps the name of a registered window message in the global atom
+  // table too, with one reference of its own that only the session ends:
+  // take that one away, and nothing may be left of the program's own.
+  if (const ATOM left = GlobalFindAtomA(atom.c_str())) GlobalDeleteAtom(left);
+  EXPECT_EQ(0, GlobalFindAtomA(atom.c_str())) << atom;
 }
 
 INSTANTIATE_TEST_SUITE_P(Clicker, CloseTest,
