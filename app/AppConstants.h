@@ -12,5 +12,7 @@ inline constexpr std::string_view kVendorName = "Velmora";
 // passes over the settings group box again.
 inline constexpr std::string_view kStatusPrefix = "Velmora 为您提供综合免费服务 ";
 inline constexpr std::string_view kStoppedText = "已经停止...";
+// Every way into the list refuses a coordinate that is no whole number so.
+inline constexpr std::string_view kBadCoordinateText = "坐标 X 和 Y 必须是整数.";
 
 }  // namespace app

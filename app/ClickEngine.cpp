@@ -1,53 +1,50 @@
 #include "app/ClickEngine.h"
 
+#include "app/ClickItem.h"
 #include "app/SplitText.h"
-#include "toolkit/core/SysUtils.h"
 
 namespace app {
 
 namespace {
 
-std::string Field(const std::vector<std::string>& fields, std::size_t index) {
-  return index < fields.size() ? fields[index] : std::string();
-}
-
-void PerformAction(const std::string& action, TClickInput& input) {
+// False when the run was stopped during one of the action's waits.
+bool PerformAction(const std::string& action, TClickInput& input) {
   if (action == "leftclick") {
     input.MouseEvent(kMouseLeftDown);
     input.MouseEvent(kMouseLeftUp);
   } else if (action == "leftclick2") {
     input.MouseEvent(kMouseLeftDown);
     input.MouseEvent(kMouseLeftUp);
-    input.Sleep(kDoubleClickGap);
+    if (!input.Wait(kDoubleClickGap)) return false;
     input.MouseEvent(kMouseLeftDown);
     input.MouseEvent(kMouseLeftUp);
   } else if (action == "rightclick") {
     input.MouseEvent(kMouseRightDown);
     input.MouseEvent(kMouseRightUp);
-    input.Sleep(kRightClickWait);
+    return input.Wait(kRightClickWait);
   }
   // "movemouse" and unknown keywords only move the cursor.
+  return true;
 }
 
 }  // namespace
 
-void RunClickPass(const std::vector<std::string>& items, TClickInput& input) {
-  const std::size_t count = items.size();
-  for (std::size_t i = 0; i < count; ++i) {
-    const auto fields = SplitText(items[i], "|");
-    // Y is converted before X, so a bad Y is the one reported.
-    const int y = StrToInt(Field(fields, 1));
-    const int x = StrToInt(Field(fields, 0));
-    input.SetCursorPos(x, y);
-    PerformAction(Field(fields, 2), input);
-    input.Sleep(kItemWait);
+TPassResult RunClickPass(const std::vector<std::string>& items, TClickInput& input) {
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const auto target = ParseClickItem(items[i]);
+    if (!target) return {TPassResult::TEnd::BadItem, i};
+    input.SetCursorPos(target->x, target->y);
+    if (!PerformAction(target->action, input) || !input.Wait(kItemWait))
+      return {TPassResult::TEnd::Stopped, i};
   }
+  return {};
 }
 
 unsigned ClickPassDuration(const std::vector<std::string>& items) {
   unsigned total = 0;
   for (const auto& item : items) {
-    const std::string action = Field(SplitText(item, "|"), 2);
+    const auto fields = SplitText(item, "|");
+    const std::string action = fields.size() > 2 ? fields[2] : std::string();
     total += kItemWait;
     if (action == "leftclick2") total += kDoubleClickGap;
     if (action == "rightclick") total += kRightClickWait;

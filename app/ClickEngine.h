@@ -2,6 +2,7 @@
 // and sending its button events, with the fixed waits between them.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -24,14 +25,23 @@ class TClickInput {
   virtual ~TClickInput() = default;
   virtual void SetCursorPos(int x, int y) = 0;
   virtual void MouseEvent(unsigned flags) = 0;
-  virtual void Sleep(unsigned milliseconds) = 0;
+  // Waits that long; false when the run was stopped meanwhile, which ends
+  // the pass at once.
+  virtual bool Wait(unsigned milliseconds) = 0;
 };
 
-// One pass over items. An X or Y that is not a decimal integer raises the
-// toolkit's conversion error at that item; the items after it are skipped.
-void RunClickPass(const std::vector<std::string>& items, TClickInput& input);
+struct TPassResult {
+  enum class TEnd { Completed, Stopped, BadItem };
+  TEnd end = TEnd::Completed;
+  // The item the pass ended at, when it met one whose X or Y is no whole number.
+  std::size_t badItem = 0;
+};
 
-// How long a pass over items waits in all, the time it blocks the caller.
+// One pass over items. A bad item ends the pass before anything is done for
+// it; the items before it have been clicked.
+TPassResult RunClickPass(const std::vector<std::string>& items, TClickInput& input);
+
+// How long a pass over items waits in all.
 unsigned ClickPassDuration(const std::vector<std::string>& items);
 
 }  // namespace app

@@ -8,6 +8,8 @@
 
 #include "app/AppConstants.h"
 #include "app/ClickItem.h"
+#include "app/ClickListKeeper.h"
+#include "app/ClickListMenu.h"
 #include "app/CursorDpi.h"
 #include "app/Unit_CreateSoftLink.h"
 #include "app/WebLink.h"
@@ -19,6 +21,7 @@
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/ListControls.h"
+#include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/Timer.h"
@@ -30,6 +33,23 @@ namespace {
 
 constexpr char kEmptyListText[] = "请添加坐标.";
 constexpr char kNoPeriodText[] = "请设置鼠标自动点击时间周期.";
+// A very long item is shortened in its message, which must stay readable.
+constexpr std::size_t kItemTextShown = 80;
+
+String BadItemText(std::size_t index, const std::string& item) {
+  std::string shown = item;
+  if (shown.size() > kItemTextShown) {
+    std::size_t cut = kItemTextShown;
+    // Never in the middle of a UTF-8 sequence.
+    while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) --cut;
+    shown = shown.substr(0, cut) + "...";
+  }
+  return "第 " + std::to_string(index + 1) + " 项 \"" + shown + "\" 的坐标不是整数, 已经停止点击.";
+}
+
+int AskUser(const String& text, UINT flags) {
+  return Application->MessageBox(text, Application->Title(), flags);
+}
 
 String StartStatusText() { return String(app::kStatusPrefix) + String(app::kSiteHost); }
 
@@ -64,7 +84,7 @@ const TClassInfo& TForm1::StaticClass() {
 
 TForm1::TForm1(TComponent* owner)
     : TForm(owner),
-      systemInput_(std::make_unique<app::TWin32ClickInput>()),
+      systemInput_(std::make_unique<app::TWin32ClickInput>([this] { return RunGoingOn(); })),
       clickInput_(systemInput_.get()) {
   RegisterSkinDataClasses();
   LoadFormLayout(this);
@@ -72,7 +92,7 @@ TForm1::TForm1(TComponent* owner)
 
 TForm1::TForm1(TComponent* owner, TNoLayout)
     : TForm(owner),
-      systemInput_(std::make_unique<app::TWin32ClickInput>()),
+      systemInput_(std::make_unique<app::TWin32ClickInput>([this] { return RunGoingOn(); })),
       clickInput_(systemInput_.get()) {
   RegisterSkinDataClasses();
 }
@@ -97,6 +117,7 @@ void TForm1::Loaded() {
   Timer_Click = Part<TTimer>(*this, "Timer_Click");
   TimerGetXY = Part<TTimer>(*this, "TimerGetXY");
   SkinData1 = Part<TSkinData>(*this, "SkinData1");
+  ListMenu = Part<TPopupMenu>(*this, "ListMenu");
   // A change the capture timer did not make (typing, pasting, another
   // program's WM_SETTEXT) means the fields no longer show its last position.
   for (TEdit* field : {Edit_X, Edit_Y}) {
@@ -104,6 +125,27 @@ void TForm1::Loaded() {
       if (!writingCursor_) shownCursor_.reset();
     };
   }
+  listMenu_ = std::make_unique<app::TClickListMenu>(*ListMenu, ClickListFields(), AskUser);
+}
+
+app::TClickListFields TForm1::ClickListFields() const {
+  return {ListBoxXY,
+          Edit_X,
+          Edit_Y,
+          EditClickTime,
+          {RadioButton_C1, RadioButton_C2, RadioButton_C3, RadioButton_C4},
+          TimerGetXY};
+}
+
+void TForm1::KeepClickListIn(const std::wstring& path) {
+  listKeeper_.reset();
+  listKeeper_ = std::make_unique<app::TClickListKeeper>(
+      ClickListFields(), path, [](const String& text) { AskUser(text, MB_OK | MB_ICONWARNING); });
+  listKeeper_->Load();
+}
+
+void TForm1::FlushClickList() {
+  if (listKeeper_) listKeeper_->Flush();
 }
 
 void TForm1::FormCreate(TObject*) { hotkeyAtoms_.Register(Handle()); }
@@ -120,11 +162,17 @@ void TForm1::WndProc(TMessage& message) {
 
 void TForm1::WMHotKey(TMessage& message) {
   if (hotkeyAtoms_.IsCapture(message.WParam)) TimerGetXY->SetEnabled(false);
-  if (hotkeyAtoms_.IsStop(message.WParam)) {
-    Timer_Click->SetEnabled(false);
-    Timer_Click->SetInterval(0);
-    StatusBar1->Panels()->Items(0)->SetText(String(app::kStoppedText));
-  }
+  if (hotkeyAtoms_.IsStop(message.WParam)) StopRun();
+}
+
+void TForm1::StopRun() {
+  Timer_Click->SetEnabled(false);
+  Timer_Click->SetInterval(0);
+  StatusBar1->Panels()->Items(0)->SetText(String(app::kStoppedText));
+}
+
+bool TForm1::RunGoingOn() const {
+  return Timer_Click && Timer_Click->Armed() && !(Application && Application->Terminated());
 }
 
 void TForm1::TimerGetXYTimer(TObject*) {
@@ -146,6 +194,11 @@ void TForm1::TimerGetXYTimer(TObject*) {
 }
 
 void TForm1::Button_AddXYClick(TObject*) {
+  // Refused, the fields stay frozen for the user to put right.
+  if (!app::IsCoordinateText(Edit_X->Text()) || !app::IsCoordinateText(Edit_Y->Text())) {
+    ShowInfo(String(app::kBadCoordinateText));
+    return;
+  }
   TimerGetXY->SetEnabled(true);
   app::TClickAction action = app::TClickAction::MoveMouse;
   if (RadioButton_C1->Checked())
@@ -177,8 +230,9 @@ void TForm1::Button3Click(TObject*) {
   // A text that is no number raises the conversion error here, before the
   // timer is touched, so a running period stays in force.
   const int period = StrToInt(text);
-  // A negative period would become a timer of about 49 days.
-  if (period < 0) {
+  // A negative period would become a timer of about 49 days, and one of 0
+  // would never fire: a run that says it started and never clicks.
+  if (period <= 0) {
     ShowInfo(kNoPeriodText);
     return;
   }
@@ -197,7 +251,11 @@ void TForm1::Timer_ClickTimer(TObject*) {
   std::vector<std::string> pass;
   pass.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) pass.push_back(items->Get(i));
-  app::RunClickPass(pass, *clickInput_);
+  const app::TPassResult result = app::RunClickPass(pass, *clickInput_);
+  if (result.end == app::TPassResult::TEnd::BadItem) {
+    StopRun();
+    ShowInfo(BadItemText(result.badItem, pass[result.badItem]));
+  }
 }
 
 void TForm1::Button2Click(TObject*) { OpenWebLink(); }

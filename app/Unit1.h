@@ -4,8 +4,10 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/ClickEngine.h"
+#include "app/ClickListFields.h"
 #include "app/HotkeyAtoms.h"
 #include "toolkit/controls/Forms.h"
 
@@ -18,6 +20,12 @@ class TListBox;
 class TStatusBar;
 class TTimer;
 class TSkinData;
+class TPopupMenu;
+
+namespace app {
+class TClickListMenu;
+class TClickListKeeper;
+}  // namespace app
 
 class TForm1 : public TForm {
   TAPVANE_CLASS(TForm1)
@@ -43,6 +51,7 @@ class TForm1 : public TForm {
   TTimer* Timer_Click = nullptr;
   TTimer* TimerGetXY = nullptr;
   TSkinData* SkinData1 = nullptr;
+  TPopupMenu* ListMenu = nullptr;
 
   // Handlers the layout binds by name.
   void FormCreate(TObject* Sender);
@@ -63,6 +72,14 @@ class TForm1 : public TForm {
   void SetClickInput(app::TClickInput* input) { clickInput_ = input; }
   const app::THotkeyAtoms& HotkeyAtoms() const { return hotkeyAtoms_; }
 
+  // The list, the period and the action are kept in that file from now on:
+  // read now, written after every change.
+  void KeepClickListIn(const std::wstring& path);
+  // Writes what is not written yet (at exit).
+  void FlushClickList();
+  app::TClickListFields ClickListFields() const;
+  app::TClickListMenu& ListCommands() { return *listMenu_; }
+
   void Loaded() override;
   void WndProc(TMessage& message) override;
 
@@ -74,6 +91,10 @@ class TForm1 : public TForm {
 
  private:
   void WMHotKey(TMessage& message);
+  // What Ctrl+A does: the click timer off, its interval 0, "stopped" shown.
+  void StopRun();
+  // Whether a pass may go on: the click timer still armed, the program not closing.
+  bool RunGoingOn() const;
   void OpenWebLink();
   void ShowInfo(const String& text);
 
@@ -85,6 +106,9 @@ class TForm1 : public TForm {
   // fields no message at all (under Wine each costs a server round trip).
   std::optional<POINT> shownCursor_;
   bool writingCursor_ = false;
+  // The keeper hooks the list box after the menu: it must go first.
+  std::unique_ptr<app::TClickListMenu> listMenu_;
+  std::unique_ptr<app::TClickListKeeper> listKeeper_;
 };
 
 extern TForm1* Form1;

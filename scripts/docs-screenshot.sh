@@ -2,7 +2,8 @@
 # Regenerates the README's pictures: runs an end-to-end test (which saves its
 # screenshots under the build folder) and copies the chosen ones into docs/.
 #   docs-screenshot.sh [main] [gallery]    both when none is named
-# main: the skinned main window, both pages and its open system menu.
+# main: the skinned main window, both pages, its open system menu and the
+# list's menu.
 # gallery: every page of the skin gallery, its open menu bar, its MDI frame
 # and controls opened or pressed with the pointer.
 set -euo pipefail
@@ -42,10 +43,12 @@ for set in "${sets[@]}"; do
     main)
       cmake --build --preset windows --target Tapvane clicker_e2e e2e_click_target -j2
       ctest --test-dir build/windows -R 'e2e\.clicker' --output-on-failure
-      # The settings page with its list filled and scrolled, the about page
-      # and the system menu opened by a right click on the caption.
+      # The settings page with its list filled and scrolled, the about page,
+      # the system menu opened by a right click on the caption and the
+      # list's menu opened by a right click on the list.
       copy_shots build/windows/tests/e2e/clicker/output \
-        main-list-scrolled:main-settings main-about:main-about main-system-menu:main-system-menu
+        main-list-scrolled:main-settings main-about:main-about main-system-menu:main-system-menu \
+        main-list-menu:main-list-menu
       ;;
     gallery)
       cmake --build --preset windows --target SkinGallery skinpack gallery_e2e -j2

@@ -24,6 +24,10 @@ struct TManagerGlobals {
   bool shuttingDown = false;
   DWORD platformVersion = 0;
   ATOM controlAtom = 0;
+  // A global atom outlives the process that added it.
+  ~TManagerGlobals() {
+    if (controlAtom) GlobalDeleteAtom(controlAtom);
+  }
 };
 
 TManagerGlobals& Globals() {

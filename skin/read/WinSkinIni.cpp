@@ -128,7 +128,8 @@ void TQuickIni::LoadFromText(std::string_view text) {
 void TQuickIni::BuildIndex() {
   sectionsByName_.clear();
   for (const int header : sections_)
-    sectionsByName_.push_back({HashIgnoringCase(SectionName(header)), static_cast<uint32_t>(header)});
+    sectionsByName_.push_back(
+        {HashIgnoringCase(SectionName(header)), static_cast<uint32_t>(header)});
   std::sort(sectionsByName_.begin(), sectionsByName_.end(),
             [this](const TSectionEntry& a, const TSectionEntry& b) {
               if (a.hash != b.hash) return a.hash < b.hash;
@@ -165,12 +166,12 @@ std::string_view TQuickIni::SectionName(uint32_t headerLine) const {
 
 int TQuickIni::SectionIndex(std::string_view section) const {
   const uint64_t hash = HashIgnoringCase(section);
-  const auto found = std::lower_bound(
-      sectionsByName_.begin(), sectionsByName_.end(), section,
-      [this, hash](const TSectionEntry& entry, std::string_view name) {
-        if (entry.hash != hash) return entry.hash < hash;
-        return CompareIgnoringCase(SectionName(entry.line), name) < 0;
-      });
+  const auto found =
+      std::lower_bound(sectionsByName_.begin(), sectionsByName_.end(), section,
+                       [this, hash](const TSectionEntry& entry, std::string_view name) {
+                         if (entry.hash != hash) return entry.hash < hash;
+                         return CompareIgnoringCase(SectionName(entry.line), name) < 0;
+                       });
   if (found == sectionsByName_.end() || found->hash != hash ||
       CompareIgnoringCase(SectionName(found->line), section) != 0)
     return -1;
@@ -179,13 +180,13 @@ int TQuickIni::SectionIndex(std::string_view section) const {
 
 int TQuickIni::KeyLine(uint32_t header, std::string_view key) const {
   const uint64_t hash = HashIgnoringCase(key);
-  const auto found = std::lower_bound(
-      keysByName_.begin(), keysByName_.end(), key,
-      [this, header, hash](const TKeyEntry& entry, std::string_view text) {
-        if (entry.header != header) return entry.header < header;
-        if (entry.hash != hash) return entry.hash < hash;
-        return CompareIgnoringCase(Key(entry.line), text) < 0;
-      });
+  const auto found =
+      std::lower_bound(keysByName_.begin(), keysByName_.end(), key,
+                       [this, header, hash](const TKeyEntry& entry, std::string_view text) {
+                         if (entry.header != header) return entry.header < header;
+                         if (entry.hash != hash) return entry.hash < hash;
+                         return CompareIgnoringCase(Key(entry.line), text) < 0;
+                       });
   if (found == keysByName_.end() || found->header != header || found->hash != hash ||
       CompareIgnoringCase(Key(found->line), key) != 0)
     return -1;

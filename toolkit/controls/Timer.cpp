@@ -6,6 +6,8 @@
 namespace {
 
 constexpr UINT_PTR kTimerId = 1;
+// Posted to the timer's window for a tick that fell due while OnTimer ran.
+constexpr UINT kCatchUpTick = WM_APP + 1;
 constexpr wchar_t kTimerClass[] = L"TPUtilWindow";
 
 }  // namespace
@@ -61,14 +63,33 @@ void TTimer::UpdateTimer() {
 }
 
 LRESULT CALLBACK TTimer::TimerWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg != WM_TIMER) return DefWindowProcW(window, msg, wParam, lParam);
+  if (msg != WM_TIMER && msg != kCatchUpTick) return DefWindowProcW(window, msg, wParam, lParam);
   auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (timer && timer->OnTimer) {
-    try {
-      timer->OnTimer(timer);
-    } catch (...) {
-      if (Application) Application->HandleException(timer);
-    }
-  }
+  // A catch-up posted before a stop is void.
+  if (timer && (msg == WM_TIMER || timer->armed_)) timer->Fire();
   return 0;
+}
+
+void TTimer::Fire() {
+  if (!OnTimer) return;
+  if (firing_) {
+    tickMissed_ = true;
+    return;
+  }
+  const std::weak_ptr<int> alive = lifetime_;
+  firing_ = true;
+  tickMissed_ = false;
+  bool failed = false;
+  try {
+    OnTimer(this);
+  } catch (...) {
+    failed = true;
+    if (Application) Application->HandleException(this);
+  }
+  if (alive.expired()) return;
+  firing_ = false;
+  // A handler that blocked would have found that tick waiting in the queue;
+  // one that handled messages meanwhile swallowed it. After an error the
+  // next tick keeps to the period.
+  if (tickMissed_ && !failed && armed_) PostMessageW(window_.Get(), kCatchUpTick, 0, 0);
 }

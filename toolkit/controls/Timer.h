@@ -1,6 +1,8 @@
 // A timer component: a hidden window of its own receives WM_TIMER.
 #pragma once
 
+#include <memory>
+
 #include "toolkit/core/Classes.h"
 #include "toolkit/graphics/ScopedHandles.h"
 
@@ -23,9 +25,16 @@ class TTimer : public TComponent {
  private:
   static LRESULT CALLBACK TimerWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void UpdateTimer();
+  void Fire();
 
   bool enabled_ = true;
   unsigned interval_ = 1000;
   bool armed_ = false;
+  // OnTimer (or the box reporting its exception) is running: a handler that
+  // goes on handling messages must not be entered again by its own ticks.
+  bool firing_ = false;
+  bool tickMissed_ = false;
+  // Expires with the timer, for a handler that frees its own timer.
+  std::shared_ptr<int> lifetime_ = std::make_shared<int>();
   TWindowHandle window_;
 };

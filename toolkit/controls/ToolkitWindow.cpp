@@ -30,15 +30,23 @@ std::map<std::wstring, RegisteredClass>& RegisteredClasses() {
 }  // namespace
 
 ATOM ControlAtom() {
-  static const ATOM atom = [] {
-    char text[32];
-    std::snprintf(
-        text, sizeof text, "ControlOfs%.8lX%.8lX",
-        static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
-        static_cast<unsigned long>(GetCurrentThreadId()));
-    return GlobalAddAtomA(text);
-  }();
-  return atom;
+  // Deleted at the end of the process: a global atom would outlive it. The
+  // windows' properties are keyed by the value, which stays valid until then.
+  static const struct TControlAtom {
+    ATOM atom;
+    TControlAtom() {
+      char text[32];
+      std::snprintf(
+          text, sizeof text, "ControlOfs%.8lX%.8lX",
+          static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
+          static_cast<unsigned long>(GetCurrentThreadId()));
+      atom = GlobalAddAtomA(text);
+    }
+    ~TControlAtom() {
+      if (atom) GlobalDeleteAtom(atom);
+    }
+  } control;
+  return control.atom;
 }
 
 namespace {

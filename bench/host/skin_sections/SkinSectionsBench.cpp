@@ -52,7 +52,8 @@ std::string ColourSections(int count) {
 
 std::string PersonalityKeys(int count) {
   std::string text = "[Personality]\r\n";
-  for (int i = 0; i < count; ++i) text += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+  for (int i = 0; i < count; ++i)
+    text += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
   return text + "Top=top.bmp\r\nTopFrame=2\r\n";
 }
 
@@ -65,8 +66,8 @@ int ButtonLookups(const Ini& ini) {
   for (const std::string& s : sections) {
     if (ini.ReadInteger(s, "Action", 0) == -1 && ini.ReadInteger(s, "Visibility", -1) != 0)
       continue;
-    for (const char* key : {"Action", "Align", "Xcoord", "Ycoord", "Visibility", "Visibility1",
-                            "CombineOp", "frame"})
+    for (const char* key :
+         {"Action", "Align", "Xcoord", "Ycoord", "Visibility", "Visibility1", "CombineOp", "frame"})
       sum += ini.ReadInteger(s, key, 0);
     sum += static_cast<int>(ini.ReadString(s, "ButtonImage", "").size());
   }
@@ -79,7 +80,8 @@ int ColourLookups(const Ini& ini) {
   std::vector<std::string> sections;
   ini.ReadSections(&sections);
   int sum = 0;
-  for (const std::string& s : sections) sum += static_cast<int>(ini.ReadString(s, "color", "").size());
+  for (const std::string& s : sections)
+    sum += static_cast<int>(ini.ReadString(s, "color", "").size());
   return sum;
 }
 
@@ -89,11 +91,13 @@ int PersonalityLookups(const Ini& ini) {
   int sum = 0;
   for (const char* border : {"Left", "Right", "Top", "Bottom"}) {
     for (const char* suffix : {"", "TopHeight", "BotHeight", "Frame", "Stretch", "Trans"})
-      sum += static_cast<int>(ini.ReadString("Personality", std::string(border) + suffix, "").size());
+      sum +=
+          static_cast<int>(ini.ReadString("Personality", std::string(border) + suffix, "").size());
   }
-  for (const char* key : {"TextBack", "TextShift", "TextShiftVert", "TextRightClip", "TextAlignment",
-                          "Textbackground", "TXTBackleft", "TXTBackRight", "ActiveTextR",
-                          "InActiveTextB", "menuBar", "TileMenu", "TileLeftMenu", "TileRightMenu"})
+  for (const char* key :
+       {"TextBack", "TextShift", "TextShiftVert", "TextRightClip", "TextAlignment",
+        "Textbackground", "TXTBackleft", "TXTBackRight", "ActiveTextR", "InActiveTextB", "menuBar",
+        "TileMenu", "TileLeftMenu", "TileRightMenu"})
     sum += ini.ReadInteger("Personality", key, 0);
   return sum;
 }
@@ -137,7 +141,8 @@ std::string Anchor(double linearMs, double indexedMs, int count, bool square) {
 }  // namespace
 
 int main() {
-  std::printf("times: wall clock, median of 5 runs (linear scan: of 3); the text is made untimed\n");
+  std::printf(
+      "times: wall clock, median of 5 runs (linear scan: of 3); the text is made untimed\n");
 
   const std::string buttons = ButtonSections(kSections);
   Row("100,000 [ButtonN] sections: load, read caption buttons",

@@ -1,7 +1,9 @@
 // How closely a click pass keeps its fixed waits (800 ms per item, +100 after
 // a double click, +300 after a right click), and how soon the next pass
-// follows when the period is shorter than a pass. Prints figures, and BENCH
-// rows for scripts/bench.sh; asserts nothing.
+// follows when the period is shorter than a pass. The waits go on handling
+// messages as in the program, and the timer passes run from the toolkit's
+// timer as the program's do. Prints figures, and BENCH rows for
+// scripts/bench.sh; asserts nothing.
 #include <windows.h>
 
 #include <algorithm>
@@ -11,6 +13,8 @@
 
 #include "app/ClickEngine.h"
 #include "app/Win32ClickInput.h"
+#include "toolkit/controls/Application.h"
+#include "toolkit/controls/Timer.h"
 
 namespace {
 
@@ -29,11 +33,11 @@ class TTimedInput final : public app::TClickInput {
     real_.SetCursorPos(x, y);
   }
   void MouseEvent(unsigned flags) override { real_.MouseEvent(flags); }
-  void Sleep(unsigned ms) override { real_.Sleep(ms); }
+  bool Wait(unsigned ms) override { return real_.Wait(ms); }
   std::vector<double> moves;
 
  private:
-  app::TWin32ClickInput real_;
+  app::TWin32ClickInput real_{[] { return true; }};
 };
 
 struct TErrors {
@@ -98,32 +102,27 @@ void DirectPasses(int passes) {
 }
 
 // Timer period 1000 ms, pass 3600 ms: each next pass should start as soon as
-// the loop runs again, and never two in a row without the loop in between.
+// the previous one returns, and never two in a row without the loop between.
 void TimerPasses(int passes) {
-  HWND window =
-      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  SetTimer(window, 1, 1000, nullptr);
+  TTimer timer(nullptr);
+  timer.SetEnabled(false);
   TErrors gap, first;
-  double armed = NowMs(), lastEnd = -1;
+  double firstStart = -1, lastEnd = -1;
   int done = 0;
-  MSG msg;
-  while (done < passes && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message != WM_TIMER || msg.hwnd != window) {
-      DispatchMessageW(&msg);
-      continue;
-    }
+  timer.OnTimer = [&](TObject*) {
     const double start = NowMs();
-    if (lastEnd < 0)
-      first.Add(start - armed - 1000);
-    else
-      gap.Add(start - lastEnd);
+    if (lastEnd >= 0) gap.Add(start - lastEnd);
+    if (firstStart < 0) firstStart = start;
     TTimedInput input;
     app::RunClickPass(kItems, input);
     lastEnd = NowMs();
-    ++done;
-  }
-  KillTimer(window, 1);
-  DestroyWindow(window);
+    if (++done == passes) timer.SetEnabled(false);
+  };
+  timer.SetInterval(1000);
+  const double armed = NowMs();
+  timer.SetEnabled(true);
+  while (done < passes) Application->HandleMessage();
+  first.Add(firstStart - armed - 1000);
   std::printf("timer-driven passes, period 1000 ms:\n");
   first.Print("  first pass vs one period after arming");
   gap.Print("  next pass start after previous pass end");

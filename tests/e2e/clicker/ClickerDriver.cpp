@@ -1,8 +1,43 @@
 #include "ClickerDriver.h"
 
+#include <cstdio>
+
 #include <commctrl.h>
 
 namespace e2e {
+
+namespace {
+TPortableTapvane g_portable;
+std::wstring g_menuBackground;
+}  // namespace
+
+void SetMenuBackgroundBitmap(const std::wstring& path) { g_menuBackground = path; }
+const std::wstring& MenuBackgroundBitmap() { return g_menuBackground; }
+
+bool MakePortableTapvane(const std::wstring& builtExe, const std::wstring& folder) {
+  CreateDirectoryW(folder.c_str(), nullptr);
+  g_portable = {folder, folder + L"\\Tapvane.exe", folder + L"\\Tapvane.list.txt"};
+  return CopyFileW(builtExe.c_str(), g_portable.exe.c_str(), FALSE) && WriteListFile("");
+}
+
+const TPortableTapvane& PortableTapvane() { return g_portable; }
+
+bool WriteListFile(const std::string& bytes) {
+  FILE* f = _wfopen(g_portable.listFile.c_str(), L"wb");
+  if (!f) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return std::fclose(f) == 0 && written;
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+  std::string bytes;
+  FILE* f = _wfopen(path.c_str(), L"rb");
+  if (!f) return bytes;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);
+  std::fclose(f);
+  return bytes;
+}
 
 TClicker::TClicker(const std::wstring& exePath) : process_(L"\"" + exePath + L"\"") {
   if (!process_.Started()) {
@@ -91,7 +126,7 @@ bool TClicker::Capture(int x, int y) {
   SetCursorPos(x, y);
   const std::wstring wantX = std::to_wstring(x), wantY = std::to_wstring(y);
   // Let the 100 ms capture timer catch up before freezing.
-  if (!WaitFor([&] { return WindowText(editX_) == wantX && WindowText(editY_) == wantY; }, 3s))
+  if (!WaitFor([&] { return WindowText(editX_) == wantX && WindowText(editY_) == wantY; }, 10s))
     return false;
   BringToFront();
   if (!PressKeys(form_, "ctrl+s")) return false;
@@ -103,7 +138,7 @@ bool TClicker::AddItem(int x, int y, const std::wstring& action) {
   if (!Capture(x, y)) return false;
   const auto before = Items().size();
   if (!Press(action) || !Press(L"添加")) return false;
-  return WaitFor([&] { return Items().size() == before + 1; }, 3s);
+  return WaitFor([&] { return Items().size() == before + 1; }, 10s);
 }
 
 void TClicker::ShowPage(int index) {

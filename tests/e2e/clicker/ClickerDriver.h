@@ -12,6 +12,23 @@ namespace e2e {
 
 inline const std::wstring kMainCaption = L"Tapvane - 多功能版";
 
+// A copy of Tapvane.exe alone in a folder with a list file beside it: the
+// program keeps its list there (portable use), never in the Wine user's
+// profile, and each test starts it from a known file.
+struct TPortableTapvane {
+  std::wstring folder, exe, listFile;
+};
+// Made once from the built program, in a folder of the output directory.
+bool MakePortableTapvane(const std::wstring& builtExe, const std::wstring& folder);
+const TPortableTapvane& PortableTapvane();
+// Replaces the list file beside the copy (empty: the program's start state).
+bool WriteListFile(const std::string& bytes);
+std::string ReadFileBytes(const std::wstring& path);
+// The skin's MenuBackground image (a BMP of the skin's source), for checking
+// popup menu frames on screen; empty when the test was not given it.
+void SetMenuBackgroundBitmap(const std::wstring& path);
+const std::wstring& MenuBackgroundBitmap();
+
 class TClicker {
  public:
   explicit TClicker(const std::wstring& exePath);

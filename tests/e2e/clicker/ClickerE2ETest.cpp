@@ -7,6 +7,7 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -76,7 +77,8 @@ bool HotkeyFree(UINT key) {
 class ClickerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app_ = std::make_unique<TClicker>(WinPathOfUnix(g_exeUnix));
+    ASSERT_TRUE(WriteListFile(""));
+    app_ = std::make_unique<TClicker>(PortableTapvane().exe);
     ASSERT_TRUE(app_->Ready()) << app_->Problem();
   }
   void TearDown() override { app_.reset(); }
@@ -206,7 +208,7 @@ TEST_F(ClickerTest, CtrlSFreezesTheFieldsAndAddAppendsTheItem) {
       [&] { return app_->Status() == L"Velmora 为您提供综合免费服务 www.velmora.example"; }, 3s));
 }
 
-TEST_F(ClickerTest, PassesClickEachItemInOrderAndCtrlAStopsAfterThePass) {
+TEST_F(ClickerTest, PassesClickEachItemInOrderAndCtrlAStopsInThePass) {
   StartTarget("pass-target.log");
   ASSERT_TRUE(app_->AddItem(100, 200, L"左键单击"));
   ASSERT_TRUE(app_->AddItem(200, 300, L"左键双击"));
@@ -215,14 +217,13 @@ TEST_F(ClickerTest, PassesClickEachItemInOrderAndCtrlAStopsAfterThePass) {
   app_->SetText(app_->EditClickTime(), L"1000");
   const double start = NowMs();
   ASSERT_TRUE(app_->Press(L"开始点击"));
-  // A pass takes 800 + 900 + 1100 ms; stop in the middle of the second one.
-  Pump(4500ms);
-  app_->BringToFront();
+  // A pass takes 800 + 900 + 1100 ms; stop in the first item of the second.
+  Pump(4300ms);
   const double stopPressed = NowMs();
   ASSERT_TRUE(PressKeys(app_->Form(), "ctrl+a"));
-  ASSERT_TRUE(app_->Responsive());
-  Pump(4000ms);
-  EXPECT_EQ(L"已经停止...", app_->Status());
+  EXPECT_TRUE(WaitFor([&] { return app_->Status() == L"已经停止..."; }, 1s))
+      << "Ctrl+A is handled while the pass waits";
+  Pump(3000ms);
 
   const auto events = TargetEvents();
   const auto buttons = ButtonEvents(events, start);
@@ -230,34 +231,75 @@ TEST_F(ClickerTest, PassesClickEachItemInOrderAndCtrlAStopsAfterThePass) {
                                             "LDOWN", "LUP", "RDOWN", "RUP"};
   const std::vector<POINT> where = {{100, 200}, {100, 200}, {200, 300}, {200, 300},
                                     {200, 300}, {200, 300}, {300, 400}, {300, 400}};
-  ASSERT_EQ(2 * onePass.size(), buttons.size())
-      << "exactly two passes: the one running at Ctrl+A ends, no more";
+  ASSERT_GE(buttons.size(), onePass.size()) << "the first pass is whole";
+  ASSERT_LT(buttons.size(), 2 * onePass.size()) << "the second pass ended at Ctrl+A";
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     EXPECT_EQ(onePass[i % 8], buttons[i].name) << i;
     EXPECT_EQ(where[i % 8].x, buttons[i].x) << i;
     EXPECT_EQ(where[i % 8].y, buttons[i].y) << i;
+    EXPECT_LT(buttons[i].ms, stopPressed + 1000) << "no click a second after Ctrl+A";
   }
-  for (int pass = 0; pass < 2; ++pass) {
-    const auto* p = &buttons[static_cast<std::size_t>(pass) * 8];
-    EXPECT_NEAR(800, p[2].ms - p[0].ms, kTolerance) << "item 1 to item 2, pass " << pass;
-    EXPECT_NEAR(100, p[4].ms - p[3].ms, kTolerance / 2) << "double click gap, pass " << pass;
-    EXPECT_NEAR(900, p[6].ms - p[2].ms, kTolerance) << "item 2 to item 3, pass " << pass;
-    // The target polls the cursor every 10 ms: it saw it arrive about when
-    // the buttons went down there.
-    EXPECT_NEAR(p[0].ms, FirstPosAt(events, 100, 200, p[0].ms - 100), 100);
-    EXPECT_NEAR(p[6].ms, FirstPosAt(events, 300, 400, p[6].ms - 100), 100);
-    std::printf("pass %d: item gaps %.1f / %.1f ms, double-click gap %.1f ms\n", pass,
-                p[2].ms - p[0].ms, p[6].ms - p[2].ms, p[4].ms - p[3].ms);
+  const auto* p = buttons.data();
+  EXPECT_NEAR(800, p[2].ms - p[0].ms, kTolerance) << "item 1 to item 2";
+  EXPECT_NEAR(100, p[4].ms - p[3].ms, kTolerance / 2) << "double click gap";
+  EXPECT_NEAR(900, p[6].ms - p[2].ms, kTolerance) << "item 2 to item 3";
+  // The target polls the cursor every 10 ms: it saw it arrive about when
+  // the buttons went down there.
+  EXPECT_NEAR(p[0].ms, FirstPosAt(events, 100, 200, p[0].ms - 100), 100);
+  EXPECT_NEAR(p[6].ms, FirstPosAt(events, 300, 400, p[6].ms - 100), 100);
+  std::printf("item gaps %.1f / %.1f ms, double-click gap %.1f ms, first pass %.1f ms after "
+              "the start\n",
+              p[2].ms - p[0].ms, p[6].ms - p[2].ms, p[4].ms - p[3].ms, p[0].ms - start);
+  EXPECT_NEAR(1000, p[0].ms - start, 2 * kTolerance);
+  if (buttons.size() > 8) {
+    EXPECT_NEAR(1100, buttons[8].ms - buttons[6].ms, kTolerance)
+        << "the next pass starts right after the previous";
   }
-  std::printf(
-      "first pass %.1f ms after the start; pass 2 began %.1f ms after the right click of pass 1\n",
-      buttons[0].ms - start, buttons[8].ms - buttons[6].ms);
-  // First pass one period after the start; the second right after the first.
-  EXPECT_NEAR(1000, buttons[0].ms - start, 2 * kTolerance);
-  EXPECT_NEAR(1100, buttons[8].ms - buttons[6].ms, kTolerance)
-      << "the next pass starts right after the previous";
-  EXPECT_GT(buttons[8].ms, stopPressed - 2800) << "Ctrl+A came during the second pass";
-  EXPECT_LT(buttons[8].ms, stopPressed);
+}
+
+// Twenty items make a 16-second pass: the window answers within 200 ms all
+// through it, and Ctrl+A, a real key, stops the next pass within a second.
+TEST_F(ClickerTest, ALongPassLeavesTheWindowAnsweringAndCtrlAStopsItAtOnce) {
+  StartTarget("long-pass-target.log");
+  for (int i = 0; i < 20; ++i) {
+    const std::wstring item = std::to_wstring(20 + 10 * i) + L"|500|movemouse";
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(app_->ListBox(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()),
+                        SMTO_ABORTIFHUNG, 3000, &ignored);
+  }
+  ASSERT_EQ(20u, app_->Items().size());
+  app_->SetText(app_->EditClickTime(), L"100");
+  ASSERT_TRUE(app_->Press(L"开始点击"));
+  ASSERT_TRUE(WaitFor([] {
+    POINT at{};
+    return GetCursorPos(&at) && at.x == 20 && at.y == 500;
+  }, 3s)) << "the pass began";
+  const double passStart = NowMs();
+  int probes = 0, late = 0;
+  double slowest = 0;
+  while (NowMs() - passStart < 16500) {
+    const double sent = NowMs();
+    DWORD_PTR result = 0;
+    const bool answered =
+        SendMessageTimeoutW(app_->Form(), WM_NULL, 0, 0, SMTO_NORMAL, 200, &result) != 0;
+    slowest = std::max(slowest, NowMs() - sent);
+    ++probes;
+    late += !answered;
+    Pump(100ms);
+  }
+  std::printf("%d probes over the pass, slowest answer %.1f ms\n", probes, slowest);
+  EXPECT_EQ(0, late) << "probes unanswered within 200 ms";
+
+  // The next pass is on its way through the list now.
+  const double stopPressed = NowMs();
+  ASSERT_TRUE(PressKeys(app_->Form(), "ctrl+a"));
+  ASSERT_TRUE(WaitFor([&] { return app_->Status() == L"已经停止..."; }, 1s));
+  Pump(1000ms);
+  const auto events = TargetEvents();
+  double lastMove = 0;
+  for (const auto& event : events)
+    if (event.name == "POS" && event.y == 500) lastMove = std::max(lastMove, event.ms);
+  EXPECT_LT(lastMove, stopPressed + 1000) << "the cursor rests a second after Ctrl+A";
 }
 
 TEST_F(ClickerTest, RefusesAnEmptyListAnEmptyOrNegativePeriod) {
@@ -282,7 +324,7 @@ TEST_F(ClickerTest, RefusesAnEmptyListAnEmptyOrNegativePeriod) {
   ASSERT_TRUE(WaitFor([&] { return !AnyMessageBox(app_->Id()); }, 3s));
 
   ASSERT_TRUE(app_->AddItem(50, 60, L"移动鼠标"));
-  for (const wchar_t* period : {L"", L"-5", L"-2147483648"}) {
+  for (const wchar_t* period : {L"", L"-5", L"-2147483648", L"0"}) {
     app_->SetText(app_->EditClickTime(), period);
     box = PressForMessage(L"开始点击");
     ASSERT_NE(nullptr, box.window) << Narrow(period);
@@ -297,14 +339,6 @@ TEST_F(ClickerTest, RefusesAnEmptyListAnEmptyOrNegativePeriod) {
   EXPECT_EQ(400, cursor.x) << "no pass ran";
   EXPECT_TRUE(DesktopLinks().empty());
 
-  // A period of 0 starts the run (shortcuts written) but no pass ever runs.
-  app_->SetText(app_->EditClickTime(), L"0");
-  ASSERT_TRUE(app_->Press(L"开始点击"));
-  EXPECT_TRUE(WaitFor([&] { return DesktopLinks().size() == 2; }, 5s));
-  Pump(1500ms);
-  EXPECT_FALSE(AnyMessageBox(app_->Id()));
-  GetCursorPos(&cursor);
-  EXPECT_EQ(400, cursor.x) << "no pass ran";
   ClearDesktopLinks();
 }
 
@@ -325,25 +359,59 @@ TEST_F(ClickerTest, APeriodThatIsNoNumberShowsTheConversionErrorAndTheProgramGoe
   EXPECT_EQ(L"70|80|leftclick", app_->Items().back());
 }
 
-TEST_F(ClickerTest, APipeInTheXFieldMovesTheCursorWithoutAClick) {
-  StartTarget("pipe-target.log");
+// The centre of a control on the screen.
+POINT CentreOf(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A user types "abc" into the frozen X field and presses "添加": one box in
+// the skin, nothing added. A bad item that reached the list anyway (put
+// there by a message) stops the run at its first pass with one box; boxes
+// do not pile up, and the program goes on.
+TEST_F(ClickerTest, ABadCoordinateIsRefusedAndABadItemStopsTheRunWithOneBox) {
+  ClearDesktopLinks();
   ASSERT_TRUE(app_->Capture(10, 10));
-  app_->SetText(app_->EditX(), L"1|2");
-  app_->SetText(app_->EditY(), L"3");
-  app_->Press(L"左键单击");
-  app_->Press(L"添加");
-  ASSERT_TRUE(WaitFor([&] { return app_->Items().size() == 1; }, 3s));
-  EXPECT_EQ(L"1|2|3|leftclick", app_->Items()[0]);
-  SetCursorPos(300, 300);
-  const double start = NowMs();
-  ASSERT_TRUE(app_->Press(L"开始点击"));
-  Pump(2500ms);
-  app_->BringToFront();
-  ASSERT_TRUE(PressKeys(app_->Form(), "ctrl+a"));
-  ASSERT_TRUE(app_->Responsive());
-  const auto events = TargetEvents();
-  EXPECT_GT(FirstPosAt(events, 1, 2, start), start);
-  EXPECT_TRUE(ButtonEvents(events, start).empty());
+  const POINT field = CentreOf(app_->EditX());
+  ASSERT_TRUE(XClick(field.x, field.y));
+  ASSERT_TRUE(PressKeys(app_->Form(), "End shift+Home a b c"));
+  ASSERT_TRUE(WaitFor([&] { return WindowText(app_->EditX()) == L"abc"; }, 3s));
+  const POINT add = CentreOf(app_->Control(L"添加"));
+  ASSERT_TRUE(XClick(add.x, add.y));
+  auto box = WaitForMessageBox(app_->Id(), 5s);
+  ASSERT_NE(nullptr, box.window);
+  EXPECT_EQ(L"坐标 X 和 Y 必须是整数.", box.text);
+  DWORD_PTR skinned = 0;
+  SendMessageTimeoutW(box.window, kSkinQuery, 0, 0, SMTO_ABORTIFHUNG, 3000, &skinned);
+  EXPECT_EQ(1u, skinned) << "the box wears the skin";
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitFor([&] { return !AnyMessageBox(app_->Id()); }, 3s));
+  EXPECT_TRUE(app_->Items().empty());
+  EXPECT_EQ(L"abc", WindowText(app_->EditX())) << "still frozen for the user to put right";
+
+  const std::wstring bad = L"abc|100|leftclick";
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(app_->ListBox(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(bad.c_str()),
+                      SMTO_ABORTIFHUNG, 3000, &ignored);
+  ASSERT_EQ(1u, app_->Items().size());
+  app_->SetText(app_->EditClickTime(), L"100");
+  const POINT start = CentreOf(app_->Control(L"开始点击"));
+  ASSERT_TRUE(XClick(start.x, start.y));
+  box = WaitForMessageBox(app_->Id(), 5s);
+  ASSERT_NE(nullptr, box.window);
+  EXPECT_EQ(L"第 1 项 \"abc|100|leftclick\" 的坐标不是整数, 已经停止点击.", box.text);
+  // Fifty ticks of the old timer would have opened fifty boxes by now.
+  Pump(5000ms);
+  EXPECT_EQ(1, MessageBoxCount(app_->Id()));
+  CloseMessageBox(box);
+  ASSERT_TRUE(WaitFor([&] { return !AnyMessageBox(app_->Id()); }, 3s));
+  EXPECT_TRUE(app_->Process().Running());
+  EXPECT_TRUE(app_->Responsive(2s));
+  EXPECT_EQ(L"已经停止...", app_->Status());
+  Pump(1000ms);
+  EXPECT_FALSE(AnyMessageBox(app_->Id())) << "the run stays stopped";
+  EXPECT_EQ(std::vector<std::wstring>{bad}, app_->Items()) << "the user's list is kept";
   ClearDesktopLinks();
 }
 
@@ -393,7 +461,7 @@ TEST_F(ClickerTest, ThreeRunsLeaveOneShortcutOfEachKind) {
   };
   std::wstring path, description;
   read(DesktopFolder() + L"Tapvane.lnk", path, description);
-  EXPECT_EQ(0, lstrcmpiW(WinPathOfUnix(g_exeUnix).c_str(), path.c_str())) << Narrow(path);
+  EXPECT_EQ(0, lstrcmpiW(PortableTapvane().exe.c_str(), path.c_str())) << Narrow(path);
   EXPECT_EQ(L"Velmora", description);
   read(DesktopFolder() + L"Zelquin.lnk", path, description);
   // Wine's shell link turns the address into a path under the current folder.
@@ -756,9 +824,22 @@ TEST_F(ClickerTest, ListScrollsUnderTheRealPointerOnItsSkinnedScrollBar) {
   EXPECT_TRUE(SaveScreenshot(g_outUnix + "/main-list-scrolled.png", &frame));
 }
 
-TEST_P(CloseTest, ClosingReleasesBothHotkeys) {
+// The skin's control atom of a program's GUI thread: its module and thread.
+std::string ControlAtomText(HWND window) {
+  char text[32];
+  std::snprintf(text, sizeof text, "ControlOfs%.8lX%.8lX",
+                static_cast<unsigned long>(GetWindowLongPtrW(window, GWLP_HINSTANCE)),
+                static_cast<unsigned long>(GetWindowThreadProcessId(window, nullptr)));
+  return text;
+}
+
+// Closing releases the hotkeys, and leaves nothing in the system's global
+// atom table, which is finite and outlives the process.
+TEST_P(CloseTest, ClosingReleasesBothHotkeysAndTheControlAtom) {
   EXPECT_FALSE(HotkeyFree('S'));
   EXPECT_FALSE(HotkeyFree('A'));
+  const std::string atom = ControlAtomText(app_->Form());
+  EXPECT_NE(0, GlobalFindAtomA(atom.c_str())) << atom;
   app_->BringToFront();
   switch (GetParam()) {
     case TCloseBy::CaptionButton: {
@@ -776,6 +857,11 @@ TEST_P(CloseTest, ClosingReleasesBothHotkeys) {
   ASSERT_TRUE(app_->Process().WaitExit(10s));
   EXPECT_TRUE(HotkeyFree('S'));
   EXPECT_TRUE(HotkeyFree('A'));
+  // Wine keeps the name of a registered window message in the global atom
+  // table too, with one reference of its own that only the session ends:
+  // take that one away, and nothing may be left of the program's own.
+  if (const ATOM left = GlobalFindAtomA(atom.c_str())) GlobalDeleteAtom(left);
+  EXPECT_EQ(0, GlobalFindAtomA(atom.c_str())) << atom;
 }
 
 INSTANTIATE_TEST_SUITE_P(Clicker, CloseTest,
@@ -804,5 +890,10 @@ int main(int argc, char** argv) {
   g_targetUnix = argv[2];
   g_outUnix = argv[3];
   CreateDirectoryW(WinPathOfUnix(g_outUnix).c_str(), nullptr);
+  if (argc > 4) SetMenuBackgroundBitmap(WinPathOfUnix(argv[4]));
+  if (!MakePortableTapvane(WinPathOfUnix(g_exeUnix), OutPath("portable"))) {
+    std::fprintf(stderr, "cannot copy Tapvane.exe beside a list file\n");
+    return 2;
+  }
   return RUN_ALL_TESTS();
 }

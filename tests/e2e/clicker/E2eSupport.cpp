@@ -267,6 +267,15 @@ bool AnyMessageBox(DWORD process) {
   return FindTopLevelWhere(process, [](HWND w) { return ClassOf(w) == L"#32770"; }) != nullptr;
 }
 
+int MessageBoxCount(DWORD process) {
+  int count = 0;
+  FindTopLevelWhere(process, [&](HWND w) {
+    count += ClassOf(w) == L"#32770";
+    return false;
+  });
+  return count;
+}
+
 std::vector<COLORREF> ScreenPixels(const RECT& r) {
   const int width = r.right - r.left, height = r.bottom - r.top;
   std::vector<COLORREF> pixels;

@@ -82,5 +82,7 @@ TMessageBox WaitForMessageBox(DWORD process, std::chrono::milliseconds timeout);
 void CloseMessageBox(const TMessageBox& box);
 // Any dialog of process showing now.
 bool AnyMessageBox(DWORD process);
+// How many dialogs of process show now.
+int MessageBoxCount(DWORD process);
 
 }  // namespace e2e

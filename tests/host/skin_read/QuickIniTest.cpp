@@ -106,18 +106,18 @@ TEST(QuickIni, LoadingReplacesWhatWasThere) {
 // The index must give what a scan in text order gives: the first header of
 // a name, and the first key line of that name under it.
 TEST(QuickIni, IndexedLookupsKeepTheFirstSectionAndTheFirstKey) {
-  const TQuickIni ini = Ini(
-      "k=before\n[b]\nk=b1\n[A]\nK=a1\nk=a2\nKEY=x\nke=y\n[a]\nk=hidden\nonly=hidden\n"
-      "[B]\nk=b2\n[]\n=orphan\nk=nameless\n[Ab]\nk=ab\n");
+  const TQuickIni ini =
+      Ini("k=before\n[b]\nk=b1\n[A]\nK=a1\nk=a2\nKEY=x\nke=y\n[a]\nk=hidden\nonly=hidden\n"
+          "[B]\nk=b2\n[]\n=orphan\nk=nameless\n[Ab]\nk=ab\n");
   const struct {
     const char* section;
     const char* key;
     const char* expected;
   } cases[] = {
-      {"a", "k", "a1"},       {"A", "K", "a1"},      {"a", "key", "x"},      {"a", "KE", "y"},
-      {"a", "only", "-"},     {"B", "k", "b1"},      {"b", "K", "b1"},       {"ab", "k", "ab"},
-      {"AB", "K", "ab"},      {"", "", "orphan"},    {"", "k", "nameless"},  {"c", "k", "-"},
-      {"a", "", "-"},         {"A ", "k", "-"},      {"abc", "k", "-"},      {"[a]", "k", "-"},
+      {"a", "k", "a1"},   {"A", "K", "a1"},   {"a", "key", "x"},     {"a", "KE", "y"},
+      {"a", "only", "-"}, {"B", "k", "b1"},   {"b", "K", "b1"},      {"ab", "k", "ab"},
+      {"AB", "K", "ab"},  {"", "", "orphan"}, {"", "k", "nameless"}, {"c", "k", "-"},
+      {"a", "", "-"},     {"A ", "k", "-"},   {"abc", "k", "-"},     {"[a]", "k", "-"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ini.ReadString(c.section, c.key, "-"), c.expected) << c.section << "/" << c.key;

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "app/ClickEngine.h"
-#include "toolkit/core/SysUtils.h"
 
 namespace {
 
@@ -12,9 +11,16 @@ class TRecorder final : public app::TClickInput {
     calls.push_back("pos " + std::to_string(x) + " " + std::to_string(y));
   }
   void MouseEvent(unsigned flags) override { calls.push_back("event " + std::to_string(flags)); }
-  void Sleep(unsigned ms) override { calls.push_back("sleep " + std::to_string(ms)); }
+  bool Wait(unsigned ms) override {
+    calls.push_back("sleep " + std::to_string(ms));
+    return --waitsBeforeStop != 0;
+  }
   std::vector<std::string> calls;
+  // The run is stopped during that wait (counting from 1); 0 never.
+  int waitsBeforeStop = 0;
 };
+
+using End = app::TPassResult::TEnd;
 
 using Calls = std::vector<std::string>;
 
@@ -44,28 +50,44 @@ TEST(ClickPass, EmptyListDoesNothing) {
   EXPECT_TRUE(input.calls.empty());
 }
 
-TEST(ClickPass, ABadCoordinateEndsThePassAtThatItem) {
-  TRecorder input;
-  try {
-    app::RunClickPass({"1|2|leftclick", "x|5|leftclick", "3|4|leftclick"}, input);
-    FAIL() << "no conversion error";
-  } catch (const EConvertError& error) {
-    EXPECT_EQ("'x' is not a valid integer value", error.Message);
+// Nothing is done for a bad item, nor after it; the pass names it.
+TEST(ClickPass, ABadCoordinateEndsThePassBeforeThatItem) {
+  const std::vector<std::pair<std::vector<std::string>, std::size_t>> cases = {
+      {{"1|2|leftclick", "x|5|leftclick", "3|4|leftclick"}, 1},
+      {{"bad x|bad y|leftclick"}, 0},
+      {{""}, 0},
+      {{"7"}, 0},
+      {{"1|99999999999|movemouse"}, 0},
+      {{"1.5|2|movemouse"}, 0},
+  };
+  for (const auto& [items, bad] : cases) {
+    TRecorder input;
+    const app::TPassResult result = app::RunClickPass(items, input);
+    EXPECT_EQ(End::BadItem, result.end) << items[bad];
+    EXPECT_EQ(bad, result.badItem) << items[bad];
+    EXPECT_EQ(bad == 0 ? Calls{} : (Calls{"pos 1 2", "event 2", "event 4", "sleep 800"}),
+              input.calls)
+        << items[bad];
   }
-  EXPECT_EQ((Calls{"pos 1 2", "event 2", "event 4", "sleep 800"}), input.calls);
 }
 
-TEST(ClickPass, YIsConvertedBeforeX) {
-  TRecorder input;
-  try {
-    app::RunClickPass({"bad x|bad y|leftclick"}, input);
-    FAIL() << "no conversion error";
-  } catch (const EConvertError& error) {
-    EXPECT_EQ("'bad y' is not a valid integer value", error.Message);
+// A stop during any wait ends the pass there: no further event, no wait.
+TEST(ClickPass, AStopDuringAWaitEndsThePassThere) {
+  const std::vector<std::string> items = {"1|1|leftclick2", "2|2|rightclick", "3|3|leftclick"};
+  const std::vector<Calls> expected = {
+      {"pos 1 1", "event 2", "event 4", "sleep 100"},
+      {"pos 1 1", "event 2", "event 4", "sleep 100", "event 2", "event 4", "sleep 800"},
+      {"pos 1 1", "event 2", "event 4", "sleep 100", "event 2", "event 4", "sleep 800",
+       "pos 2 2", "event 8", "event 16", "sleep 300"},
+  };
+  for (std::size_t stopAt = 0; stopAt < expected.size(); ++stopAt) {
+    TRecorder input;
+    input.waitsBeforeStop = static_cast<int>(stopAt) + 1;
+    EXPECT_EQ(End::Stopped, app::RunClickPass(items, input).end) << stopAt;
+    EXPECT_EQ(expected[stopAt], input.calls) << stopAt;
   }
-  EXPECT_THROW(app::RunClickPass({""}, input), EConvertError);
-  EXPECT_THROW(app::RunClickPass({"1|99999999999|movemouse"}, input), EConvertError);
-  EXPECT_TRUE(input.calls.empty());
+  TRecorder input;
+  EXPECT_EQ(End::Completed, app::RunClickPass(items, input).end);
 }
 
 TEST(ClickPass, DurationCountsTheFixedWaits) {

@@ -63,7 +63,7 @@ TEST(CursorDpi, SetAndReadBackTheCursor) {
       [](POINT& p) { return app::GetCursorPosPhysical(p); });
   EXPECT_EQ(123, point.x);
   EXPECT_EQ(456, point.y);
-  app::TWin32ClickInput input;
+  app::TWin32ClickInput input(nullptr);
   point = SettledCursor(
       {321, 654}, [&](int x, int y) { input.SetCursorPos(x, y); },
       [](POINT& p) { return GetCursorPos(&p) != FALSE; });

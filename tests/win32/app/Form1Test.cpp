@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/Unit1.h"
+#include "tests/win32/support/RealMessageBoxes.h"
 #include "skin/data/WinSkinData.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/Buttons.h"
@@ -47,7 +48,10 @@ class TRecorder final : public app::TClickInput {
     calls.push_back("pos " + std::to_string(x) + " " + std::to_string(y));
   }
   void MouseEvent(unsigned flags) override { calls.push_back("event " + std::to_string(flags)); }
-  void Sleep(unsigned ms) override { calls.push_back("sleep " + std::to_string(ms)); }
+  bool Wait(unsigned ms) override {
+    calls.push_back("sleep " + std::to_string(ms));
+    return true;
+  }
   std::vector<std::string> calls;
 };
 
@@ -179,16 +183,16 @@ TEST_F(Form1Test, AddBuildsTheItemFromTheFieldsAndTheCheckedAction) {
   EXPECT_FALSE(form_->RadioButton_C1->Checked());
   Click("Button_AddXY");
   EXPECT_TRUE(form_->TimerGetXY->Enabled());
-  form_->Edit_X->SetText("1|2");
-  form_->Edit_Y->SetText("3");
+  form_->Edit_X->SetText("-1");
+  form_->Edit_Y->SetText(" 3 ");
   form_->RadioButton_C1->SetChecked(true);
   Click("Button_AddXY");
   form_->RadioButton_C2->SetChecked(true);
   Click("Button_AddXY");
   form_->RadioButton_C4->SetChecked(true);
   Click("Button_AddXY");
-  EXPECT_EQ((std::vector<String>{"100|200|rightclick", "1|2|3|leftclick", "1|2|3|leftclick2",
-                                 "1|2|3|movemouse"}),
+  EXPECT_EQ((std::vector<String>{"100|200|rightclick", "-1| 3 |leftclick", "-1| 3 |leftclick2",
+                                 "-1| 3 |movemouse"}),
             Items());
 
   form_->ListBoxXY->SetItemIndex(-1);
@@ -196,12 +200,30 @@ TEST_F(Form1Test, AddBuildsTheItemFromTheFieldsAndTheCheckedAction) {
   EXPECT_EQ(4u, Items().size());
   form_->ListBoxXY->SetItemIndex(0);
   Click("Button_DelXY");
-  EXPECT_EQ("1|2|3|leftclick", Items().front());
+  EXPECT_EQ("-1| 3 |leftclick", Items().front());
   Click("Button1");
   EXPECT_TRUE(Items().empty());
   Click("Button1");
   EXPECT_TRUE(Items().empty());
   EXPECT_TRUE(boxes_.empty());
+}
+
+// A coordinate that is no whole number never enters the list; the frozen
+// fields stay frozen, so the user can put them right.
+TEST_F(Form1Test, AddRefusesACoordinateThatIsNotAWholeNumber) {
+  for (const auto& [x, y] : std::vector<std::pair<String, String>>{
+           {"abc", "1"}, {"1", ""}, {"1|2", "3"}, {"1.5", "2"}, {"99999999999", "0"}}) {
+    boxes_.clear();
+    form_->Perform(WM_HOTKEY, form_->HotkeyAtoms().Slot(11));
+    form_->Edit_X->SetText(x);
+    form_->Edit_Y->SetText(y);
+    Click("Button_AddXY");
+    EXPECT_TRUE(Items().empty()) << x << "," << y;
+    ASSERT_EQ(1u, boxes_.size()) << x << "," << y;
+    EXPECT_EQ(L"坐标 X 和 Y 必须是整数.", boxes_[0].text);
+    EXPECT_FALSE(form_->TimerGetXY->Enabled());
+    EXPECT_EQ(x, form_->Edit_X->Text());
+  }
 }
 
 // Counts the WM_SETTEXT messages each window of this thread is sent.
@@ -288,7 +310,7 @@ TEST_F(Form1Test, StartRefusesAnEmptyListAndAnEmptyOrNegativePeriod) {
   EXPECT_EQ(L"请添加坐标.", boxes_[0].text);
   EXPECT_EQ(L"Tapvane", boxes_[0].caption);
   form_->ListBoxXY->Items()->Add("1|2|movemouse");
-  for (const char* period : {"", "-1", "-2147483648"}) {
+  for (const char* period : {"", "-1", "-2147483648", "0"}) {
     boxes_.clear();
     form_->EditClickTime->SetText(period);
     Click("Button3");
@@ -316,8 +338,9 @@ TEST_F(Form1Test, APeriodThatIsNoNumberKeepsTheRunningPeriod) {
   EXPECT_EQ(700000u, form_->Timer_Click->Interval());
   form_->EditClickTime->SetText("0");
   Click("Button3");
+  EXPECT_EQ(L"请设置鼠标自动点击时间周期.", boxes_.back().text);
   EXPECT_TRUE(form_->Timer_Click->Enabled());
-  EXPECT_EQ(0u, form_->Timer_Click->Interval());
+  EXPECT_EQ(700000u, form_->Timer_Click->Interval());
 }
 
 TEST_F(Form1Test, APassSendsEachItemThroughTheClickInput) {
@@ -329,26 +352,38 @@ TEST_F(Form1Test, APassSendsEachItemThroughTheClickInput) {
             input_.calls);
 }
 
-TEST_F(Form1Test, ABadItemEndsThePassWithTheConversionError) {
+// The user's report of one fault, through the system's own box: a bad item
+// met by a running pass with a 10 ms period stops the run and shows one box
+// naming the item, however long the box stays open.
+TEST_F(Form1Test, ABadItemStopsTheRunWithOneBoxNamingIt) {
+  Application->MessageBoxFunc = [](HWND owner, const std::wstring& text,
+                                   const std::wstring& caption, UINT flags) {
+    return MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
+  };
   form_->ListBoxXY->Items()->Add("10|20|movemouse");
   form_->ListBoxXY->Items()->Add("10|y|leftclick");
   form_->ListBoxXY->Items()->Add("30|40|movemouse");
-  form_->ListBoxXY->Items()->Add("1");
-  // Through the timer's own message, as the running program gets it.
   form_->EditClickTime->SetText("10");
   Click("Button3");
-  MSG msg;
+  wintest::TRealMessageBoxes real(800);
   const DWORD end = GetTickCount() + 3000;
-  while (input_.calls.empty() && GetTickCount() < end) {
-    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-      DispatchMessageW(&msg);
-    else
-      Sleep(5);
+  while (real.Texts().empty() && GetTickCount() < end) {
+    Application->ProcessMessages();
+    Sleep(2);
   }
-  form_->Perform(WM_HOTKEY, form_->HotkeyAtoms().Slot(12));
+  // Long enough for a dozen more ticks, had the timer gone on.
+  const DWORD after = GetTickCount() + 1500;
+  while (GetTickCount() < after) {
+    Application->ProcessMessages();
+    Sleep(2);
+  }
   EXPECT_EQ((std::vector<std::string>{"pos 10 20", "sleep 800"}), input_.calls);
-  ASSERT_FALSE(boxes_.empty());
-  EXPECT_EQ(L"'y' is not a valid integer value", boxes_.back().text);
+  ASSERT_EQ(1u, real.Texts().size());
+  EXPECT_EQ(L"第 2 项 \"10|y|leftclick\" 的坐标不是整数, 已经停止点击.", real.Texts()[0]);
+  EXPECT_EQ(1, real.MostOpenAtOnce());
+  EXPECT_FALSE(form_->Timer_Click->Enabled());
+  EXPECT_EQ(0u, form_->Timer_Click->Interval());
+  EXPECT_EQ("已经停止...", Status());
 }
 
 TEST_F(Form1Test, HotkeysBelongToTheWindowUntilItGoes) {

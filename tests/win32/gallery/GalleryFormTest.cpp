@@ -11,8 +11,8 @@
 
 #include "GalleryFormFixture.h"
 #include "gallery/SkinPackageSwitch.h"
-#include "skin/read/SkinRead.h"
 #include "skin/manage/SkinManage.h"
+#include "skin/read/SkinRead.h"
 #include "toolkit/controls/ListControls.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/PageControl.h"
@@ -126,7 +126,8 @@ std::string PackageWithDescription(const std::string& name, const std::string* t
   const std::vector<uint8_t> package = PackSkin(files);
   const std::string path = std::string(TAPVANE_TEST_OUTPUT) + "/" + name + ".skin";
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(package.data()), static_cast<std::streamsize>(package.size()));
+      .write(reinterpret_cast<const char*>(package.data()),
+             static_cast<std::streamsize>(package.size()));
   return path;
 }
 
@@ -162,7 +163,7 @@ TEST_F(GalleryFormTest, ADescriptionThatCannotSkinIsRefusedAndTheCurrentOneKept)
       {"no_description", std::nullopt, L"没有皮肤描述"},
       {"empty", std::string(), L"是空的"},
       {"utf16", utf16, L"UTF-16"},
-      {"nul", ours.substr(0, 40) + '\0' + ours.substr(40), L"NUL"},
+      {"nul_byte", ours.substr(0, 40) + '\0' + ours.substr(40), L"NUL"},
       {"no_personality", noPersonality, L"缺少 [Personality] 段"},
       {"no_top", noTop, L"没有给出标题栏图像 (Top)"},
   };

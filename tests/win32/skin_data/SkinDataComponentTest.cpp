@@ -15,16 +15,12 @@
 
 namespace {
 
-std::vector<std::uint8_t> SmallPackage() {
-  const std::string text = "[Personality]\r\nTop=top.bmp\r\n";
-  return MakePackage({{"skin.ini", std::vector<std::uint8_t>(text.begin(), text.end())},
-                      {"top.bmp", MakeBmp(30, 60, clRed)}});
-}
-
 std::vector<std::uint8_t> PackageWithText(const std::string& text) {
   return MakePackage({{"skin.ini", std::vector<std::uint8_t>(text.begin(), text.end())},
                       {"top.bmp", MakeBmp(30, 60, clRed)}});
 }
+
+std::vector<std::uint8_t> SmallPackage() { return PackageWithText("[Personality]\nTop=top.bmp\n"); }
 
 void StorePackage(TSkinData& data, const std::vector<std::uint8_t>& package) {
   TMemoryStream& store = data.SkinStoreStream();
@@ -202,6 +198,27 @@ TEST(SkinDataComponent, AnUnreadablePackageLeavesTheSkinPending) {
   EXPECT_FALSE(data.LoadSkinStore());
   EXPECT_TRUE(data.SkinPending());
   EXPECT_EQ(30, data.Skin().Top->Image->Width());
+}
+
+// A stored description that cannot skin anything: refused with its reason,
+// and the records of the previous skin stay as they were.
+TEST(SkinDataComponent, ADescriptionThatCannotSkinIsRefusedWithItsReason) {
+  std::vector<std::wstring> shown;
+  const TMessageBoxFunc saved = Application->MessageBoxFunc;
+  Application->MessageBoxFunc = [&](HWND, const std::wstring& text, const std::wstring&, UINT) {
+    shown.push_back(text);
+    return IDOK;
+  };
+  TSkinData data(nullptr);
+  StorePackage(data, SmallPackage());
+  ASSERT_TRUE(data.LoadSkinStore());
+  StorePackage(data, PackageWithText("[Colours]\nTop=top.bmp\n"));
+  EXPECT_FALSE(data.LoadSkinStore());
+  Application->MessageBoxFunc = saved;
+  EXPECT_TRUE(data.SkinPending());
+  EXPECT_EQ(30, data.Skin().Top->Image->Width());
+  ASSERT_EQ(1u, shown.size());
+  EXPECT_EQ(L"皮肤包无法使用:\r皮肤描述 skin.ini 缺少 [Personality] 段", shown[0]);
 }
 
 TEST(SkinDataComponent, SkinFileLoadsAnExistingFileOnly) {

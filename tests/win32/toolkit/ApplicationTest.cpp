@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "TestSupport.h"
+#include "tests/win32/support/RealMessageBoxes.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/HintWindow.h"
@@ -153,6 +155,71 @@ TEST_F(ApplicationTest, ExceptionFromATimerReachesTheStandardBox) {
   timer.SetEnabled(false);
   ASSERT_GE(boxes.size(), 1u);
   EXPECT_EQ(L"tick failed", boxes[0].text);
+}
+
+// The system's own box, left open for 600 ms while the period is 10 ms: the
+// handler is not entered again meanwhile, so no box opens inside another.
+TEST_F(ApplicationTest, ATimerDoesNotFireWhileItsErrorBoxIsOpen) {
+  Application->MessageBoxFunc = savedBox;
+  wintest::TRealMessageBoxes real(600);
+  TTimer timer(nullptr);
+  int ticks = 0;
+  timer.OnTimer = [&](TObject*) {
+    ++ticks;
+    throw Exception("tick failed");
+  };
+  timer.SetInterval(10);
+  while (ticks < 1) Application->HandleMessage();
+  timer.SetEnabled(false);
+  EXPECT_EQ(1, ticks);
+  ASSERT_EQ(1u, real.Texts().size());
+  EXPECT_EQ(L"tick failed", real.Texts()[0]);
+  EXPECT_EQ(1, real.MostOpenAtOnce());
+  EXPECT_EQ(0, real.OpenNow());
+}
+
+// A handler that goes on handling messages (as a click pass does while it
+// waits) is not entered by its own ticks; the tick it swallowed comes as
+// soon as it returns, even with the period now far away.
+TEST_F(ApplicationTest, ATimerHandlerThatHandlesMessagesIsNotEnteredAgain) {
+  TTimer timer(nullptr);
+  int entered = 0, depth = 0, deepest = 0;
+  timer.OnTimer = [&](TObject*) {
+    ++entered;
+    deepest = std::max(deepest, ++depth);
+    if (entered == 1) {
+      const DWORD end = GetTickCount() + 300;
+      while (GetTickCount() < end) {
+        Application->ProcessMessages();
+        Sleep(2);
+      }
+      timer.SetInterval(600000);
+    }
+    --depth;
+  };
+  timer.SetInterval(10);
+  const DWORD giveUp = GetTickCount() + 3000;
+  while (entered < 2 && GetTickCount() < giveUp) {
+    Application->ProcessMessages();
+    Sleep(2);
+  }
+  timer.SetEnabled(false);
+  EXPECT_EQ(2, entered) << "the swallowed tick came after the handler";
+  EXPECT_EQ(1, deepest);
+
+  // Stopped inside the handler: nothing follows.
+  entered = 0;
+  timer.OnTimer = [&](TObject*) {
+    ++entered;
+    const DWORD end = GetTickCount() + 100;
+    while (GetTickCount() < end) Application->ProcessMessages();
+    timer.SetEnabled(false);
+  };
+  timer.SetInterval(5);
+  timer.SetEnabled(true);
+  while (entered < 1) Application->HandleMessage();
+  wintest::FlushEvents(300, 100);
+  EXPECT_EQ(1, entered);
 }
 
 class FormCloseTest : public ApplicationTest {
