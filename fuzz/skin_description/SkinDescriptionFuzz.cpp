@@ -95,9 +95,13 @@ void CheckReaders(const TQuickIni& ini) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > kMaxInput) return 0;
-  // Odd-length image names are "in the package", so both outcomes of the
-  // last check are reached.
-  const auto holds = [](std::string_view name) { return name.size() % 2 == 1; };
+  // The image name's length picks what the package makes of it, so every
+  // outcome of the last check is reached.
+  const TSkinEntryCheck holds = [](std::string_view name) {
+    static constexpr TSkinImageState kStates[] = {
+        TSkinImageState::Missing, TSkinImageState::Unreadable, TSkinImageState::Readable};
+    return kStates[name.size() % 3];
+  };
   TQuickIni ini;
   const std::string refusal =
       CheckSkinDescription("fuzz.ini", std::span<const uint8_t>(data, size), holds, ini);
