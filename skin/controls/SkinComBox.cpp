@@ -300,3 +300,7 @@ void TSkinComBox::DrawExtended(HDC dc, const RECT& rect, int frame) const {
                   std::min(frame, std::max(arrow->Frame, 1)), area);
   }
 }
+
+bool TSkinComBox::HasPicture() const {
+  return !SkinData || UsablePicture(SkinData->Skin().ComboButton.get());
+}

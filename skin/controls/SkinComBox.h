@@ -18,6 +18,7 @@ class TSkinComBox : public TSkinControl {
   void InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form, TCanvas* canvas) override;
   void Unskin() override;
   void AfterProc(TMessage& message) override;
+  bool HasPicture() const override;
   void DrawControl(HDC dc, const RECT& rect) override;
 
   int ComboStyle = 0;  // CBS_SIMPLE, CBS_DROPDOWN or CBS_DROPDOWNLIST

@@ -116,6 +116,23 @@ TEST_F(ComboLooksTest, FlatLookStretchesATallCellOverTheStripAndMirrorsOnTheLeft
   EXPECT_NE(Frame(1), WindowPixel(window, size.cx - 2 - kCellWidth / 2, 6)) << "none on the right";
 }
 
+TEST_F(ComboLooksTest, AButtonStripWithoutAPixelPerCellLeavesTheComboItsOwnLook) {
+  auto* own = Make<TComboBox>(form.get(), 20, 60, 160, 24);
+  own->SetStyle(csDropDownList);
+  own->Items()->Add("item");
+  RepaintNow(own->Handle());
+  const SIZE size = SizeOf(own->Handle());
+  const POINT button{size.cx - 2 - thumb / 2, size.cy / 2};
+  const unsigned ownButton = WindowPixel(own->Handle(), button.x, button.y);
+
+  UseFlatCells(10);
+  MakeSolidStrip(*Skin().ComboButton->Image, 1, 2, 10);  // 2 columns for 4 cells
+  const HWND window = Combo()->Handle();
+  EXPECT_EQ(ownButton, WindowPixel(window, button.x, button.y));
+  EXPECT_EQ(WindowPixel(own->Handle(), size.cx / 3, size.cy / 2),
+            WindowPixel(window, size.cx / 3, size.cy / 2));
+}
+
 // A control of another library listed with the extended combo kind: a
 // box with its drop-down button as its first child window.
 class TExtendedCombo : public TCustomControl {

@@ -22,7 +22,7 @@ namespace {
 
 constexpr SIZE_T kMemoryLimit = 200u * 1024 * 1024;
 constexpr auto kCaseLimit = std::chrono::seconds(5);
-constexpr int kShortRunCases = 24;
+constexpr int kShortRunCases = 6;
 
 TSkinFiles OurSkinFiles() {
   TSkinFiles files;
