@@ -11,22 +11,26 @@ constexpr DWORD kChanges =
 
 TFolderWatch::TFolderWatch(const std::wstring& folder, HWND window, UINT message)
     : window_(window), message_(message) {
-  change_ = FindFirstChangeNotificationW(folder.c_str(), FALSE, kChanges);
-  if (change_ == INVALID_HANDLE_VALUE) return;
-  if (!RegisterWaitForSingleObject(&wait_, change_, &Changed, this, INFINITE, WT_EXECUTEDEFAULT)) {
-    wait_ = nullptr;
-  }
+  const HANDLE change = FindFirstChangeNotificationW(folder.c_str(), FALSE, kChanges);
+  if (change == INVALID_HANDLE_VALUE) return;
+  change_.Reset(change);
+  stop_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  if (!stop_) return;
+  thread_.Reset(CreateThread(nullptr, 0, &Run, this, 0, nullptr));
 }
 
 TFolderWatch::~TFolderWatch() {
-  // Waits for a callback under way, so that none runs on a freed watch.
-  if (wait_) UnregisterWaitEx(wait_, INVALID_HANDLE_VALUE);
-  if (change_ != INVALID_HANDLE_VALUE) FindCloseChangeNotification(change_);
+  if (!thread_) return;
+  SetEvent(stop_.Get());
+  WaitForSingleObject(thread_.Get(), INFINITE);
 }
 
-void CALLBACK TFolderWatch::Changed(void* self, BOOLEAN) {
-  auto* watch = static_cast<TFolderWatch*>(self);
-  PostMessageW(watch->window_, watch->message_, 0, 0);
-  // Re-armed before the pool waits on it again.
-  FindNextChangeNotification(watch->change_);
+DWORD WINAPI TFolderWatch::Run(void* self) {
+  auto& watch = *static_cast<TFolderWatch*>(self);
+  const HANDLE handles[] = {watch.stop_.Get(), watch.change_.Get()};
+  while (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+    PostMessageW(watch.window_, watch.message_, 0, 0);
+    if (!FindNextChangeNotification(watch.change_.Get())) break;
+  }
+  return 0;
 }

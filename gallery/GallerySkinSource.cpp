@@ -72,7 +72,9 @@ void TGalleryForm::OpenSource(const String& path) {
 
 void TGalleryForm::MenuOpenFolderClick(TObject*) {
   const String folder = PickFolder(Handle(), L"打开皮肤文件夹");
-  if (!folder.empty()) OpenFolder(folder);
+  if (folder.empty()) return;
+  pickedFolder_ = folder;
+  PostMessageW(Handle(), WM_OPENPICKEDFOLDER, 0, 0);
 }
 
 void TGalleryForm::LoadPackage(const String& path) {
