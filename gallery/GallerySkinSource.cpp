@@ -11,6 +11,7 @@
 #include "gallery/SkinPackageSwitch.h"
 #include "skin/data/SkinRefusal.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/manage/SkinManage.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/WideText.h"
 #include "tools/skinpack/SkinFolder.h"
@@ -125,6 +126,9 @@ std::string TGalleryForm::ApplyFolder(bool& readFailed) {
   if (packed.package.empty()) return packed.refusal;
   const TSkinSwitch result = SwitchSkinPackage(*SkinData1, packed.package);
   if (!result.Done()) return result.reason.empty() ? kDamagedPackage : result.reason;
+  // The switch leaves the re-skin to the manager's timer; the author has
+  // waited the quiet time already.
+  if (TSkinManage* manager = TSkinManage::Instance()) manager->RunPendingCommand();
   ShowWorn(folder_);
   ListUnreadableImages();
   return {};
