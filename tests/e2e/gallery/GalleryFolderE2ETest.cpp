@@ -136,9 +136,9 @@ TEST_F(GalleryFolder, ShowsTheFolderAndAppliesEverySaveKeepingPageWindowAndSampl
   EXPECT_TRUE(SaveScreenshot(Shot("edited")));
 }
 
-// A save the check refuses, or a file caught half written: the last good
-// skin stays on screen and the status bar says why, with no box; putting
-// the file back applies again.
+// A save the check refuses, a file caught half written or held open by
+// another program: the last good skin stays on screen and the status bar
+// says why, with no box; putting the file back applies again.
 TEST_F(GalleryFolder, ARefusedSaveKeepsTheShownSkinAndTheNextGoodSaveApplies) {
   ASSERT_TRUE(WaitFor([&] { return CaptionIs(Window(), kGreen); }, 5s));
   const std::string description = ReadBytes(InFolder("tapvane.ini"));
@@ -176,6 +176,21 @@ TEST_F(GalleryFolder, ARefusedSaveKeepsTheShownSkinAndTheNextGoodSaveApplies) {
     ASSERT_TRUE(WriteBytes(InFolder(c.file), c.file == "top.bmp" ? top : description));
     EXPECT_TRUE(WaitFor([&] { return Panel(kReasonPanel).empty(); }, 2s)) << Narrow(reason);
   }
+
+  // An image another program holds open without sharing: the save is not
+  // readable yet, and once it is let go the gallery reads it again by itself.
+  ASSERT_TRUE(WriteTopFilled(kPurple));
+  const HANDLE held =
+      CreateFileW(WinPathOfUnix(InFolder("top.bmp")).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, held);
+  EXPECT_TRUE(
+      WaitFor([&] { return Panel(kReasonPanel).find(L"无法读取") != std::wstring::npos; }, 2s))
+      << Narrow(Panel(kReasonPanel));
+  EXPECT_TRUE(CaptionIs(Window(), kGreen));
+  CloseHandle(held);
+  EXPECT_TRUE(WaitFor([&] { return CaptionIs(Window(), kPurple); }, 2s));
+  EXPECT_EQ(L"", Panel(kReasonPanel));
 
   ASSERT_TRUE(WriteTopFilled(kOrange));
   EXPECT_TRUE(WaitFor([&] { return CaptionIs(Window(), kOrange); }, 2s));
