@@ -3,12 +3,12 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <filesystem>
 
 #include "gallery/FolderPicker.h"
 #include "gallery/FolderWatch.h"
 #include "gallery/GalleryForm.h"
 #include "gallery/SkinPackageSwitch.h"
+#include "gallery/WinSkinFolder.h"
 #include "skin/data/SkinRefusal.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/manage/SkinManage.h"
@@ -122,8 +122,7 @@ void TGalleryForm::ReloadFolder() {
 }
 
 std::string TGalleryForm::ApplyFolder(bool& readFailed) {
-  const std::u8string utf8(folder_.begin(), folder_.end());
-  const TSkinFolderPackage packed = PackSkinFolder(std::filesystem::path(utf8));
+  const TSkinFolderPackage packed = PackSkinFolder(TWinSkinFolder(folder_));
   readFailed = packed.readFailed;
   if (packed.package.empty()) return packed.refusal;
   const TSkinSwitch result = SwitchSkinPackage(*SkinData1, packed.package);

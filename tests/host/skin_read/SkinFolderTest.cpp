@@ -11,7 +11,7 @@
 #include "TestBytes.h"
 #include "skin/read/Lzh.h"
 #include "skin/read/SkinRead.h"
-#include "tools/skinpack/SkinFolder.h"
+#include "tools/skinpack/SkinFolderFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -48,7 +48,7 @@ TEST_F(SkinFolderTest, HoldsTheDescriptionFirstThenTheBitmapsByNameAndNothingEls
   Write("notes.txt", Bytes("not part of the skin"));
   fs::create_directory(folder_ / "old.bmp");
 
-  const TSkinFolderPackage packed = PackSkinFolder(folder_);
+  const TSkinFolderPackage packed = PackSkinFolder(TSkinFolderFiles(folder_));
   ASSERT_EQ("", packed.refusal);
   EXPECT_FALSE(packed.readFailed);
   TSkinReader reader;
@@ -98,12 +98,12 @@ TEST_F(SkinFolderTest, FoldersThatMakeNoPackageAreRefusedWithTheirReason) {
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     c.make(folder_);
-    const TSkinFolderPackage packed = PackSkinFolder(folder_);
+    const TSkinFolderPackage packed = PackSkinFolder(TSkinFolderFiles(folder_));
     EXPECT_TRUE(packed.package.empty());
     EXPECT_NE(std::string::npos, packed.refusal.find(c.reason)) << packed.refusal;
     EXPECT_FALSE(packed.readFailed);
   }
-  const TSkinFolderPackage missing = PackSkinFolder(folder_ / "not_there");
+  const TSkinFolderPackage missing = PackSkinFolder(TSkinFolderFiles(folder_ / "not_there"));
   EXPECT_TRUE(missing.package.empty());
   EXPECT_NE(std::string::npos, missing.refusal.find("not_there")) << missing.refusal;
 }
