@@ -81,8 +81,10 @@ private_user_folders() {
 
 # The face Wine draws 宋体/SimSun with, the interface's Chinese font.
 # WenQuanYi Micro Hei has outlines only: Zen Hei's embedded bitmap strikes
-# come out under Wine at 9 pt as other characters or half ones.
-song_face="WenQuanYi Micro Hei"
+# come out under Wine at 9 pt as other characters or half ones. Its Mono face
+# sets Latin letters and spaces half as wide as a Chinese character, as 宋体
+# does, so that texts laid out with spaces line up as on Windows.
+song_face="WenQuanYi Micro Hei Mono"
 
 # The settings every prefix carries, as a registry file for regedit.
 write_settings() {

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cwctype>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -85,7 +84,7 @@ TEST(SongTiGlyphs, EveryCharacterOfTheProgramStringsIsWhole) {
   std::set<wchar_t> compared;
   for (std::string line; std::getline(strings, line);) {
     for (const wchar_t ch : Widen(line)) {
-      if (iswspace(ch) || !compared.insert(ch).second) continue;
+      if (ch < 0x80 || !compared.insert(ch).second) continue;  // Chinese characters only
       const std::string name = CodePointName(ch);
       SCOPED_TRACE(line + ", " + name);
       const TGlyphImage reference = ReadPgm(kReference + "/" + name + ".pgm");

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Rasterises every character of the strings file outside Wine, with
+# Rasterises every Chinese character of the strings file outside Wine, with
 # ImageMagick, from the font file fontconfig gives for the face Wine draws
 # 宋体 with: one 8-bit grey PGM per character (U+XXXX.pgm), black on white,
 # pen at the left end of the baseline. Also writes font-file.txt, the file
@@ -10,11 +10,11 @@ strings=$1 out=$2 pixels=$3 canvas=$4 pen_x=$5 pen_y=$6
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
 face="$("$root/scripts/wine.sh" song-face)"
 read -r font index < <(fc-match -f '%{file} %{index}\n' "$face")
-# fontconfig falls back to any face rather than fail: make sure it found ours,
-# and as the first face of its file, the one ImageMagick draws with.
-if ! fc-query -i "$index" -f '%{family}\n' "$font" | tr ',' '\n' | grep -qxF -- "$face" \
-   || [ "$index" != 0 ]; then
-  echo "render-reference.sh: no font file with '$face' first (got $font, face $index)" >&2
+# fontconfig falls back to any face rather than fail: make sure it found ours.
+# ImageMagick draws with the first face of a collection; the faces of one
+# file share the outlines of its Chinese characters, which are compared.
+if ! fc-query -i "$index" -f '%{family}\n' "$font" | tr ',' '\n' | grep -qxF -- "$face"; then
+  echo "render-reference.sh: no font file with '$face' (got $font, face $index)" >&2
   exit 1
 fi
 rm -rf "$out"
@@ -24,8 +24,9 @@ export LC_ALL=C.UTF-8
 while IFS= read -r line; do
   for ((i = 0; i < ${#line}; i++)); do
     char=${line:i:1}
-    [[ $char == [[:space:]] ]] && continue
     name=$(printf 'U+%04X' "'$char")
+    # Chinese characters only: the Mono face sets Latin ones in other cells.
+    [[ $name < U+0080 ]] && continue
     [ -e "$out/$name.pgm" ] && continue
     # 72 dpi, so that the point size is the pixel size; +X+Y is the baseline.
     convert -size "${canvas}x$canvas" xc:white -font "$font" -density 72 -pointsize "$pixels" \
