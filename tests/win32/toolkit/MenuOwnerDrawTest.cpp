@@ -43,13 +43,14 @@ class MenuOwnerDrawTest : public ::testing::Test {
     return rect;
   }
 
-  // The pixel at the middle of a bar item, read from the window's surface.
+  // A pixel of a bar item past its short caption, 3 px in from its right
+  // end, read from the window's surface.
   COLORREF BarItemPixel(int index) {
     const RECT item = BarItemRect(index);
     RECT window{};
     GetWindowRect(form->Handle(), &window);
     const HDC dc = GetWindowDC(form->Handle());
-    const COLORREF pixel = GetPixel(dc, (item.left + item.right) / 2 - window.left,
+    const COLORREF pixel = GetPixel(dc, item.right - 3 - window.left,
                                     (item.top + item.bottom) / 2 - window.top);
     ReleaseDC(form->Handle(), dc);
     return pixel;
