@@ -284,7 +284,8 @@ TEST_F(TabPixelsTest, CloseBoxClosesThePageUnlessTheFormSaysNo) {
   TPageControl* pages = MakePages("First page", "Second page");
   pages->SetTag(kCloseBoxTag);
   // Hooked before the skin: it sees what the skin passes on.
-  MessageRecorder control(*pages);
+  wintest::MessageLog control;
+  const wintest::ControlRecorder recorder(control, *pages);
   TSkinTab* object = SkinTabs(pages);
   ASSERT_TRUE(object->CloseButtons);
   DibSurface surface(kW, kH);

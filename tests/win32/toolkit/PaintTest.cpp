@@ -103,9 +103,10 @@ TEST_F(PaintTest, OverlappingLabelsArePaintedInZOrderAndHiddenOnesNotAtAll) {
   auto* hidden = new TLabel(form.get());
   hidden->SetParent(form.get());
   hidden->SetVisible(false);
-  MessageRecorder first(*label);
-  MessageRecorder second(*above);
-  MessageRecorder third(*hidden);
+  wintest::MessageLog first, second, third;
+  const wintest::ControlRecorder firstRecorder(first, *label);
+  const wintest::ControlRecorder secondRecorder(second, *above);
+  const wintest::ControlRecorder thirdRecorder(third, *hidden);
   DibSurface surface(120, 80);
   PaintFormInto(surface);
   EXPECT_EQ(1, first.Count(WM_PAINT));
