@@ -38,7 +38,6 @@ class ButtonPixelsTest : public SkinControlTest {
     DibSurface surface(kW, kH);
     return Paint(surface);
   }
-  static unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
 
   TButton* button = nullptr;
   TSkinButton* object = nullptr;
@@ -88,12 +87,8 @@ TEST_F(ButtonPixelsTest, OneDoubleBarBreaksTheCaption) {
 
 // Pixels of the focus rectangle's top edge that differ from the frame.
 int FocusEdgeInk(DibSurface& surface, const RECT& text) {
-  int ink = 0;
-  for (int x = text.left - 2; x < text.right + 2; ++x) {
-    ink +=
-        surface.Pixel(x, text.top - 2) != DibColor(static_cast<COLORREF>(FrameColour(bfFocused)));
-  }
-  return ink;
+  const RECT edge{text.left - 2, text.top - 2, text.right + 2, text.top - 1};
+  return CountPixelsIf(surface, edge, [](unsigned pixel) { return pixel != Frame(bfFocused); });
 }
 
 TEST_F(ButtonPixelsTest, FocusRectangleUnlessTheSkinSaysNo) {
@@ -109,11 +104,8 @@ TEST_F(ButtonPixelsTest, FocusRectangleUnlessTheSkinSaysNo) {
 
 // Pixels of exactly the colour: the glyphs' solid middles, whatever the
 // font smooths at their edges.
-int PixelsOf(DibSurface& surface, COLORREF colour) {
-  int count = 0;
-  for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) count += surface.Pixel(x, y) == DibColor(colour);
-  return count;
+int PixelsOf(const DibSurface& surface, COLORREF colour) {
+  return CountPixels(surface, {0, 0, kW, kH}, DibColor(colour));
 }
 
 TEST_F(ButtonPixelsTest, CaptionColourBySkinAndState) {

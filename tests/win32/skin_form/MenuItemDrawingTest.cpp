@@ -50,13 +50,7 @@ class MenuItemDrawingTest : public FramePixelsTest {
   TBitmap& MenuItemImage() { return *data->Skin().MenuItem->Image; }
   int FrameWidth() { return MenuItemImage().Width() / 5; }
   unsigned Slot(TSkinColourSlot slot) {
-    return DibColor(static_cast<COLORREF>(ColorToRGB(data->Skin().Colour(slot))));
-  }
-  static int CountColour(const DibSurface& dib, RECT area, unsigned colour) {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x) count += dib.Pixel(x, y) == colour;
-    return count;
+    return ResolvedDib(data->Skin().Colour(slot));
   }
 };
 
@@ -159,11 +153,11 @@ TEST_F(MenuItemDrawingTest, GlyphComesFromTheMenuGlyphListAndTextColourFollowsEn
           ? DibColor(GetSysColor(COLOR_GRAYTEXT))
           : Slot(scButtonShadow);
   ASSERT_NE(enabledText, disabledText);
-  EXPECT_GT(CountColour(*maximise, text, disabledText), 0);
-  EXPECT_EQ(0, CountColour(*maximise, text, enabledText));
-  EXPECT_GT(CountColour(*move, text, enabledText), 0);
+  EXPECT_GT(CountPixels(*maximise, text, disabledText), 0);
+  EXPECT_EQ(0, CountPixels(*maximise, text, enabledText));
+  EXPECT_GT(CountPixels(*move, text, enabledText), 0);
   const auto selected = Drawn(popup, *ItemWithTag(popup, SC_MOVE), true);
-  EXPECT_GT(CountColour(*selected, text, Slot(scHilightText)), 0);
+  EXPECT_GT(CountPixels(*selected, text, Slot(scHilightText)), 0);
 }
 
 TEST_F(MenuItemDrawingTest, CheckedItemsShowTheCheckMarkOrASunkenBoxAroundTheirPicture) {
@@ -176,8 +170,8 @@ TEST_F(MenuItemDrawingTest, CheckedItemsShowTheCheckMarkOrASunkenBoxAroundTheirP
   move.SetChecked(true);
   const auto checked = Drawn(popup, move, false);
   const unsigned text = Slot(scMenuText);
-  EXPECT_EQ(0, CountColour(*unchecked, glyphBox, text));
-  EXPECT_GT(CountColour(*checked, glyphBox, text), 4);
+  EXPECT_EQ(0, CountPixels(*unchecked, glyphBox, text));
+  EXPECT_GT(CountPixels(*checked, glyphBox, text), 4);
 
   TMenuItem& close = *ItemWithTag(popup, SC_CLOSE);
   close.SetChecked(true);
@@ -383,7 +377,7 @@ TEST_F(WindowMenuItemTest, NativeEntriesOfAPlainWindowAreMeasuredAndDrawnInTheSk
   const unsigned disabled = data->Skin().Colour(scButtonShadow) == data->Skin().Colour(scMenuText)
                                 ? DibColor(GetSysColor(COLOR_GRAYTEXT))
                                 : Slot(scButtonShadow);
-  EXPECT_GT(CountColour(dib, text, disabled), 4);
+  EXPECT_GT(CountPixels(dib, text, disabled), 4);
 }
 
 // Without a menu when it was skinned, a window's owner-drawn items stay its own.

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "tests/win32/graphics/Pixels.h"
 #include "tests/win32/support/FlushEvents.h"
 #include "tests/win32/support/MessageRecorders.h"
 #include "toolkit/controls/Application.h"
@@ -40,3 +41,13 @@ class DibSurface {
 
 // COLORREF (0x00BBGGRR) as a DIB pixel (0x00RRGGBB).
 unsigned DibColor(COLORREF color);
+
+// The shared pixel helpers by their short names: colours as DIB pixels,
+// the solid test strips, counting pixels of a surface.
+using pixels::CountPixels;
+using pixels::CountPixelsIf;
+using pixels::Dib;
+using pixels::Frame;
+using pixels::FrameColour;
+using pixels::MakeStrip;
+using pixels::ResolvedDib;
