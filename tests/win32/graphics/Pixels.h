@@ -1,6 +1,7 @@
 // Reading and writing pixels of DIB-section bitmaps for drawing tests, and
 // the small helpers pixel tests share: colours as DIB pixels, strips of
-// solid frames whose colours say which frame was drawn, counting pixels.
+// solid frames whose colours say which frame was drawn, counting pixels of
+// a colour or of text ink.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "tests/win32/support/Ink.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Colors.h"
 
@@ -79,6 +81,12 @@ int CountPixelsIf(const Surface& surface, const RECT& rect, Match match) {
 template <typename Surface>
 int CountPixels(const Surface& surface, const RECT& rect, unsigned colour) {
   return CountPixelsIf(surface, rect, [colour](unsigned pixel) { return pixel == colour; });
+}
+
+// How many pixels of rect are text in the ink's colour, grey smoothing allowed.
+template <typename Surface>
+int CountInk(const Surface& surface, const RECT& rect, unsigned ink) {
+  return CountPixelsIf(surface, rect, [ink](unsigned pixel) { return wintest::IsInk(pixel, ink); });
 }
 
 }  // namespace pixels

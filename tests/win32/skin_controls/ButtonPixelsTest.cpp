@@ -102,10 +102,9 @@ TEST_F(ButtonPixelsTest, FocusRectangleUnlessTheSkinSaysNo) {
   EXPECT_EQ(0, FocusEdgeInk(without, text));
 }
 
-// Pixels of exactly the colour: the glyphs' solid middles, whatever the
-// font smooths at their edges.
+// Pixels of text in that colour, whatever the font smooths at its edges.
 int PixelsOf(const DibSurface& surface, COLORREF colour) {
-  return CountPixels(surface, {0, 0, kW, kH}, DibColor(colour));
+  return CountInk(surface, {0, 0, kW, kH}, DibColor(colour));
 }
 
 TEST_F(ButtonPixelsTest, CaptionColourBySkinAndState) {

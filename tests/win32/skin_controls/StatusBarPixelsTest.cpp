@@ -54,7 +54,7 @@ class StatusBarPixelsTest : public SkinControlTest {
     }
     unsigned At(int x, int y) const { return dib.Pixel(x, y); }
     int Count(COLORREF colour, int left, int right) const {
-      return CountPixels(dib, {left, 0, right, height}, DibColor(colour));
+      return CountInk(dib, {left, 0, right, height}, DibColor(colour));
     }
     int width, height;
     DibSurface dib;

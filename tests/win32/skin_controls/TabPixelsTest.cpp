@@ -226,10 +226,10 @@ TEST_F(TabPixelsTest, PicturesSitBesideTheTextAndThePairIsCentred) {
   Paint(pages->Handle(), surface);
   RECT one = TabRect(pages->Handle(), 0);
   OffsetRect(&one, 0, 1);
-  EXPECT_EQ(24 * 16, CountPixels(surface, one, ResolvedDib(RGBColor(0, 0, 255))));
+  EXPECT_EQ(24 * 16, CountInk(surface, one, ResolvedDib(RGBColor(0, 0, 255))));
   RECT two = TabRect(pages->Handle(), 1);
   OffsetRect(&two, 0, 1);
-  EXPECT_EQ(24 * 16, CountPixels(surface, two, ResolvedDib(RGBColor(255, 255, 0))));
+  EXPECT_EQ(24 * 16, CountInk(surface, two, ResolvedDib(RGBColor(255, 255, 0))));
   // Picture and text together leave equal room on both sides.
   const RECT ink = Bounds(surface, one, Frame(1), false);
   EXPECT_NEAR(ink.left - one.left, one.right - ink.right, 2);
@@ -245,7 +245,7 @@ TEST_F(TabPixelsTest, PicturesSitBesideTheTextAndThePairIsCentred) {
     DrawTabImageAndText(cell.dc(), RECT{10, 5, 10 + width, 25}, item, images->Handle(), clBlack,
                         false, 0);
     EXPECT_EQ(width > 24 ? 24 * 16 : 0,
-              CountPixels(cell, RECT{0, 0, 100, 30}, ResolvedDib(RGBColor(0, 0, 255))))
+              CountInk(cell, RECT{0, 0, 100, 30}, ResolvedDib(RGBColor(0, 0, 255))))
         << "a tab " << width << " pixels wide";
   }
 }
@@ -266,7 +266,7 @@ TEST_F(TabPixelsTest, LabelsOnASkinnedPageStayVisible) {
   Paint(sheet->Handle(), surface);
   const unsigned face = ResolvedDib(data->Skin().Colour(scButtonFace));
   const RECT labelRect{20, 20, 140, 40};
-  EXPECT_GT(CountPixels(surface, labelRect, ResolvedDib(RGBColor(200, 0, 0))), 10);
+  EXPECT_GT(CountInk(surface, labelRect, ResolvedDib(RGBColor(200, 0, 0))), 10);
   EXPECT_EQ(face, surface.Pixel(width - 3, height - 3));
   EXPECT_EQ(face, surface.Pixel(10, 10));
 }

@@ -153,11 +153,11 @@ TEST_F(MenuItemDrawingTest, GlyphComesFromTheMenuGlyphListAndTextColourFollowsEn
           ? DibColor(GetSysColor(COLOR_GRAYTEXT))
           : Slot(scButtonShadow);
   ASSERT_NE(enabledText, disabledText);
-  EXPECT_GT(CountPixels(*maximise, text, disabledText), 0);
-  EXPECT_EQ(0, CountPixels(*maximise, text, enabledText));
-  EXPECT_GT(CountPixels(*move, text, enabledText), 0);
+  EXPECT_GT(CountInk(*maximise, text, disabledText), 0);
+  EXPECT_EQ(0, CountInk(*maximise, text, enabledText));
+  EXPECT_GT(CountInk(*move, text, enabledText), 0);
   const auto selected = Drawn(popup, *ItemWithTag(popup, SC_MOVE), true);
-  EXPECT_GT(CountPixels(*selected, text, Slot(scHilightText)), 0);
+  EXPECT_GT(CountInk(*selected, text, Slot(scHilightText)), 0);
 }
 
 TEST_F(MenuItemDrawingTest, CheckedItemsShowTheCheckMarkOrASunkenBoxAroundTheirPicture) {
@@ -170,8 +170,8 @@ TEST_F(MenuItemDrawingTest, CheckedItemsShowTheCheckMarkOrASunkenBoxAroundTheirP
   move.SetChecked(true);
   const auto checked = Drawn(popup, move, false);
   const unsigned text = Slot(scMenuText);
-  EXPECT_EQ(0, CountPixels(*unchecked, glyphBox, text));
-  EXPECT_GT(CountPixels(*checked, glyphBox, text), 4);
+  EXPECT_EQ(0, CountInk(*unchecked, glyphBox, text));
+  EXPECT_GT(CountInk(*checked, glyphBox, text), 4);
 
   TMenuItem& close = *ItemWithTag(popup, SC_CLOSE);
   close.SetChecked(true);
@@ -377,7 +377,7 @@ TEST_F(WindowMenuItemTest, NativeEntriesOfAPlainWindowAreMeasuredAndDrawnInTheSk
   const unsigned disabled = data->Skin().Colour(scButtonShadow) == data->Skin().Colour(scMenuText)
                                 ? DibColor(GetSysColor(COLOR_GRAYTEXT))
                                 : Slot(scButtonShadow);
-  EXPECT_GT(CountPixels(dib, text, disabled), 4);
+  EXPECT_GT(CountInk(dib, text, disabled), 4);
 }
 
 // Without a menu when it was skinned, a window's owner-drawn items stay its own.

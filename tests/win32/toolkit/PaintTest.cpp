@@ -139,13 +139,7 @@ TEST_F(PaintTest, LabelTextIsDrawnInTheFontColour) {
   label->SetBounds(10, 20, 60, 16);
   DibSurface surface(120, 80);
   PaintFormInto(surface);
-  int dark = 0;
-  for (int y = 20; y < 36; ++y) {
-    for (int x = 10; x < 70; ++x) {
-      if (surface.Pixel(x, y) == 0x000000u) ++dark;
-    }
-  }
-  EXPECT_GT(dark, 10);
+  EXPECT_GT(CountInk(surface, {10, 20, 70, 36}, 0x000000u), 10);
   EXPECT_EQ(0x008000u, surface.Pixel(75, 25));
 }
 

@@ -43,7 +43,8 @@ class DibSurface {
 unsigned DibColor(COLORREF color);
 
 // The shared pixel helpers by their short names: colours as DIB pixels,
-// the solid test strips, counting pixels of a surface.
+// the solid test strips, counting pixels or text ink on a surface.
+using pixels::CountInk;
 using pixels::CountPixels;
 using pixels::CountPixelsIf;
 using pixels::Dib;
