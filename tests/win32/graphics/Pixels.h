@@ -1,10 +1,17 @@
-// Reading and writing pixels of DIB-section bitmaps for drawing tests.
+// Reading and writing pixels of DIB-section bitmaps for drawing tests, and
+// the small helpers pixel tests share: colours as DIB pixels, strips of
+// solid frames whose colours say which frame was drawn, counting pixels of
+// a colour or of text ink.
 #pragma once
+
+#include <windows.h>
 
 #include <cstdint>
 #include <cstring>
 
+#include "tests/win32/support/Ink.h"
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Colors.h"
 
 namespace pixels {
 
@@ -33,6 +40,53 @@ inline void Fill(TBitmap& bitmap, int left, int top, int right, int bottom, TCol
 
 inline void Fill(TBitmap& bitmap, TColor color) {
   Fill(bitmap, 0, 0, bitmap.Width(), bitmap.Height(), color);
+}
+
+// A colour as a 32-bit DIB holds it (0x00RRGGBB), taken as given: a system
+// colour is not looked up.
+constexpr unsigned Dib(TColor colour) {
+  return static_cast<unsigned>(ColorRed(colour) << 16 | ColorGreen(colour) << 8 |
+                               ColorBlue(colour));
+}
+
+// The same after looking a system colour up (clBtnFace and the like).
+inline unsigned ResolvedDib(TColor colour) { return Dib(ColorToRGB(colour)); }
+
+// The colour of frame (or cell) n of the solid test strips; never magenta.
+constexpr TColor FrameColour(int n) { return RGBColor(20 * n, 200 - 10 * n, 40 + 15 * n); }
+
+// Frame n of the solid test strips as a DIB pixel.
+constexpr unsigned Frame(int n) { return Dib(FrameColour(n)); }
+
+// A horizontal 24-bit strip of `frames` solid frames of w x h; frame n
+// (counted from 1) in colour(n).
+inline void MakeStrip(TBitmap& strip, int frames, int w, int h,
+                      TColor (*colour)(int) = FrameColour) {
+  strip.SetPixelFormat(pf24bit);
+  strip.SetSize(w * frames, h);
+  for (int n = 1; n <= frames; ++n) Fill(strip, (n - 1) * w, 0, n * w, h, colour(n));
+}
+
+// How many pixels of rect on a surface (anything with Pixel(x, y) giving a
+// DIB pixel) satisfy match.
+template <typename Surface, typename Match>
+int CountPixelsIf(const Surface& surface, const RECT& rect, Match match) {
+  int count = 0;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x) count += match(surface.Pixel(x, y)) ? 1 : 0;
+  return count;
+}
+
+// How many pixels of rect are exactly colour.
+template <typename Surface>
+int CountPixels(const Surface& surface, const RECT& rect, unsigned colour) {
+  return CountPixelsIf(surface, rect, [colour](unsigned pixel) { return pixel == colour; });
+}
+
+// How many pixels of rect are text in the ink's colour, grey smoothing allowed.
+template <typename Surface>
+int CountInk(const Surface& surface, const RECT& rect, unsigned ink) {
+  return CountPixelsIf(surface, rect, [ink](unsigned pixel) { return wintest::IsInk(pixel, ink); });
 }
 
 }  // namespace pixels

@@ -61,7 +61,7 @@ class AdvPageTest : public SkinControlTest {
     TDataSkinBorder& tabs = *data->Skin().Tabs;
     saved = std::make_unique<SavedElement>(tabs);
     saved->Plain();
-    MakeSolidStrip(*tabs.Image, 5, 24, 24);
+    MakeStrip(*tabs.Image, 5, 24, 24);
     tabs.Frame = 5;
     data->Skin3rd()->Add("TAdvPagesStandIn=advpagecontrol");
     pages = Make<TAdvPagesStandIn>(form.get(), 10, 10, 200, 120);
@@ -96,7 +96,7 @@ TEST_F(AdvPageTest, PicturesAreFramesOneAndTwoAtTheirSizeUntilTheSkinLetsGo) {
 
   // A new skin picture reaches the control at the skin change.
   TDataSkinBorder& tabs = *data->Skin().Tabs;
-  MakeSolidStrip(*tabs.Image, 5, 24, 24);
+  MakeStrip(*tabs.Image, 5, 24, 24);
   pixels::Fill(*tabs.Image, 0, 0, 24, 24, FrameColour(4));
   pixels::Fill(*tabs.Image, 24, 0, 48, 24, FrameColour(5));
   EXPECT_EQ(FrameColour(1), Centre(normal)) << "nothing before the change";

@@ -4,7 +4,6 @@
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinButton.h"
-#include "tests/win32/support/Ink.h"
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -39,7 +38,6 @@ class ButtonPixelsTest : public SkinControlTest {
     DibSurface surface(kW, kH);
     return Paint(surface);
   }
-  static unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
 
   TButton* button = nullptr;
   TSkinButton* object = nullptr;
@@ -89,12 +87,8 @@ TEST_F(ButtonPixelsTest, OneDoubleBarBreaksTheCaption) {
 
 // Pixels of the focus rectangle's top edge that differ from the frame.
 int FocusEdgeInk(DibSurface& surface, const RECT& text) {
-  int ink = 0;
-  for (int x = text.left - 2; x < text.right + 2; ++x) {
-    ink +=
-        surface.Pixel(x, text.top - 2) != DibColor(static_cast<COLORREF>(FrameColour(bfFocused)));
-  }
-  return ink;
+  const RECT edge{text.left - 2, text.top - 2, text.right + 2, text.top - 1};
+  return CountPixelsIf(surface, edge, [](unsigned pixel) { return pixel != Frame(bfFocused); });
 }
 
 TEST_F(ButtonPixelsTest, FocusRectangleUnlessTheSkinSaysNo) {
@@ -109,11 +103,8 @@ TEST_F(ButtonPixelsTest, FocusRectangleUnlessTheSkinSaysNo) {
 }
 
 // Pixels of text in that colour, whatever the font smooths at its edges.
-int PixelsOf(DibSurface& surface, COLORREF colour) {
-  int count = 0;
-  for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) count += wintest::IsInk(surface.Pixel(x, y), DibColor(colour));
-  return count;
+int PixelsOf(const DibSurface& surface, COLORREF colour) {
+  return CountInk(surface, {0, 0, kW, kH}, DibColor(colour));
 }
 
 TEST_F(ButtonPixelsTest, CaptionColourBySkinAndState) {

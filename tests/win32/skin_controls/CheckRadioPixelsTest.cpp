@@ -15,9 +15,9 @@ class CheckRadioPixelsTest : public SkinControlTest {
  protected:
   void UseStrips(int checkCells, int radioCells) {
     TDataSkinButton& element = *data->Skin().Buttons;
-    MakeSolidStrip(*element.CheckImage, checkCells, kCell, kCell);
+    MakeStrip(*element.CheckImage, checkCells, kCell, kCell);
     element.CheckButtonFrame = checkCells;
-    MakeSolidStrip(*element.RadioImage, radioCells, kCell, kCell);
+    MakeStrip(*element.RadioImage, radioCells, kCell, kCell);
     element.RadioButtonFrame = radioCells;
   }
 
@@ -37,7 +37,6 @@ class CheckRadioPixelsTest : public SkinControlTest {
     SendMessageW(control->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(surface.dc()), 0);
     return surface.Pixel(x, kH / 2);
   }
-  static unsigned Cell(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
 };
 
 TEST_F(CheckRadioPixelsTest, DisabledCheckedRadioInBothStrips) {
@@ -45,11 +44,11 @@ TEST_F(CheckRadioPixelsTest, DisabledCheckedRadioInBothStrips) {
     UseStrips(4, cells);
     auto* radio = Skinned<TRadioButton, TSkinRadioButton>(10);
     radio->SetChecked(true);
-    EXPECT_EQ(Cell(cells == 8 ? 5 : 2), BoxPixel(radio)) << cells << " cells, checked";
+    EXPECT_EQ(Frame(cells == 8 ? 5 : 2), BoxPixel(radio)) << cells << " cells, checked";
     radio->SetEnabled(false);
-    EXPECT_EQ(Cell(cells == 8 ? 8 : 4), BoxPixel(radio)) << cells << " cells, disabled";
+    EXPECT_EQ(Frame(cells == 8 ? 8 : 4), BoxPixel(radio)) << cells << " cells, disabled";
     radio->SetChecked(false);
-    EXPECT_EQ(Cell(cells == 8 ? 4 : 3), BoxPixel(radio)) << cells << " cells, unchecked disabled";
+    EXPECT_EQ(Frame(cells == 8 ? 4 : 3), BoxPixel(radio)) << cells << " cells, unchecked disabled";
     delete radio;
   }
 }
@@ -58,17 +57,17 @@ TEST_F(CheckRadioPixelsTest, IndeterminateCheckBoxInBothStrips) {
   UseStrips(4, 4);
   auto* narrow = Skinned<TCheckBox, TSkinCheckBox>(10);
   narrow->SetState(cbGrayed);
-  EXPECT_EQ(Cell(4), BoxPixel(narrow));
+  EXPECT_EQ(Frame(4), BoxPixel(narrow));
   delete narrow;
   UseStrips(12, 8);
   auto* wide = Skinned<TCheckBox, TSkinCheckBox>(10);
   wide->SetState(cbGrayed);
-  EXPECT_EQ(Cell(9), BoxPixel(wide));
+  EXPECT_EQ(Frame(9), BoxPixel(wide));
   wide->SetEnabled(false);
-  EXPECT_EQ(Cell(12), BoxPixel(wide));
+  EXPECT_EQ(Frame(12), BoxPixel(wide));
   wide->SetEnabled(true);
   wide->SetState(cbChecked);
-  EXPECT_EQ(Cell(5), BoxPixel(wide));
+  EXPECT_EQ(Frame(5), BoxPixel(wide));
 }
 
 TEST_F(CheckRadioPixelsTest, UncheckedStateTextWinsOverItsCheckPart) {
@@ -78,34 +77,33 @@ TEST_F(CheckRadioPixelsTest, UncheckedStateTextWinsOverItsCheckPart) {
   ASSERT_EQ(cbUnchecked, box->State());
   SendMessageW(box->Handle(), BM_SETCHECK, BST_CHECKED, 0);
   ASSERT_EQ(BST_CHECKED, SendMessageW(box->Handle(), BM_GETCHECK, 0, 0) & BST_CHECKED);
-  EXPECT_EQ(Cell(1), BoxPixel(box));
+  EXPECT_EQ(Frame(1), BoxPixel(box));
 }
 
 TEST_F(CheckRadioPixelsTest, LeftTextPutsTheBoxAtTheRight) {
   UseStrips(4, 4);
   auto* box = Skinned<TCheckBox, TSkinCheckBox>(10);
-  const unsigned face =
-      DibColor(static_cast<COLORREF>(ColorToRGB(data->Skin().Colour(scButtonFace))));
-  EXPECT_EQ(Cell(1), BoxPixel(box, 2));
+  const unsigned face = ResolvedDib(data->Skin().Colour(scButtonFace));
+  EXPECT_EQ(Frame(1), BoxPixel(box, 2));
   SetWindowLongPtrW(box->Handle(), GWL_STYLE,
                     GetWindowLongPtrW(box->Handle(), GWL_STYLE) | BS_LEFTTEXT);
-  EXPECT_EQ(Cell(1), BoxPixel(box, kW - 2));
+  EXPECT_EQ(Frame(1), BoxPixel(box, kW - 2));
   EXPECT_EQ(face, BoxPixel(box, 2));
   auto* radio = Skinned<TRadioButton, TSkinRadioButton>(40);
   SetWindowLongPtrW(radio->Handle(), GWL_STYLE,
                     GetWindowLongPtrW(radio->Handle(), GWL_STYLE) | BS_LEFTTEXT);
-  EXPECT_EQ(Cell(1), BoxPixel(radio, kW - 2));
+  EXPECT_EQ(Frame(1), BoxPixel(radio, kW - 2));
   EXPECT_EQ(face, BoxPixel(radio, kW - 1)) << "a radio box ends one pixel in";
 }
 
 TEST_F(CheckRadioPixelsTest, ClickRepaintsWithTheNewCell) {
   UseStrips(4, 8);
   auto* radio = Skinned<TRadioButton, TSkinRadioButton>(10);
-  ASSERT_EQ(Cell(1), BoxPixel(radio));
+  ASSERT_EQ(Frame(1), BoxPixel(radio));
   SendMessageW(radio->Handle(), BM_CLICK, 0, 0);
   FlushEvents();
   EXPECT_TRUE(radio->Checked());
-  EXPECT_EQ(Cell(5), BoxPixel(radio));
+  EXPECT_EQ(Frame(5), BoxPixel(radio));
 }
 
 }  // namespace
@@ -132,13 +130,12 @@ TEST_F(CheckRadioPixelsTest, TransparentCheckBoxShowsItsParentAroundBoxAndCaptio
   for (TWinControl* box : {static_cast<TWinControl*>(clear), static_cast<TWinControl*>(solid)}) {
     RedrawWindow(box->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   }
-  const unsigned face =
-      DibColor(static_cast<COLORREF>(ColorToRGB(data->Skin().Colour(scButtonFace))));
+  const unsigned face = ResolvedDib(data->Skin().Colour(scButtonFace));
   // Above the box and at the far end of the caption's line.
   EXPECT_EQ(DibColor(RGB(10, 130, 70)), ScreenPixel(clear->Handle(), kCell / 2, 1));
   EXPECT_EQ(DibColor(RGB(10, 130, 70)), ScreenPixel(clear->Handle(), kW - 2, kH / 2));
   EXPECT_EQ(face, ScreenPixel(solid->Handle(), kW - 2, kH / 2));
-  EXPECT_EQ(Cell(1), ScreenPixel(clear->Handle(), kCell / 2, kH / 2));
+  EXPECT_EQ(Frame(1), ScreenPixel(clear->Handle(), kCell / 2, kH / 2));
 }
 
 }  // namespace

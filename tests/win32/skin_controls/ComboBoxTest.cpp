@@ -12,6 +12,7 @@
 
 #include "RealPointer.h"
 #include "SavedElement.h"
+#include "ScrollStripsSupport.h"
 #include "SkinControlSupport.h"
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
@@ -23,17 +24,6 @@
 #include "toolkit/controls/ListControls.h"
 
 namespace {
-
-TColor CellColour(int n) { return RGBColor(n * 10, 255 - n * 10, 128); }
-TColor ThumbColour(int n) { return RGBColor(30, 60 * n, 250); }
-unsigned Dib(TColor colour) { return DibColor(static_cast<COLORREF>(colour)); }
-unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
-
-void Strip(TBitmap& strip, int frames, int w, int h, TColor (*colour)(int)) {
-  strip.SetPixelFormat(pf24bit);
-  strip.SetSize(w * frames, h);
-  for (int n = 1; n <= frames; ++n) pixels::Fill(strip, (n - 1) * w, 0, n * w, h, colour(n));
-}
 
 SCROLLBARINFO BarOf(HWND list) {
   SCROLLBARINFO bar{};
@@ -80,13 +70,13 @@ class ComboBoxTest : public SkinControlTest {
       saved_.push_back(std::make_unique<SavedElement>(*element));
     }
     saved_.front()->Plain();
-    MakeSolidStrip(*skin.ComboButton->Image, 4, 50, 21);
+    MakeStrip(*skin.ComboButton->Image, 4, 50, 21);
     skin.ComboButton->Frame = 4;
     skin.ComboButton->Style = 2;
     arrow = GetSystemMetrics(SM_CXVSCROLL);
-    Strip(*skin.Scrollbar->Image, 23, arrow, arrow, CellColour);
-    Strip(*skin.VertScrollThumb->Image, 3, 8, 16, ThumbColour);
-    Strip(*skin.HorzScrollThumb->Image, 3, 16, 8, ThumbColour);
+    MakeStrip(*skin.Scrollbar->Image, 23, arrow, arrow, CellColour);
+    MakeStrip(*skin.VertScrollThumb->Image, 3, 8, 16, ThumbColour);
+    MakeStrip(*skin.HorzScrollThumb->Image, 3, 16, 8, ThumbColour);
     GetCursorPos(&cursor_);
   }
   void TearDown() override {
@@ -169,7 +159,7 @@ TEST_F(ComboBoxTest, SunkStyleDrawsTheEdgeAndTheButtonSquareButLeavesTheText) {
   SavedElement extra(*skin.ExtraImages);
   sunk.Plain();
   skin.ComboButton->Style = 0;
-  Strip(*skin.SunkEdge->Image, 4, 12, 12, CellColour);
+  MakeStrip(*skin.SunkEdge->Image, 4, 12, 12, CellColour);
   skin.SunkEdge->Frame = 4;
   skin.ExtraImages->Image->Assign(nullptr);
   TComboBox* combo = Combo(5);

@@ -20,7 +20,6 @@
 namespace {
 
 constexpr int kCellWidth = 8;
-unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
 
 class ComboLooksTest : public SkinControlTest {
  protected:
@@ -42,7 +41,7 @@ class ComboLooksTest : public SkinControlTest {
 
   // The flat look with ComboButton cells kCellWidth wide and `height` high.
   void UseFlatCells(int height) {
-    MakeSolidStrip(*Skin().ComboButton->Image, 4, kCellWidth, height);
+    MakeStrip(*Skin().ComboButton->Image, 4, kCellWidth, height);
     Skin().ComboButton->Frame = 4;
     Skin().ComboButton->Style = 1;
   }
@@ -126,7 +125,7 @@ TEST_F(ComboLooksTest, AButtonStripWithoutAPixelPerCellLeavesTheComboItsOwnLook)
   const unsigned ownButton = WindowPixel(own->Handle(), button.x, button.y);
 
   UseFlatCells(10);
-  MakeSolidStrip(*Skin().ComboButton->Image, 1, 2, 10);  // 2 columns for 4 cells
+  MakeStrip(*Skin().ComboButton->Image, 1, 2, 10);  // 2 columns for 4 cells
   const HWND window = Combo()->Handle();
   EXPECT_EQ(ownButton, WindowPixel(window, button.x, button.y));
   EXPECT_EQ(WindowPixel(own->Handle(), size.cx / 3, size.cy / 2),
@@ -148,10 +147,10 @@ class TExtendedCombo : public TCustomControl {
 TEST_F(ComboLooksTest, ExtendedKindDrawsTheEditFrameAndTheArrowCellOverTheFirstChild) {
   // Arrow cells with a magenta left half, which lets the face fill show.
   TBitmap& arrow = *Skin().ComboxArrow->Image;
-  MakeSolidStrip(arrow, 4, 12, 12);
+  MakeStrip(arrow, 4, 12, 12);
   for (int n = 0; n < 4; ++n) pixels::Fill(arrow, n * 12, 0, n * 12 + 6, 12, clFuchsia);
   Skin().ComboxArrow->Frame = 4;
-  MakeSolidStrip(*Skin().ComboButton->Image, 4, kCellWidth, 10);
+  MakeStrip(*Skin().ComboButton->Image, 4, kCellWidth, 10);
   data->Skin3rd()->Add("TStandInComboEx=comboboxex");
   auto* combo = new TExtendedCombo(form.get());
   combo->SetParent(form.get());

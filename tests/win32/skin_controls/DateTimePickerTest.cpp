@@ -19,15 +19,13 @@
 
 namespace {
 
-unsigned Cell(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
-
 class DateTimePickerTest : public SkinControlTest {
  protected:
   void SetUp() override {
     SkinControlTest::SetUp();
     TSkinElements& skin = const_cast<TSkinElements&>(data->Skin());
     arrow_ = std::make_unique<SavedElement>(*skin.ComboxArrow);
-    MakeSolidStrip(*skin.ComboxArrow->Image, 4, 12, 12);
+    MakeStrip(*skin.ComboxArrow->Image, 4, 12, 12);
     skin.ComboxArrow->Frame = 4;
     GetCursorPos(&cursor_);
   }
@@ -68,7 +66,7 @@ TEST_F(DateTimePickerTest, ArrowSitsOverTheButtonAndTheEditFrameGoesRound) {
   EXPECT_EQ(outer.top + 2, inner.top);
   EXPECT_EQ(outer.bottom - 2, inner.bottom);
   EXPECT_EQ(GetSystemMetrics(SM_CXHSCROLL), inner.right - inner.left);
-  EXPECT_EQ(Cell(1), ArrowPixel(arrow));
+  EXPECT_EQ(Frame(1), ArrowPixel(arrow));
   const unsigned white = DibColor(RGB(255, 255, 255));
   EXPECT_EQ(SkinPixel(scButtonShadow), WindowPixel(picker->Handle(), 0, 12));
   EXPECT_EQ(white, WindowPixel(picker->Handle(), 1, 12));
@@ -80,9 +78,9 @@ TEST_F(DateTimePickerTest, ArrowTurnsHotUnderThePointerAndBackWhenItLeaves) {
   TArrowButton* arrow = Skinned(picker)->ArrowButton();
   ASSERT_NE(nullptr, arrow);
   SendPointer(ArrowMiddle(arrow));
-  EXPECT_TRUE(PumpUntil([&] { return ArrowPixel(arrow) == Cell(4); })) << "hot: cell 4";
+  EXPECT_TRUE(PumpUntil([&] { return ArrowPixel(arrow) == Frame(4); })) << "hot: cell 4";
   SendPointer(OnScreen(picker->Handle(), 20, 10));
-  EXPECT_TRUE(PumpUntil([&] { return ArrowPixel(arrow) == Cell(1); })) << "left: cell 1";
+  EXPECT_TRUE(PumpUntil([&] { return ArrowPixel(arrow) == Frame(1); })) << "left: cell 1";
 }
 
 TEST_F(DateTimePickerTest, DisabledPickerShowsANormalArrowWhateverThePointerDoes) {
@@ -90,14 +88,14 @@ TEST_F(DateTimePickerTest, DisabledPickerShowsANormalArrowWhateverThePointerDoes
   TArrowButton* arrow = Skinned(picker)->ArrowButton();
   ASSERT_NE(nullptr, arrow);
   SendPointer(ArrowMiddle(arrow));
-  ASSERT_TRUE(PumpUntil([&] { return ArrowPixel(arrow) == Cell(4); }));
+  ASSERT_TRUE(PumpUntil([&] { return ArrowPixel(arrow) == Frame(4); }));
   picker->SetEnabled(false);
-  EXPECT_TRUE(PumpUntil([&] { return ArrowPixel(arrow) == Cell(1); })) << "hot goes with enabled";
+  EXPECT_TRUE(PumpUntil([&] { return ArrowPixel(arrow) == Frame(1); })) << "hot goes with enabled";
   SendPointer(OnScreen(picker->Handle(), 20, 10));
   PumpUntil([] { return false; }, 150);
   SendPointer(ArrowMiddle(arrow));
   PumpUntil([] { return false; }, 300);
-  EXPECT_EQ(Cell(1), ArrowPixel(arrow)) << "and does not come back under the pointer";
+  EXPECT_EQ(Frame(1), ArrowPixel(arrow)) << "and does not come back under the pointer";
 }
 
 // A click on the arrow, then a second one, with the calendar shown between.

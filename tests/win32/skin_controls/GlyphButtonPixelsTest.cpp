@@ -63,7 +63,6 @@ constexpr int kW = 90, kH = 30, kCell = 16;
 // The see-through colour of every glyph (each cell's bottom-left pixel).
 const TColor kKey = RGBColor(0, 128, 0);
 TColor CellColour(int n) { return RGBColor(250, 40 * n, 10); }
-unsigned Dib(TColor colour) { return DibColor(static_cast<COLORREF>(colour)); }
 
 // A strip of square cells: the key colour with a solid 12 x 12 middle.
 void MakeGlyph(TBitmap& glyph, int cells) {
@@ -75,11 +74,8 @@ void MakeGlyph(TBitmap& glyph, int cells) {
   }
 }
 
-int Count(DibSurface& surface, unsigned colour) {
-  int count = 0;
-  for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) count += surface.Pixel(x, y) == colour;
-  return count;
+int Count(const DibSurface& surface, unsigned colour) {
+  return CountPixels(surface, {0, 0, kW, kH}, colour);
 }
 
 class GlyphButtonPixelsTest : public SkinControlTest {

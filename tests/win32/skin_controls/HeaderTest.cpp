@@ -28,8 +28,6 @@ constexpr int kWidth = 300, kHeight = 24;
 // A row above any item text (texts are centred vertically).
 constexpr int kTopRow = 1;
 
-unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
-
 class HeaderTest : public SkinControlTest {
  protected:
   void SetUp() override {
@@ -37,7 +35,7 @@ class HeaderTest : public SkinControlTest {
     TSkinElements& skin = const_cast<TSkinElements&>(data->Skin());
     bar_ = std::make_unique<SavedElement>(*skin.Headerbar);
     bar_->Plain();
-    MakeSolidStrip(*skin.Headerbar->Image, 5, 16, 16);
+    MakeStrip(*skin.Headerbar->Image, 5, 16, 16);
     skin.Headerbar->Frame = 5;
     skin.Headerbar->Trans = 0;
     GetCursorPos(&cursor_);
@@ -74,11 +72,8 @@ class HeaderTest : public SkinControlTest {
     }
     // Pixels of a column range that are not the item's frame: its text.
     int InkBetween(int from, int to, unsigned background) const {
-      int ink = 0;
-      for (int y = 2; y < kHeight - 2; ++y) {
-        for (int x = from; x < to; ++x) ink += dib.Pixel(x, y) != background;
-      }
-      return ink;
+      return CountPixelsIf(dib, {from, 2, to, kHeight - 2},
+                           [background](unsigned pixel) { return pixel != background; });
     }
     DibSurface dib;
   };

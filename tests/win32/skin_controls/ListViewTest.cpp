@@ -20,8 +20,6 @@
 
 namespace {
 
-unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
-
 class ListViewTest : public ScrollStripsTest {
  protected:
   void SetUp() override {
@@ -29,7 +27,7 @@ class ListViewTest : public ScrollStripsTest {
     TSkinElements& skin = const_cast<TSkinElements&>(data->Skin());
     bar_ = std::make_unique<SavedElement>(*skin.Headerbar);
     bar_->Plain();
-    MakeSolidStrip(*skin.Headerbar->Image, 5, 16, 16);
+    MakeStrip(*skin.Headerbar->Image, 5, 16, 16);
     skin.Headerbar->Frame = 5;
     skin.Headerbar->Trans = 0;
     GetCursorPos(&cursor_);

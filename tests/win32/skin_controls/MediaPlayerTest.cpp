@@ -24,8 +24,6 @@ constexpr int kWidth = 150, kHeight = 30;
 constexpr int kGlyph = 9, kGlyphLeft = (kWidth / 3 - kGlyph) / 2,
               kGlyphTop = (kHeight - kGlyph) / 2;
 
-unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
-
 // A pixel of one of the program's glyph bitmaps, as the screen shows it.
 unsigned GlyphPixel(const wchar_t* name, int x, int y) {
   const TBitmapHandle glyph(static_cast<HBITMAP>(

@@ -19,8 +19,6 @@ namespace {
 
 constexpr int kLong = 200, kThick = 20;
 
-unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
-
 class ProgressPixelsTest : public SkinControlTest {
  protected:
   void SetUp() override {
@@ -30,7 +28,7 @@ class ProgressPixelsTest : public SkinControlTest {
     chunk_ = std::make_unique<SavedElement>(*skin.ProgressChunk);
     progress_->Plain();
     chunk_->Plain();
-    MakeSolidStrip(*skin.Progress->Image, 2, 10, 10);
+    MakeStrip(*skin.Progress->Image, 2, 10, 10);
     skin.Progress->Frame = 2;
     skin.Progress->Style = 0;
   }
@@ -56,12 +54,7 @@ class ProgressPixelsTest : public SkinControlTest {
       dib.Fill(RGB(1, 2, 3));
       SendMessageW(bar->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dib.dc()), 0);
     }
-    int Count(unsigned pixel) const {
-      int count = 0;
-      for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) count += dib.Pixel(x, y) == pixel;
-      return count;
-    }
+    int Count(unsigned pixel) const { return CountPixels(dib, {0, 0, width, height}, pixel); }
     int width, height;
     DibSurface dib;
   };
@@ -108,10 +101,10 @@ TEST_F(ProgressPixelsTest, EmptyAndInvertedRangesDrawTheTrackOnly) {
 
 TEST_F(ProgressPixelsTest, ChunkStyleRepeatsChunksOverTheDoneShareOnly) {
   TSkinElements& skin = const_cast<TSkinElements&>(data->Skin());
-  MakeSolidStrip(*skin.Progress->Image, 1, 10, 10);
+  MakeStrip(*skin.Progress->Image, 1, 10, 10);
   skin.Progress->Frame = 1;
   skin.Progress->Style = 1;
-  MakeSolidStrip(*skin.ProgressChunk->Image, 1, 8, 6);
+  MakeStrip(*skin.ProgressChunk->Image, 1, 8, 6);
   pixels::Fill(*skin.ProgressChunk->Image, FrameColour(5));  // told apart from the track
   skin.ProgressChunk->Frame = 1;
   TProgressBar* bar = Bar(30);

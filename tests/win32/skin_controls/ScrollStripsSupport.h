@@ -21,13 +21,6 @@
 inline TColor CellColour(int n) { return RGBColor(n * 10, 255 - n * 10, 128); }
 inline TColor TrackColour(int n) { return RGBColor(60 * n, 60 * n, 20); }
 inline TColor ThumbColour(int n) { return RGBColor(30, 60 * n, 250); }
-inline unsigned Dib(TColor colour) { return DibColor(static_cast<COLORREF>(colour)); }
-
-inline void MakeStrip(TBitmap& strip, int frames, int w, int h, TColor (*colour)(int)) {
-  strip.SetPixelFormat(pf24bit);
-  strip.SetSize(w * frames, h);
-  for (int n = 1; n <= frames; ++n) pixels::Fill(strip, (n - 1) * w, 0, n * w, h, colour(n));
-}
 
 // Presses at a screen point and runs the steps one per timer tick while
 // the bar's tracking loop holds the thread (it dispatches our timer); a
@@ -64,11 +57,11 @@ class ScrollStripsTest : public SkinControlTest {
       saved_.back()->Assign(element->Image.get());
     }
     arrow = GetSystemMetrics(SM_CXHSCROLL);
-    MakeStrip(*skin.Scrollbar->Image, 23, arrow, arrow, CellColour);
-    MakeStrip(*skin.VertScroll->Image, 4, 8, 8, TrackColour);
-    MakeStrip(*skin.VertScrollThumb->Image, 3, 8, 16, ThumbColour);
-    MakeStrip(*skin.HorzScroll->Image, 4, 8, 8, TrackColour);
-    MakeStrip(*skin.HorzScrollThumb->Image, 3, 16, 8, ThumbColour);
+    pixels::MakeStrip(*skin.Scrollbar->Image, 23, arrow, arrow, CellColour);
+    pixels::MakeStrip(*skin.VertScroll->Image, 4, 8, 8, TrackColour);
+    pixels::MakeStrip(*skin.VertScrollThumb->Image, 3, 8, 16, ThumbColour);
+    pixels::MakeStrip(*skin.HorzScroll->Image, 4, 8, 8, TrackColour);
+    pixels::MakeStrip(*skin.HorzScrollThumb->Image, 3, 16, 8, ThumbColour);
   }
   void TearDown() override {
     std::vector<TDataSkinObject*> elements = Elements();

@@ -7,19 +7,9 @@
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/graphics/Bitmap.h"
 
-TColor FrameColour(int n) { return RGBColor(20 * n, 200 - 10 * n, 40 + 15 * n); }
-
-void MakeSolidStrip(TBitmap& strip, int frames, int w, int h) {
-  strip.SetPixelFormat(pf24bit);
-  strip.SetSize(w * frames, h);
-  for (int n = 1; n <= frames; ++n) {
-    pixels::Fill(strip, (n - 1) * w, 0, n * w, h, FrameColour(n));
-  }
-}
-
 void UseSolidButtonFrames(TSkinData& skin, bool transparent) {
   TDataSkinButton& buttons = *skin.Skin().Buttons;
-  MakeSolidStrip(*buttons.Image, 5, 30, 24);
+  pixels::MakeStrip(*buttons.Image, 5, 30, 24);
   buttons.Frame = 5;
   buttons.Trans = transparent ? 1 : 0;
 }
@@ -38,7 +28,7 @@ void RepaintNow(HWND window) {
 }
 
 unsigned SkinControlTest::SkinPixel(TSkinColourSlot slot) {
-  return DibColor(static_cast<COLORREF>(ColorToRGB(data->Skin().Colour(slot))));
+  return pixels::ResolvedDib(data->Skin().Colour(slot));
 }
 
 std::unique_ptr<TSkinData> SkinControlTest::data;

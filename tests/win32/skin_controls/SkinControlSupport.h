@@ -1,7 +1,7 @@
 // What the skinned-control tests share: our skin, a shown toolkit form with
 // a form skin object that is not attached to it (the control objects only
-// need its list and canvas), and skin images replaced by solid frames whose
-// colours say which frame or cell was drawn.
+// need its list and canvas), and skin images replaced by the solid frames
+// of the shared pixel helpers, whose colours say which frame was drawn.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,10 +13,6 @@
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/Forms.h"
 
-// The colour of frame or cell n of the solid strips (never magenta).
-TColor FrameColour(int n);
-// A horizontal strip of `frames` solid frames of w x h, frame n in FrameColour(n).
-void MakeSolidStrip(TBitmap& strip, int frames, int w, int h);
 // The skin's push-button picture as five solid 30 x 24 frames.
 void UseSolidButtonFrames(TSkinData& skin, bool transparent);
 

@@ -40,7 +40,6 @@ class SpeedButtonPixelsTest : public SkinControlTest {
     GetWindowRect(form->Handle(), &window);
     return WindowPixel(form->Handle(), at.x - window.left, at.y - window.top);
   }
-  static unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
 
   TSpeedButton* speed = nullptr;
   TSkinSpeedButton* object = nullptr;

@@ -10,7 +10,6 @@
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinStatusBar.h"
-#include "tests/win32/support/Ink.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -29,9 +28,9 @@ class StatusBarPixelsTest : public SkinControlTest {
     savedEdges_.Assign(edges.Image.get());
     savedExtra_.Assign(extra.Image.get());
     savedColour_ = edges.NormalColour2;
-    MakeSolidStrip(*edges.Image, 3, 12, 12);
+    MakeStrip(*edges.Image, 3, 12, 12);
     edges.NormalColour2 = static_cast<TColor>(kText);
-    MakeSolidStrip(*extra.Image, 5, kCell, kCell);
+    MakeStrip(*extra.Image, 5, kCell, kCell);
   }
   void TearDown() override {
     data->Skin().StatusBarEdges->Image->Assign(&savedEdges_);
@@ -55,15 +54,11 @@ class StatusBarPixelsTest : public SkinControlTest {
     }
     unsigned At(int x, int y) const { return dib.Pixel(x, y); }
     int Count(COLORREF colour, int left, int right) const {
-      int count = 0;
-      for (int y = 0; y < height; ++y)
-        for (int x = left; x < right; ++x) count += wintest::IsInk(dib.Pixel(x, y), DibColor(colour));
-      return count;
+      return CountInk(dib, {left, 0, right, height}, DibColor(colour));
     }
     int width, height;
     DibSurface dib;
   };
-  static unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
   static RECT PartRect(TStatusBar* bar, int part) {
     RECT rect{};
     SendMessageW(bar->Handle(), SB_GETRECT, static_cast<WPARAM>(part),

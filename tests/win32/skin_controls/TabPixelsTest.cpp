@@ -16,7 +16,6 @@
 #include "skin/controls/SkinTabPages.h"
 #include "skin/form/SkinMessages.h"
 #include "tests/win32/graphics/Pixels.h"
-#include "tests/win32/support/Ink.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -29,8 +28,6 @@ constexpr TColor kParent = RGBColor(10, 130, 70);
 constexpr TColor kPane = RGBColor(90, 60, 150);
 constexpr TColor kMagenta = RGBColor(255, 0, 255);
 
-unsigned Dib(TColor colour) { return DibColor(static_cast<COLORREF>(ColorToRGB(colour))); }
-
 class TabPixelsTest : public SkinControlTest {
  protected:
   void SetUp() override {
@@ -42,7 +39,7 @@ class TabPixelsTest : public SkinControlTest {
              tabs.Trans,     tabs.Tile,      tabs.Style,      tabs.Frame};
     // Each frame: its top quarter magenta, the rest its own colour; the
     // border one solid colour.
-    MakeSolidStrip(*tabs.Image, 5, 24, 24);
+    MakeStrip(*tabs.Image, 5, 24, 24);
     pixels::Fill(*tabs.Image, 0, 0, 5 * 24, 6, kMagenta);
     tabs.Image2->SetPixelFormat(pf24bit);
     tabs.Image2->SetSize(16, 16);
@@ -121,18 +118,18 @@ TEST_F(TabPixelsTest, SelectedTabTakesFrameTwoOverTheParentsColour) {
   Paint(pages->Handle(), surface);
   const RECT one = TabRect(pages->Handle(), 0), two = TabRect(pages->Handle(), 1);
   // The strip is one pixel lower than the native tabs.
-  EXPECT_EQ(Dib(FrameColour(1)), surface.Pixel(one.left + 2, one.bottom - 2));
-  EXPECT_EQ(Dib(FrameColour(2)), surface.Pixel(two.left + 2, two.bottom - 2));
+  EXPECT_EQ(Frame(1), surface.Pixel(one.left + 2, one.bottom - 2));
+  EXPECT_EQ(Frame(2), surface.Pixel(two.left + 2, two.bottom - 2));
   // Magenta of the frames and the strip beyond the tabs show the parent.
-  EXPECT_EQ(Dib(kParent), surface.Pixel(one.left + 2, one.top + 2));
-  EXPECT_EQ(Dib(kParent), surface.Pixel(kW - 4, two.top + 4));
+  EXPECT_EQ(ResolvedDib(kParent), surface.Pixel(one.left + 2, one.top + 2));
+  EXPECT_EQ(ResolvedDib(kParent), surface.Pixel(kW - 4, two.top + 4));
   // The page frame fills the display area.
-  EXPECT_EQ(Dib(kPane), surface.Pixel(kW / 2, kH / 2));
+  EXPECT_EQ(ResolvedDib(kPane), surface.Pixel(kW / 2, kH / 2));
 
   pages->SetActivePageIndex(0);
   Paint(pages->Handle(), surface);
-  EXPECT_EQ(Dib(FrameColour(2)), surface.Pixel(one.left + 2, one.bottom - 2));
-  EXPECT_EQ(Dib(FrameColour(1)), surface.Pixel(two.left + 2, two.bottom - 2));
+  EXPECT_EQ(Frame(2), surface.Pixel(one.left + 2, one.bottom - 2));
+  EXPECT_EQ(Frame(1), surface.Pixel(two.left + 2, two.bottom - 2));
 }
 
 TEST_F(TabPixelsTest, NewSkinImagesShowAfterSkinChange) {
@@ -141,14 +138,14 @@ TEST_F(TabPixelsTest, NewSkinImagesShowAfterSkinChange) {
   const RECT one = TabRect(pages->Handle(), 0);
   DibSurface surface(kW, kH);
   Paint(pages->Handle(), surface);
-  ASSERT_EQ(Dib(FrameColour(2)), surface.Pixel(one.left + 2, one.bottom - 2));
+  ASSERT_EQ(Frame(2), surface.Pixel(one.left + 2, one.bottom - 2));
   constexpr TColor kNewTabs = RGBColor(200, 120, 20), kNewPane = RGBColor(30, 30, 90);
   pixels::Fill(*data->Skin().Tabs->Image, kNewTabs);
   pixels::Fill(*data->Skin().Tabs->Image2, kNewPane);
   object->SkinChange();
   Paint(pages->Handle(), surface);
-  EXPECT_EQ(Dib(kNewTabs), surface.Pixel(one.left + 2, one.bottom - 2));
-  EXPECT_EQ(Dib(kNewPane), surface.Pixel(kW / 2, kH / 2));
+  EXPECT_EQ(ResolvedDib(kNewTabs), surface.Pixel(one.left + 2, one.bottom - 2));
+  EXPECT_EQ(ResolvedDib(kNewPane), surface.Pixel(kW / 2, kH / 2));
 }
 
 TEST_F(TabPixelsTest, TabsAtTheBottomAreFlipped) {
@@ -160,11 +157,11 @@ TEST_F(TabPixelsTest, TabsAtTheBottomAreFlipped) {
   const RECT one = TabRect(tabs, 0), two = TabRect(tabs, 1);
   ASSERT_GT(one.top, kH / 2);
   // Moved one pixel up; the magenta quarter is now at the tab's bottom.
-  EXPECT_EQ(Dib(FrameColour(1)), surface.Pixel(one.left + 2, one.top + 1));
-  EXPECT_EQ(Dib(FrameColour(2)), surface.Pixel(two.left + 2, two.top + 1));
-  EXPECT_NE(Dib(FrameColour(1)), surface.Pixel(one.left + 2, one.bottom - 3));
-  EXPECT_NE(Dib(FrameColour(2)), surface.Pixel(two.left + 2, two.bottom - 3));
-  EXPECT_EQ(Dib(kPane), surface.Pixel(kW / 2, kH / 3));
+  EXPECT_EQ(Frame(1), surface.Pixel(one.left + 2, one.top + 1));
+  EXPECT_EQ(Frame(2), surface.Pixel(two.left + 2, two.top + 1));
+  EXPECT_NE(Frame(1), surface.Pixel(one.left + 2, one.bottom - 3));
+  EXPECT_NE(Frame(2), surface.Pixel(two.left + 2, two.bottom - 3));
+  EXPECT_EQ(ResolvedDib(kPane), surface.Pixel(kW / 2, kH / 3));
   // The window goes first: the object stops touching it and the form frees it.
   DestroyWindow(tabs);
   EXPECT_EQ(scsGone, object->State);
@@ -172,7 +169,7 @@ TEST_F(TabPixelsTest, TabsAtTheBottomAreFlipped) {
 }
 
 TEST_F(TabPixelsTest, SideTabsAreTurnedTowardTheirEdge) {
-  const unsigned face = Dib(data->Skin().Colour(scButtonFace));
+  const unsigned face = ResolvedDib(data->Skin().Colour(scButtonFace));
   for (const DWORD side : {DWORD{0}, DWORD{TCS_RIGHT}}) {
     TSkinTab* object = nullptr;
     const HWND tabs = PlainTabs(TCS_VERTICAL | TCS_MULTILINE | side, object);
@@ -184,9 +181,9 @@ TEST_F(TabPixelsTest, SideTabsAreTurnedTowardTheirEdge) {
     const int outer = side ? one.right - 2 : one.left + 1;
     const int inner = side ? one.left + 3 : one.right - 3;
     EXPECT_EQ(face, surface.Pixel(outer, one.top + 3)) << (side ? "right" : "left");
-    EXPECT_EQ(Dib(FrameColour(1)), surface.Pixel(inner, one.top + 3)) << (side ? "right" : "left");
-    EXPECT_EQ(Dib(FrameColour(2)), surface.Pixel(inner, two.top + 3)) << (side ? "right" : "left");
-    EXPECT_EQ(Dib(kPane), surface.Pixel(kW / 2, kH / 2));
+    EXPECT_EQ(Frame(1), surface.Pixel(inner, one.top + 3)) << (side ? "right" : "left");
+    EXPECT_EQ(Frame(2), surface.Pixel(inner, two.top + 3)) << (side ? "right" : "left");
+    EXPECT_EQ(ResolvedDib(kPane), surface.Pixel(kW / 2, kH / 2));
     DestroyWindow(tabs);
   }
 }
@@ -204,13 +201,6 @@ RECT Bounds(const DibSurface& surface, const RECT& rect, unsigned colour, bool m
         bounds.bottom = std::max<LONG>(bounds.bottom, y + 1);
       }
   return bounds;
-}
-
-int CountOf(const DibSurface& surface, const RECT& rect, unsigned colour) {
-  int count = 0;
-  for (int y = rect.top; y < rect.bottom; ++y)
-    for (int x = rect.left; x < rect.right; ++x) count += wintest::IsInk(surface.Pixel(x, y), colour);
-  return count;
 }
 
 TEST_F(TabPixelsTest, PicturesSitBesideTheTextAndThePairIsCentred) {
@@ -236,14 +226,14 @@ TEST_F(TabPixelsTest, PicturesSitBesideTheTextAndThePairIsCentred) {
   Paint(pages->Handle(), surface);
   RECT one = TabRect(pages->Handle(), 0);
   OffsetRect(&one, 0, 1);
-  EXPECT_EQ(24 * 16, CountOf(surface, one, Dib(RGBColor(0, 0, 255))));
+  EXPECT_EQ(24 * 16, CountInk(surface, one, ResolvedDib(RGBColor(0, 0, 255))));
   RECT two = TabRect(pages->Handle(), 1);
   OffsetRect(&two, 0, 1);
-  EXPECT_EQ(24 * 16, CountOf(surface, two, Dib(RGBColor(255, 255, 0))));
+  EXPECT_EQ(24 * 16, CountInk(surface, two, ResolvedDib(RGBColor(255, 255, 0))));
   // Picture and text together leave equal room on both sides.
-  const RECT ink = Bounds(surface, one, Dib(FrameColour(1)), false);
+  const RECT ink = Bounds(surface, one, Frame(1), false);
   EXPECT_NEAR(ink.left - one.left, one.right - ink.right, 2);
-  const RECT picture = Bounds(surface, one, Dib(RGBColor(0, 0, 255)), true);
+  const RECT picture = Bounds(surface, one, ResolvedDib(RGBColor(0, 0, 255)), true);
   EXPECT_NEAR(picture.top - one.top, one.bottom - picture.bottom, 1);
   // A tab narrower than the picture shows none. The tab control never makes
   // such a tab under Wine, so the drawing is asked for one directly.
@@ -255,7 +245,7 @@ TEST_F(TabPixelsTest, PicturesSitBesideTheTextAndThePairIsCentred) {
     DrawTabImageAndText(cell.dc(), RECT{10, 5, 10 + width, 25}, item, images->Handle(), clBlack,
                         false, 0);
     EXPECT_EQ(width > 24 ? 24 * 16 : 0,
-              CountOf(cell, RECT{0, 0, 100, 30}, Dib(RGBColor(0, 0, 255))))
+              CountInk(cell, RECT{0, 0, 100, 30}, ResolvedDib(RGBColor(0, 0, 255))))
         << "a tab " << width << " pixels wide";
   }
 }
@@ -274,9 +264,9 @@ TEST_F(TabPixelsTest, LabelsOnASkinnedPageStayVisible) {
   const int width = sheet->Width(), height = sheet->Height();
   DibSurface surface(width, height);
   Paint(sheet->Handle(), surface);
-  const unsigned face = Dib(data->Skin().Colour(scButtonFace));
+  const unsigned face = ResolvedDib(data->Skin().Colour(scButtonFace));
   const RECT labelRect{20, 20, 140, 40};
-  EXPECT_GT(CountOf(surface, labelRect, Dib(RGBColor(200, 0, 0))), 10);
+  EXPECT_GT(CountInk(surface, labelRect, ResolvedDib(RGBColor(200, 0, 0))), 10);
   EXPECT_EQ(face, surface.Pixel(width - 3, height - 3));
   EXPECT_EQ(face, surface.Pixel(10, 10));
 }
@@ -285,7 +275,8 @@ TEST_F(TabPixelsTest, CloseBoxClosesThePageUnlessTheFormSaysNo) {
   TPageControl* pages = MakePages("First page", "Second page");
   pages->SetTag(kCloseBoxTag);
   // Hooked before the skin: it sees what the skin passes on.
-  MessageRecorder control(*pages);
+  wintest::MessageLog control;
+  const wintest::ControlRecorder recorder(control, *pages);
   TSkinTab* object = SkinTabs(pages);
   ASSERT_TRUE(object->CloseButtons);
   DibSurface surface(kW, kH);
@@ -295,8 +286,8 @@ TEST_F(TabPixelsTest, CloseBoxClosesThePageUnlessTheFormSaysNo) {
   const RECT tab = TabRect(pages->Handle(), 1);
   EXPECT_EQ(tab.right - 2, box.right);
   // The box is outlined in the strip with the DC's pen.
-  EXPECT_EQ(Dib(clBlack), surface.Pixel(box.left, box.top));
-  EXPECT_EQ(Dib(clBlack), surface.Pixel(box.left + 3, box.top + 3));
+  EXPECT_EQ(ResolvedDib(clBlack), surface.Pixel(box.left, box.top));
+  EXPECT_EQ(ResolvedDib(clBlack), surface.Pixel(box.left + 3, box.top + 3));
 
   LRESULT answer = 1;
   WPARAM window = 0;
@@ -344,10 +335,10 @@ TEST_F(TabPixelsTest, ButtonTabsTakeTheButtonFrames) {
   RECT one = TabRect(pages->Handle(), 0), two = TabRect(pages->Handle(), 1);
   OffsetRect(&one, 0, 1);
   OffsetRect(&two, 0, 1);
-  EXPECT_EQ(Dib(FrameColour(1)), surface.Pixel(one.left + 2, one.top + 2));
-  EXPECT_EQ(Dib(FrameColour(2)), surface.Pixel(two.left + 2, two.top + 2));
+  EXPECT_EQ(Frame(1), surface.Pixel(one.left + 2, one.top + 2));
+  EXPECT_EQ(Frame(2), surface.Pixel(two.left + 2, two.top + 2));
   // Beyond the buttons the strip shows the skin's face, not the parent.
-  EXPECT_EQ(Dib(data->Skin().Colour(scButtonFace)), surface.Pixel(kW - 3, two.top + 2));
+  EXPECT_EQ(ResolvedDib(data->Skin().Colour(scButtonFace)), surface.Pixel(kW - 3, two.top + 2));
 }
 
 TEST_F(TabPixelsTest, StripLeavesTheScrollArrowsAlone) {

@@ -25,8 +25,6 @@ constexpr int kHeight = 24;
 constexpr TColor kTopMark = RGBColor(10, 20, 230);
 constexpr int kMarkRows = 6;
 
-unsigned Dib(TColor colour) { return DibColor(static_cast<COLORREF>(ColorToRGB(colour))); }
-
 class TabSetPixelsTest : public SkinControlTest {
  protected:
   void SetUp() override {
@@ -34,7 +32,7 @@ class TabSetPixelsTest : public SkinControlTest {
     TDataSkinBorder& tabs = *data->Skin().Tabs;
     saved = std::make_unique<SavedElement>(tabs);
     saved->Plain();
-    MakeSolidStrip(*tabs.Image, 5, 24, kHeight);
+    MakeStrip(*tabs.Image, 5, 24, kHeight);
     pixels::Fill(*tabs.Image, 0, 0, 5 * 24, kMarkRows, kTopMark);
     tabs.Frame = 5;
     tabs.Trans = 0;
@@ -63,9 +61,9 @@ class TabSetPixelsTest : public SkinControlTest {
   // rows in the mark that the flip moved there.
   void ExpectFrame(TTabSet* tabs, int index, int frame) {
     const RECT tab = Tab(tabs, index);
-    EXPECT_EQ(Dib(FrameColour(frame)), WindowPixel(tabs->Handle(), tab.left + 2, 2))
+    EXPECT_EQ(Frame(frame), WindowPixel(tabs->Handle(), tab.left + 2, 2))
         << "tab " << index;
-    EXPECT_EQ(Dib(kTopMark), WindowPixel(tabs->Handle(), tab.left + 2, kHeight - 3))
+    EXPECT_EQ(ResolvedDib(kTopMark), WindowPixel(tabs->Handle(), tab.left + 2, kHeight - 3))
         << "tab " << index << " upside down";
   }
   static void Click(HWND window, POINT point) {
@@ -94,8 +92,8 @@ TEST_F(TabSetPixelsTest, SelectedTabTakesFrameTwoOfTheFlippedPictureAndStaysOnSc
   // Painted into a DC it is handed, the skin's picture is what remains too.
   DibSurface surface(300, kHeight);
   SendMessageW(tabs->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(surface.dc()), 0);
-  EXPECT_EQ(Dib(FrameColour(2)), surface.Pixel(Tab(tabs, 1).left + 2, 2));
-  EXPECT_EQ(Dib(FrameColour(1)), surface.Pixel(Tab(tabs, 0).left + 2, 2));
+  EXPECT_EQ(Frame(2), surface.Pixel(Tab(tabs, 1).left + 2, 2));
+  EXPECT_EQ(Frame(1), surface.Pixel(Tab(tabs, 0).left + 2, 2));
 }
 
 TEST_F(TabSetPixelsTest, AClickSelectsATabOnceAndItsFrameFollows) {

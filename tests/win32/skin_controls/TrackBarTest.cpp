@@ -22,9 +22,6 @@ namespace {
 
 constexpr TColor kChannel = RGBColor(250, 120, 10);
 
-unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
-unsigned Dib(TColor colour) { return DibColor(static_cast<COLORREF>(colour)); }
-
 RECT ThumbOf(HWND bar) {
   RECT thumb{};
   SendMessageW(bar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
@@ -38,9 +35,9 @@ class TrackBarTest : public SkinControlTest {
     TSkinElements& skin = const_cast<TSkinElements&>(data->Skin());
     thumb_ = std::make_unique<SavedElement>(*skin.ThumbHorz);
     track_ = std::make_unique<SavedElement>(*skin.Track);
-    MakeSolidStrip(*skin.ThumbHorz->Image, 5, 10, 20);
+    MakeStrip(*skin.ThumbHorz->Image, 5, 10, 20);
     skin.ThumbHorz->Frame = 5;
-    MakeSolidStrip(*skin.Track->Image, 1, 12, 4);
+    MakeStrip(*skin.Track->Image, 1, 12, 4);
     pixels::Fill(*skin.Track->Image, kChannel);
     skin.Track->LeftWidth = skin.Track->RightWidth = 2;
     skin.Track->Trans = 0;

@@ -24,8 +24,6 @@ namespace {
 
 constexpr int kWidth = 20, kHeight = 40;
 
-unsigned Frame(int n) { return DibColor(static_cast<COLORREF>(FrameColour(n))); }
-
 class UpDownTest : public SkinControlTest {
  protected:
   void SetUp() override {
@@ -33,7 +31,7 @@ class UpDownTest : public SkinControlTest {
     TSkinElements& skin = const_cast<TSkinElements&>(data->Skin());
     vert_ = std::make_unique<SavedElement>(*skin.UpDownVert);
     vert_->Plain();
-    MakeSolidStrip(*skin.UpDownVert->Image, 8, 10, 10);
+    MakeStrip(*skin.UpDownVert->Image, 8, 10, 10);
     skin.UpDownVert->Image2->Assign(nullptr);  // no glyph over the frames
     skin.UpDownVert->Frame = 8;
     GetCursorPos(&cursor_);

@@ -82,7 +82,7 @@ TEST_F(CaptionTextPixelsTest, TextIsDrawnInTheTitleColourOverTheCaption) {
   const TInk ink(*plain, *text, object.WindowWidth, object.FrameTop);
   ASSERT_GT(ink.Count(), 20);
   const unsigned colour =
-      DibColor(static_cast<COLORREF>(ColorToRGB(data->Skin().Colour(scTitleTextNoActive))));
+      ResolvedDib(data->Skin().Colour(scTitleTextNoActive));
   // Every glyph pixel lies between the caption under it and the text
   // colour (smoothed edges blend the two): no background box, no other colour.
   int solid = 0, foreign = 0;

@@ -96,7 +96,7 @@ TEST_F(FramePixelsTest, MinimisedWindowPaintsOnlyItsCaptionBand) {
   RECT rect{};
   GetWindowRect(window, &rect);
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-  const unsigned face = DibColor(static_cast<COLORREF>(data->Skin().Colour(scButtonFace)));
+  const unsigned face = Dib(data->Skin().Colour(scButtonFace));
   TBitmap& top = *data->Skin().Top->Image;
   // The caption band runs across the whole width, from the window's left edge.
   EXPECT_EQ(SkinPixel(top, 1, 1), dib->Pixel(1, 1));

@@ -6,7 +6,6 @@
 #include "FramePixelsFixture.h"
 #include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/MenuText.h"
-#include "tests/win32/support/Ink.h"
 #include "tests/win32/support/HandleExpectations.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
@@ -51,13 +50,7 @@ class MenuItemDrawingTest : public FramePixelsTest {
   TBitmap& MenuItemImage() { return *data->Skin().MenuItem->Image; }
   int FrameWidth() { return MenuItemImage().Width() / 5; }
   unsigned Slot(TSkinColourSlot slot) {
-    return DibColor(static_cast<COLORREF>(ColorToRGB(data->Skin().Colour(slot))));
-  }
-  static int CountColour(const DibSurface& dib, RECT area, unsigned colour) {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x) count += wintest::IsInk(dib.Pixel(x, y), colour);
-    return count;
+    return ResolvedDib(data->Skin().Colour(slot));
   }
 };
 
@@ -160,11 +153,11 @@ TEST_F(MenuItemDrawingTest, GlyphComesFromTheMenuGlyphListAndTextColourFollowsEn
           ? DibColor(GetSysColor(COLOR_GRAYTEXT))
           : Slot(scButtonShadow);
   ASSERT_NE(enabledText, disabledText);
-  EXPECT_GT(CountColour(*maximise, text, disabledText), 0);
-  EXPECT_EQ(0, CountColour(*maximise, text, enabledText));
-  EXPECT_GT(CountColour(*move, text, enabledText), 0);
+  EXPECT_GT(CountInk(*maximise, text, disabledText), 0);
+  EXPECT_EQ(0, CountInk(*maximise, text, enabledText));
+  EXPECT_GT(CountInk(*move, text, enabledText), 0);
   const auto selected = Drawn(popup, *ItemWithTag(popup, SC_MOVE), true);
-  EXPECT_GT(CountColour(*selected, text, Slot(scHilightText)), 0);
+  EXPECT_GT(CountInk(*selected, text, Slot(scHilightText)), 0);
 }
 
 TEST_F(MenuItemDrawingTest, CheckedItemsShowTheCheckMarkOrASunkenBoxAroundTheirPicture) {
@@ -177,8 +170,8 @@ TEST_F(MenuItemDrawingTest, CheckedItemsShowTheCheckMarkOrASunkenBoxAroundTheirP
   move.SetChecked(true);
   const auto checked = Drawn(popup, move, false);
   const unsigned text = Slot(scMenuText);
-  EXPECT_EQ(0, CountColour(*unchecked, glyphBox, text));
-  EXPECT_GT(CountColour(*checked, glyphBox, text), 4);
+  EXPECT_EQ(0, CountInk(*unchecked, glyphBox, text));
+  EXPECT_GT(CountInk(*checked, glyphBox, text), 4);
 
   TMenuItem& close = *ItemWithTag(popup, SC_CLOSE);
   close.SetChecked(true);
@@ -384,7 +377,7 @@ TEST_F(WindowMenuItemTest, NativeEntriesOfAPlainWindowAreMeasuredAndDrawnInTheSk
   const unsigned disabled = data->Skin().Colour(scButtonShadow) == data->Skin().Colour(scMenuText)
                                 ? DibColor(GetSysColor(COLOR_GRAYTEXT))
                                 : Slot(scButtonShadow);
-  EXPECT_GT(CountColour(dib, text, disabled), 4);
+  EXPECT_GT(CountInk(dib, text, disabled), 4);
 }
 
 // Without a menu when it was skinned, a window's owner-drawn items stay its own.

@@ -99,14 +99,14 @@ TEST_F(ChildNotificationsTest, FocusChangeArrivingAtTheWindowIsIgnored) {
 TEST_F(ChildNotificationsTest, RecreationIsAnnouncedBeforeTheWindowGoes) {
   auto* list = Make<TListBox>(form.get(), 220, 10, 80, 100);
   const HWND before = list->Handle();
-  MessageRecorder recorder(*list);
+  wintest::MessageLog log;
+  log.Only({CM_RECREATEWND, WM_DESTROY, WM_NCDESTROY, WM_NCCREATE, WM_CREATE});
+  const wintest::ControlRecorder recorder(log, *list);
   list->SetBorderStyle(bsNone);
   EXPECT_NE(before, list->Handle());
-  EXPECT_EQ("", CompareSequence(
-                    recorder.Messages(),
-                    {{CM_RECREATEWND}, {WM_DESTROY}, {WM_NCDESTROY}, {WM_NCCREATE}, {WM_CREATE}},
-                    {CM_RECREATEWND, WM_DESTROY, WM_NCDESTROY, WM_NCCREATE, WM_CREATE}))
-      << SequenceText(recorder.Messages());
+  EXPECT_SEQUENCE(
+      log, {{CM_RECREATEWND}, {WM_DESTROY}, {WM_NCDESTROY}, {WM_NCCREATE}, {WM_CREATE}},
+      "changing the border style");
 }
 
 TEST_F(ChildNotificationsTest, RecreationIsTheDefaultHandlingOfTheNotification) {
@@ -127,10 +127,11 @@ TEST_F(ChildNotificationsTest, RecreatedFormStaysAlive) {
   form->OnDestroy = [&](TObject*) { ++destroyed; };
   form->Show();
   FlushEvents();
-  MessageRecorder recorder(*form);
+  wintest::MessageLog log;
+  const wintest::ControlRecorder recorder(log, *form);
   const HWND before = form->Handle();
   form->SetBorderStyle(bsSingle);
-  EXPECT_EQ(1, recorder.Count(CM_RECREATEWND));
+  EXPECT_EQ(1, log.Count(CM_RECREATEWND));
   EXPECT_NE(before, form->Handle());
   EXPECT_EQ(0, destroyed);
   EXPECT_FALSE(Application->Terminated());

@@ -62,7 +62,8 @@ TEST_F(CreationTest, RefusedCreationLeavesNoControlWaitingForAWindow) {
 TEST_F(CreationTest, ControlMadeWhileAnotherIsBeingCreatedLeavesItsWindowAlone) {
   TForm outer(nullptr);
   TForm inner(nullptr);
-  MessageRecorder recorder(outer);
+  wintest::MessageLog log;
+  const wintest::ControlRecorder recorder(log, outer);
   // Hooks that skin windows make objects of their own at this point.
   onCreate = [&inner](HWND) -> LRESULT {
     inner.HandleNeeded();
@@ -74,8 +75,8 @@ TEST_F(CreationTest, ControlMadeWhileAnotherIsBeingCreatedLeavesItsWindowAlone) 
   EXPECT_EQ(&outer, TWinControl::FindControl(outer.Handle()));
   EXPECT_EQ(&inner, TWinControl::FindControl(inner.Handle()));
   // The outer window's creation went through its own handler.
-  EXPECT_TRUE(recorder.Saw(WM_NCCREATE));
-  EXPECT_TRUE(recorder.Saw(WM_CREATE));
+  EXPECT_TRUE(log.Saw(WM_NCCREATE));
+  EXPECT_TRUE(log.Saw(WM_CREATE));
 }
 
 struct OtherThreadResult {

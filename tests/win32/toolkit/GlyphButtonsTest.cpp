@@ -32,8 +32,6 @@ std::unique_ptr<TBitmap> GlyphStrip(int cells) {
   return strip;
 }
 
-unsigned Colour(TColor colour) { return DibColor(static_cast<COLORREF>(ColorToRGB(colour))); }
-
 class GlyphButtonsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -84,18 +82,18 @@ TEST_F(GlyphButtonsTest, BitBtnShowsTheCellOfItsState) {
   TBitBtn* button = MakeBitBtn(4);
   EXPECT_EQ(4, button->NumGlyphs());  // a strip of square cells counts itself
   // No caption and Margin -1: the glyph is centred, at (44, 9).
-  EXPECT_EQ(Colour(clRed), Face(button)->Pixel(50, 15));
+  EXPECT_EQ(ResolvedDib(clRed), Face(button)->Pixel(50, 15));
   EXPECT_EQ(DibColor(GetSysColor(COLOR_BTNFACE)), Face(button)->Pixel(45, 10));  // keyed out
   SendMessageW(button->Handle(), BM_SETSTATE, TRUE, 0);
-  EXPECT_EQ(Colour(clBlue), Face(button)->Pixel(51, 16));  // pressed: cell 3, moved a pixel
+  EXPECT_EQ(ResolvedDib(clBlue), Face(button)->Pixel(51, 16));  // pressed: cell 3, moved a pixel
   SendMessageW(button->Handle(), BM_SETSTATE, FALSE, 0);
   button->SetEnabled(false);
-  EXPECT_EQ(Colour(clLime), Face(button)->Pixel(50, 15));
+  EXPECT_EQ(ResolvedDib(clLime), Face(button)->Pixel(50, 15));
 
   TBitBtn* two = MakeBitBtn(2);  // pressed wants cell 3, which a strip of 2 lacks
   EXPECT_EQ(2, two->NumGlyphs());
   SendMessageW(two->Handle(), BM_SETSTATE, TRUE, 0);
-  EXPECT_EQ(Colour(clRed), Face(two)->Pixel(51, 16));
+  EXPECT_EQ(ResolvedDib(clRed), Face(two)->Pixel(51, 16));
 }
 
 TEST_F(GlyphButtonsTest, DisabledSingleCellGlyphIsEmbossed) {
@@ -106,7 +104,7 @@ TEST_F(GlyphButtonsTest, DisabledSingleCellGlyphIsEmbossed) {
   // pixel down and right in the highlight colour.
   EXPECT_EQ(DibColor(GetSysColor(COLOR_BTNSHADOW)), face->Pixel(50, 15));
   EXPECT_EQ(DibColor(GetSysColor(COLOR_BTNHIGHLIGHT)), face->Pixel(54, 19));
-  EXPECT_NE(Colour(clRed), face->Pixel(50, 15));
+  EXPECT_NE(ResolvedDib(clRed), face->Pixel(50, 15));
 }
 
 TEST_F(GlyphButtonsTest, MarginAndLayoutPlaceTheGlyph) {
@@ -115,12 +113,12 @@ TEST_F(GlyphButtonsTest, MarginAndLayoutPlaceTheGlyph) {
   button->SetLayout(blGlyphRight);
   auto face = Face(button);
   // Cell from 100 - 5 - 12 = 83: its square ends at column 92.
-  EXPECT_EQ(Colour(clRed), face->Pixel(92, 15));
-  EXPECT_NE(Colour(clRed), face->Pixel(93, 15));
+  EXPECT_EQ(ResolvedDib(clRed), face->Pixel(92, 15));
+  EXPECT_NE(ResolvedDib(clRed), face->Pixel(93, 15));
   button->SetLayout(blGlyphTop);
   face = Face(button);
-  EXPECT_EQ(Colour(clRed), face->Pixel(50, 7));  // cell from row 5, square from 7
-  EXPECT_NE(Colour(clRed), face->Pixel(50, 6));
+  EXPECT_EQ(ResolvedDib(clRed), face->Pixel(50, 7));  // cell from row 5, square from 7
+  EXPECT_NE(ResolvedDib(clRed), face->Pixel(50, 6));
 }
 
 TEST_F(GlyphButtonsTest, MarginAndSpacingMinusOneSpreadGlyphAndTextInThirds) {
@@ -133,7 +131,7 @@ TEST_F(GlyphButtonsTest, MarginAndSpacingMinusOneSpreadGlyphAndTextInThirds) {
   int glyphLeft = -1, textLeft = -1, textRight = -1;
   for (int x = 0; x < 160; ++x) {
     for (int y = 0; y < 30; ++y) {
-      if (glyphLeft < 0 && face->Pixel(x, y) == Colour(clRed)) glyphLeft = x - 2;
+      if (glyphLeft < 0 && face->Pixel(x, y) == ResolvedDib(clRed)) glyphLeft = x - 2;
       if (x > glyphLeft + kCell && glyphLeft >= 0 && wintest::IsInk(face->Pixel(x, y), text)) {
         if (textLeft < 0) textLeft = x;
         textRight = x + 1;
@@ -190,10 +188,10 @@ TEST_F(GlyphButtonsTest, SpeedButtonIsPressedWhileTheMouseHoldsItOver) {
   form->Show();
   FlushEvents();
   // Glyph centred: cell at (20 + 14, 20 + 9), square centre (40, 35).
-  EXPECT_EQ(Colour(clRed), FormPicture()->Pixel(40, 35));
+  EXPECT_EQ(ResolvedDib(clRed), FormPicture()->Pixel(40, 35));
   Mouse(WM_LBUTTONDOWN, 30, 30);
   EXPECT_EQ(bsDown, speed->State());
-  EXPECT_EQ(Colour(clBlue), FormPicture()->Pixel(41, 36));
+  EXPECT_EQ(ResolvedDib(clBlue), FormPicture()->Pixel(41, 36));
   Mouse(WM_MOUSEMOVE, 150, 150);  // dragged off: up again, no click on release
   EXPECT_EQ(bsUp, speed->State());
   Mouse(WM_MOUSEMOVE, 30, 30);
@@ -206,7 +204,7 @@ TEST_F(GlyphButtonsTest, SpeedButtonIsPressedWhileTheMouseHoldsItOver) {
   Mouse(WM_LBUTTONUP, 150, 150);
   EXPECT_EQ(1, clicks);
   speed->SetEnabled(false);
-  EXPECT_EQ(Colour(clLime), FormPicture()->Pixel(40, 35));
+  EXPECT_EQ(ResolvedDib(clLime), FormPicture()->Pixel(40, 35));
 }
 
 TEST_F(GlyphButtonsTest, ReplacedHandlerPaintsTheSpeedButtonInstead) {
@@ -230,7 +228,7 @@ TEST_F(GlyphButtonsTest, ReplacedHandlerPaintsTheSpeedButtonInstead) {
   EXPECT_EQ(0u, picture->Pixel(20, 20));
   EXPECT_NE(0u, picture->Pixel(19, 20));
   speed->WindowProc = saved;
-  EXPECT_EQ(Colour(clRed), FormPicture()->Pixel(40, 35));
+  EXPECT_EQ(ResolvedDib(clRed), FormPicture()->Pixel(40, 35));
 }
 
 TEST_F(GlyphButtonsTest, GroupedSpeedButtonsStayDownOneAtATime) {
@@ -250,7 +248,7 @@ TEST_F(GlyphButtonsTest, GroupedSpeedButtonsStayDownOneAtATime) {
   FlushEvents();
   ClickAt(30, 30);
   EXPECT_TRUE(a->Down());
-  EXPECT_EQ(Colour(clYellow), FormPicture()->Pixel(41, 36));  // cell 4, sunk a pixel
+  EXPECT_EQ(ResolvedDib(clYellow), FormPicture()->Pixel(41, 36));  // cell 4, sunk a pixel
   ClickAt(90, 30);
   EXPECT_TRUE(b->Down());
   EXPECT_FALSE(a->Down());

@@ -160,7 +160,8 @@ TEST_F(MenusTest, AShortCutKeyClicksItsItemInsteadOfReachingTheControl) {
   form->HandleNeeded();
   int clicks = 0;
   open->OnClick = [&clicks](TObject*) { ++clicks; };
-  MessageRecorder editKeys(*edit);
+  wintest::MessageLog editKeys;
+  const wintest::ControlRecorder editRecorder(editKeys, *edit);
   BYTE saved[256]{}, keys[256]{};
   GetKeyboardState(saved);
   const auto press = [&](bool control) {

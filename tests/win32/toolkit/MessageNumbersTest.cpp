@@ -46,13 +46,14 @@ class MessageNumbersTest : public ::testing::Test {
 };
 
 TEST_F(MessageNumbersTest, SkinAppliedReachesFormsAndControlsAsItself) {
-  MessageRecorder formRecorder(*form);
-  MessageRecorder pageRecorder(*pages);
+  wintest::MessageLog formLog, pageLog;
+  const wintest::ControlRecorder formRecorder(formLog, *form);
+  const wintest::ControlRecorder pageRecorder(pageLog, *pages);
   // LParam is no pointer: read as a notification header it would fault.
   SendMessageW(form->Handle(), kSkinApplied, 0, kSkinMark);
   SendMessageW(pages->Handle(), kSkinApplied, 0, kSkinMark);
-  EXPECT_EQ(1, formRecorder.Count(kSkinApplied));
-  EXPECT_EQ(1, pageRecorder.Count(kSkinApplied));
+  EXPECT_EQ(1, formLog.Count(kSkinApplied));
+  EXPECT_EQ(1, pageLog.Count(kSkinApplied));
   EXPECT_EQ(0, changes);
   EXPECT_EQ(one, pages->ActivePage());
 }
@@ -60,16 +61,17 @@ TEST_F(MessageNumbersTest, SkinAppliedReachesFormsAndControlsAsItself) {
 TEST_F(MessageNumbersTest, ReflectedNumberArrivingAtTheWindowIsNoNotification) {
   SendMessageW(pages->Handle(), TCM_SETCURSEL, 1, 0);
   NMHDR header{pages->Handle(), 0, static_cast<UINT>(TCN_SELCHANGE)};
-  MessageRecorder recorder(*pages);
+  wintest::MessageLog log;
+  const wintest::ControlRecorder recorder(log, *pages);
   SendMessageW(pages->Handle(), CN_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
   EXPECT_EQ(0, changes);
   EXPECT_EQ(one, pages->ActivePage());
-  EXPECT_FALSE(recorder.Saw(CN_NOTIFY));
+  EXPECT_FALSE(log.Saw(CN_NOTIFY));
   // The same notification through the parent is reflected and acted on.
   SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
   EXPECT_EQ(1, changes);
   EXPECT_EQ(two, pages->ActivePage());
-  EXPECT_EQ(1, recorder.Count(CN_NOTIFY));
+  EXPECT_EQ(1, log.Count(CN_NOTIFY));
 }
 
 TEST_F(MessageNumbersTest, SkinPaintFrameAndPingReachAReplacedHandler) {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "tests/win32/support/Ink.h"
 #include "toolkit/controls/Containers.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Label.h"
@@ -104,9 +103,10 @@ TEST_F(PaintTest, OverlappingLabelsArePaintedInZOrderAndHiddenOnesNotAtAll) {
   auto* hidden = new TLabel(form.get());
   hidden->SetParent(form.get());
   hidden->SetVisible(false);
-  MessageRecorder first(*label);
-  MessageRecorder second(*above);
-  MessageRecorder third(*hidden);
+  wintest::MessageLog first, second, third;
+  const wintest::ControlRecorder firstRecorder(first, *label);
+  const wintest::ControlRecorder secondRecorder(second, *above);
+  const wintest::ControlRecorder thirdRecorder(third, *hidden);
   DibSurface surface(120, 80);
   PaintFormInto(surface);
   EXPECT_EQ(1, first.Count(WM_PAINT));
@@ -139,13 +139,7 @@ TEST_F(PaintTest, LabelTextIsDrawnInTheFontColour) {
   label->SetBounds(10, 20, 60, 16);
   DibSurface surface(120, 80);
   PaintFormInto(surface);
-  int dark = 0;
-  for (int y = 20; y < 36; ++y) {
-    for (int x = 10; x < 70; ++x) {
-      if (wintest::IsInk(surface.Pixel(x, y), 0x000000u)) ++dark;
-    }
-  }
-  EXPECT_GT(dark, 10);
+  EXPECT_GT(CountInk(surface, {10, 20, 70, 36}, 0x000000u), 10);
   EXPECT_EQ(0x008000u, surface.Pixel(75, 25));
 }
 

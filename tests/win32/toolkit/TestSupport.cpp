@@ -1,53 +1,11 @@
 #include "TestSupport.h"
 
-#include <algorithm>
-
 void EnsureToolkit() {
   static const bool initialized = [] {
     Application->Initialize();
     return true;
   }();
   (void)initialized;
-}
-
-MessageRecorder::MessageRecorder(TControl& control) : recorder_(log_, control) {}
-
-MessageRecorder::~MessageRecorder() = default;
-
-std::vector<UINT> MessageRecorder::Messages() const {
-  std::vector<UINT> messages;
-  for (const wintest::MsgEntry& entry : log_.Entries()) messages.push_back(entry.message);
-  return messages;
-}
-
-std::string SequenceText(const std::vector<UINT>& messages) {
-  std::string text;
-  for (const UINT msg : messages) {
-    if (!text.empty()) text += ", ";
-    text += MessageName(msg);
-  }
-  return text;
-}
-
-std::string CompareSequence(const std::vector<UINT>& actual,
-                            const std::vector<ExpectedMessage>& expected,
-                            const std::vector<UINT>& filter) {
-  std::vector<UINT> seen;
-  for (const UINT msg : actual) {
-    if (std::find(filter.begin(), filter.end(), msg) != filter.end()) seen.push_back(msg);
-  }
-  size_t a = 0;
-  for (const ExpectedMessage& entry : expected) {
-    if (a < seen.size() && seen[a] == entry.msg) {
-      ++a;
-    } else if (!entry.optional) {
-      return "expected " + MessageName(entry.msg) + " at position " + std::to_string(a) +
-             "; saw: " + SequenceText(seen);
-    }
-  }
-  if (a != seen.size())
-    return "unexpected " + MessageName(seen[a]) + "; saw: " + SequenceText(seen);
-  return {};
 }
 
 DibSurface::DibSurface(int width, int height) : width_(width), height_(height) {

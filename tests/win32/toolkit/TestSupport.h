@@ -1,17 +1,15 @@
-// Shared helpers of the toolkit tests: message recording, event flushing and
-// pixels read back from a DIB section.
+// Shared helpers of the toolkit tests: the toolkit set up, event flushing
+// and pixels read back from a DIB section (messages are recorded with the
+// shared recorders included here).
 #pragma once
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
-
+#include "tests/win32/graphics/Pixels.h"
 #include "tests/win32/support/FlushEvents.h"
 #include "tests/win32/support/MessageRecorders.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/Controls.h"
-#include "toolkit/controls/MessageNames.h"
 
 // Handles everything queued, so that assertions do not depend on timing
 // (the shared flush, which also waits a little for X events).
@@ -19,38 +17,6 @@ inline void FlushEvents() { wintest::FlushEvents(); }
 
 // Toolkit set up once per test program.
 void EnsureToolkit();
-
-// The message numbers a control's WindowProc sees (the shared recorder,
-// reduced to numbers); the destructor puts the replaced handler back.
-class MessageRecorder {
- public:
-  explicit MessageRecorder(TControl& control);
-  ~MessageRecorder();
-  MessageRecorder(const MessageRecorder&) = delete;
-  MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-  std::vector<UINT> Messages() const;
-  void Clear() { log_.Clear(); }
-  bool Saw(UINT msg) const { return log_.Saw(msg); }
-  int Count(UINT msg) const { return log_.Count(msg); }
-
- private:
-  wintest::MessageLog log_;
-  wintest::ControlRecorder recorder_;
-};
-
-// One expected message; an optional one may be missing from the sequence.
-struct ExpectedMessage {
-  UINT msg;
-  bool optional = false;
-};
-
-// Empty when actual follows expected (optional entries may be absent, and
-// messages not listed in filter are ignored); else a readable difference.
-std::string CompareSequence(const std::vector<UINT>& actual,
-                            const std::vector<ExpectedMessage>& expected,
-                            const std::vector<UINT>& filter);
-std::string SequenceText(const std::vector<UINT>& messages);
 
 // A 32-bit top-down DIB section selected into a memory DC.
 class DibSurface {
@@ -75,3 +41,14 @@ class DibSurface {
 
 // COLORREF (0x00BBGGRR) as a DIB pixel (0x00RRGGBB).
 unsigned DibColor(COLORREF color);
+
+// The shared pixel helpers by their short names: colours as DIB pixels,
+// the solid test strips, counting pixels or text ink on a surface.
+using pixels::CountInk;
+using pixels::CountPixels;
+using pixels::CountPixelsIf;
+using pixels::Dib;
+using pixels::Frame;
+using pixels::FrameColour;
+using pixels::MakeStrip;
+using pixels::ResolvedDib;

@@ -10,6 +10,7 @@
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/MessageNames.h"
 
 namespace {
 
@@ -31,36 +32,41 @@ class WindowProcTest : public ::testing::Test {
   TButton* button = nullptr;
 };
 
-// What the system delivers to one window, seen from outside the toolkit.
+// What the system delivers to one window, seen from outside the toolkit:
+// sends as they are made, queued messages as they are taken out.
 HWND hookedWindow = nullptr;
-std::vector<UINT> hookedMessages;
+wintest::MessageLog hooked;
 
 LRESULT CALLBACK SentHook(int code, WPARAM wParam, LPARAM lParam) {
   const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-  if (code == HC_ACTION && sent->hwnd == hookedWindow) hookedMessages.push_back(sent->message);
+  if (code == HC_ACTION && sent->hwnd == hookedWindow) {
+    hooked.Add({sent->message,
+                wintest::ArrivalFlags(sent->hwnd, sent->message, sent->wParam, sent->lParam)});
+  }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK PostedHook(int code, WPARAM wParam, LPARAM lParam) {
   const auto* posted = reinterpret_cast<const MSG*>(lParam);
   if (code == HC_ACTION && wParam == PM_REMOVE && posted->hwnd == hookedWindow) {
-    hookedMessages.push_back(posted->message);
+    hooked.Add({posted->message, wintest::posted});
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-std::vector<UINT> WithoutToolkitMessages(const std::vector<UINT>& messages) {
-  std::vector<UINT> system;
-  for (const UINT msg : messages) {
-    if (msg < CM_BASE || msg >= 0xC000) system.push_back(msg);
+wintest::MsgSequence WithoutToolkitMessages(const wintest::MsgSequence& messages) {
+  wintest::MsgSequence system;
+  for (const wintest::MsgEntry& entry : messages) {
+    if (entry.message < CM_BASE || entry.message >= 0xC000) system.push_back(entry);
   }
   return system;
 }
 
 TEST_F(WindowProcTest, ReplacedHandlerSeesEveryMessageTheWindowGets) {
-  MessageRecorder recorder(*button);
+  wintest::MessageLog log;
+  const wintest::ControlRecorder recorder(log, *button);
   hookedWindow = button->Handle();
-  hookedMessages.clear();
+  hooked.Clear();
   HHOOK sent = SetWindowsHookExW(WH_CALLWNDPROC, SentHook, nullptr, GetCurrentThreadId());
   HHOOK posted = SetWindowsHookExW(WH_GETMESSAGE, PostedHook, nullptr, GetCurrentThreadId());
   ASSERT_NE(nullptr, sent);
@@ -76,21 +82,22 @@ TEST_F(WindowProcTest, ReplacedHandlerSeesEveryMessageTheWindowGets) {
 
   UnhookWindowsHookEx(posted);
   UnhookWindowsHookEx(sent);
-  ASSERT_FALSE(hookedMessages.empty());
-  EXPECT_EQ(SequenceText(hookedMessages),
-            SequenceText(WithoutToolkitMessages(recorder.Messages())));
-  EXPECT_TRUE(recorder.Saw(CM_TEXTCHANGED));
-  EXPECT_EQ(2, recorder.Count(CM_ENABLEDCHANGED));
+  ASSERT_FALSE(hooked.Entries().empty());
+  EXPECT_EQ("", wintest::CompareSequence(WithoutToolkitMessages(log.Entries()), hooked.Entries()));
+  EXPECT_TRUE(log.Saw(CM_TEXTCHANGED));
+  EXPECT_EQ(2, log.Count(CM_ENABLEDCHANGED));
 }
 
 TEST_F(WindowProcTest, DisablingAButtonGoesThroughItsHandlerInOrder) {
-  MessageRecorder recorder(*button);
+  wintest::MessageLog log;
+  log.Only({CM_ENABLEDCHANGED, WM_CANCELMODE, WM_ENABLE, WM_SETTEXT});
+  const wintest::ControlRecorder recorder(log, *button);
   button->SetEnabled(false);
   // The system cancels any mode of a window it disables, then tells it.
-  const std::string difference = CompareSequence(
-      recorder.Messages(), {{CM_ENABLEDCHANGED}, {WM_CANCELMODE, true}, {WM_ENABLE}},
-      {CM_ENABLEDCHANGED, WM_CANCELMODE, WM_ENABLE, WM_SETTEXT});
-  EXPECT_EQ("", difference);
+  EXPECT_SEQUENCE(log,
+                  {{CM_ENABLEDCHANGED}, {WM_CANCELMODE, wintest::sent | wintest::optional},
+                   {WM_ENABLE}},
+                  "disabling the button");
   EXPECT_FALSE(IsWindowEnabled(button->Handle()));
 }
 
@@ -116,10 +123,10 @@ TEST_F(WindowProcTest, ReplacingTheHandlerChangesBehaviourAndRestoringItRestores
 }
 
 TEST_F(WindowProcTest, PerformGoesThroughTheReplacedHandler) {
-  MessageRecorder recorder(*button);
+  wintest::MessageLog log;
+  const wintest::ControlRecorder recorder(log, *button);
   EXPECT_EQ(0, button->Perform(CM_MOUSEENTER));
-  ASSERT_EQ(1u, recorder.Messages().size());
-  EXPECT_EQ(static_cast<UINT>(CM_MOUSEENTER), recorder.Messages()[0]);
+  EXPECT_SEQUENCE(log, {{CM_MOUSEENTER}}, "performing CM_MOUSEENTER");
 }
 
 TEST_F(WindowProcTest, ChildCommandComesBackAsReflectedNotification) {
@@ -128,8 +135,9 @@ TEST_F(WindowProcTest, ChildCommandComesBackAsReflectedNotification) {
     EXPECT_EQ(button, sender);
     ++clicks;
   };
-  MessageRecorder parent(*form);
-  MessageRecorder child(*button);
+  wintest::MessageLog parent, child;
+  const wintest::ControlRecorder parentRecorder(parent, *form);
+  const wintest::ControlRecorder childRecorder(child, *button);
   SendMessageW(button->Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(1, clicks);
   EXPECT_TRUE(parent.Saw(WM_COMMAND));
@@ -141,7 +149,8 @@ TEST_F(WindowProcTest, EditColoursComeFromTheEditThroughReflection) {
   edit->SetParent(form.get());
   edit->SetColor(clRed);
   edit->Font()->SetColor(clBlue);
-  MessageRecorder recorder(*edit);
+  wintest::MessageLog log;
+  const wintest::ControlRecorder recorder(log, *edit);
   HDC dc = GetDC(edit->Handle());
   const auto brush = reinterpret_cast<HBRUSH>(
       SendMessageW(form->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
@@ -152,7 +161,7 @@ TEST_F(WindowProcTest, EditColoursComeFromTheEditThroughReflection) {
   ASSERT_NE(0, GetObjectW(brush, sizeof info, &info));
   EXPECT_EQ(RGB(255, 0, 0), info.lbColor);
   ReleaseDC(edit->Handle(), dc);
-  EXPECT_TRUE(recorder.Saw(CN_CTLCOLOREDIT));
+  EXPECT_TRUE(log.Saw(CN_CTLCOLOREDIT));
 }
 
 TEST_F(WindowProcTest, ControlIsFoundFromItsWindowUnderTheControlAtom) {
