@@ -1,4 +1,4 @@
-#include "skin/form/ControlDiscovery.h"
+#include "skin/controls/ControlDiscovery.h"
 
 #include <memory>
 #include <vector>
@@ -7,8 +7,8 @@
 #include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinSpeedButton.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/Buttons.h"

@@ -1,8 +1,8 @@
 // Attaching to a control, routing its messages and letting it go.
 #include "skin/controls/SkinControl.h"
 
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/core/ClassBuilder.h"

@@ -6,8 +6,8 @@
 
 #include "skin/controls/SkinDrawing.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/graphics/Bitmap.h"

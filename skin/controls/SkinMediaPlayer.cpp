@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "skin/controls/SkinDrawing.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/SysUtils.h"

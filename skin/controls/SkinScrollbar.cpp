@@ -1,8 +1,8 @@
 #include "skin/controls/SkinScrollbar.h"
 
 #include "skin/controls/SkinDrawing.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/core/ClassBuilder.h"

@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "skin/controls/SkinDrawing.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/draw/ImgUtil.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/core/ClassBuilder.h"

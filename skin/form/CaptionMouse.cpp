@@ -1,9 +1,9 @@
 // The caption under the mouse: non-client mouse messages, what a clicked
 // caption button does, the hover check and hints, system commands.
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Application.h"

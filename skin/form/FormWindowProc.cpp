@@ -1,8 +1,8 @@
 // The toolkit form's handler while its frame is skinned, and the MDI
 // client's procedure of an MDI frame.
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinMenuBar.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Application.h"

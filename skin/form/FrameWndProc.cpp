@@ -1,11 +1,11 @@
 // The window procedure of a skinned window, in three stages: what every
 // hooked window needs, what skinned frames need, and the non-client work
 // that only runs once the skin is initialised.
+#include "skin/controls/ControlDiscovery.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
-#include "skin/form/ControlDiscovery.h"
 #include "skin/form/SkinMenuBar.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Forms.h"

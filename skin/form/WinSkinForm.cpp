@@ -2,12 +2,12 @@
 // SKIN_INIT finishes, and the ways back: Unskin, ReleaseWindow, RefreshSkin.
 #include "skin/form/WinSkinForm.h"
 
+#include "skin/controls/ControlDiscovery.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
-#include "skin/form/ControlDiscovery.h"
 #include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/SkinMenuBar.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"

@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "skin/form/SkinObjectList.h"
-#include "skin/form/WindowHook.h"
+#include "skin/core/SkinObjectList.h"
+#include "skin/core/WindowHook.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/core/Component.h"
 #include "toolkit/graphics/ScopedHandles.h"

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "skin/core/SkinMessages.h"
 #include "skin/data/SkinSystem.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/WinSkinPopMenu.h"
 #include "toolkit/controls/Timer.h"

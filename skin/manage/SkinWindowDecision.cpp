@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "skin/core/SkinMessages.h"
 #include "skin/data/SkinSystem.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Forms.h"
