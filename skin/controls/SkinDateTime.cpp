@@ -106,7 +106,7 @@ const TClassInfo& TSkinDateTime::StaticClass() {
   return info;
 }
 
-void TSkinDateTime::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+void TSkinDateTime::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                              TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::InitSkin(form, skinData, changeColor, canvas);

@@ -194,7 +194,8 @@ bool TSkinMP::HasButtonsImage() const {
   return face && !face->Image->Empty();
 }
 
-void TSkinMP::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor, TCanvas* canvas) {
+void TSkinMP::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
+                       TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::InitSkin(form, skinData, changeColor, canvas);
   if (!Attached || !Control || !Control->Parent()) return;

@@ -79,7 +79,7 @@ bool TSkinManage::SkinWindow(HWND window) {
   TSkinData* data = ChooseSkinData(window);
   if (!data || data->SkinPending()) return false;
   // 12-13: the form object, listed, and told to finish once the queue runs.
-  auto* object = new TWinSkinForm(form);
+  auto* object = new TWinSkinForm(form, &session_);
   object->Handle = window;
   object->ManagerId = ManagerId();
   object->ClassNameText = className;
