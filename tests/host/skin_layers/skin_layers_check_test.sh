@@ -1,7 +1,7 @@
 #!/bin/sh
 # The layer check on small made-up skin trees: it passes a tree whose
-# includes all go down, and fails, naming file and line, a tree with one
-# include that goes up or a folder outside the stack.
+# includes and links all go down, and fails, naming file and line, a tree
+# with one include or link that goes up, or a folder outside the stack.
 #
 #   skin_layers_check_test.sh CHECK_SCRIPT WORK_DIR
 set -eu
@@ -16,6 +16,11 @@ fresh_tree() {
   printf '#include "skin/read/Reader.h"\n' >"$work/skin/core/Protocol.h"
   printf '#include <windows.h>\n\n#include "skin/core/Protocol.h"\n' >"$work/skin/form/Form.cpp"
   printf '#include "skin/form/Form.h"\n#include "skin/read/Reader.h"\n' >"$work/skin/manage/Manager.cpp"
+  printf 'add_library(lib_read STATIC Reader.cpp)\n' >"$work/skin/read/CMakeLists.txt"
+  printf 'add_library(lib_form STATIC Form.cpp)\ntarget_link_libraries(lib_form PUBLIC\n  lib_read)\n' \
+    >"$work/skin/form/CMakeLists.txt"
+  printf 'add_library(lib_manage STATIC Manager.cpp)\ntarget_link_libraries(lib_manage PUBLIC lib_form\n  lib_read other_lib)\n' \
+    >"$work/skin/manage/CMakeLists.txt"
 }
 
 # expect NAME WANTED_STATUS TEXT_THE_OUTPUT_MUST_HOLD
@@ -34,7 +39,7 @@ expect() {
 }
 
 fresh_tree
-expect "includes going down pass" 0 "every include goes down"
+expect "includes and links going down pass" 0 "every include and link goes down"
 
 fresh_tree
 printf '#pragma once\n\n#include "skin/manage/Manager.h"\n' >>"$work/skin/core/Protocol.h"
@@ -54,6 +59,11 @@ fresh_tree
 printf '#include "skin/extra/New.h"\n' >>"$work/skin/manage/Manager.cpp"
 expect "an include of a folder outside the stack is named" 1 \
   "Manager.cpp:3: includes skin/extra/New.h, from a folder that has no place"
+
+fresh_tree
+printf 'target_link_libraries(lib_read PRIVATE other_lib\n  lib_manage)\n' >>"$work/skin/read/CMakeLists.txt"
+expect "a link going up is named with file and line" 1 \
+  "$work/skin/read/CMakeLists.txt:2: read links lib_manage of manage, which sits above it"
 
 rm -rf "$work"
 [ "$failures" -eq 0 ]
