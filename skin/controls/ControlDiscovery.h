@@ -1,6 +1,6 @@
 // Control discovery: walks a skinned window's controls (toolkit controls by
 // object, plain windows by handle), decides which skinned-control class
-// takes each one and attaches it to the form skin object.
+// takes each one and attaches it to the window's skin object, its host.
 #pragma once
 
 #include <windows.h>

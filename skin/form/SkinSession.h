@@ -59,12 +59,13 @@ class TSkinSession {
   HWND MdiClient() const { return mdiClient_; }
   TCustomForm* MdiFrameForm() const { return mdiFrameForm_; }
 
-  // What a form object tells its manager.
+  // What a form object tells its manager: it is attaching to its window
+  // (so skinning is under way),
   virtual void FormAttaching() = 0;
-  // The form object is being destroyed; it leaves the manager's list.
+  // it is being destroyed (it leaves the manager's list),
   virtual void FormDestroyed(TWinSkinForm* form) = 0;
-  // The background of the drop-down hmenu as the popup windows show it;
-  // also tells the manager that this menu is being drawn.
+  // and it asks for the background of the drop-down hmenu as the popup
+  // windows show it, which also tells the manager that this menu is drawn.
   virtual TMenuBackground MenuBackground(HMENU menu) = 0;
 
  protected:
