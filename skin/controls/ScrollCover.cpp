@@ -4,9 +4,9 @@
 
 #include "skin/controls/ScrollControlGeometry.h"
 #include "skin/controls/SkinDrawing.h"
-#include "skin/data/WinSkinData.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/SkinSystem.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/data/WinSkinData.h"
 
 namespace {
 

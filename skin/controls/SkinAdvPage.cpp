@@ -1,9 +1,9 @@
 #include "skin/controls/SkinAdvPage.h"
 
 #include "skin/controls/SkinDrawing.h"
+#include "skin/core/SkinControlHost.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
-#include "skin/form/WinSkinForm.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/TypInfo.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -22,7 +22,7 @@ const TClassInfo& TSkinAdvPage::StaticClass() {
   return info;
 }
 
-void TSkinAdvPage::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+void TSkinAdvPage::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                             TCanvas* canvas) {
   if (Attached) return;
   PageMode = Mode;

@@ -17,7 +17,7 @@ class TSkinAdvPage : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
 
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
   void Unskin() override;
   bool HasPicture() const override;

@@ -37,7 +37,7 @@ TSkinButton::TSkinButton(TControl* control)
 
 TSkinButton::~TSkinButton() = default;
 
-void TSkinButton::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool /*changeColor*/,
+void TSkinButton::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool /*changeColor*/,
                            TCanvas* canvas) {
   TSkinControl::InitSkin(form, skinData, false, canvas);
   if (!Attached) return;

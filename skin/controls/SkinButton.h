@@ -26,7 +26,7 @@ class TSkinButton : public TSkinControl {
   explicit TSkinButton(TControl* control);
   ~TSkinButton() override;
 
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
   bool HasPicture() const override;
   bool BeforeProc(TMessage& message) override;

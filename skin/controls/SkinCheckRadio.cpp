@@ -84,7 +84,7 @@ const TClassInfo& TSkinRadioButton::StaticClass() {
   return info;
 }
 
-void TSkinCheckRadio::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool /*changeColor*/,
+void TSkinCheckRadio::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool /*changeColor*/,
                                TCanvas* canvas) {
   TSkinControl::InitSkin(form, skinData, false, canvas);
   if (!Attached) return;
@@ -92,7 +92,7 @@ void TSkinCheckRadio::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool /*c
   Transparent = Control->Tag() == kTransparentTag || SkinData->Options().Contains(xoTransparent);
 }
 
-void TSkinCheckBox::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+void TSkinCheckBox::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                              TCanvas* canvas) {
   TSkinCheckRadio::InitSkin(form, skinData, changeColor, canvas);
   CheckState = 0;

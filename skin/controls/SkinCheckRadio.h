@@ -32,7 +32,7 @@ class TSkinCheckRadio : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
 
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
   bool HasPicture() const override;
   bool BeforeProc(TMessage& message) override;
@@ -58,7 +58,7 @@ class TSkinCheckBox : public TSkinCheckRadio {
   TAPVANE_CLASS(TSkinCheckBox)
  public:
   using TSkinCheckRadio::TSkinCheckRadio;
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
   void AfterProc(TMessage& message) override;
 

@@ -5,10 +5,10 @@
 #include "skin/controls/ComboxScrollBar.h"
 #include "skin/controls/SkinDrawing.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/core/SkinControlHost.h"
 #include "skin/data/SkinSystem.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
-#include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/graphics/ScopedHandles.h"
@@ -70,14 +70,14 @@ TSkinComBox::TSkinComBox(TControl* control) : TSkinControl(control) {}
 
 TSkinComBox::~TSkinComBox() = default;
 
-void TSkinComBox::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+void TSkinComBox::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                            TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::InitSkin(form, skinData, changeColor, canvas);
   if (Attached) AttachParts();
 }
 
-void TSkinComBox::InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form,
+void TSkinComBox::InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
                              TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::InitWindow(handle, skinData, form, canvas);

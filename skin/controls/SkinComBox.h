@@ -13,9 +13,10 @@ class TSkinComBox : public TSkinControl {
   explicit TSkinComBox(TControl* control);
   ~TSkinComBox() override;
 
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
-  void InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form, TCanvas* canvas) override;
+  void InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
+                  TCanvas* canvas) override;
   void Unskin() override;
   void AfterProc(TMessage& message) override;
   bool HasPicture() const override;

@@ -1,10 +1,10 @@
 // Attaching to a control, routing its messages and letting it go.
 #include "skin/controls/SkinControl.h"
 
+#include "skin/core/SkinControlHost.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SwallowedException.h"
-#include "skin/form/SkinMessages.h"
-#include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/TypInfo.h"
@@ -51,7 +51,7 @@ bool TSkinControl::ControlDying() const {
   return Control && Control->ComponentState().Contains(csDestroying);
 }
 
-void TSkinControl::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+void TSkinControl::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                             TCanvas* canvas) {
   if (Attached) return;
   auto* windowed = dynamic_cast<TWinControl*>(Control);
@@ -75,7 +75,7 @@ void TSkinControl::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool change
   State = scsAttached;
 }
 
-void TSkinControl::InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form,
+void TSkinControl::InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
                               TCanvas* canvas) {
   if (Attached) return;
   SkinData = skinData;

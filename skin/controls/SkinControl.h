@@ -9,14 +9,14 @@
 #include <cstdint>
 #include <memory>
 
-#include "skin/form/SkinObjectList.h"
-#include "skin/form/WindowHook.h"
+#include "skin/core/SkinObjectList.h"
+#include "skin/core/WindowHook.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/core/Component.h"
 
 class TCanvas;
 class TSkinData;
-class TWinSkinForm;
+class TSkinControlHost;
 class TWinControl;
 
 // Where an object stands with its control.
@@ -40,8 +40,10 @@ class TSkinControl : public TComponent, public TSkinObjectBase, private TWindowH
   ~TSkinControl() override;
 
   // Meant to be overridden by the skinned-control classes.
-  virtual void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor, TCanvas* canvas);
-  virtual void InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form, TCanvas* canvas);
+  virtual void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
+                        TCanvas* canvas);
+  virtual void InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
+                          TCanvas* canvas);
   virtual void Unskin();
   // Answers whether the previous handler is to run; a consumed message
   // carries the Result stored here.
@@ -87,7 +89,7 @@ class TSkinControl : public TComponent, public TSkinObjectBase, private TWindowH
   TColor SavedColor = 0;
   bool Attached = false;
   int State = scsCreated;
-  TWinSkinForm* Form = nullptr;
+  TSkinControlHost* Form = nullptr;
   int Mode = 0;
   bool ParentBackgroundWasTrue = false;
 

@@ -6,8 +6,8 @@
 
 #include "skin/controls/SkinDrawing.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -106,7 +106,7 @@ const TClassInfo& TSkinDateTime::StaticClass() {
   return info;
 }
 
-void TSkinDateTime::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+void TSkinDateTime::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                              TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::InitSkin(form, skinData, changeColor, canvas);

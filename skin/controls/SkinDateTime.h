@@ -39,7 +39,7 @@ class TSkinDateTime : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
 
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
   void Unskin() override;
   void AfterProc(TMessage& message) override;

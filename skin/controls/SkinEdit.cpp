@@ -5,9 +5,9 @@
 #include <string>
 
 #include "skin/controls/SkinObjectFactory.h"
+#include "skin/core/SkinControlHost.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
-#include "skin/form/WinSkinForm.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/graphics/ScopedHandles.h"
 

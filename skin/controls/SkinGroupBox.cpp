@@ -22,7 +22,7 @@ const TClassInfo& TSkinGroupBox::StaticClass() {
   return info;
 }
 
-void TSkinGroupBox::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+void TSkinGroupBox::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                              TCanvas* canvas) {
   TSkinControl::InitSkin(form, skinData, changeColor, canvas);
   if (Attached && Control) Mode = 1;

@@ -10,7 +10,7 @@ class TSkinGroupBox : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
 
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
   bool BeforeProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;

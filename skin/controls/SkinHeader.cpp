@@ -43,13 +43,13 @@ const TClassInfo& TSkinHeader::StaticClass() {
   return info;
 }
 
-void TSkinHeader::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+void TSkinHeader::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                            TCanvas* canvas) {
   HotItem = -1;
   TSkinControl::InitSkin(form, skinData, changeColor, canvas);
 }
 
-void TSkinHeader::InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form,
+void TSkinHeader::InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
                              TCanvas* canvas) {
   HotItem = -1;
   TSkinControl::InitWindow(handle, skinData, form, canvas);

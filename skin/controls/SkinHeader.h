@@ -17,9 +17,10 @@ class TSkinHeader : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
 
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
-  void InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form, TCanvas* canvas) override;
+  void InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
+                  TCanvas* canvas) override;
   void Unskin() override;
   bool HasPicture() const override;
   bool BeforeProc(TMessage& message) override;

@@ -12,7 +12,7 @@ const TClassInfo& TSkinListView::StaticClass() {
 
 TSkinListView::~TSkinListView() = default;
 
-void TSkinListView::InitScroll(TControl* control, TSkinData* skinData, TWinSkinForm* form,
+void TSkinListView::InitScroll(TControl* control, TSkinData* skinData, TSkinControlHost* form,
                                TCanvas* canvas) {
   if (Attached) return;
   TSkinScrollbar::InitScroll(control, skinData, form, canvas);

@@ -15,7 +15,7 @@ class TSkinListView : public TSkinScrollbar {
   using TSkinScrollbar::TSkinScrollbar;
   ~TSkinListView() override;
 
-  void InitScroll(TControl* control, TSkinData* skinData, TWinSkinForm* form,
+  void InitScroll(TControl* control, TSkinData* skinData, TSkinControlHost* form,
                   TCanvas* canvas) override;
   void Unskin() override;
   void SkinChange() override;

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "skin/controls/SkinDrawing.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/SysUtils.h"
@@ -194,7 +194,8 @@ bool TSkinMP::HasButtonsImage() const {
   return face && !face->Image->Empty();
 }
 
-void TSkinMP::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor, TCanvas* canvas) {
+void TSkinMP::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
+                       TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::InitSkin(form, skinData, changeColor, canvas);
   if (!Attached || !Control || !Control->Parent()) return;

@@ -4,8 +4,8 @@
 #include <span>
 #include <utility>
 
+#include "skin/core/SkinControlHost.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/TypInfo.h"
@@ -90,7 +90,7 @@ const TClassInfo& TSkinObjImage::StaticClass() {
   return info;
 }
 
-void TSkinObjImage::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool /*changeColor*/,
+void TSkinObjImage::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool /*changeColor*/,
                              TCanvas* canvas) {
   if (Attached || !Control) return;
   SkinData = skinData;

@@ -24,7 +24,7 @@ class TSkinObjImage : public TSkinControl {
   using TSkinControl::TSkinControl;
 
   // Our own attach: the control keeps its message handler and its colour.
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
   void Unskin() override;
   void SkinChange() override;

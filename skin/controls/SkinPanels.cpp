@@ -1,8 +1,8 @@
 #include "skin/controls/SkinPanels.h"
 
 #include "skin/controls/SkinDrawing.h"
+#include "skin/core/SkinControlHost.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/core/ClassBuilder.h"
 
@@ -24,7 +24,7 @@ const TClassInfo& TSkinSizer::StaticClass() {
   return info;
 }
 
-void TSkinBox::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+void TSkinBox::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                         TCanvas* canvas) {
   if (Attached || !Control) return;
   ChangeColor = changeColor;

@@ -12,7 +12,7 @@ const TClassInfo& TSkinScControl::StaticClass() {
 
 TSkinScControl::~TSkinScControl() = default;
 
-void TSkinScControl::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool /*changeColor*/,
+void TSkinScControl::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool /*changeColor*/,
                               TCanvas* canvas) {
   TSkinControl::InitSkin(form, skinData, false, canvas);
   if (!Attached) return;

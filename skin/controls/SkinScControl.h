@@ -14,7 +14,7 @@ class TSkinScControl : public TSkinControl {
   using TSkinControl::TSkinControl;
   ~TSkinScControl() override;
 
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
   void Unskin() override;
   void AfterProc(TMessage& message) override;

@@ -1,9 +1,9 @@
 #include "skin/controls/SkinScrollbar.h"
 
 #include "skin/controls/SkinDrawing.h"
+#include "skin/core/SkinControlHost.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
-#include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/TypInfo.h"
@@ -26,7 +26,7 @@ const TClassInfo& TSkinScrollbar::StaticClass() {
   return info;
 }
 
-void TSkinScrollbar::InitScroll(TControl* control, TSkinData* skinData, TWinSkinForm* form,
+void TSkinScrollbar::InitScroll(TControl* control, TSkinData* skinData, TSkinControlHost* form,
                                 TCanvas* canvas) {
   if (Attached) return;
   auto* windowed = dynamic_cast<TWinControl*>(control);
@@ -115,8 +115,8 @@ void TSkinScrollbar::AfterProc(TMessage& message) {
       break;
     case CM_RECREATEWND:
       // The control has a new window now; the form makes a new object for it.
-      if (Form && Form->Handle) {
-        PostMessageW(Form->Handle, SKIN_RESKINSCROLL, reinterpret_cast<WPARAM>(Handle), 0);
+      if (Form && Form->HostWindow()) {
+        PostMessageW(Form->HostWindow(), SKIN_RESKINSCROLL, reinterpret_cast<WPARAM>(Handle), 0);
       }
       break;
     case SKIN_PAINTFRAME:
@@ -170,7 +170,7 @@ const TClassInfo& TSkinScrollbarH::StaticClass() {
   return info;
 }
 
-void TSkinScrollbarH::InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form,
+void TSkinScrollbarH::InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
                                  TCanvas* canvas) {
   if (Attached || !handle) return;
   Covers.Create(skinData, handle);

@@ -12,7 +12,7 @@ class TSkinScrollbar : public TSkinControl {
   using TSkinControl::TSkinControl;
 
   // Attach to a toolkit control whose scroll bars are to be covered.
-  virtual void InitScroll(TControl* control, TSkinData* skinData, TWinSkinForm* form,
+  virtual void InitScroll(TControl* control, TSkinData* skinData, TSkinControlHost* form,
                           TCanvas* canvas);
   void Unskin() override;
   bool BeforeProc(TMessage& message) override;
@@ -37,7 +37,8 @@ class TSkinScrollbarH : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
 
-  void InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form, TCanvas* canvas) override;
+  void InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
+                  TCanvas* canvas) override;
   void Unskin() override;
   void AfterProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;

@@ -1,9 +1,9 @@
 #include "skin/controls/SkinSpeedButton.h"
 
+#include "skin/core/SkinControlHost.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/ImgUtil.h"
 #include "skin/draw/SwallowedException.h"
-#include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/GraphicControl.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/core/ClassBuilder.h"
@@ -30,7 +30,7 @@ TSkinSpeedButton::TSkinSpeedButton(TControl* control) : TSkinBitButton(control) 
   GraphicControl = control;
 }
 
-void TSkinSpeedButton::InitSpeed(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas) {
+void TSkinSpeedButton::InitSpeed(TSkinControlHost* form, TSkinData* skinData, TCanvas* canvas) {
   if (Attached || !Control) return;
   Form = form;
   SkinData = skinData;

@@ -11,7 +11,7 @@ class TSkinSpeedButton : public TSkinBitButton {
   explicit TSkinSpeedButton(TControl* control);
 
   // The speed button's own attach: there is no window to take over.
-  void InitSpeed(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas);
+  void InitSpeed(TSkinControlHost* form, TSkinData* skinData, TCanvas* canvas);
   bool BeforeProc(TMessage& message) override;
   void AfterProc(TMessage& message) override;
   void PaintControl(HDC dc) override;

@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "skin/controls/SkinDrawing.h"
+#include "skin/core/SkinControlHost.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/draw/ImgUtil.h"
-#include "skin/form/SkinMessages.h"
-#include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/graphics/ScopedHandles.h"
@@ -47,14 +47,15 @@ TSkinTab::TSkinTab(TControl* control)
 
 TSkinTab::~TSkinTab() = default;
 
-void TSkinTab::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+void TSkinTab::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                         TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::InitSkin(form, skinData, changeColor, canvas);
   if (Attached) AfterAttach();
 }
 
-void TSkinTab::InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form, TCanvas* canvas) {
+void TSkinTab::InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
+                          TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::InitWindow(handle, skinData, form, canvas);
   Focused = GetFocus() == Handle;
@@ -273,7 +274,7 @@ bool TSkinTab::PressCloseBox(TMessage& message) {
                     static_cast<short>(HIWORD(message.LParam))};
   for (size_t i = 0; i < TabCloseRects.size(); ++i) {
     if (!PtInRect(&TabCloseRects[i], point)) continue;
-    const HWND formWindow = Form ? Form->Handle : nullptr;
+    const HWND formWindow = Form ? Form->HostWindow() : nullptr;
     const LRESULT answer =
         formWindow ? SendMessageW(formWindow, SKIN_CLOSETAB, reinterpret_cast<WPARAM>(Handle),
                                   static_cast<LPARAM>(i))

@@ -22,9 +22,10 @@ class TSkinTab : public TSkinControl {
   explicit TSkinTab(TControl* control);
   ~TSkinTab() override;
 
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
-  void InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form, TCanvas* canvas) override;
+  void InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
+                  TCanvas* canvas) override;
   bool HasPicture() const override;
   bool BeforeProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;

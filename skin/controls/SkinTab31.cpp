@@ -3,10 +3,10 @@
 #include "skin/controls/SkinDrawing.h"
 #include "skin/controls/SkinObjectFactory.h"
 #include "skin/controls/SkinUpDown.h"
+#include "skin/core/SkinControlHost.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/draw/ImgUtil.h"
-#include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/TabSet.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/TypInfo.h"
@@ -31,14 +31,15 @@ TSkinTab31::TSkinTab31(TControl* control)
 
 TSkinTab31::~TSkinTab31() = default;
 
-void TSkinTab31::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool /*changeColor*/,
+void TSkinTab31::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool /*changeColor*/,
                           TCanvas* canvas) {
   auto* windowed = dynamic_cast<TWinControl*>(Control);
   if (Attached || !windowed) return;
   InitWindow(windowed->Handle(), skinData, form, canvas);
 }
 
-void TSkinTab31::InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form, TCanvas* canvas) {
+void TSkinTab31::InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
+                            TCanvas* canvas) {
   if (Attached) return;
   TSkinControl::InitWindow(handle, skinData, form, canvas);
   PrepareImage();

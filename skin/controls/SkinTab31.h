@@ -16,9 +16,10 @@ class TSkinTab31 : public TSkinControl {
   ~TSkinTab31() override;
 
   // A toolkit tab set is taken over through its window, as a plain one.
-  void InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+  void InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                 TCanvas* canvas) override;
-  void InitWindow(HWND handle, TSkinData* skinData, TWinSkinForm* form, TCanvas* canvas) override;
+  void InitWindow(HWND handle, TSkinData* skinData, TSkinControlHost* form,
+                  TCanvas* canvas) override;
   bool HasPicture() const override;
   bool BeforeProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;

@@ -38,7 +38,7 @@ const TClassInfo& TSkinTrackBar::StaticClass() {
   return info;
 }
 
-void TSkinTrackBar::InitSkin(TWinSkinForm* form, TSkinData* skinData, bool changeColor,
+void TSkinTrackBar::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeColor,
                              TCanvas* canvas) {
   TSkinControl::InitSkin(form, skinData, changeColor, canvas);
   // The bar paints through its custom-draw stages only on its next paint.

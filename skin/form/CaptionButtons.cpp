@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/draw/SkinBounds.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/ScopedHandles.h"

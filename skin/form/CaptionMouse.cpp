@@ -1,11 +1,10 @@
 // The caption under the mouse: non-client mouse messages, what a clicked
 // caption button does, the hover check and hints, system commands.
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
-#include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/Timer.h"
 
@@ -108,7 +107,6 @@ bool TWinSkinForm::NcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
 void TWinSkinForm::ButtonAction(int x, int y) {
   auto* button = dynamic_cast<TWinSysButton*>(HotObject);
   if (!button) return;
-  TSkinManage* manager = TSkinManage::Instance();
   switch (button->Element->Action) {
     case cbClose:
       if (HasCloseItem(SystemMenu ? SystemMenu : GetSystemMenu(Handle, FALSE))) {
@@ -123,7 +121,7 @@ void TWinSkinForm::ButtonAction(int x, int y) {
         Placement = plNormal;
         PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
       } else {
-        if (MDIKind == mkChild && manager) manager->SetMdiMaximised(true);
+        if (MDIKind == mkChild && session_) session_->SetMdiMaximised(true);
         Placement = plMaximised;
         PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
         HotObject = nullptr;
@@ -246,7 +244,6 @@ bool TWinSkinForm::SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
       return true;
     }
   }
-  TSkinManage* manager = TSkinManage::Instance();
   switch (command) {
     case SC_MINIMIZE:
       Placement = plMinimised;
@@ -257,7 +254,7 @@ bool TWinSkinForm::SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
       break;
     case SC_RESTORE:
       Placement = plNormal;
-      if (MDIKind == mkChild && manager) manager->SetMdiMaximised(false);
+      if (MDIKind == mkChild && session_) session_->SetMdiMaximised(false);
       break;
     default:
       break;

@@ -1,10 +1,9 @@
 // The toolkit form's handler while its frame is skinned, and the MDI
 // client's procedure of an MDI frame.
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinMenuBar.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
-#include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/Forms.h"
 
@@ -14,8 +13,8 @@ void TWinSkinForm::FormWindowProc(TMessage& message) {
       savedFormProc_(message);
       if (!IsWindowVisible(Handle)) return;
       if (Placement == plMaximised) {
-        if (TSkinManage* manager = TSkinManage::Instance(); manager && manager->MdiClient()) {
-          PostMessageW(manager->MdiClient(), SKIN_MDIREDRAW, 0, 0);
+        if (session_ && session_->MdiClient()) {
+          PostMessageW(session_->MdiClient(), SKIN_MDIREDRAW, 0, 0);
         }
       } else if (Placement == plMinimised) {
         PaintFrame(nullptr);
@@ -41,8 +40,7 @@ void TWinSkinForm::FormWindowProc(TMessage& message) {
       // the main form.
       if (TCustomForm* main = Application ? Application->MainForm() : nullptr;
           main && Form && main != Form) {
-        TSkinManage* manager = TSkinManage::Instance();
-        TCustomForm* frame = MDIKind == mkChild && manager ? manager->MdiFrameForm() : main;
+        TCustomForm* frame = MDIKind == mkChild && session_ ? session_->MdiFrameForm() : main;
         if (frame && frame != Form) frame->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
       }
       message.Result = 0;
@@ -67,7 +65,6 @@ bool TWinSkinForm::AltAlone() {
 }
 
 LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  TSkinManage* manager = TSkinManage::Instance();
   switch (msg) {
     case WM_NCDESTROY: {
       const LRESULT result = mdiClientHook_.CallOld(msg, wParam, lParam);
@@ -85,11 +82,11 @@ LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return mdiClientHook_.CallOld(msg, wParam, lParam);
     case WM_MDIDESTROY: {
       const LRESULT result = mdiClientHook_.CallOld(msg, wParam, lParam);
-      if (SkinFrame && manager) {
+      if (SkinFrame && session_) {
         BOOL maximised = FALSE;
         const auto active =
             SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
-        manager->SetMdiMaximised(active && maximised);
+        session_->SetMdiMaximised(active && maximised);
         if (!active) SkinData->SetMenuUpdate(savedMenuUpdate_);
         if (!active && MenuBar) {
           MenuBar->BuildItems();
@@ -105,7 +102,7 @@ LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MDITILE:
     case WM_MDICASCADE:
-      if (SkinFrame && manager && manager->MdiMaximised()) manager->SetMdiMaximised(false);
+      if (SkinFrame && session_ && session_->MdiMaximised()) session_->SetMdiMaximised(false);
       return mdiClientHook_.CallOld(msg, wParam, lParam);
     case SKIN_MDIREDRAW:
       RedrawWindow(MDIClient, nullptr, nullptr, kMdiRedrawFlags);

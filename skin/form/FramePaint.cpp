@@ -9,7 +9,6 @@
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
-#include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/ScopedHandles.h"

@@ -1,13 +1,12 @@
 // The window procedure of a skinned window, in three stages: what every
 // hooked window needs, what skinned frames need, and the non-client work
 // that only runs once the skin is initialised.
+#include "skin/controls/ControlDiscovery.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
-#include "skin/form/ControlDiscovery.h"
 #include "skin/form/SkinMenuBar.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
-#include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Timer.h"
 
@@ -88,9 +87,9 @@ bool TWinSkinForm::FrameStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
       }
       return true;
     case WM_INITMENUPOPUP:
-      if (TSkinManage* manager = TSkinManage::Instance()) {
-        manager->MenuKind =
-            reinterpret_cast<HMENU>(wParam) == SystemMenu ? mkSystemMenu : mkMenuBar;
+      if (session_) {
+        session_->MenuOpening(reinterpret_cast<HMENU>(wParam) == SystemMenu ? mkSystemMenu
+                                                                            : mkMenuBar);
       }
       result = PassOn(msg, wParam, lParam);
       return true;
@@ -136,9 +135,8 @@ bool TWinSkinForm::FrameStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
         Placement = plMinimised;
       } else {
         Placement = wParam == SIZE_MAXIMIZED ? plMaximised : plNormal;
-        TSkinManage* manager = TSkinManage::Instance();
         const bool mdiAllows =
-            MDIKind != mkChild || (Placement == plNormal && manager && !manager->MdiMaximised());
+            MDIKind != mkChild || (Placement == plNormal && session_ && !session_->MdiMaximised());
         if (mdiAllows && (AttachState == asSkinned || AttachState == asReapplying)) BuildRegion();
       }
       return true;

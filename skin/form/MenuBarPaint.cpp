@@ -7,7 +7,6 @@
 #include "skin/draw/FramedImage.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
-#include "skin/manage/SkinManage.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Colors.h"
 
@@ -92,8 +91,7 @@ void TWinSkinMenu::PaintMdiButtons(HDC dc) {
     OffsetRect(&rect, -Form.FrameLeft, -Form.FrameTop);
     DrawStretchedFrame(dc, rect, *e.Image, true, e.Frame, bfNormal);
   }
-  TSkinManage* manager = TSkinManage::Instance();
-  if (manager && !manager->MdiMaximised()) manager->SetMdiMaximised(true);
+  if (TSkinSession* session = Form.Session()) session->SetMdiMaximised(true);
 }
 
 void TMenuBtn::Paint() {

@@ -7,7 +7,6 @@
 #include "skin/form/DropDownOwnerDraw.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
-#include "skin/manage/SkinManage.h"
 
 namespace {
 
@@ -173,10 +172,7 @@ bool TWinSkinMenu::OpenItem(TMenuBtn* item) {
                     item->Rect.bottom + Form.WindowRect.top};
   UINT flags = TPM_RIGHTBUTTON | TPM_RETURNCMD;
   if (Form.RightToLeft) flags |= TPM_RIGHTALIGN;
-  if (TSkinManage* manager = TSkinManage::Instance()) {
-    manager->MenuKind = mkMenuBar;
-    manager->MenuBarFlag = true;
-  }
+  if (TSkinSession* session = Form.Session()) session->MenuBarDropDownOpening();
   // The open item looks pressed until its drop-down closes.
   if (Form.HotObject != item) {
     if (Form.HotObject) Form.HotObject->MouseLeave();

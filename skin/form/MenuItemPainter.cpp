@@ -6,8 +6,6 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/form/MenuText.h"
-#include "skin/manage/SkinManage.h"
-#include "skin/manage/WinSkinPopMenu.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/WideText.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -177,21 +175,8 @@ TSkinMenuItem SkinMenuItemOfNative(HMENU menu, UINT command) {
   return look;
 }
 
-TMenuBackground MenuBackgroundOf(HMENU menu) {
-  TMenuBackground background;
-  TSkinManage* manager = TSkinManage::Instance();
-  if (!manager || !menu) return background;
-  manager->AssignMenuHandle(menu);
-  background.Picture = manager->FindMenuPicture(menu);
-  // The picture covers the whole menu window; where the system draws the
-  // menu's edge inside the client area (Wine), client and window coincide.
-  if (const TWinSkinPopMenu* popup = manager->FindPopupMenuOf(menu)) {
-    RECT window{};
-    POINT origin{0, 0};
-    if (GetWindowRect(popup->Window(), &window) && ClientToScreen(popup->Window(), &origin))
-      background.ClientOffset = POINT{origin.x - window.left, origin.y - window.top};
-  }
-  return background;
+TMenuBackground MenuBackgroundOf(TSkinSession* session, HMENU menu) {
+  return session ? session->MenuBackground(menu) : TMenuBackground{};
 }
 
 void DrawSkinMenuItem(HDC dc, const RECT& rect, const TSkinMenuItem& item, bool selected,

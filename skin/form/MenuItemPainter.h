@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "skin/form/SkinSession.h"
 #include "toolkit/core/SysUtils.h"
 
 class TBitmap;
@@ -32,16 +33,9 @@ TSkinMenuItem SkinMenuItemOf(TMenuItem& item);
 // characters, "-" when it has none) and its grayed and checked state.
 TSkinMenuItem SkinMenuItemOfNative(HMENU menu, UINT command);
 
-// Where an item's menu window shows: the popup's frame picture (null when
-// the menu has no skinned frame) and where the menu's client origin sits in
-// that picture.
-struct TMenuBackground {
-  TBitmap* Picture = nullptr;
-  POINT ClientOffset{3, 3};
-};
-// The background of the menu hmenu as the skin manager knows it; also tells
-// the manager that this menu is being drawn.
-TMenuBackground MenuBackgroundOf(HMENU menu);
+// The background of the drop-down hmenu as the session's popup windows show
+// it; without a session the skin's menu colours alone.
+TMenuBackground MenuBackgroundOf(TSkinSession* session, HMENU menu);
 
 // Draws the item into rect of dc (rect in the menu's client coordinates).
 void DrawSkinMenuItem(HDC dc, const RECT& rect, const TSkinMenuItem& item, bool selected,

@@ -100,12 +100,12 @@ bool TWinSkinForm::DrawMenuItem(LPARAM lParam, LRESULT& result) {
   const bool selected = (draw->itemState & ODS_SELECTED) != 0;
   TMenuItem* item = systemItem ? systemItem : (Form ? ToolkitMenuItem(id) : nullptr);
   if (item) {
-    DrawSkinToolkitItem(*item, *SkinData, draw->hDC, draw->rcItem, selected);
+    DrawSkinToolkitItem(*item, *SkinData, session_, draw->hDC, draw->rcItem, selected);
   } else {
     if (Form && ApplicationId(id)) return false;
     const auto menu = reinterpret_cast<HMENU>(draw->hwndItem);
     DrawSkinMenuItem(draw->hDC, draw->rcItem, SkinMenuItemOfNative(menu, id), selected, *SkinData,
-                     MenuBackgroundOf(menu));
+                     MenuBackgroundOf(session_, menu));
   }
   result = TRUE;
   return true;

@@ -19,11 +19,12 @@ constexpr int kPopupExtraWithoutImages = 23;
 // told apart from an application's own.
 struct TSkinDrawHandler {
   TSkinData* Data;
+  TSkinSession* Session;
   TAdvancedMenuDrawItemEvent Previous;  // an application's, given back later
   void operator()(TObject* sender, TCanvas* canvas, RECT rect, TOwnerDrawState state) const {
     auto* item = dynamic_cast<TMenuItem*>(sender);
     if (!item || !canvas) return;
-    DrawSkinToolkitItem(*item, *Data, canvas->Handle(), rect, state.Contains(odSelected));
+    DrawSkinToolkitItem(*item, *Data, Session, canvas->Handle(), rect, state.Contains(odSelected));
   }
 };
 
@@ -53,24 +54,24 @@ void ForEachItem(TMenuItem& parent, int depth, const F& action) {
   }
 }
 
-void SetDrawHandler(TMenuItem& item, TSkinData& data) {
+void SetDrawHandler(TMenuItem& item, TSkinData& data, TSkinSession* session) {
   TAdvancedMenuDrawItemEvent previous;
   if (const auto* ours = item.OnAdvancedDrawItem.target<TSkinDrawHandler>())
     previous = ours->Previous;
   else
     previous = item.OnAdvancedDrawItem;
-  item.OnAdvancedDrawItem = TSkinDrawHandler{&data, std::move(previous)};
+  item.OnAdvancedDrawItem = TSkinDrawHandler{&data, session, std::move(previous)};
 }
 
-void SkinMenu(TMenu& menu, TSkinData& data) {
+void SkinMenu(TMenu& menu, TSkinData& data, TSkinSession* session) {
   menu.SetOwnerDraw(true);
-  InstallSkinMenuHandlers(menu, data);
+  InstallSkinMenuHandlers(menu, data, session);
 }
 
-void SkinPopupsOf(TComponent& owner, TSkinData& data) {
+void SkinPopupsOf(TComponent& owner, TSkinData& data, TSkinSession* session) {
   for (int i = 0; i < owner.ComponentCount(); ++i) {
     auto* popup = dynamic_cast<TPopupMenu*>(owner.Components(i));
-    if (popup && popup->Tag() != data.DisableTag()) SkinMenu(*popup, data);
+    if (popup && popup->Tag() != data.DisableTag()) SkinMenu(*popup, data, session);
   }
 }
 
@@ -93,17 +94,17 @@ bool HasSkinDrawHandler(const TMenuItem& item) {
   return item.OnAdvancedDrawItem.target<TSkinDrawHandler>() != nullptr;
 }
 
-void InstallSkinMenuHandlers(TMenu& menu, TSkinData& data) {
+void InstallSkinMenuHandlers(TMenu& menu, TSkinData& data, TSkinSession* session) {
   if (dynamic_cast<TMainMenu*>(&menu)) {
     ForEachItem(*menu.Items(), 0, [&](TMenuItem& item, int depth) {
       if (depth == 0 || OwnDrawHandler(item)) return;
-      SetDrawHandler(item, data);
+      SetDrawHandler(item, data, session);
       item.OnMeasureItem = TSkinMeasureHandler{&data};
     });
     return;
   }
   ForEachItem(*menu.Items(), 0, [&](TMenuItem& item, int) {
-    SetDrawHandler(item, data);
+    SetDrawHandler(item, data, session);
     if (!item.OnMeasureItem || IsSkinMeasureHandler(item))
       item.OnMeasureItem = TSkinMeasureHandler{&data};
   });
@@ -134,22 +135,22 @@ void MeasureSkinToolkitItem(TMenuItem& item, TSkinData& data, TCanvas& canvas, i
     width += left + kPopupExtra + (images ? 0 : kPopupExtraWithoutImages);
 }
 
-void DrawSkinToolkitItem(TMenuItem& item, TSkinData& data, HDC dc, const RECT& rect,
-                         bool selected) {
+void DrawSkinToolkitItem(TMenuItem& item, TSkinData& data, TSkinSession* session, HDC dc,
+                         const RECT& rect, bool selected) {
   TMenuItem* parent = item.Parent();
   const HMENU menu = parent ? parent->Handle() : nullptr;
-  DrawSkinMenuItem(dc, rect, SkinMenuItemOf(item), selected, data, MenuBackgroundOf(menu));
+  DrawSkinMenuItem(dc, rect, SkinMenuItemOf(item), selected, data, MenuBackgroundOf(session, menu));
 }
 
-void SkinFormMenus(TCustomForm& form, TSkinData& data) {
+void SkinFormMenus(TCustomForm& form, TSkinData& data, TSkinSession* session) {
   if (LeftAlone(form)) return;
   const TSkinControlTypes controls = data.SkinControls();
-  if (controls.Contains(xcMenuItem) && form.Menu()) SkinMenu(*form.Menu(), data);
+  if (controls.Contains(xcMenuItem) && form.Menu()) SkinMenu(*form.Menu(), data, session);
   if (!controls.Contains(xcPopupMenu)) return;
-  SkinPopupsOf(form, data);
+  SkinPopupsOf(form, data, session);
   for (int i = 0; i < form.ComponentCount(); ++i) {
     auto* owned = dynamic_cast<TCustomForm*>(form.Components(i));
-    if (owned && !LeftAlone(*owned)) SkinPopupsOf(*owned, data);
+    if (owned && !LeftAlone(*owned)) SkinPopupsOf(*owned, data, session);
   }
 }
 

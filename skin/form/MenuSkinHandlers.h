@@ -11,11 +11,13 @@ class TCustomForm;
 class TMenu;
 class TMenuItem;
 class TSkinData;
+class TSkinSession;
 
+// The session (null for none) gives the popup windows' backgrounds.
 // A main menu: the items below the top level get both handlers (an item
 // that draws itself already keeps its own). A popup menu: every item gets
 // the draw handler, and the measure handler unless it has one.
-void InstallSkinMenuHandlers(TMenu& menu, TSkinData& data);
+void InstallSkinMenuHandlers(TMenu& menu, TSkinData& data, TSkinSession* session);
 // Takes off the handlers installed above and gives a popup item the draw
 // handler it had before back; others stay.
 void RemoveSkinMenuHandlers(TMenu& menu);
@@ -28,11 +30,12 @@ void MeasureSkinToolkitItem(TMenuItem& item, TSkinData& data, TCanvas& canvas, i
                             int& height);
 // Draws a toolkit item in the skin into rect of dc (the menu's client
 // coordinates), over its popup's background.
-void DrawSkinToolkitItem(TMenuItem& item, TSkinData& data, HDC dc, const RECT& rect, bool selected);
+void DrawSkinToolkitItem(TMenuItem& item, TSkinData& data, TSkinSession* session, HDC dc,
+                         const RECT& rect, bool selected);
 
 // The form's menus go owner-drawn in the skin: its main menu with
 // xcMenuItem, its popup menus (and those of the forms it owns) with
 // xcPopupMenu, except menus whose Tag is the skin's DisableTag.
-void SkinFormMenus(TCustomForm& form, TSkinData& data);
+void SkinFormMenus(TCustomForm& form, TSkinData& data, TSkinSession* session);
 // Back to the toolkit's own drawing, handlers cleared.
 void UnskinFormMenus(TCustomForm& form);

@@ -9,7 +9,6 @@
 #include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/MenuText.h"
 #include "skin/form/WinSkinForm.h"
-#include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/controls/WideText.h"
@@ -71,8 +70,7 @@ void SetCaptionAndKeys(TMenuItem& item, const String& text) {
 }  // namespace
 
 void TWinSkinForm::ShowSystemMenu(int x, int y) {
-  TSkinManage* manager = TSkinManage::Instance();
-  if (manager && manager->ManagerId() != 0) return;
+  if (ManagerId != 0) return;
   // The menu is being shown already: its items must not change under it.
   if (systemMenuShowing_) return;
   const DWORD now = GetTickCount();
@@ -80,7 +78,7 @@ void TWinSkinForm::ShowSystemMenu(int x, int y) {
     if (HotObject) hoverTimer_->SetEnabled(false);
     return;
   }
-  if (manager) manager->MenuKind = mkSystemMenu;
+  if (session_) session_->MenuOpening(mkSystemMenu);
   LastSysMenuTick = now;
   RebuildSystemMenuPopup();
   const TRestoreOnExit<bool> showing(systemMenuShowing_, true);
@@ -147,5 +145,5 @@ void TWinSkinForm::RebuildSystemMenuPopup() {
     };
     popup.Items()->Add(item.release());
   }
-  if (SkinData) InstallSkinMenuHandlers(popup, *SkinData);
+  if (SkinData) InstallSkinMenuHandlers(popup, *SkinData, session_);
 }

@@ -2,13 +2,12 @@
 // SKIN_INIT finishes, and the ways back: Unskin, ReleaseWindow, RefreshSkin.
 #include "skin/form/WinSkinForm.h"
 
+#include "skin/controls/ControlDiscovery.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
-#include "skin/form/ControlDiscovery.h"
 #include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/SkinMenuBar.h"
-#include "skin/form/SkinMessages.h"
-#include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/Timer.h"
@@ -38,21 +37,22 @@ const TClassInfo& TWinSkinForm::StaticClass() {
   return info;
 }
 
-TWinSkinForm::TWinSkinForm(TComponent* owner)
+TWinSkinForm::TWinSkinForm(TComponent* owner, TSkinSession* session)
     : TComponent(owner),
       DoubleClickTime(GetDoubleClickTime()),
       SmallIconSize(GetSystemMetrics(SM_CXSMICON)),
       captionFont_(MakeCaptionFont()),
       iconBitmap_(std::make_unique<TBitmap>()),
       captionBitmap_(std::make_unique<TBitmap>()),
-      controlCanvas_(std::make_unique<TCanvas>()) {}
+      controlCanvas_(std::make_unique<TCanvas>()),
+      session_(session) {}
 
 TWinSkinForm::~TWinSkinForm() {
   if (frameHook_.Installed() || formProcReplaced_) ReleaseWindow();
   captionButtons_.clear();
   skinObjects_.ReleaseAll(false);
   hoverTimer_.reset();
-  if (TSkinManage* manager = TSkinManage::Instance()) manager->DropFormObject(this);
+  if (session_) session_->FormDestroyed(this);
 }
 
 void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
@@ -67,15 +67,14 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
   }
   SavedColor = form->Color();
   form->SetColor(skinData->Skin().Colour(scButtonFace));
-  SkinFormMenus(*form, *skinData);
+  SkinFormMenus(*form, *skinData, session_);
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* skinData) { CommonAttach(skinData); }
 
 void TWinSkinForm::CommonAttach(TSkinData* skinData) {
   if (frameHook_.Installed()) return;
-  TSkinManage* manager = TSkinManage::Instance();
-  if (manager) manager->SetRunCount(1);
+  if (session_) session_->FormAttaching();
   SkinData = skinData;
   hoverTimer_ = std::make_unique<TTimer>(nullptr);
   hoverTimer_->SetEnabled(false);
@@ -97,7 +96,7 @@ void TWinSkinForm::CommonAttach(TSkinData* skinData) {
   if (const HWND client = FindWindowExW(Handle, nullptr, L"MDIClient", nullptr)) {
     MDIKind = mkFrame;
     MDIClient = client;
-    if (manager) manager->SetMdiFrame(client, Form);
+    if (session_) session_->SetMdiFrame(client, Form);
   }
   if (exStyle & WS_EX_MDICHILD) {
     MDIKind = mkChild;
@@ -122,7 +121,7 @@ void TWinSkinForm::CommonAttach(TSkinData* skinData) {
   if (MDIKind == mkChild) {
     const int wanted = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
     if (FrameTop < wanted) MenuBarHeight = wanted - FrameTop;
-    if (Placement == plMaximised && manager) manager->SetMdiMaximised(true);
+    if (Placement == plMaximised && session_) session_->SetMdiMaximised(true);
   }
 }
 
@@ -333,7 +332,7 @@ void TWinSkinForm::RefreshSkin() {
   AttachState = asReapplying;
   for (TComposedPiece& piece : composedPieces_) piece = TComposedPiece{};
   if (SkinFrame && Form) {
-    SkinFormMenus(*Form, *SkinData);
+    SkinFormMenus(*Form, *SkinData, session_);
     FitWindowToFrame(true);
     Form->SetHeight(Form->Height() + 1);
     Form->SetHeight(Form->Height() - 1);

@@ -1,7 +1,8 @@
 // TWinSkinForm: the skin object of one top-level window. It replaces the
 // window's procedure (and the toolkit form's message handler), paints the
 // whole non-client area from the skin and undoes all of it on request or
-// when the window goes. The skin manager creates and lists these objects.
+// when the window goes. The skin manager creates and lists these objects and
+// hands each the session its form objects share.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +10,10 @@
 #include <memory>
 #include <vector>
 
-#include "skin/form/SkinObjectList.h"
-#include "skin/form/WindowHook.h"
+#include "skin/core/SkinControlHost.h"
+#include "skin/core/SkinObjectList.h"
+#include "skin/core/WindowHook.h"
+#include "skin/form/SkinSession.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/core/Component.h"
 #include "toolkit/graphics/ScopedHandles.h"
@@ -47,11 +50,16 @@ constexpr int sfContextHelp = 4;
 constexpr int sfSystemMenu = 8;
 constexpr int sfKeepStyles = 16;
 
-class TWinSkinForm : public TComponent, private TWindowHookTarget {
+class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindowHookTarget {
   TAPVANE_CLASS(TWinSkinForm)
  public:
-  explicit TWinSkinForm(TComponent* owner);
+  // session: the manager's, or null for an object that acts alone.
+  explicit TWinSkinForm(TComponent* owner, TSkinSession* session = nullptr);
   ~TWinSkinForm() override;
+
+  TSkinSession* Session() const { return session_; }
+  // The manager is going: nothing is told to it any more.
+  void LeaveSession() { session_ = nullptr; }
 
   // Set by the manager before attaching.
   HWND Handle = nullptr;
@@ -76,14 +84,15 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   // if it comes before.
   void SizeGripCreated(HWND grip) { sizeGrips_.push_back(grip); }
 
-  // The skinned-control objects of the form's controls.
-  bool AddSkinObject(TSkinObjectBase* object) { return skinObjects_.Add(object); }
-  void RemoveSkinObject(TSkinObjectBase* object) { skinObjects_.Remove(object); }
-  TSkinObjectBase* FindSkinObject(HWND window) const { return skinObjects_.Find(window); }
+  // The skinned-control objects of the form's controls (TSkinControlHost).
+  HWND HostWindow() const override { return Handle; }
+  TComponent* HostComponent() override { return this; }
+  bool AddSkinObject(TSkinObjectBase* object) override { return skinObjects_.Add(object); }
+  void RemoveSkinObject(TSkinObjectBase* object) override { skinObjects_.Remove(object); }
+  TSkinObjectBase* FindSkinObject(HWND window) const override { return skinObjects_.Find(window); }
   const TSkinObjectList& SkinObjects() const { return skinObjects_; }
-  void SweepGoneSkinObjects() { skinObjects_.SweepGone(); }
-  // The canvas handed to the skinned controls; it has no DC of its own.
-  TCanvas& ControlCanvas() { return *controlCanvas_; }
+  void SweepGoneSkinObjects() override { skinObjects_.SweepGone(); }
+  TCanvas& ControlCanvas() override { return *controlCanvas_; }
   // Discovers the controls and attaches their skin objects.
   void SkinControls();
   // Hands the size grips created so far to control discovery.
@@ -263,6 +272,7 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
   std::vector<HWND> sizeGrips_;
   std::unique_ptr<TPopupMenu> systemMenuPopup_;
+  TSkinSession* session_ = nullptr;
   bool systemMenuShowing_ = false;
   bool savedMenuUpdate_ = true;
 };

@@ -129,11 +129,10 @@ void TSkinManage::RunPendingCommand() {
   currentSkinData_ = nullptr;
 }
 
-void TSkinManage::SetMdiMaximised(bool maximised) {
-  if (maximised == mdiMaximised_) return;
-  mdiMaximised_ = maximised;
-  if (mainSkinData_ && mainSkinData_->Options().Contains(xoMDIChildBorder)) return;
-  for (TWinSkinForm* object : formObjects_) {
+void TSkinManage::TFormSession::MdiMaximisedChanged(bool maximised) {
+  const TSkinData* main = manager_.mainSkinData_;
+  if (main && main->Options().Contains(xoMDIChildBorder)) return;
+  for (TWinSkinForm* object : manager_.formObjects_) {
     if (object->MDIKind == mkChild) object->MDIMaximisedChanged(maximised);
   }
 }

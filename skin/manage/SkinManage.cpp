@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
+#include "skin/core/SkinMessages.h"
 #include "skin/data/SkinSystem.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SwallowedException.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/WinSkinPopMenu.h"
 #include "toolkit/controls/Timer.h"
@@ -77,6 +77,7 @@ TSkinManage::~TSkinManage() {
   runCount_ = kDestroying;
   skinning_ = false;
   commandTimer_.reset();
+  for (TWinSkinForm* object : formObjects_) object->LeaveSession();
   while (!formObjects_.empty()) {
     TWinSkinForm* object = formObjects_.back();
     formObjects_.pop_back();
@@ -158,7 +159,7 @@ void TSkinManage::SkinPopupMenu(HWND window) {
   if (!data || data->SkinPending()) return;
   const TSkinControlTypes controls = data->SkinControls();
   bool covered = true;
-  switch (MenuKind) {
+  switch (session_.MenuKind()) {
     case mkPopupMenu:
       covered = controls.Contains(xcPopupMenu);
       break;
@@ -172,7 +173,7 @@ void TSkinManage::SkinPopupMenu(HWND window) {
   if (!covered) return;
   auto menu = std::make_unique<TWinSkinPopMenu>();
   if (!menu->Attach(window, data, nullptr)) return;
-  menu->MenuBarFlag = MenuBarFlag;
+  menu->MenuBarFlag = session_.MenuBarFlag();
   popupMenus_.push_back(std::move(menu));
 }
 
@@ -182,8 +183,7 @@ void TSkinManage::ReleasePopupMenu(HWND window) {
   if (it == popupMenus_.end()) return;
   popupMenus_.erase(it);  // detaches first
   if (popupMenus_.empty()) {
-    MenuBarFlag = false;
-    MenuKind = mkPopupMenu;
+    session_.MenusClosed();
   }
 }
 
@@ -232,4 +232,24 @@ void TSkinManage::DropFormObject(TWinSkinForm* object) {
   if (runCount_ == kDestroying) return;
   const auto it = std::find(formObjects_.begin(), formObjects_.end(), object);
   if (it != formObjects_.end()) formObjects_.erase(it);
+}
+
+void TSkinManage::TFormSession::FormAttaching() { manager_.SetRunCount(1); }
+
+void TSkinManage::TFormSession::FormDestroyed(TWinSkinForm* form) { manager_.DropFormObject(form); }
+
+TMenuBackground TSkinManage::TFormSession::MenuBackground(HMENU menu) {
+  TMenuBackground background;
+  if (!menu) return background;
+  manager_.AssignMenuHandle(menu);
+  background.Picture = manager_.FindMenuPicture(menu);
+  // The picture covers the whole menu window; where the system draws the
+  // menu's edge inside the client area (Wine), client and window coincide.
+  if (const TWinSkinPopMenu* popup = manager_.FindPopupMenuOf(menu)) {
+    RECT window{};
+    POINT origin{0, 0};
+    if (GetWindowRect(popup->Window(), &window) && ClientToScreen(popup->Window(), &origin))
+      background.ClientOffset = POINT{origin.x - window.left, origin.y - window.top};
+  }
+  return background;
 }

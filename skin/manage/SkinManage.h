@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "skin/data/SkinManagerLink.h"
+#include "skin/form/SkinSession.h"
 #include "toolkit/core/SysUtils.h"
 
 class TBitmap;
@@ -18,9 +19,6 @@ class TSkinData;
 class TTimer;
 class TWinSkinForm;
 class TWinSkinPopMenu;
-
-// Which menu is opening, set before it opens.
-enum TMenuKind : int { mkPopupMenu = 0, mkMenuBar = 1, mkSystemMenu = 2 };
 
 class TSkinManage final : public ISkinManager {
  public:
@@ -61,15 +59,8 @@ class TSkinManage final : public ISkinManager {
   void DropFormObject(TWinSkinForm* object);
   const std::vector<TWinSkinForm*>& FormObjects() const { return formObjects_; }
 
-  void SetMdiMaximised(bool maximised);
-  bool MdiMaximised() const { return mdiMaximised_; }
-  // An MDI frame's client window and form, recorded when the frame is attached.
-  void SetMdiFrame(HWND client, TCustomForm* form) {
-    mdiClient_ = client;
-    mdiFrameForm_ = form;
-  }
-  HWND MdiClient() const { return mdiClient_; }
-  TCustomForm* MdiFrameForm() const { return mdiFrameForm_; }
+  // What the form objects of this manager share: menu and MDI state.
+  TSkinSession& Session() { return session_; }
 
   bool Skinning() const { return skinning_; }
   bool Scanning() const { return scanning_; }
@@ -79,10 +70,8 @@ class TSkinManage final : public ISkinManager {
   int ManagerId() const { return 0; }
   HHOOK Hook() const;
 
-  // Menus: the kind about to open, and one skin object per popup menu
-  // window created while it is covered, newest last.
-  TMenuKind MenuKind = mkPopupMenu;
-  bool MenuBarFlag = false;
+  // Menus: one skin object per popup menu window created while the kind of
+  // menu the session says is opening is covered, newest last.
   void SkinPopupMenu(HWND window);
   void ReleasePopupMenu(HWND window);
   bool IsPopupMenuTracked(HWND window) const;
@@ -96,6 +85,20 @@ class TSkinManage final : public ISkinManager {
   TBitmap* FindMenuPicture(HMENU handle) const;
 
  private:
+  // The session handed to every form object; what the forms tell it comes
+  // back to the manager.
+  class TFormSession final : public TSkinSession {
+   public:
+    explicit TFormSession(TSkinManage& manager) : manager_(manager) {}
+    void FormAttaching() override;
+    void FormDestroyed(TWinSkinForm* form) override;
+    TMenuBackground MenuBackground(HMENU menu) override;
+
+   private:
+    void MdiMaximisedChanged(bool maximised) override;
+    TSkinManage& manager_;
+  };
+
   static LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
   void WindowCreated(HWND window, const CBT_CREATEWNDA& create);
   void UnskinAndFree(TWinSkinForm* object);
@@ -108,12 +111,10 @@ class TSkinManage final : public ISkinManager {
   bool skinning_ = false;
   bool scanning_ = false;
   int runCount_ = 0;
-  bool mdiMaximised_ = false;
   TSkinCommand pendingCommand_ = TSkinCommand(0);
   TSkinData* currentSkinData_ = nullptr;
   TSkinData* mainSkinData_ = nullptr;
-  HWND mdiClient_ = nullptr;
-  TCustomForm* mdiFrameForm_ = nullptr;
+  TFormSession session_{*this};
 };
 
 // Called once when the program starts: registers the control atom text and

@@ -3,10 +3,10 @@
 #include <cctype>
 #include <memory>
 
+#include "skin/core/SkinMessages.h"
 #include "skin/data/SkinSystem.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SwallowedException.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Forms.h"
@@ -81,7 +81,7 @@ bool TSkinManage::SkinWindow(HWND window) {
   TSkinData* data = ChooseSkinData(window);
   if (!data || data->SkinPending()) return false;
   // 12-13: the form object, listed, and told to finish once the queue runs.
-  auto object = std::make_unique<TWinSkinForm>(form);
+  auto object = std::make_unique<TWinSkinForm>(form, &session_);
   object->Handle = window;
   object->ManagerId = ManagerId();
   object->ClassNameText = className;

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "skin/form/WindowHook.h"
+#include "skin/core/WindowHook.h"
 
 class TBitmap;
 class TSkinData;

@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Application.h"

@@ -9,11 +9,11 @@
 #include <set>
 
 #include "app/Unit1.h"
+#include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinObjectFactory.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/form/ControlDiscovery.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
 #include "tests/win32/support/FlushEvents.h"

@@ -17,9 +17,9 @@
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/ComboxScrollBar.h"
+#include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinComBox.h"
-#include "skin/form/ControlDiscovery.h"
-#include "skin/form/WindowHook.h"
+#include "skin/core/WindowHook.h"
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/controls/ListControls.h"
 

@@ -11,7 +11,7 @@
 #include "TestSupport.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinObjectFactory.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "toolkit/controls/Edit.h"
 
 namespace {

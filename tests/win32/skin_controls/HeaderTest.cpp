@@ -15,10 +15,10 @@
 #include "SkinControlSupport.h"
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinDrawing.h"
 #include "skin/controls/SkinHeader.h"
-#include "skin/form/ControlDiscovery.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "toolkit/controls/HeaderControl.h"
 #include "toolkit/graphics/ScopedHandles.h"
 

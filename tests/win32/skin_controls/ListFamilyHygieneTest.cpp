@@ -9,9 +9,9 @@
 
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinListView.h"
-#include "skin/form/ControlDiscovery.h"
 #include "tests/win32/support/HandleExpectations.h"
 #include "toolkit/controls/HeaderControl.h"
 #include "toolkit/controls/ListView.h"

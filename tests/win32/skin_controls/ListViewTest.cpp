@@ -13,9 +13,9 @@
 
 #include "SavedElement.h"
 #include "ScrollStripsSupport.h"
+#include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinListView.h"
-#include "skin/form/ControlDiscovery.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "toolkit/controls/ListView.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include "SkinControlSupport.h"
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinMediaPlayer.h"
-#include "skin/form/ControlDiscovery.h"
 #include "toolkit/controls/MediaPlayer.h"
 #include "toolkit/graphics/Bitmap.h"
 

@@ -8,8 +8,8 @@
 
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinObjImage.h"
-#include "skin/form/ControlDiscovery.h"
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/core/ClassBuilder.h"
 

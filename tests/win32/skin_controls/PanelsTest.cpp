@@ -6,7 +6,7 @@
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinPanels.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "toolkit/controls/Containers.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include "SavedElement.h"
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinProgress.h"
-#include "skin/form/ControlDiscovery.h"
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/controls/ProgressBar.h"
 

@@ -5,8 +5,8 @@
 
 #include "ScrollStripsSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinScrollbar.h"
-#include "skin/form/ControlDiscovery.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/ScrollBox.h"
 

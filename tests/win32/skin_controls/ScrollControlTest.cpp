@@ -12,7 +12,7 @@
 #include "TestSupport.h"
 #include "skin/controls/ScrollControlGeometry.h"
 #include "skin/controls/SkinScControl.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/controls/ScrollBar.h"
 #include "toolkit/graphics/Bitmap.h"

@@ -13,7 +13,7 @@
 #include "ScrollStripsSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinScrollbar.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/controls/Containers.h"
 #include "toolkit/controls/ListControls.h"

@@ -3,7 +3,7 @@
 #include "SkinControlProbe.h"
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "toolkit/controls/Buttons.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "TestSupport.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTabPages.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/PageControl.h"

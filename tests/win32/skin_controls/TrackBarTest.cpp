@@ -13,8 +13,8 @@
 #include "SkinControlSupport.h"
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinTrackBar.h"
-#include "skin/form/ControlDiscovery.h"
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/controls/TrackBar.h"
 

@@ -14,9 +14,9 @@
 #include "SkinControlSupport.h"
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinUpDown.h"
-#include "skin/form/ControlDiscovery.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/UpDown.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "FramePixelsFixture.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/form/CaptionButtons.h"
-#include "skin/form/SkinMessages.h"
 
 namespace {
 

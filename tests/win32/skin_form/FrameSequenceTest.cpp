@@ -2,7 +2,7 @@
 // front of it.
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "tests/win32/support/MessageRecorders.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // and re-skin, for every form and for one.
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "tests/win32/support/MessageRecorders.h"
 #include "toolkit/controls/Forms.h"
 

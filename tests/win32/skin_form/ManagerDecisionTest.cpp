@@ -5,7 +5,7 @@
 
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "toolkit/controls/Forms.h"
 
 namespace {

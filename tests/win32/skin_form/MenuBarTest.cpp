@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "FramePixelsFixture.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
-#include "skin/form/SkinMessages.h"
 #include "tests/win32/support/HandleExpectations.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"

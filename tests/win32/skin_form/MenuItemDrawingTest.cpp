@@ -221,7 +221,7 @@ TEST_F(MenuItemDrawingTest, FormPopupsGoOwnerDrawnAndComeBack) {
   auto* other = new TMenuItem(&form);
   disabled->Items()->Add(other);
 
-  SkinFormMenus(form, *data);
+  SkinFormMenus(form, *data, nullptr);
   EXPECT_TRUE(popup->OwnerDraw());
   EXPECT_TRUE(HasSkinDrawHandler(*item));
   EXPECT_TRUE(item->OnMeasureItem != nullptr);

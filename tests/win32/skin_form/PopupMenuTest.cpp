@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "FramePixelsFixture.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/manage/WinSkinPopMenu.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // is repainted, unskinned and skinned again.
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
-#include "skin/form/SkinMessages.h"
+#include "skin/core/SkinMessages.h"
 #include "tests/win32/support/HandleExpectations.h"
 #include "toolkit/controls/Forms.h"
 

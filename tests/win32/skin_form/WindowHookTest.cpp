@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/form/WindowHook.h"
+#include "skin/core/WindowHook.h"
 #include "toolkit/controls/Application.h"
 
 namespace {

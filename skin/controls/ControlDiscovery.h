@@ -1,6 +1,6 @@
 // Control discovery: walks a skinned window's controls (toolkit controls by
 // object, plain windows by handle), decides which skinned-control class
-// takes each one and attaches it to the form skin object.
+// takes each one and attaches it to the window's skin object, its host.
 #pragma once
 
 #include <windows.h>
@@ -15,11 +15,11 @@ class TControl;
 class TCustomForm;
 class TSkinData;
 class TWinControl;
-class TWinSkinForm;
+class TSkinControlHost;
 
 class TControlDiscovery {
  public:
-  TControlDiscovery(TWinSkinForm& form, TSkinData& skinData) : form_(form), data_(skinData) {}
+  TControlDiscovery(TSkinControlHost& host, TSkinData& skinData) : host_(host), data_(skinData) {}
 
   // The full pass of a form: its owned components, then every windowed
   // control in tab order that is still without a skin.
@@ -66,7 +66,7 @@ class TControlDiscovery {
   bool AttachTo(TControl* control, TSkinClass cls, bool changeColor = false);
   bool AttachWindow(HWND window, TSkinClass cls);
 
-  TWinSkinForm& form_;
+  TSkinControlHost& host_;
   TSkinData& data_;
 };
 

@@ -1,4 +1,4 @@
-#include "skin/form/WindowHook.h"
+#include "skin/core/WindowHook.h"
 
 #include <array>
 #include <string>

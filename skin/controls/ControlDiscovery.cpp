@@ -1,4 +1,4 @@
-#include "skin/form/ControlDiscovery.h"
+#include "skin/controls/ControlDiscovery.h"
 
 #include <memory>
 #include <string_view>
@@ -8,10 +8,10 @@
 #include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinSpeedButton.h"
+#include "skin/core/SkinControlHost.h"
+#include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SwallowedException.h"
-#include "skin/form/SkinMessages.h"
-#include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/Containers.h"
@@ -124,7 +124,7 @@ bool TControlDiscovery::Has(TSkinControlType type) const {
 bool TControlDiscovery::HasTabs() const { return data_.Skin().Tabs != nullptr; }
 
 void TControlDiscovery::SkinAllControls(TCustomForm* form) {
-  form_.SweepGoneSkinObjects();
+  host_.SweepGoneSkinObjects();
   SkinOwnedComponents(form);
   std::vector<TWinControl*> tabOrder;
   form->GetTabOrderList(tabOrder);
@@ -159,7 +159,7 @@ bool TControlDiscovery::AlreadySkinned(TControl* control) const {
   }
   TWinControl* windowed = Windowed(control);
   if (!windowed || !windowed->HandleAllocated()) return false;
-  if (form_.FindSkinObject(windowed->Handle())) return true;
+  if (host_.FindSkinObject(windowed->Handle())) return true;
   return SendMessageW(windowed->Handle(), SKIN_QUERY, 0, 0) == 1;
 }
 
@@ -188,10 +188,11 @@ void TControlDiscovery::ClassifyControl(TControl* control, TComponent* owner) {
   }
   if (data_.OnSkinControl) {
     TComponent* made = nullptr;
-    data_.OnSkinControl(&form_, &data_, dynamic_cast<TControl*>(owner), control, name, made);
+    data_.OnSkinControl(host_.HostComponent(), &data_, dynamic_cast<TControl*>(owner), control,
+                        name, made);
     if (auto* object = dynamic_cast<TSkinControl*>(made)) {
-      if (!form_.AddSkinObject(object)) {
-        object->InitSkin(&form_, &data_, object->ChangeColor, &form_.ControlCanvas());
+      if (!host_.AddSkinObject(object)) {
+        object->InitSkin(&host_, &data_, object->ChangeColor, &host_.ControlCanvas());
         if (windowed && dynamic_cast<TPanel*>(control)) SkinChildren(windowed);
       }
     }
@@ -463,7 +464,7 @@ void TControlDiscovery::ApplyGroupKind(const String& kind, const String& name, T
 }
 
 void TControlDiscovery::SkinChildWindow(HWND window) {
-  if (!window || form_.FindSkinObject(window)) return;
+  if (!window || host_.FindSkinObject(window)) return;
   wchar_t buffer[kClassNameLength + 1] = {};
   const int length = GetClassNameW(window, buffer, static_cast<int>(kClassNameLength));
   const String cls = LowerCase(WideToUtf8(WideString(buffer, buffer + (length > 0 ? length : 0))));
@@ -551,7 +552,7 @@ bool TControlDiscovery::AttachScroll(TControl* control, int mode, TSkinClass cls
 }
 
 void TControlDiscovery::ReskinScroll(HWND window) {
-  auto* object = dynamic_cast<TSkinScrollbar*>(form_.FindSkinObject(window));
+  auto* object = dynamic_cast<TSkinScrollbar*>(host_.FindSkinObject(window));
   if (!object) return;
   TControl* control = object->Control;
   const int mode = object->Mode;
@@ -576,22 +577,22 @@ bool TControlDiscovery::Attach(const TSkinChoice& choice) {
   const TSkinObjectFactory& factory = SkinObjectFactory();
   std::unique_ptr<TSkinControl> object(factory ? factory(choice) : nullptr);
   if (!object) return false;
-  TCanvas* canvas = &form_.ControlCanvas();
+  TCanvas* canvas = &host_.ControlCanvas();
   switch (choice.Attach) {
     case TAttachKind::Skin:
-      object->InitSkin(&form_, &data_, choice.ChangeColor, canvas);
+      object->InitSkin(&host_, &data_, choice.ChangeColor, canvas);
       break;
     case TAttachKind::Window:
-      object->InitWindow(choice.Window, &data_, &form_, canvas);
+      object->InitWindow(choice.Window, &data_, &host_, canvas);
       break;
     case TAttachKind::Scroll:
       if (auto* scroll = dynamic_cast<TSkinScrollbar*>(object.get())) {
-        scroll->InitScroll(choice.Control, &data_, &form_, canvas);
+        scroll->InitScroll(choice.Control, &data_, &host_, canvas);
       }
       break;
     case TAttachKind::Speed:
       if (auto* speed = dynamic_cast<TSkinSpeedButton*>(object.get())) {
-        speed->InitSpeed(&form_, &data_, canvas);
+        speed->InitSpeed(&host_, &data_, canvas);
       }
       break;
   }

@@ -1,4 +1,4 @@
-#include "skin/form/SkinObjectList.h"
+#include "skin/core/SkinObjectList.h"
 
 #include <algorithm>
 
