@@ -1,8 +1,7 @@
 // Any bytes as the description of a package that unpacked fine: through the
 // checks a description must pass, the findings a skin author is shown and
-// the readers that walk its sections (caption buttons, colours). The indexed lookups must agree with a scan of
-// the lines in text order, and what the readers return must come from the
-// text.
+// the readers that walk its sections (caption buttons, colours). The indexed lookups must agree
+// with a scan of the lines in text order, and what the readers return must come from the text.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

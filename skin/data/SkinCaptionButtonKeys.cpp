@@ -17,8 +17,8 @@ int Read(const TQuickIni& ini, const std::string& section, const TSkinKey& key) 
 bool IsCaptionButtonSection(const TQuickIni& ini, const std::string& upper) {
   if (!IsCaptionButtonSectionName(upper)) return false;
   // Only here does a missing Visibility count as -1: a hidden button must say 0.
-  const bool hidden = Read(ini, upper, Action) == -1 &&
-                      ini.ReadInteger(upper, Visibility.Name, -1) != 0;
+  const bool hidden =
+      Read(ini, upper, Action) == -1 && ini.ReadInteger(upper, Visibility.Name, -1) != 0;
   return !hidden;
 }
 

@@ -88,8 +88,8 @@ const TSkinImageInfo& TSkinFindingContext::Image(const std::string& entry) {
   const TSkinImageInfo& info = images_[lower] = ReadImageInfo(files_, lower);
   if (info.Present && !info.Readable)
     AddForFile(entry, TSkinSeverity::Error,
-               "not a bitmap the engine reads (or more than " +
-                   std::to_string(kSkinPixelBudget) + " pixels); its elements get no image");
+               "not a bitmap the engine reads (or more than " + std::to_string(kSkinPixelBudget) +
+                   " pixels); its elements get no image");
   return info;
 }
 
@@ -114,9 +114,10 @@ std::vector<TSkinFinding> FindSkinFaults(std::string_view name, std::span<const 
   FindTextFaults(context, body);
   FindImageFaults(context, name);
   // Line order; findings about a file alone come last.
-  std::stable_sort(findings.begin(), findings.end(), [](const TSkinFinding& a, const TSkinFinding& b) {
-    return (a.Line == 0 ? INT_MAX : a.Line) < (b.Line == 0 ? INT_MAX : b.Line);
-  });
+  std::stable_sort(findings.begin(), findings.end(),
+                   [](const TSkinFinding& a, const TSkinFinding& b) {
+                     return (a.Line == 0 ? INT_MAX : a.Line) < (b.Line == 0 ? INT_MAX : b.Line);
+                   });
   return findings;
 }
 

@@ -12,11 +12,11 @@ namespace {
 using namespace skinkey;
 using TRule = TSkinFrameRule;
 
-constexpr TSkinKey kElementKeys[] = {Image,  Bitmap,        Style,           LeftWidth,
-                                     RightWidth,    TopHeight,       BottomHeight,
-                                     Frame,  Trans,         Tile,            NormalColour,
-                                     MouseOverColour, PressedColour, NormalColour2,
-                                     MouseOverColour2, PressedColour2};
+constexpr TSkinKey kElementKeys[] = {
+    Image,         Bitmap,          Style,         LeftWidth,     RightWidth,
+    TopHeight,     BottomHeight,    Frame,         Trans,         Tile,
+    NormalColour,  MouseOverColour, PressedColour, NormalColour2, MouseOverColour2,
+    PressedColour2};
 constexpr TSkinKey kGroupBoxKeys[] = {BackgroundAlignment, BackgroundLeftShift,
                                       BackgroundRightShift};
 constexpr TSkinKey kTabsKeys[] = {TabBorder};
@@ -28,14 +28,21 @@ constexpr TSkinElementSection Fixed(std::string_view name, int frames) {
 }
 constexpr TSkinElementSection FixedUnread(std::string_view name, int frames,
                                           std::span<const TSkinKey> extra = {}) {
-  return {.Name = name, .ReadsFrame = false, .Frames = TRule::Fixed, .FixedFrames = frames,
+  return {.Name = name,
+          .ReadsFrame = false,
+          .Frames = TRule::Fixed,
+          .FixedFrames = frames,
           .Extra = extra};
 }
 
 // In the order the engine reads them.
 const TSkinElementSection kElementSections[] = {
-    {.Name = "Progress", .ImageKey = &Bitmap, .ReadsFrame = false, .Colours = false,
-     .TileAbove1 = 1, .Frames = TRule::ProgressStyle},
+    {.Name = "Progress",
+     .ImageKey = &Bitmap,
+     .ReadsFrame = false,
+     .Colours = false,
+     .TileAbove1 = 1,
+     .Frames = TRule::ProgressStyle},
     {.Name = "Progress.Chunk"},
     Fixed("GroupBoxEdge", 2),
     FixedUnread("GroupBox", 1, kGroupBoxKeys),
@@ -65,26 +72,42 @@ const TSkinElementSection kElementSections[] = {
     {.Name = "Track"},
     {.Name = "TRACKVERT"},
     // Twelve cells, four for each MDI child button.
-    {.Name = "MDICONTROLS", .ReadsFrame = false, .Colours = false, .Frames = TRule::Fixed,
-     .FixedFrames = 12, .OnlyImage = true},
+    {.Name = "MDICONTROLS",
+     .ReadsFrame = false,
+     .Colours = false,
+     .Frames = TRule::Fixed,
+     .FixedFrames = 12,
+     .OnlyImage = true},
 };
 
 constexpr TSkinKey kPushButtonKeys[] = {
-    Bitmap,          CheckButton,      RadioButton,   LeftWidth,     RightWidth,
-    TopHeight,       BottomHeight,     Trans,         Tile,          NormalColour,
-    MouseOverColour, PressedColour,    RadioButtonFrame, CheckButtonFrame, NormalColour2,
-    MouseOverColour2, PressedColour2,
+    Bitmap,
+    CheckButton,
+    RadioButton,
+    LeftWidth,
+    RightWidth,
+    TopHeight,
+    BottomHeight,
+    Trans,
+    Tile,
+    NormalColour,
+    MouseOverColour,
+    PressedColour,
+    RadioButtonFrame,
+    CheckButtonFrame,
+    NormalColour2,
+    MouseOverColour2,
+    PressedColour2,
     // Push buttons are always drawn with five frames; the key is only checked.
     {"Frame", TSkinKeyKind::Integer, kPushButtonFrames}};
-constexpr TSkinKey kCaptionButtonKeys[] = {Action,     Align,     Xcoord,      Ycoord,
-                                           Visibility, Visibility1, CombineOp, ButtonFrame,
-                                           ButtonImage};
+constexpr TSkinKey kCaptionButtonKeys[] = {
+    Action, Align, Xcoord, Ycoord, Visibility, Visibility1, CombineOp, ButtonFrame, ButtonImage};
 constexpr TSkinKey kInfoKeys[] = {SkinName, SkinVersion};
 constexpr TSkinKey kBorderKeys[] = {BorderLead, BorderTrail, BorderFrame, BorderStretch,
                                     BorderTrans};
-constexpr TSkinKey kPersonalityKeys[] = {TextBack,      TextShift,   TextShiftVert, TextRightClip,
-                                         TextAlignment, Textbackground, TXTBackleft, TXTBackRight,
-                                         MenuBar,       TileMenu,    TileLeftMenu,  TileRightMenu};
+constexpr TSkinKey kPersonalityKeys[] = {
+    TextBack,    TextShift,    TextShiftVert, TextRightClip, TextAlignment, Textbackground,
+    TXTBackleft, TXTBackRight, MenuBar,       TileMenu,      TileLeftMenu,  TileRightMenu};
 
 }  // namespace
 

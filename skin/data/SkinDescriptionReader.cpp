@@ -4,8 +4,8 @@
 
 #include "skin/data/SkinCaptionButtonKeys.h"
 #include "skin/data/SkinColour.h"
-#include "skin/data/SkinDescriptionKeys.h"
 #include "skin/data/SkinDerivedImages.h"
+#include "skin/data/SkinDescriptionKeys.h"
 #include "skin/data/SkinFrameRules.h"
 #include "skin/data/SkinImageName.h"
 #include "skin/draw/SkinBounds.h"
@@ -80,7 +80,8 @@ void ReadBorder(const TDescription& d, TDataSkinBorder& border, bool marginsAlon
   border.Frame = FrameCountOf(d.Int(kPersonality, p, BorderFrame));
   border.Tile = CapTile(d.Int(kPersonality, p, BorderStretch), 1);
   border.Trans = d.Int(kPersonality, p, BorderTrans);
-  border.Image = d.Load(kPersonality, d.Text(kPersonality, TSkinKey{.Name = p, .Kind = TSkinKeyKind::Image}));
+  border.Image =
+      d.Load(kPersonality, d.Text(kPersonality, TSkinKey{.Name = p, .Kind = TSkinKeyKind::Image}));
 }
 
 void ReadElementKeys(const TDescription& d, const TSkinElementSection& keys, TColor buttonText,
@@ -300,13 +301,15 @@ void FixFrameCounts(const TDescription& d, TSkinElements& s) {
   SetFrame(s.MenuBar.get(), kMenuBarFrames);
   SetFrame(s.Toolbar.get(), 1);
   for (TDataSkinObject* r : std::initializer_list<TDataSkinObject*>{
-           s.Progress.get(), s.ProgressChunk.get(), s.GroupBoxEdge.get(), s.GroupBox.get(),
-           s.Tabs.get(), s.StatusBarEdges.get(), s.TabPane.get(), s.ToolBars.get(),
-           s.ComboButton.get(), s.SunkEdge.get(), s.ExtraImages.get(), s.Headerbar.get(),
-           s.MenuItem.get(), s.MenuBackground.get(), s.Scrollbar.get(), s.HorzScroll.get(),
-           s.VertScroll.get(), s.HorzScrollThumb.get(), s.VertScrollThumb.get(),
-           s.ThumbHorz.get(), s.ThumbVert.get(), s.ThumbLeft.get(), s.ThumbRight.get(),
-           s.ThumbUp.get(), s.ThumbDown.get(), s.UpDownHorz.get(), s.UpDownVert.get()})
+           s.Progress.get(),        s.ProgressChunk.get(),  s.GroupBoxEdge.get(),
+           s.GroupBox.get(),        s.Tabs.get(),           s.StatusBarEdges.get(),
+           s.TabPane.get(),         s.ToolBars.get(),       s.ComboButton.get(),
+           s.SunkEdge.get(),        s.ExtraImages.get(),    s.Headerbar.get(),
+           s.MenuItem.get(),        s.MenuBackground.get(), s.Scrollbar.get(),
+           s.HorzScroll.get(),      s.VertScroll.get(),     s.HorzScrollThumb.get(),
+           s.VertScrollThumb.get(), s.ThumbHorz.get(),      s.ThumbVert.get(),
+           s.ThumbLeft.get(),       s.ThumbRight.get(),     s.ThumbUp.get(),
+           s.ThumbDown.get(),       s.UpDownHorz.get(),     s.UpDownVert.get()})
     if (r) r->Frame = SkinElementFrames(SkinElementSection(r->Name), d.Ini());
 }
 

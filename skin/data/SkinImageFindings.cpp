@@ -35,17 +35,18 @@ void CheckFrames(TSkinFindingContext& context, int line, const TImageUse& use,
   const int length = use.Vertical ? info.Height : info.Width;
   const std::string side = use.Vertical ? "height " : "width ";
   if (length % frames != 0) {
-    context.Add(line, kError, entry + ": " + std::to_string(frames) + " frames do not divide its " +
-                                  side + std::to_string(length));
+    context.Add(line, kError,
+                entry + ": " + std::to_string(frames) + " frames do not divide its " + side +
+                    std::to_string(length));
     return;
   }
   const int frameWidth = use.Vertical ? info.Width : info.Width / frames;
   const int frameHeight = use.Vertical ? info.Height / frames : info.Height;
   const auto margins = [&](int a, int b, int room, const char* what) {
     if (std::max(a, 0) + std::max(b, 0) > room)
-      context.Add(line, kError, entry + ": " + what + " margins " + std::to_string(a) + "+" +
-                                    std::to_string(b) + " are more than a frame's " +
-                                    std::to_string(room) + " pixels");
+      context.Add(line, kError,
+                  entry + ": " + what + " margins " + std::to_string(a) + "+" + std::to_string(b) +
+                      " are more than a frame's " + std::to_string(room) + " pixels");
   };
   margins(use.Left, use.Right, frameWidth, "left and right");
   margins(use.Top, use.Bottom, frameHeight, "top and bottom");
@@ -57,7 +58,8 @@ void CheckImageUse(TSkinFindingContext& context, const TImageUse& use) {
   const int line = context.LineOfKey(use.Section, use.Key);
   const std::string entry = SkinImageEntryName(value);
   if (entry.empty()) {
-    context.Add(line, kError, use.Key + "=" + value + " names no .bmp file; the engine loads no image");
+    context.Add(line, kError,
+                use.Key + "=" + value + " names no .bmp file; the engine loads no image");
     return;
   }
   const TSkinImageInfo& info = context.Image(entry);
@@ -139,7 +141,8 @@ void CheckElements(TSkinFindingContext& context) {
     if (!element.OnlyImage) ReadMargins(context, element.MarginCap, use);
     CheckImageUse(context, use);
     for (const TSkinKey& extra : element.Extra)
-      if (extra.Kind == TSkinKeyKind::Image) CheckImageUse(context, {section, std::string(extra.Name)});
+      if (extra.Kind == TSkinKeyKind::Image)
+        CheckImageUse(context, {section, std::string(extra.Name)});
   }
 }
 
@@ -148,7 +151,8 @@ void FindUnusedFiles(TSkinFindingContext& context, std::string_view description)
   for (const std::string& name : context.Files().Names) {
     const std::string lower = SkinLowerCase(name);
     if (lower == SkinLowerCase(description) || context.NamedImages().count(lower)) continue;
-    context.AddForFile(name, TSkinSeverity::Warning, "no key names this file; the engine never loads it");
+    context.AddForFile(name, TSkinSeverity::Warning,
+                       "no key names this file; the engine never loads it");
   }
 }
 

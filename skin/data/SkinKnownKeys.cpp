@@ -58,7 +58,8 @@ std::vector<TKnownSkinKey> ColourKeys(std::string_view upper) {
 std::optional<std::vector<TKnownSkinKey>> KnownSkinKeys(std::string_view section) {
   const std::string upper = SkinUpperCase(section);
   std::vector<TKnownSkinKey> keys;
-  if (const TSkinElementSection* element = FindSkinElementSection(section)) return ElementKeys(*element);
+  if (const TSkinElementSection* element = FindSkinElementSection(section))
+    return ElementKeys(*element);
   if (upper == SkinUpperCase(kPersonalitySection)) return PersonalityKeys();
   if (upper == SkinUpperCase(kFontsSection)) {
     AddKeys(keys, std::span(&FontHeight, 1));

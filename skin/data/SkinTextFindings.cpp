@@ -40,7 +40,8 @@ void FindEncodingFaults(TSkinFindingContext& context, std::string_view text) {
     }
     const size_t length = Utf8SequenceLength(text, at);
     if (length == 0 && !reported) {
-      context.Add(line, kWarning, "text is not valid UTF-8; the engine reads descriptions as UTF-8");
+      context.Add(line, kWarning,
+                  "text is not valid UTF-8; the engine reads descriptions as UTF-8");
       reported = true;
     }
     at += length == 0 ? 1 : length;
@@ -73,8 +74,10 @@ void FindColourFaults(TSkinFindingContext& context, int line, std::string_view n
   }
   const std::string what = std::string(name) + "=" + std::string(value);
   if (runs < 3)
-    context.Add(line, kWarning, what + " gives fewer than three numbers; the missing channels are 0");
-  if (runs > 3) context.Add(line, kWarning, what + " gives more than three numbers; the rest are ignored");
+    context.Add(line, kWarning,
+                what + " gives fewer than three numbers; the missing channels are 0");
+  if (runs > 3)
+    context.Add(line, kWarning, what + " gives more than three numbers; the rest are ignored");
   if (wrapped)
     context.Add(line, kWarning, what + " has a channel above 255; the engine takes it modulo 256");
 }
@@ -94,22 +97,27 @@ void FindIntegerFaults(TSkinFindingContext& context, int line, std::string_view 
   const std::string what = known.Name + "=" + std::string(value);
   const std::optional<int> number = context.Integer(section, known.Name);
   if (!number) {
-    context.Add(line, kWarning,
-                what + " is not a whole number; the engine uses " + std::to_string(known.Key.Default));
+    context.Add(
+        line, kWarning,
+        what + " is not a whole number; the engine uses " + std::to_string(known.Key.Default));
     return;
   }
   if (const std::string fault = RangeFault(known.Key, *number); !fault.empty())
     context.Add(line, kWarning, what + fault + " the engine takes; it is clamped");
   const TSkinElementSection* element = FindSkinElementSection(section);
-  const bool margin = known.Key.Name == skinkey::LeftWidth.Name || known.Key.Name == skinkey::RightWidth.Name ||
-                      known.Key.Name == skinkey::TopHeight.Name || known.Key.Name == skinkey::BottomHeight.Name;
+  const bool margin =
+      known.Key.Name == skinkey::LeftWidth.Name || known.Key.Name == skinkey::RightWidth.Name ||
+      known.Key.Name == skinkey::TopHeight.Name || known.Key.Name == skinkey::BottomHeight.Name;
   if (element && margin && *number > element->MarginCap)
-    context.Add(line, kWarning, what + " is above " + std::to_string(element->MarginCap) +
-                                    ", the most the engine takes here; it is clamped");
+    context.Add(line, kWarning,
+                what + " is above " + std::to_string(element->MarginCap) +
+                    ", the most the engine takes here; it is clamped");
   if (known.Key.Name != skinkey::Frame.Name) return;
-  if (const std::optional<int> frames = FramesNotFromFrameKey(section, context.Ini()); frames && *frames != *number)
-    context.Add(line, kWarning, what + " is not used: the engine draws " + Quote(section) + " with " +
-                                    std::to_string(*frames) + " frames");
+  if (const std::optional<int> frames = FramesNotFromFrameKey(section, context.Ini());
+      frames && *frames != *number)
+    context.Add(line, kWarning,
+                what + " is not used: the engine draws " + Quote(section) + " with " +
+                    std::to_string(*frames) + " frames");
 }
 
 void FindValueFaults(TSkinFindingContext& context, size_t index, std::string_view section,
@@ -144,8 +152,9 @@ void EnterSection(TSkinFindingContext& context, size_t index, TSectionState& sta
   const int line = context.LineOf(index);
   const auto [first, fresh] = seen.emplace(SkinUpperCase(state.Name), line);
   if (!fresh) {
-    context.Add(line, kError, "section " + Quote(state.Name) + " repeats the one at line " +
-                                  std::to_string(first->second) + "; the engine reads only the first");
+    context.Add(line, kError,
+                "section " + Quote(state.Name) + " repeats the one at line " +
+                    std::to_string(first->second) + "; the engine reads only the first");
     return;
   }
   state.Keys = KnownSkinKeys(state.Name);
@@ -162,17 +171,19 @@ void CheckKeyLine(TSkinFindingContext& context, size_t index, TSectionState& sta
   }
   if (!state.Read || !state.Keys) return;
   const std::string key(context.Ini().KeyOf(index));
-  const auto known = std::find_if(state.Keys->begin(), state.Keys->end(), [&](const TKnownSkinKey& k) {
-    return SkinUpperCase(k.Name) == SkinUpperCase(key);
-  });
+  const auto known = std::find_if(
+      state.Keys->begin(), state.Keys->end(),
+      [&](const TKnownSkinKey& k) { return SkinUpperCase(k.Name) == SkinUpperCase(key); });
   if (known == state.Keys->end()) {
-    context.Add(line, kWarning, "unknown key " + key + " in " + Quote(state.Name) + "; the engine ignores it");
+    context.Add(line, kWarning,
+                "unknown key " + key + " in " + Quote(state.Name) + "; the engine ignores it");
     return;
   }
   const auto [first, fresh] = state.KeyLines.emplace(SkinUpperCase(key), line);
   if (!fresh) {
-    context.Add(line, kWarning, key + " repeats line " + std::to_string(first->second) +
-                                    "; the engine reads the first");
+    context.Add(
+        line, kWarning,
+        key + " repeats line " + std::to_string(first->second) + "; the engine reads the first");
     return;
   }
   FindValueFaults(context, index, state.Name, *known);

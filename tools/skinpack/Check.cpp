@@ -22,7 +22,8 @@ std::vector<TSkinFinding> CheckFolder(const fs::path& dir) {
     if (!entry.is_regular_file()) continue;
     const std::string name = entry.path().filename().string();
     files[SkinLowerCase(name)] = entry.path();
-    if (SkinLowerCase(entry.path().extension().string()) == ".ini") descriptions.push_back(entry.path());
+    if (SkinLowerCase(entry.path().extension().string()) == ".ini")
+      descriptions.push_back(entry.path());
   }
   if (descriptions.size() != 1)
     throw TToolError(dir.string() + ": needs exactly one .ini file, found " +
@@ -33,8 +34,8 @@ std::vector<TSkinFinding> CheckFolder(const fs::path& dir) {
     const auto found = files.find(SkinLowerCase(name));
     return found == files.end() ? std::vector<uint8_t>() : ReadWholeFile(found->second);
   };
-  std::vector<TSkinFinding> findings = FindSkinFaults(
-      descriptions[0].filename().string(), ReadWholeFile(descriptions[0]), skin);
+  std::vector<TSkinFinding> findings =
+      FindSkinFaults(descriptions[0].filename().string(), ReadWholeFile(descriptions[0]), skin);
   for (TSkinFinding& finding : findings)
     if (!finding.File.empty()) finding.File = (dir / finding.File).string();
   return findings;
@@ -42,7 +43,8 @@ std::vector<TSkinFinding> CheckFolder(const fs::path& dir) {
 
 std::vector<TSkinFinding> CheckPackage(const fs::path& path) {
   TSkinReader reader;
-  if (!reader.Load(ReadWholeFile(path))) throw TToolError(path.string() + ": not a readable skin package");
+  if (!reader.Load(ReadWholeFile(path)))
+    throw TToolError(path.string() + ": not a readable skin package");
   std::vector<TSkinFinding> findings = FindSkinPackageFaults(reader);
   for (TSkinFinding& finding : findings)
     if (finding.File.empty()) finding.File = path.string();
