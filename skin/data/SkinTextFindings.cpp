@@ -103,7 +103,7 @@ void FindIntegerFaults(TSkinFindingContext& context, int line, std::string_view 
     return;
   }
   if (const std::string fault = RangeFault(known.Key, *number); !fault.empty())
-    context.Add(line, kWarning, what + fault + " the engine takes; it is clamped");
+    context.Add(line, kWarning, what + fault + " the engine takes as written");
   const TSkinElementSection* element = FindSkinElementSection(section);
   const bool margin =
       known.Key.Name == skinkey::LeftWidth.Name || known.Key.Name == skinkey::RightWidth.Name ||
