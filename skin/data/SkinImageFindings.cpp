@@ -1,6 +1,7 @@
 // The images a description names: there, readable, cut into whole frames
 // and wide enough for the margins the description gives.
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 
 #include "skin/data/SkinCaptionButtonKeys.h"
@@ -43,7 +44,7 @@ void CheckFrames(TSkinFindingContext& context, int line, const TImageUse& use,
   const int frameWidth = use.Vertical ? info.Width : info.Width / frames;
   const int frameHeight = use.Vertical ? info.Height / frames : info.Height;
   const auto margins = [&](int a, int b, int room, const char* what) {
-    if (std::max(a, 0) + std::max(b, 0) > room)
+    if (std::int64_t{std::max(a, 0)} + std::max(b, 0) > room)
       context.Add(line, kError,
                   entry + ": " + what + " margins " + std::to_string(a) + "+" + std::to_string(b) +
                       " are more than a frame's " + std::to_string(room) + " pixels");
@@ -79,9 +80,13 @@ void CheckPersonality(TSkinFindingContext& context) {
   const std::string section(kPersonalitySection);
   for (const std::string_view name : kBorderPieces) {
     const std::string piece(name);
-    const int frames = FrameCountOf(Read(context, section, piece + "Frame", BorderFrame.Default));
-    const int lead = Read(context, section, piece + "TopHeight", 0);
-    const int trail = Read(context, section, piece + "BotHeight", 0);
+    const auto border = [&](const TSkinKey& suffix) {
+      return Read(context, section, piece + std::string(suffix.Name), suffix.Default);
+    };
+    const int frames = FrameCountOf(border(BorderFrame));
+    const int lead = border(BorderLead);
+    const int trail = border(BorderTrail);
+    // Left and right pieces run down the window, top and bottom across it.
     const bool across = piece == "Top" || piece == "Bottom";
     TImageUse use{section, piece, Count(frames), across};
     (across ? use.Left : use.Top) = lead;
