@@ -47,10 +47,9 @@ int TSkinFindingContext::LineOf(size_t index) const {
 int TSkinFindingContext::KeyIndex(std::string_view section, std::string_view key) const {
   const int header = ini_.SectionIndex(section);
   if (header < 0) return -1;
-  const std::string wanted = SkinUpperCase(key);
   for (size_t i = static_cast<size_t>(header) + 1; i < ini_.LineCount(); ++i) {
     if (ini_.IsHeaderLine(i)) break;
-    if (ini_.IsKeyLine(i) && SkinUpperCase(ini_.KeyOf(i)) == wanted) return static_cast<int>(i);
+    if (ini_.IsKeyLine(i) && SkinSameName(ini_.KeyOf(i), key)) return static_cast<int>(i);
   }
   return -1;
 }

@@ -1,6 +1,5 @@
 #include "skin/data/SkinDescriptionKeys.h"
 
-#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -112,21 +111,9 @@ constexpr TSkinKey kPersonalityKeys[] = {
 
 }  // namespace
 
-namespace {
-
-// The engine looks sections up on every skin load: no copies of the names.
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  const auto upper = [](char ch) { return ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : ch; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-           return upper(x) == upper(y);
-         });
-}
-
-}  // namespace
-
 const TSkinElementSection* FindSkinElementSection(std::string_view name) {
   for (const TSkinElementSection& section : kElementSections)
-    if (SameIgnoringCase(section.Name, name)) return &section;
+    if (SkinSameName(section.Name, name)) return &section;
   return nullptr;
 }
 

@@ -41,10 +41,10 @@ std::vector<TKnownSkinKey> ElementKeys(const TSkinElementSection& section) {
 
 std::vector<TKnownSkinKey> ColourKeys(std::string_view upper) {
   std::vector<TKnownSkinKey> keys;
-  if (upper == SkinUpperCase(kColoursSection)) {
+  if (SkinSameName(upper, kColoursSection)) {
     for (const std::string_view name : SkinColourSlotKeys())
       keys.push_back({std::string(name), TSkinKey{.Name = name, .Kind = TSkinKeyKind::Colour}});
-  } else if (upper == SkinUpperCase(kCustomColoursSection)) {
+  } else if (SkinSameName(upper, kCustomColoursSection)) {
     for (int n = 0; n < kCustomColourCount; ++n)
       keys.push_back({CustomColourKey(n), TSkinKey{.Name = "", .Kind = TSkinKeyKind::Colour}});
   } else {
@@ -60,17 +60,17 @@ std::optional<std::vector<TKnownSkinKey>> KnownSkinKeys(std::string_view section
   std::vector<TKnownSkinKey> keys;
   if (const TSkinElementSection* element = FindSkinElementSection(section))
     return ElementKeys(*element);
-  if (upper == SkinUpperCase(kPersonalitySection)) return PersonalityKeys();
-  if (upper == SkinUpperCase(kFontsSection)) {
+  if (SkinSameName(upper, kPersonalitySection)) return PersonalityKeys();
+  if (SkinSameName(upper, kFontsSection)) {
     AddKeys(keys, std::span(&FontHeight, 1));
-  } else if (upper == SkinUpperCase(kPushButtonSection)) {
+  } else if (SkinSameName(upper, kPushButtonSection)) {
     AddKeys(keys, SkinPushButtonKeys());
-  } else if (upper == SkinUpperCase(kSkinInfoSection)) {
+  } else if (SkinSameName(upper, kSkinInfoSection)) {
     AddKeys(keys, SkinInfoKeys());
   } else if (IsCaptionButtonSectionName(upper)) {
     AddKeys(keys, SkinCaptionButtonKeys());
-  } else if (upper == SkinUpperCase(kColoursSection) ||
-             upper == SkinUpperCase(kCustomColoursSection) || IsColourSectionName(upper)) {
+  } else if (SkinSameName(upper, kColoursSection) || SkinSameName(upper, kCustomColoursSection) ||
+             IsColourSectionName(upper)) {
     return ColourKeys(upper);
   } else {
     return std::nullopt;

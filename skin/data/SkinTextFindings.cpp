@@ -84,7 +84,7 @@ void FindColourFaults(TSkinFindingContext& context, int line, std::string_view n
 
 // Frames of a section that does not take them from its Frame key.
 std::optional<int> FramesNotFromFrameKey(std::string_view section, const TQuickIni& ini) {
-  if (SkinUpperCase(section) == SkinUpperCase(kPushButtonSection)) return kPushButtonFrames;
+  if (SkinSameName(section, kPushButtonSection)) return kPushButtonFrames;
   const TSkinElementSection* element = FindSkinElementSection(section);
   if (!element || element->Frames == TSkinFrameRule::FromFrame ||
       element->Frames == TSkinFrameRule::FrameOrFive)
@@ -171,9 +171,9 @@ void CheckKeyLine(TSkinFindingContext& context, size_t index, TSectionState& sta
   }
   if (!state.Read || !state.Keys) return;
   const std::string key(context.Ini().KeyOf(index));
-  const auto known = std::find_if(
-      state.Keys->begin(), state.Keys->end(),
-      [&](const TKnownSkinKey& k) { return SkinUpperCase(k.Name) == SkinUpperCase(key); });
+  const auto known =
+      std::find_if(state.Keys->begin(), state.Keys->end(),
+                   [&](const TKnownSkinKey& k) { return SkinSameName(k.Name, key); });
   if (known == state.Keys->end()) {
     context.Add(line, kWarning,
                 "unknown key " + key + " in " + Quote(state.Name) + "; the engine ignores it");
