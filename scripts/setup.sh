@@ -8,7 +8,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb xdotool x11-utils imagemagick fonts-wqy-zenhei
+  wine wine64 xvfb xdotool x11-utils imagemagick fonts-wqy-zenhei fonts-wqy-microhei
   googletest libgtest-dev libjpeg62-turbo-dev
   dpkg-dev
 )

@@ -7,6 +7,7 @@
 #   wine.sh run EXE ...  run a Windows program in that environment
 #   wine.sh stop         stop the wineserver and the Xvfb that start began
 #   wine.sh shot FILE    save a PNG screenshot of the display
+#   wine.sh song-face    the face Wine draws 宋体 (SimSun) with
 #
 # Variables a developer can set:
 #   TAPVANE_WINE_DIR   state folder: prefix, display, logs (default build/wine)
@@ -20,7 +21,6 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 dir="${TAPVANE_WINE_DIR:-$root/build/wine}"
 wine64="${TAPVANE_WINE64:-/usr/lib/wine/wine64}"
 wineserver="${TAPVANE_WINESERVER:-/usr/lib/wine/wineserver}"
-mkdir -p "$dir"
 
 export WINEPREFIX="$dir/prefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -49,6 +49,7 @@ start_xvfb() {
 }
 
 use_display() {
+  mkdir -p "$dir"
   if xvfb_alive && [ -f "$dir/display" ]; then
     export DISPLAY="$(cat "$dir/display")"
     return
@@ -78,28 +79,54 @@ private_user_folders() {
   done
 }
 
-make_prefix() {
-  if [ -f "$WINEPREFIX/.tapvane-ready" ]; then
-    private_user_folders
-    return 0
-  fi
-  rm -rf "$WINEPREFIX"
-  "$wine64" wineboot -i >"$dir/wineboot.log" 2>&1 || true
-  "$wineserver" -w
-  # Chinese text needs a CJK face behind the names the interface asks for;
-  # Wine draws the frames itself (no window manager), as Windows would.
-  local reg="$dir/settings.reg"
+# The face Wine draws 宋体/SimSun with, the interface's Chinese font.
+# WenQuanYi Micro Hei has outlines only: Zen Hei's embedded bitmap strikes
+# come out under Wine at 9 pt as other characters or half ones. Its Mono face
+# sets Latin letters and spaces half as wide as a Chinese character, as 宋体
+# does, so that texts laid out with spaces line up as on Windows.
+song_face="WenQuanYi Micro Hei Mono"
+
+# The settings every prefix carries, as a registry file for regedit.
+write_settings() {
   {
     printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    # Chinese text needs a CJK face behind the names the interface asks for.
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
-    printf '"宋体"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n\r\n'
+    printf '"宋体"="%s"\r\n"SimSun"="%s"\r\n\r\n' "$song_face" "$song_face"
+    # Grey smoothing, as a Windows desktop draws text: the small sizes keep
+    # their strokes, and pictures have no colour fringes.
+    printf '[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"FontSmoothing"="2"\r\n'
+    printf '"FontSmoothingType"=dword:00000001\r\n"FontSmoothingGamma"=dword:000003e8\r\n'
+    printf '"FontSmoothingOrientation"=dword:00000001\r\n\r\n'
+    # Wine draws the frames itself (no window manager), as Windows would.
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n\r\n'
-  } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+  } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$1"
+}
+
+# Applies the settings when they differ from those the prefix last took, so
+# that a prefix made before a change picks it up. The running wineserver
+# holds the registry: later processes see the values at once.
+apply_settings() {
+  local reg="$dir/settings.$$.reg" applied="$WINEPREFIX/.tapvane-settings.reg"
+  write_settings "$reg"
+  if cmp -s "$reg" "$applied"; then
+    rm -f "$reg"
+    return 0
+  fi
   "$wine64" regedit /S "$(winepath_of "$reg")" >>"$dir/wineboot.log" 2>&1
-  "$wineserver" -w
+  mv -f "$reg" "$applied"
+}
+
+make_prefix() {
+  if [ ! -f "$WINEPREFIX/.tapvane-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    "$wine64" wineboot -i >"$dir/wineboot.log" 2>&1 || true
+    "$wineserver" -w
+    touch "$WINEPREFIX/.tapvane-ready"
+  fi
+  apply_settings
   private_user_folders
-  touch "$WINEPREFIX/.tapvane-ready"
 }
 
 winepath_of() {
@@ -133,13 +160,16 @@ case "$cmd" in
     use_display
     import -display "$DISPLAY" -window root "$1"
     ;;
+  song-face)
+    echo "$song_face"
+    ;;
   env)
     use_display
     printf 'export WINEPREFIX=%q WINEDEBUG=%q WINEDLLOVERRIDES=%q DISPLAY=%q\n' \
       "$WINEPREFIX" "$WINEDEBUG" "$WINEDLLOVERRIDES" "$DISPLAY"
     ;;
   *)
-    sed -n '2,18p' "$0"
+    sed -n '2,19p' "$0"
     exit 2
     ;;
 esac

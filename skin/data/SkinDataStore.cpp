@@ -86,14 +86,24 @@ void TSkinData::SetSkinFile(const String& value) {
   const WideString wide = Utf8ToWide(value);
   const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(wide.c_str()));
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
-  // The stored package is replaced only by one that is read whole: a refused
-  // file leaves the current skin, its package and its state as they were.
   TMemoryStream incoming;
   incoming.LoadFromFile(value);
-  if (!ReadPackage(incoming.Bytes())) {
+  skinPending_ = wasPending;
+  TakePackage(incoming.Bytes());
+}
+
+bool TSkinData::TakePackage(std::span<const std::uint8_t> package) {
+  const bool wasPending = skinPending_;
+  skinPending_ = true;
+  // The stored package is replaced only by one that is read whole: a refused
+  // one leaves the current skin, its package and its state as they were.
+  if (!ReadPackage(package)) {
     skinPending_ = wasPending;
-    return;
+    return false;
   }
-  skinStore_->LoadFromStream(incoming);
+  skinStore_->Clear();
+  skinStore_->WriteBuffer(package.data(), static_cast<std::int64_t>(package.size()));
+  skinStore_->SetPosition(0);
   ApplySkin();
+  return true;
 }

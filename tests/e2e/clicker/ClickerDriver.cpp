@@ -123,7 +123,7 @@ void TClicker::BringToFront() {
 }
 
 bool TClicker::Capture(int x, int y) {
-  SetCursorPos(x, y);
+  if (!XMove(x, y)) return false;
   const std::wstring wantX = std::to_wstring(x), wantY = std::to_wstring(y);
   // Let the 100 ms capture timer catch up before freezing.
   if (!WaitFor([&] { return WindowText(editX_) == wantX && WindowText(editY_) == wantY; }, 10s))

@@ -140,14 +140,16 @@ bool PressKeys(HWND window, const std::string& keys) {
                  keys);
 }
 
-bool XClick(int x, int y, int button) {
+bool XMove(int x, int y) {
   // "mousemove --sync" waits for a motion that never comes when the pointer
   // is there already.
   POINT at{};
-  const bool there = GetCursorPos(&at) && at.x == x && at.y == y;
-  const std::string move =
-      there ? "" : "mousemove --sync " + std::to_string(x) + " " + std::to_string(y) + " ";
-  return RunUnix("xdotool " + move + "click " + std::to_string(button));
+  if (GetCursorPos(&at) && at.x == x && at.y == y) return true;
+  return RunUnix("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y));
+}
+
+bool XClick(int x, int y, int button) {
+  return XMove(x, y) && RunUnix("xdotool click " + std::to_string(button));
 }
 
 bool SaveScreenshot(const std::string& unixPath, const RECT* area) {

@@ -51,6 +51,9 @@ bool RunUnix(const std::string& shellCommand, std::chrono::milliseconds timeout 
 // X input focus put on window first (on a bare X server without a window
 // manager the keys would otherwise go wherever the pointer is).
 bool PressKeys(HWND window, const std::string& keys);
+// Moves the X server's pointer, as a person's mouse does. SetCursorPos
+// alone is undone when Wine next reads the pointer from the server.
+bool XMove(int x, int y);
 // A real X pointer click (button 1 left, 3 right) at a screen point.
 bool XClick(int x, int y, int button = 1);
 // The screen as a PNG (optionally the rectangle of one window).

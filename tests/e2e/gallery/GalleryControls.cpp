@@ -97,6 +97,4 @@ bool XDrag(POINT from, POINT to) {
   return RunUnix(command + " mouseup 1");
 }
 
-bool XMove(int x, int y) { return RunUnix("xdotool" + MoveTo(x, y) + " sleep 0.1"); }
-
 }  // namespace e2e

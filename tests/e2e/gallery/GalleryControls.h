@@ -31,7 +31,5 @@ bool XPress(int x, int y);
 bool XRelease();
 // Presses at from, moves to to in a few steps, lets go there.
 bool XDrag(POINT from, POINT to);
-// Moves the pointer without pressing anything.
-bool XMove(int x, int y);
 
 }  // namespace e2e

@@ -4,6 +4,7 @@
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinButton.h"
+#include "tests/win32/support/Ink.h"
 #include "tests/win32/graphics/Pixels.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -107,12 +108,11 @@ TEST_F(ButtonPixelsTest, FocusRectangleUnlessTheSkinSaysNo) {
   EXPECT_EQ(0, FocusEdgeInk(without, text));
 }
 
-// Pixels of exactly the colour: the glyphs' solid middles, whatever the
-// font smooths at their edges.
+// Pixels of text in that colour, whatever the font smooths at its edges.
 int PixelsOf(DibSurface& surface, COLORREF colour) {
   int count = 0;
   for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) count += surface.Pixel(x, y) == DibColor(colour);
+    for (int x = 0; x < kW; ++x) count += wintest::IsInk(surface.Pixel(x, y), DibColor(colour));
   return count;
 }
 

@@ -10,6 +10,7 @@
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinStatusBar.h"
+#include "tests/win32/support/Ink.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -56,7 +57,7 @@ class StatusBarPixelsTest : public SkinControlTest {
     int Count(COLORREF colour, int left, int right) const {
       int count = 0;
       for (int y = 0; y < height; ++y)
-        for (int x = left; x < right; ++x) count += dib.Pixel(x, y) == DibColor(colour);
+        for (int x = left; x < right; ++x) count += wintest::IsInk(dib.Pixel(x, y), DibColor(colour));
       return count;
     }
     int width, height;

@@ -16,6 +16,7 @@
 #include "skin/controls/SkinTabPages.h"
 #include "skin/form/SkinMessages.h"
 #include "tests/win32/graphics/Pixels.h"
+#include "tests/win32/support/Ink.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/PageControl.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -208,7 +209,7 @@ RECT Bounds(const DibSurface& surface, const RECT& rect, unsigned colour, bool m
 int CountOf(const DibSurface& surface, const RECT& rect, unsigned colour) {
   int count = 0;
   for (int y = rect.top; y < rect.bottom; ++y)
-    for (int x = rect.left; x < rect.right; ++x) count += surface.Pixel(x, y) == colour;
+    for (int x = rect.left; x < rect.right; ++x) count += wintest::IsInk(surface.Pixel(x, y), colour);
   return count;
 }
 

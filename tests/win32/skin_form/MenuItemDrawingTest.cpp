@@ -6,6 +6,7 @@
 #include "FramePixelsFixture.h"
 #include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/MenuText.h"
+#include "tests/win32/support/Ink.h"
 #include "tests/win32/support/HandleExpectations.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
@@ -55,7 +56,7 @@ class MenuItemDrawingTest : public FramePixelsTest {
   static int CountColour(const DibSurface& dib, RECT area, unsigned colour) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x) count += dib.Pixel(x, y) == colour;
+      for (int x = area.left; x < area.right; ++x) count += wintest::IsInk(dib.Pixel(x, y), colour);
     return count;
   }
 };

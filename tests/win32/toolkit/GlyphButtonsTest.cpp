@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "tests/win32/support/Ink.h"
 #include "toolkit/controls/BitBtn.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/SpeedButton.h"
@@ -133,7 +134,7 @@ TEST_F(GlyphButtonsTest, MarginAndSpacingMinusOneSpreadGlyphAndTextInThirds) {
   for (int x = 0; x < 160; ++x) {
     for (int y = 0; y < 30; ++y) {
       if (glyphLeft < 0 && face->Pixel(x, y) == Colour(clRed)) glyphLeft = x - 2;
-      if (x > glyphLeft + kCell && glyphLeft >= 0 && face->Pixel(x, y) == text) {
+      if (x > glyphLeft + kCell && glyphLeft >= 0 && wintest::IsInk(face->Pixel(x, y), text)) {
         if (textLeft < 0) textLeft = x;
         textRight = x + 1;
       }

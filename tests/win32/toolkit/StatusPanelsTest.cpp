@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "tests/win32/support/Ink.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/core/TypInfo.h"
@@ -56,7 +57,7 @@ class StatusPanelsTest : public ::testing::Test {
     std::vector<int> columns;
     for (int x = part.left; x < part.right; ++x) {
       for (int y = part.top + 2; y < part.bottom - 2; ++y) {
-        if (surface.Pixel(x, y) == 0x000000u) {
+        if (wintest::IsInk(surface.Pixel(x, y), 0x000000u)) {
           columns.push_back(x);
           break;
         }
