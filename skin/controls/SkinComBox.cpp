@@ -266,7 +266,7 @@ void TSkinComBox::DrawSunk(HDC dc, const RECT& rect, int frame) const {
   const bool left = LeftScrollBar();
   const RECT button{left ? rect.left : rect.right - width, rect.top,
                     left ? rect.left + width : rect.right, rect.bottom};
-  const int saved = SaveDC(dc);
+  const TSavedDC saved(dc);
   // The text stays the combo's own: only the edge and the button are ours.
   ExcludeClipRect(dc, left ? button.right : rect.left + 2, rect.top + 2,
                   left ? rect.right - 2 : button.left, rect.bottom - 2);
@@ -278,7 +278,6 @@ void TSkinComBox::DrawSunk(HDC dc, const RECT& rect, int frame) const {
     DrawCentredFrame(dc, button, *skin.ExtraImages->Image, true,
                      std::max(skin.ExtraImages->Frame, 1), frame);
   }
-  RestoreDC(dc, saved);
 }
 
 void TSkinComBox::DrawExtended(HDC dc, const RECT& rect, int frame) const {

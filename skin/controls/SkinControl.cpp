@@ -2,11 +2,13 @@
 #include "skin/controls/SkinControl.h"
 
 #include "skin/data/WinSkinData.h"
+#include "skin/draw/SwallowedException.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/core/TypInfo.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 // What the control's WindowProc holds while we are hooked in. Whoever
 // hooked after us may keep a copy of it after we are gone; it then forwards
@@ -199,39 +201,23 @@ void TSkinControl::PaintControl(HDC dc) {
   WindowRect = rect;
   OffsetRect(&rect, -rect.left, -rect.top);
   try {
-    if (dc) {
-      DrawControl(dc, rect);
-    } else if (const HDC windowDC = GetWindowDC(Handle)) {
-      try {
-        DrawControl(windowDC, rect);
-      } catch (...) {
-        ReleaseDC(Handle, windowDC);
-        throw;
-      }
-      ReleaseDC(Handle, windowDC);
-    }
+    const TWindowDC windowDC(Handle, dc, TDCArea::Window);
+    if (windowDC.Get()) DrawControl(windowDC.Get(), rect);
   } catch (...) {
-    // A failed draw leaves the control as it was; nothing to report.
+    // A failed draw leaves the control as it was.
+    ReportSwallowedException("TSkinControl::PaintControl");
   }
 }
 
 void TSkinControl::PaintInPlace(TMessage& message) {
-  auto dc = reinterpret_cast<HDC>(message.WParam);
-  PAINTSTRUCT paint{};
-  const bool ownDC = dc == nullptr;
-  if (ownDC) dc = BeginPaint(Handle, &paint);
+  // A failed draw still ends the paint, and goes on to the caller.
+  const TPaintDC dc(Handle, reinterpret_cast<HDC>(message.WParam));
   RECT rect{};
   if (GetWindowRect(Handle, &rect)) {
     WindowRect = rect;
     OffsetRect(&rect, -rect.left, -rect.top);
-    try {
-      DrawControl(dc, rect);
-    } catch (...) {
-      if (ownDC) EndPaint(Handle, &paint);
-      throw;
-    }
+    DrawControl(dc.Get(), rect);
   }
-  if (ownDC) EndPaint(Handle, &paint);
   message.Result = 0;
 }
 

@@ -25,23 +25,12 @@ bool IsUpDownClass(HWND window) {
 }
 
 // The edit's own painting into a DC it was handed leaves that DC clipped
-// to its text area; our border lies outside it. Lifted for our drawing only.
-class TUnclipped {
- public:
-  TUnclipped(HDC dc, const RECT& window) : dc_(dc), saved_(SaveDC(dc)) {
-    SelectClipRgn(dc, nullptr);
-    IntersectClipRect(dc, window.left, window.top, window.right, window.bottom);
-  }
-  TUnclipped(const TUnclipped&) = delete;
-  TUnclipped& operator=(const TUnclipped&) = delete;
-  ~TUnclipped() {
-    if (saved_) RestoreDC(dc_, saved_);
-  }
-
- private:
-  HDC dc_;
-  int saved_;
-};
+// to its text area; our border lies outside it. Lifted for our drawing only,
+// inside a saved DC.
+void ClipToWindow(HDC dc, const RECT& window) {
+  SelectClipRgn(dc, nullptr);
+  IntersectClipRect(dc, window.left, window.top, window.right, window.bottom);
+}
 
 void FrameWith(HDC dc, const RECT& rect, TColor colour) {
   const TBrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(colour))));
@@ -98,7 +87,8 @@ void TSkinEdit::DrawPrintFrame(HDC dc) {
   if (!GetWindowRect(Handle, &window) || !GetClientRect(Handle, &client)) return;
   OffsetRect(&window, -window.left, -window.top);
   if (client.right + 2 >= window.right || client.bottom + 2 >= window.bottom) return;
-  const TUnclipped unclipped(dc, window);
+  const TSavedDC saved(dc);
+  ClipToWindow(dc, window);
   RECT inner = window;
   InflateRect(&inner, -1, -1);
   FrameRect(dc, &inner, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
@@ -139,7 +129,8 @@ void DrawEditBorder(HDC dc, const RECT& rect, HWND window, const TSkinData& skin
   GetClientRect(window, &client);
   // A window without a border has nothing for us to draw over.
   if (client.right == rect.right - rect.left || client.bottom == rect.bottom - rect.top) return;
-  const TUnclipped unclipped(dc, rect);
+  const TSavedDC saved(dc);
+  ClipToWindow(dc, rect);
   RECT ring = rect;
   FrameWith(dc, ring, skinData.Skin().Colour(scButtonShadow));
   for (int i = 0; i < 2; ++i) {

@@ -14,19 +14,6 @@ namespace {
 constexpr int kCaptionIndent = 8;
 constexpr int kCornerSize = 5;
 
-// Restores what a draw changed in the DC's text state.
-class TSavedBackColour {
- public:
-  TSavedBackColour(HDC dc, COLORREF colour) : dc_(dc), old_(SetBkColor(dc, colour)) {}
-  TSavedBackColour(const TSavedBackColour&) = delete;
-  TSavedBackColour& operator=(const TSavedBackColour&) = delete;
-  ~TSavedBackColour() { SetBkColor(dc_, old_); }
-
- private:
-  HDC dc_;
-  COLORREF old_;
-};
-
 }  // namespace
 
 const TClassInfo& TSkinGroupBox::StaticClass() {
@@ -95,7 +82,7 @@ void TSkinGroupBox::DrawControl(HDC dc, const RECT& rect) {
 // The caption's cells are filled with the face colour over the line, since
 // the background mode is left as the DC has it.
 void TSkinGroupBox::DrawCaption(HDC dc, const RECT& rect) {
-  const TSavedBackColour back(
+  const TSavedBkColor back(
       dc, static_cast<COLORREF>(ColorToRGB(SkinData->Skin().Colour(scButtonFace))));
   RECT text = rect;
   UINT flags = DT_EXPANDTABS;

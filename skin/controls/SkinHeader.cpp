@@ -183,7 +183,7 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& rect, bool hot) {
   text[kTextLength - 1] = L'\0';
 
   // Text and image stay inside their item, however narrow it is.
-  const int saved = SaveDC(dc);
+  const TSavedDC saved(dc);
   IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
   RECT room = rect;
   InflateRect(&room, -kTextInset, 0);
@@ -208,7 +208,6 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& rect, bool hot) {
                  HeaderTextAlignment(item.fmt) | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS |
                      DT_NOPREFIX | TextFlags());
   }
-  RestoreDC(dc, saved);
 }
 
 bool TSkinHeader::HasPicture() const { return !SkinData || HasImage(); }

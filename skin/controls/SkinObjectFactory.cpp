@@ -25,184 +25,116 @@
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
 
-const char* SkinClassName(TSkinClass cls) {
-  switch (cls) {
-    case TSkinClass::AdvPage:
-      return "TSkinAdvPage";
-    case TSkinClass::BitButton:
-      return "TSkinBitButton";
-    case TSkinClass::Box:
-      return "TSkinBox";
-    case TSkinClass::BoxH:
-      return "TSkinBoxH";
-    case TSkinClass::Button:
-      return "TSkinButton";
-    case TSkinClass::CheckBox:
-      return "TSkinCheckBox";
-    case TSkinClass::ComBox:
-      return "TSkinComBox";
-    case TSkinClass::DateTime:
-      return "TSkinDateTime";
-    case TSkinClass::Edit:
-      return "TSkinEdit";
-    case TSkinClass::GroupBox:
-      return "TSkinGroupBox";
-    case TSkinClass::Header:
-      return "TSkinHeader";
-    case TSkinClass::ListView:
-      return "TSkinListView";
-    case TSkinClass::MediaPlayer:
-      return "TSkinMP";
-    case TSkinClass::MenuButton:
-      return "TSkinMenuButton";
-    case TSkinClass::ObjImage:
-      return "TSkinObjImage";
-    case TSkinClass::Progress:
-      return "TSkinProgress";
-    case TSkinClass::RadioButton:
-      return "TSkinRadioButton";
-    case TSkinClass::ScControl:
-      return "TSkinScControl";
-    case TSkinClass::Scrollbar:
-      return "TSkinScrollbar";
-    case TSkinClass::ScrollbarH:
-      return "TSkinScrollbarH";
-    case TSkinClass::Sizer:
-      return "TSkinSizer";
-    case TSkinClass::SpeedButton:
-      return "TSkinSpeedButton";
-    case TSkinClass::StatusBar:
-      return "TSkinStatusBar";
-    case TSkinClass::Tab:
-      return "TSkinTab";
-    case TSkinClass::Tab31:
-      return "TSkinTab31";
-    case TSkinClass::TabBtn:
-      return "TSkinTabBtn";
-    case TSkinClass::TabSheet:
-      return "TSkinTabSheet";
-    case TSkinClass::TrackBar:
-      return "TSkinTrackBar";
-    case TSkinClass::UpDown:
-      return "TSkinUpDown";
-  }
-  return "?";
+namespace {
+
+template <typename T>
+std::unique_ptr<TSkinControl> Make(const TSkinChoice& choice) {
+  return std::make_unique<T>(choice.Control);
 }
 
-TSkinControl* CreateSkinObject(const TSkinChoice& choice) {
-  TSkinControl* object = nullptr;
-  switch (choice.Class) {
-    case TSkinClass::Button:
-      object = new TSkinButton(choice.Control);
-      break;
-    case TSkinClass::CheckBox:
-      object = new TSkinCheckBox(choice.Control);
-      break;
-    case TSkinClass::RadioButton:
-      object = new TSkinRadioButton(choice.Control);
-      break;
-    case TSkinClass::Tab:
-      object = new TSkinTab(choice.Control);
-      break;
-    case TSkinClass::TabBtn:
-      object = new TSkinTabBtn(choice.Control);
-      break;
-    case TSkinClass::TabSheet:
-      object = new TSkinTabSheet(choice.Control);
-      break;
-    case TSkinClass::Tab31:
-      object = new TSkinTab31(choice.Control);
-      break;
-    case TSkinClass::AdvPage:
-      object = new TSkinAdvPage(choice.Control);
-      break;
-    case TSkinClass::Edit:
-      object = new TSkinEdit(choice.Control);
-      break;
-    case TSkinClass::GroupBox:
-      object = new TSkinGroupBox(choice.Control);
-      break;
-    case TSkinClass::Box:
-      object = new TSkinBox(choice.Control);
-      break;
-    case TSkinClass::BoxH:
-      object = new TSkinBoxH(choice.Control);
-      break;
-    case TSkinClass::StatusBar:
-      object = new TSkinStatusBar(choice.Control);
-      break;
-    case TSkinClass::Sizer:
-      object = new TSkinSizer(choice.Control);
-      break;
-    case TSkinClass::Scrollbar:
-      object = new TSkinScrollbar(choice.Control);
-      break;
-    case TSkinClass::ScrollbarH:
-      object = new TSkinScrollbarH(choice.Control);
-      break;
-    case TSkinClass::ListView:
-      object = new TSkinListView(choice.Control);
-      break;
-    case TSkinClass::Header:
-      object = new TSkinHeader(choice.Control);
-      break;
-    case TSkinClass::Progress:
-      object = new TSkinProgress(choice.Control);
-      break;
-    case TSkinClass::UpDown: {
-      auto* arrows = new TSkinUpDown(choice.Control);
-      arrows->EmbeddedInEdit = choice.EmbeddedInEdit;
-      arrows->TabSetScroller = choice.TabSetScroller;
-      object = arrows;
-      break;
-    }
-    case TSkinClass::ComBox: {
-      auto* combo = new TSkinComBox(choice.Control);
-      combo->Extended = choice.Extended;
-      object = combo;
-      break;
-    }
-    case TSkinClass::TrackBar:
-      object = new TSkinTrackBar(choice.Control);
-      break;
-    case TSkinClass::BitButton: {
-      auto* button = new TSkinBitButton(choice.Control);
-      button->GlyphProperty = choice.GlyphProperty;
-      object = button;
-      break;
-    }
-    case TSkinClass::SpeedButton: {
-      if (!choice.Control) return nullptr;  // windowless: only toolkit controls
-      auto* button = new TSkinSpeedButton(choice.Control);
-      button->GlyphProperty = choice.GlyphProperty;
-      object = button;
-      break;
-    }
-    case TSkinClass::MenuButton:
-      object = new TSkinMenuButton(choice.Control);
-      break;
-    case TSkinClass::ScControl:
-      object = new TSkinScControl(choice.Control);
-      break;
-    case TSkinClass::DateTime:
-      if (!choice.Control) return nullptr;  // its arrow is a toolkit panel
-      object = new TSkinDateTime(choice.Control);
-      break;
-    case TSkinClass::MediaPlayer:
-      if (!choice.Control) return nullptr;  // its button panel reads the player's properties
-      object = new TSkinMP(choice.Control);
-      break;
-    case TSkinClass::ObjImage: {
-      if (!choice.Control) return nullptr;  // it hands glyphs to toolkit controls only
-      auto* images = new TSkinObjImage(choice.Control);
-      images->Variant = choice.Variant;
-      object = images;
-      break;
-    }
-    default:
-      return nullptr;  // not built yet: the control keeps its own look
+// Classes that work on toolkit controls only, never on a plain window.
+template <typename T>
+std::unique_ptr<TSkinControl> MakeForControl(const TSkinChoice& choice) {
+  if (!choice.Control) return nullptr;
+  return std::make_unique<T>(choice.Control);
+}
+
+std::unique_ptr<TSkinControl> MakeUpDown(const TSkinChoice& choice) {
+  auto arrows = std::make_unique<TSkinUpDown>(choice.Control);
+  arrows->EmbeddedInEdit = choice.EmbeddedInEdit;
+  arrows->TabSetScroller = choice.TabSetScroller;
+  return arrows;
+}
+
+std::unique_ptr<TSkinControl> MakeComBox(const TSkinChoice& choice) {
+  auto combo = std::make_unique<TSkinComBox>(choice.Control);
+  combo->Extended = choice.Extended;
+  return combo;
+}
+
+std::unique_ptr<TSkinControl> MakeBitButton(const TSkinChoice& choice) {
+  auto button = std::make_unique<TSkinBitButton>(choice.Control);
+  button->GlyphProperty = choice.GlyphProperty;
+  return button;
+}
+
+// Windowless: only toolkit controls.
+std::unique_ptr<TSkinControl> MakeSpeedButton(const TSkinChoice& choice) {
+  if (!choice.Control) return nullptr;
+  auto button = std::make_unique<TSkinSpeedButton>(choice.Control);
+  button->GlyphProperty = choice.GlyphProperty;
+  return button;
+}
+
+// It hands glyphs to toolkit controls only.
+std::unique_ptr<TSkinControl> MakeObjImage(const TSkinChoice& choice) {
+  if (!choice.Control) return nullptr;
+  auto images = std::make_unique<TSkinObjImage>(choice.Control);
+  images->Variant = choice.Variant;
+  return images;
+}
+
+// The date-time picker's arrow is a toolkit panel, and the media player's
+// button panel reads the player's properties: both want a toolkit control.
+constexpr TSkinClassRow kRows[] = {
+    {TSkinClass::AdvPage, "TSkinAdvPage", &Make<TSkinAdvPage>},
+    {TSkinClass::BitButton, "TSkinBitButton", &MakeBitButton},
+    {TSkinClass::Box, "TSkinBox", &Make<TSkinBox>},
+    {TSkinClass::BoxH, "TSkinBoxH", &Make<TSkinBoxH>},
+    {TSkinClass::Button, "TSkinButton", &Make<TSkinButton>},
+    {TSkinClass::CheckBox, "TSkinCheckBox", &Make<TSkinCheckBox>},
+    {TSkinClass::ComBox, "TSkinComBox", &MakeComBox},
+    {TSkinClass::DateTime, "TSkinDateTime", &MakeForControl<TSkinDateTime>},
+    {TSkinClass::Edit, "TSkinEdit", &Make<TSkinEdit>},
+    {TSkinClass::GroupBox, "TSkinGroupBox", &Make<TSkinGroupBox>},
+    {TSkinClass::Header, "TSkinHeader", &Make<TSkinHeader>},
+    {TSkinClass::ListView, "TSkinListView", &Make<TSkinListView>},
+    {TSkinClass::MediaPlayer, "TSkinMP", &MakeForControl<TSkinMP>},
+    {TSkinClass::MenuButton, "TSkinMenuButton", &Make<TSkinMenuButton>},
+    {TSkinClass::ObjImage, "TSkinObjImage", &MakeObjImage},
+    {TSkinClass::Progress, "TSkinProgress", &Make<TSkinProgress>},
+    {TSkinClass::RadioButton, "TSkinRadioButton", &Make<TSkinRadioButton>},
+    {TSkinClass::ScControl, "TSkinScControl", &Make<TSkinScControl>},
+    {TSkinClass::Scrollbar, "TSkinScrollbar", &Make<TSkinScrollbar>},
+    {TSkinClass::ScrollbarH, "TSkinScrollbarH", &Make<TSkinScrollbarH>},
+    {TSkinClass::Sizer, "TSkinSizer", &Make<TSkinSizer>},
+    {TSkinClass::SpeedButton, "TSkinSpeedButton", &MakeSpeedButton},
+    {TSkinClass::StatusBar, "TSkinStatusBar", &Make<TSkinStatusBar>},
+    {TSkinClass::Tab, "TSkinTab", &Make<TSkinTab>},
+    {TSkinClass::Tab31, "TSkinTab31", &Make<TSkinTab31>},
+    {TSkinClass::TabBtn, "TSkinTabBtn", &Make<TSkinTabBtn>},
+    {TSkinClass::TabSheet, "TSkinTabSheet", &Make<TSkinTabSheet>},
+    {TSkinClass::TrackBar, "TSkinTrackBar", &Make<TSkinTrackBar>},
+    {TSkinClass::UpDown, "TSkinUpDown", &MakeUpDown},
+};
+
+// Row i describes class i, so a class finds its row by index.
+constexpr bool RowsInClassOrder() {
+  for (size_t i = 0; i < std::size(kRows); ++i) {
+    if (static_cast<size_t>(kRows[i].Class) != i) return false;
   }
-  object->Mode = choice.Mode;
+  return std::size(kRows) == static_cast<size_t>(TSkinClass::UpDown) + 1;
+}
+static_assert(RowsInClassOrder(), "one row per skin class, in the enumeration's order");
+
+const TSkinClassRow* RowOf(TSkinClass cls) {
+  const auto index = static_cast<size_t>(cls);
+  return index < std::size(kRows) ? &kRows[index] : nullptr;
+}
+
+}  // namespace
+
+std::span<const TSkinClassRow> SkinClassRows() { return kRows; }
+
+const char* SkinClassName(TSkinClass cls) {
+  const TSkinClassRow* row = RowOf(cls);
+  return row ? row->Name : "?";
+}
+
+std::unique_ptr<TSkinControl> CreateSkinObject(const TSkinChoice& choice) {
+  const TSkinClassRow* row = RowOf(choice.Class);
+  std::unique_ptr<TSkinControl> object = row ? row->Make(choice) : nullptr;
+  if (object) object->Mode = choice.Mode;
   return object;
 }
 

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
+#include <span>
 
 #include "toolkit/core/SysUtils.h"
 
@@ -47,6 +49,17 @@ enum class TSkinClass {
 // The name of the class ("TSkinButton"), for logs and failing tests.
 const char* SkinClassName(TSkinClass cls);
 
+struct TSkinChoice;
+
+// One row per skin class, in the enumeration's order: its name and what
+// makes an object of it for a choice (nullptr when the choice does not fit).
+struct TSkinClassRow {
+  TSkinClass Class;
+  const char* Name;
+  std::unique_ptr<TSkinControl> (*Make)(const TSkinChoice& choice);
+};
+std::span<const TSkinClassRow> SkinClassRows();
+
 // How the object is attached once made.
 enum class TAttachKind {
   Skin,    // InitSkin on a toolkit control
@@ -69,11 +82,12 @@ struct TSkinChoice {
   bool TabSetScroller = false;  // an up-down scrolling a tab set
 };
 
-// Makes the object for a choice (owned by the choice's control when it has
-// one), or nullptr when the class is not built.
-TSkinControl* CreateSkinObject(const TSkinChoice& choice);
+// Makes the object for a choice, or nullptr when the choice does not fit its
+// class. The object is a component of the choice's control, if any: release
+// it once attached (the form's list owns it then), else let it go.
+std::unique_ptr<TSkinControl> CreateSkinObject(const TSkinChoice& choice);
 
 // What control discovery calls; CreateSkinObject unless replaced (tests
 // watch the choices through it).
-using TSkinObjectFactory = std::function<TSkinControl*(const TSkinChoice&)>;
+using TSkinObjectFactory = std::function<std::unique_ptr<TSkinControl>(const TSkinChoice&)>;
 TSkinObjectFactory& SkinObjectFactory();

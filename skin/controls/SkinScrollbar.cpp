@@ -78,10 +78,8 @@ void TSkinScrollbar::SkinChange() {
 bool TSkinScrollbar::BeforeProc(TMessage& message) {
   if (message.Msg == WM_NCPAINT && DrawBorder) {
     CallDefault(message);
-    if (const HDC dc = GetWindowDC(Handle)) {
-      DrawSkinBorder(dc);
-      ReleaseDC(Handle, dc);
-    }
+    const TWindowDC dc(Handle, TDCArea::Window);
+    if (dc.Get()) DrawSkinBorder(dc.Get());
     return false;
   }
   return TSkinControl::BeforeProc(message);

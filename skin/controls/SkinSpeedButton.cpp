@@ -2,6 +2,7 @@
 
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/ImgUtil.h"
+#include "skin/draw/SwallowedException.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/GraphicControl.h"
 #include "toolkit/controls/WinControl.h"
@@ -117,6 +118,7 @@ void TSkinSpeedButton::PaintControl(HDC dc) {
     DrawControl(dc, rect);
   } catch (...) {
     Painting = false;  // a failed draw leaves the button as it was
+    ReportSwallowedException("TSkinSpeedButton::PaintControl");
   }
 }
 

@@ -128,6 +128,40 @@ constexpr std::array<std::string_view, kSkin3rdDefaultCount> kRows = {
     "TOVCDBNUMERICFIELD=Edit",
 };
 
+using enum TForeignClassRule;
+
+constexpr TForeignClassRow kForeignClasses[] = {
+    {"TDBCOMBOBOXEH", Left},
+    {"TFRDESIGNERPAGE", Left},
+    {"TFRPBOX", Left},
+    {"TTABBEDNOTEBOOK", TabbedNotebook},
+    {"TMVCPANEL", ChildrenOnly},
+    {"TSPINBUTTON", SpinButton},
+    {"TDBNAVIGATOR", Navigator},
+    {"TRZDBCHECKBOX", ImageCheckBox, 1},
+    {"TRZCHECKBOX", ImageCheckBox, 1},
+    {"TRZRADIOBUTTON", ImageRadioButton, 2},
+    {"TRZDBRADIOBUTTON", ImageRadioButton, 2},
+    {"TCXDBCHECKBOX", ImageCheckBox, 3},
+    {"TCXCHECKBOX", ImageCheckBox, 3},
+    {"TTNTCOMBOBOX", ComboBox},
+    {"TRICHEDIT", ScrollingEditor},
+    {"TWWDBRICHEDIT", ScrollingEditor},
+    {"TDXDBMEMO", ScrollingEditor},
+    {"TDXTREELIST", ScrollingGrid},
+    {"TDXDBTREELIST", ScrollingGrid},
+    {"TDXDBGRID", ScrollingGrid},
+    {"TDCEDIT", ButtonEdit},
+    {"TDCDBEDIT", ButtonEdit},
+};
+
 }  // namespace
 
 std::span<const std::string_view> Skin3rdDefaultRows() { return kRows; }
+
+TForeignClassRow ForeignClassRow(std::string_view upperName) {
+  for (const TForeignClassRow& row : kForeignClasses) {
+    if (row.Name == upperName) return row;
+  }
+  return {};
+}

@@ -1,5 +1,6 @@
 #include "skin/draw/ParentBackground.h"
 
+#include "skin/draw/SwallowedException.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/graphics/ScopedHandles.h"
 
@@ -27,6 +28,7 @@ void PaintParentBackground(TControl* control, HDC dc) {
     try {
       AskParentToPaint(parent, dc);
     } catch (...) {
+      ReportSwallowedException("PaintParentBackground");
     }
   } else {
     AskParentToPaint(parent, dc);

@@ -9,6 +9,7 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 namespace {
 
@@ -66,14 +67,13 @@ void TWinSysButton::Paint() {
     Form.PaintCaptionButton(*this, frame);
     return;
   }
-  const HDC dc = GetWindowDC(Form.Handle);
-  if (!dc) return;
+  const TWindowDC dc(Form.Handle, TDCArea::Window);
+  if (!dc.Get()) return;
   if (IsIcon()) {
-    Form.DrawWindowIcon(dc, Rect);
+    Form.DrawWindowIcon(dc.Get(), Rect);
   } else {
-    DrawStretchedFrame(dc, Rect, *Element->Image, true, Element->Frame, frame);
+    DrawStretchedFrame(dc.Get(), Rect, *Element->Image, true, Element->Frame, frame);
   }
-  ReleaseDC(Form.Handle, dc);
 }
 
 const char* CaptionHintText(int action) {

@@ -1,6 +1,7 @@
 #include "skin/form/ControlDiscovery.h"
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "skin/controls/SkinControl.h"
@@ -8,6 +9,7 @@
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/draw/SwallowedException.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/BitBtn.h"
@@ -37,6 +39,66 @@ constexpr DWORD kOwnerDrawnTabs = 0x2000;
 bool Contains(const String& text, const char* part) { return text.find(part) != String::npos; }
 
 TWinControl* Windowed(TControl* control) { return dynamic_cast<TWinControl*>(control); }
+
+// A kind of the class-to-kind lines that attaches one class, when the
+// skin carries the control set the kind needs.
+enum TKindOption : unsigned {
+  kChangeColor = 1,
+  kExtended = 2,     // a combo box of the extended kind
+  kPngGlyph = 4,     // glyphs from the "PngImage" property
+  kTransparent = 8,  // the control's Transparent property is set first
+  kSpeedAttach = 16,
+  kScrollAttach = 32,
+};
+
+struct TKindRow {
+  std::string_view Kind;
+  TSkinControlType Needs;
+  TSkinClass Class;
+  unsigned Options = 0;
+  int Mode = 0;
+};
+
+// Track bars are gated by the button flag, as the kinds table has it.
+constexpr TKindRow kKindRows[] = {
+    {"combobox", xcCombo, TSkinClass::ComBox},
+    {"comboboxex", xcCombo, TSkinClass::ComBox, kExtended},
+    {"radiobutton", xcRadioButton, TSkinClass::RadioButton},
+    {"panel", xcPanel, TSkinClass::Box, kChangeColor | kTransparent},
+    {"trackbar", xcButton, TSkinClass::TrackBar, kTransparent},
+    {"button", xcButton, TSkinClass::Button},
+    {"datetimepicker", xcCombo, TSkinClass::DateTime},
+    {"mediaplayer", xcButton, TSkinClass::MediaPlayer},
+    {"pngbitbtn", xcButton, TSkinClass::BitButton, kPngGlyph},
+    {"pngspeedbutton", xcButton, TSkinClass::SpeedButton, kPngGlyph | kSpeedAttach},
+    {"menubtn", xcButton, TSkinClass::MenuButton},
+    {"speedbutton", xcSpeedButton, TSkinClass::SpeedButton, kSpeedAttach},
+    {"progress", xcProgress, TSkinClass::Progress},
+    {"singlescrollbar", xcScrollbar, TSkinClass::Scrollbar, kScrollAttach, 1},
+    {"groupbox", xcGroupBox, TSkinClass::GroupBox, kChangeColor},
+    {"advpagecontrol", xcTab, TSkinClass::AdvPage, kChangeColor, 4},
+    {"checkbox", xcCheckBox, TSkinClass::CheckBox},
+};
+
+TSkinChoice KindChoice(const TKindRow& row, TControl* control) {
+  TSkinChoice choice;
+  choice.Class = row.Class;
+  if (row.Options & kSpeedAttach) choice.Attach = TAttachKind::Speed;
+  if (row.Options & kScrollAttach) choice.Attach = TAttachKind::Scroll;
+  choice.Control = control;
+  choice.ChangeColor = (row.Options & kChangeColor) != 0;
+  choice.Mode = row.Mode;
+  choice.Extended = (row.Options & kExtended) != 0;
+  if (row.Options & kPngGlyph) choice.GlyphProperty = "PngImage";
+  return choice;
+}
+
+const TKindRow* FindKindRow(const String& kind) {
+  for (const TKindRow& row : kKindRows) {
+    if (row.Kind == kind) return &row;
+  }
+  return nullptr;
+}
 
 std::vector<TControl*> ChildControls(TWinControl* container) {
   std::vector<TControl*> children;
@@ -118,7 +180,9 @@ void TControlDiscovery::ClassifyControl(TControl* control, TComponent* owner) {
     try {
       windowed->HandleNeeded();
     } catch (...) {
-      return;  // a control that cannot have a window stays unskinned
+      // A control that cannot have a window stays unskinned.
+      ReportSwallowedException("TControlDiscovery::ClassifyControl");
+      return;
     }
     if (!windowed->HandleAllocated()) return;
   }
@@ -134,16 +198,25 @@ void TControlDiscovery::ClassifyControl(TControl* control, TComponent* owner) {
     if (made) return;
   }
   if (ApplySkin3rd(name, control)) return;
-  if (name == "TDBCOMBOBOXEH" || name == "TFRDESIGNERPAGE" || name == "TFRPBOX") return;
+  if (ForeignClassRow(name).Rule == TForeignClassRule::Left) return;
   ClassifyByTable(name, control);
 }
 
-// The rows in their order; the first that matches decides.
+// The rows in their order; the first that matches decides, whether or not
+// an object is attached. Classes of other libraries known by name take
+// their place among the rows by their rule.
 bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
+  const TForeignClassRow foreign = ForeignClassRow(name);
+  return ClassifyTabsAndArrows(name, foreign, control) ||
+         ClassifyBoxesAndLists(name, foreign, control) || ClassifyButtonsAndEdits(foreign, control);
+}
+
+bool TControlDiscovery::ClassifyTabsAndArrows(const String& name, const TForeignClassRow& foreign,
+                                              TControl* control) {
   TWinControl* windowed = Windowed(control);
   const bool tabs = Has(xcTab) && HasTabs();
   if (auto* pages = dynamic_cast<TPageControl*>(control); pages && tabs) {
-    return AttachTo(control, pages->Style() == tsTabs ? TSkinClass::Tab : TSkinClass::TabBtn);
+    return Take(control, pages->Style() == tsTabs ? TSkinClass::Tab : TSkinClass::TabBtn);
   }
   // Any other tab control: the strip and frame of a page control, and the
   // control's windowless children painted by the tab object itself.
@@ -152,77 +225,89 @@ bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
     choice.Class = TSkinClass::Tab;
     choice.Control = control;
     choice.Mode = 2;
-    return Attach(choice);
+    Attach(choice);
+    return true;
   }
-  if (name == "TTABSET" && tabs) return AttachTo(control, TSkinClass::Tab31);
-  if (dynamic_cast<TTabSheet*>(control) && tabs) return AttachTo(control, TSkinClass::TabSheet);
-  if (name == "TTABBEDNOTEBOOK" && tabs) return AttachTo(control, TSkinClass::Tab);
-  if (name == "TMVCPANEL" && windowed) {
+  if (name == "TTABSET" && tabs) return Take(control, TSkinClass::Tab31);
+  if (dynamic_cast<TTabSheet*>(control) && tabs) return Take(control, TSkinClass::TabSheet);
+  if (foreign.Rule == TForeignClassRule::TabbedNotebook && tabs) {
+    return Take(control, TSkinClass::Tab);
+  }
+  if (foreign.Rule == TForeignClassRule::ChildrenOnly && windowed) {
     SkinChildren(windowed);
     return true;
   }
-  if ((name == "TUPDOWN" || name == "TSPINBUTTON") && Has(xcSpin)) {
-    return AttachTo(control, TSkinClass::UpDown);
+  if ((name == "TUPDOWN" || foreign.Rule == TForeignClassRule::SpinButton) && Has(xcSpin)) {
+    return Take(control, TSkinClass::UpDown);
   }
+  return ClassifyBarsAndImages(name, foreign, control);
+}
+
+bool TControlDiscovery::ClassifyBarsAndImages(const String& name, const TForeignClassRow& foreign,
+                                              TControl* control) {
   // The toolkit's own progress bars and track bars, which no default
   // Skin3rd line names.
-  if (name == "TPROGRESSBAR" && Has(xcProgress)) return AttachTo(control, TSkinClass::Progress);
-  if (name == "TTRACKBAR" && Has(xcTrackBar)) return AttachTo(control, TSkinClass::TrackBar);
-  if (name == "TMEDIAPLAYER" && Has(xcButton)) return AttachTo(control, TSkinClass::MediaPlayer);
-  if (name == "TDBNAVIGATOR" && Has(xcPanel)) {
+  if (name == "TPROGRESSBAR" && Has(xcProgress)) return Take(control, TSkinClass::Progress);
+  if (name == "TTRACKBAR" && Has(xcTrackBar)) return Take(control, TSkinClass::TrackBar);
+  if (name == "TMEDIAPLAYER" && Has(xcButton)) return Take(control, TSkinClass::MediaPlayer);
+  if (foreign.Rule == TForeignClassRule::Navigator && Has(xcPanel)) {
     AttachTo(control, TSkinClass::Box, true);
-    if (windowed) {
+    if (TWinControl* windowed = Windowed(control)) {
       for (TControl* child : ChildControls(windowed)) ClassifyControl(child, control);
     }
     return true;
   }
-  const auto objImage = [&](int variant) {
-    TSkinChoice choice;
-    choice.Class = TSkinClass::ObjImage;
-    choice.Control = control;
-    choice.ChangeColor = true;
-    choice.Variant = variant;
-    return Attach(choice);
-  };
-  if ((name == "TRZDBCHECKBOX" || name == "TRZCHECKBOX") && Has(xcCheckBox)) return objImage(1);
-  if ((name == "TRZRADIOBUTTON" || name == "TRZDBRADIOBUTTON") && Has(xcRadioButton)) {
-    return objImage(2);
-  }
-  if ((name == "TCXDBCHECKBOX" || name == "TCXCHECKBOX") && Has(xcCheckBox)) return objImage(3);
+  const bool image = (foreign.Rule == TForeignClassRule::ImageCheckBox && Has(xcCheckBox)) ||
+                     (foreign.Rule == TForeignClassRule::ImageRadioButton && Has(xcRadioButton));
+  if (!image) return false;
+  TSkinChoice choice;
+  choice.Class = TSkinClass::ObjImage;
+  choice.Control = control;
+  choice.ChangeColor = true;
+  choice.Variant = foreign.Variant;
+  Attach(choice);
+  return true;
+}
+
+bool TControlDiscovery::ClassifyBoxesAndLists(const String& name, const TForeignClassRow& foreign,
+                                              TControl* control) {
   if (auto* group = dynamic_cast<TGroupBox*>(control); group && Has(xcPanel)) {
     // The children first, so that their objects sit in front of the box's.
     SkinChildren(group);
-    return AttachTo(control, TSkinClass::GroupBox);
+    return Take(control, TSkinClass::GroupBox);
   }
   if (dynamic_cast<TRadioButton*>(control) && Has(xcRadioButton)) {
-    return AttachTo(control, TSkinClass::RadioButton);
+    return Take(control, TSkinClass::RadioButton);
   }
   if (dynamic_cast<TStatusBar*>(control) && Has(xcStatusBar)) {
-    return AttachTo(control, TSkinClass::StatusBar);
+    return Take(control, TSkinClass::StatusBar);
   }
-  if ((name == "TTNTCOMBOBOX" || name == "TCOMBOBOX") && Has(xcCombo)) {
+  if ((name == "TCOMBOBOX" || foreign.Rule == TForeignClassRule::ComboBox) && Has(xcCombo)) {
     // The toolkit's own combo box too, before its list style's scroll bar
     // would make it a scrolling control.
-    return AttachTo(control, TSkinClass::ComBox);
+    return Take(control, TSkinClass::ComBox);
   }
-  if ((name == "TRICHEDIT" || name == "TWWDBRICHEDIT" || name == "TDXDBMEMO") && Has(xcScrollbar)) {
-    return AttachScroll(control);
+  if (foreign.Rule == TForeignClassRule::ScrollingEditor && Has(xcScrollbar)) {
+    return TakeScroll(control);
   }
   if (auto* panel = dynamic_cast<TPanel*>(control); panel && Has(xcPanel)) {
     SkinChildren(panel);
-    return AttachTo(control, TSkinClass::Box, true);
+    return Take(control, TSkinClass::Box, true);
   }
-  if ((name == "TDXTREELIST" || name == "TDXDBTREELIST" || name == "TDXDBGRID") &&
-      Has(xcScrollbar)) {
-    return AttachScroll(control);
+  if (foreign.Rule == TForeignClassRule::ScrollingGrid && Has(xcScrollbar)) {
+    return TakeScroll(control);
   }
+  return ClassifyScrollingControl(control);
+}
+
+bool TControlDiscovery::ClassifyScrollingControl(TControl* control) {
   // The toolkit's list view, whether its bars show yet or not: its header is
   // skinned with it. A header standing alone needs no flag, since none of
   // the set names headers.
   if (dynamic_cast<TListView*>(control) && Has(xcScrollbar)) {
-    return AttachScroll(control, 0, TSkinClass::ListView);
+    return TakeScroll(control, 0, TSkinClass::ListView);
   }
-  if (dynamic_cast<THeaderControl*>(control)) return AttachTo(control, TSkinClass::Header);
+  if (dynamic_cast<THeaderControl*>(control)) return Take(control, TSkinClass::Header);
   // The toolkit's scroll box, as a scrolling container of the scroll bar
   // kind: covers whether or not its bars show yet (they come and go with
   // its children), and its children by their own classes.
@@ -231,19 +316,26 @@ bool TControlDiscovery::ClassifyByTable(const String& name, TControl* control) {
     SkinChildren(box);
     return true;
   }
-  if (HasOwnScrollBars(control) && Has(xcScrollbar)) return AttachScroll(control);
+  if (HasOwnScrollBars(control) && Has(xcScrollbar)) return TakeScroll(control);
+  return false;
+}
+
+bool TControlDiscovery::ClassifyButtonsAndEdits(const TForeignClassRow& foreign,
+                                                TControl* control) {
   if (ClassifyToolkitButtonOrBar(control)) return true;
   if (dynamic_cast<TButton*>(control) && Has(xcButton)) {
-    return AttachTo(control, TSkinClass::Button);
+    return Take(control, TSkinClass::Button);
   }
-  if (dynamic_cast<TEdit*>(control) && Has(xcEdit)) return AttachTo(control, TSkinClass::Edit);
-  if (name == "TDCEDIT" || name == "TDCDBEDIT") {
+  if (dynamic_cast<TEdit*>(control) && Has(xcEdit)) return Take(control, TSkinClass::Edit);
+  if (foreign.Rule == TForeignClassRule::ButtonEdit) {
     const int64_t buttons = GetOrdProp(control, "NumButtons");
-    if (buttons == 1 && Has(xcCombo)) return AttachTo(control, TSkinClass::ComBox);
-    if (buttons == 0 && Has(xcEdit) && windowed) {
-      return AttachWindow(windowed->Handle(), TSkinClass::Edit);
+    TWinControl* windowed = Windowed(control);
+    if (buttons == 1 && Has(xcCombo)) {
+      AttachTo(control, TSkinClass::ComBox);
+    } else if (buttons == 0 && Has(xcEdit) && windowed) {
+      AttachWindow(windowed->Handle(), TSkinClass::Edit);
     }
-    return false;
+    return true;
   }
   if (auto* inner = dynamic_cast<TCustomForm*>(control)) {
     AttachTo(control, TSkinClass::Box, true);
@@ -296,77 +388,43 @@ bool TControlDiscovery::ApplySkin3rd(const String& name, TControl* control) {
 }
 
 void TControlDiscovery::ApplyKind(const String& kind, const String& name, TControl* control) {
-  TWinControl* windowed = Windowed(control);
-  TSkinChoice choice;
-  choice.Control = control;
   if (kind == "nil") return;
-  if (kind == "combobox" || kind == "comboboxex") {
-    if (!Has(xcCombo)) return;
-    choice.Class = TSkinClass::ComBox;
-    choice.Extended = kind == "comboboxex";
-    Attach(choice);
-  } else if (kind == "edit") {
-    if (!Has(xcEdit) || !windowed) return;
+  if (const TKindRow* row = FindKindRow(kind)) {
+    if (!Has(row->Needs)) return;
+    if (row->Options & kTransparent) SetPropFromText(control, "Transparent", "True");
+    Attach(KindChoice(*row, control));
+  } else if (!ApplyScrollOrContainerKind(kind, control)) {
+    ApplyGroupKind(kind, name, control);
+  }
+}
+
+bool TControlDiscovery::ApplyScrollOrContainerKind(const String& kind, TControl* control) {
+  TWinControl* windowed = Windowed(control);
+  if (kind == "edit") {
+    if (!Has(xcEdit) || !windowed) return true;
     RECT window{}, client{};
     GetWindowRect(windowed->Handle(), &window);
     GetClientRect(windowed->Handle(), &client);
     const bool bordered = (window.right - window.left) != client.right ||
                           (window.bottom - window.top) != client.bottom;
     if (bordered) AttachTo(control, TSkinClass::Edit);
-  } else if (kind == "radiobutton") {
-    if (Has(xcRadioButton)) AttachTo(control, TSkinClass::RadioButton);
-  } else if (kind == "panel") {
-    if (!Has(xcPanel)) return;
-    SetPropFromText(control, "Transparent", "True");
-    AttachTo(control, TSkinClass::Box, true);
-  } else if (kind == "trackbar") {
-    if (!Has(xcButton)) return;
-    SetPropFromText(control, "Transparent", "True");
-    AttachTo(control, TSkinClass::TrackBar);
-  } else if (kind == "button") {
-    if (Has(xcButton)) AttachTo(control, TSkinClass::Button);
-  } else if (kind == "datetimepicker") {
-    if (Has(xcCombo)) AttachTo(control, TSkinClass::DateTime);
-  } else if (kind == "mediaplayer") {
-    if (Has(xcButton)) AttachTo(control, TSkinClass::MediaPlayer);
-  } else if (kind == "bitbtn") {
-    if (!Has(xcButton)) return;
-    const bool dropDown = LowerCase(name) == "tcxbutton" &&
-                          LowerCase(GetEnumProp(control, "Kind")) == "cxbkdropdownbutton";
-    AttachTo(control, dropDown ? TSkinClass::MenuButton : TSkinClass::BitButton);
-  } else if (kind == "pngbitbtn" || kind == "pngspeedbutton") {
-    if (!Has(xcButton)) return;
-    choice.Class = kind == "pngbitbtn" ? TSkinClass::BitButton : TSkinClass::SpeedButton;
-    choice.Attach = kind == "pngbitbtn" ? TAttachKind::Skin : TAttachKind::Speed;
-    choice.GlyphProperty = "PngImage";
-    Attach(choice);
-  } else if (kind == "menubtn") {
-    if (Has(xcButton)) AttachTo(control, TSkinClass::MenuButton);
-  } else if (kind == "speedbutton") {
-    if (!Has(xcSpeedButton)) return;
-    choice.Class = TSkinClass::SpeedButton;
-    choice.Attach = TAttachKind::Speed;
-    Attach(choice);
   } else if (kind == "tab") {
     if (Has(xcTab) && HasTabs()) AttachTo(control, TSkinClass::Tab);
-  } else if (kind == "progress") {
-    if (Has(xcProgress)) AttachTo(control, TSkinClass::Progress);
   } else if (kind == "scrollbar") {
-    if (!Has(xcScrollbar)) return;
+    if (!Has(xcScrollbar)) return true;
     AttachScroll(control);
     if (windowed) SkinChildren(windowed);
-  } else if (kind == "singlescrollbar") {
-    if (Has(xcScrollbar)) AttachScroll(control, 1);
   } else if (kind == "embedscrollbar") {
-    if (!Has(xcScrollbar) || !windowed) return;
+    if (!Has(xcScrollbar) || !windowed) return true;
     for (TControl* child : ChildControls(windowed)) {
       if (HasOwnScrollBars(child)) AttachScroll(child);
     }
   } else if (kind == "container") {
     if (windowed) SkinChildren(windowed);
   } else {
-    ApplyGroupKind(kind, name, control);
+    return false;
   }
+  return true;
 }
 
 void TControlDiscovery::ApplyGroupKind(const String& kind, const String& name, TControl* control) {
@@ -387,16 +445,11 @@ void TControlDiscovery::ApplyGroupKind(const String& kind, const String& name, T
       }
     }
   };
-  if (kind == "groupbox") {
-    if (Has(xcGroupBox)) AttachTo(control, TSkinClass::GroupBox, true);
-  } else if (kind == "advpagecontrol") {
-    if (!Has(xcTab)) return;
-    TSkinChoice choice;
-    choice.Class = TSkinClass::AdvPage;
-    choice.Control = control;
-    choice.ChangeColor = true;
-    choice.Mode = 4;
-    Attach(choice);
+  if (kind == "bitbtn") {
+    if (!Has(xcButton)) return;
+    const bool dropDown = LowerCase(name) == "tcxbutton" &&
+                          LowerCase(GetEnumProp(control, "Kind")) == "cxbkdropdownbutton";
+    AttachTo(control, dropDown ? TSkinClass::MenuButton : TSkinClass::BitButton);
   } else if (kind == "radiogroup") {
     if (!Has(xcGroupBox)) return;
     if (Has(xcRadioButton)) eachChild(TSkinClass::RadioButton, 2);
@@ -406,8 +459,6 @@ void TControlDiscovery::ApplyGroupKind(const String& kind, const String& name, T
     // Check groups are gated by the radio button flag, as the kinds table has it.
     if (Has(xcRadioButton)) eachChild(TSkinClass::CheckBox, 1);
     if (Has(xcGroupBox)) AttachTo(control, TSkinClass::GroupBox, true);
-  } else if (kind == "checkbox") {
-    if (Has(xcCheckBox)) AttachTo(control, TSkinClass::CheckBox);
   }
 }
 
@@ -478,6 +529,16 @@ bool TControlDiscovery::AttachTo(TControl* control, TSkinClass cls, bool changeC
   choice.Control = control;
   choice.ChangeColor = changeColor;
   return Attach(choice);
+}
+
+bool TControlDiscovery::Take(TControl* control, TSkinClass cls, bool changeColor) {
+  AttachTo(control, cls, changeColor);
+  return true;
+}
+
+bool TControlDiscovery::TakeScroll(TControl* control, int mode, TSkinClass cls) {
+  AttachScroll(control, mode, cls);
+  return true;
 }
 
 bool TControlDiscovery::AttachScroll(TControl* control, int mode, TSkinClass cls) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "skin/controls/SkinObjectFactory.h"
+#include "skin/data/Skin3rdDefaults.h"
 #include "skin/data/SkinDataTypes.h"
 #include "toolkit/core/SysUtils.h"
 
@@ -40,9 +41,25 @@ class TControlDiscovery {
   bool Has(TSkinControlType type) const;
   bool HasTabs() const;
   bool AlreadySkinned(TControl* control) const;
+  // The classification rows in order, in parts; each part is true when one
+  // of its rows decided the control.
   bool ClassifyByTable(const String& name, TControl* control);
+  bool ClassifyTabsAndArrows(const String& name, const TForeignClassRow& foreign,
+                             TControl* control);
+  bool ClassifyBarsAndImages(const String& name, const TForeignClassRow& foreign,
+                             TControl* control);
+  bool ClassifyBoxesAndLists(const String& name, const TForeignClassRow& foreign,
+                             TControl* control);
+  bool ClassifyScrollingControl(TControl* control);
+  bool ClassifyButtonsAndEdits(const TForeignClassRow& foreign, TControl* control);
   bool ClassifyToolkitButtonOrBar(TControl* control);
+  // Attach for a row that decided: true whether or not an object came of it.
+  bool Take(TControl* control, TSkinClass cls, bool changeColor = false);
+  bool TakeScroll(TControl* control, int mode = 0, TSkinClass cls = TSkinClass::Scrollbar);
   void ApplyKind(const String& kind, const String& name, TControl* control);
+  // The kinds beyond the one-class rows; false when the kind is none of them.
+  bool ApplyScrollOrContainerKind(const String& kind, TControl* control);
+  // Glyph buttons (a drop-down one is a menu button) and radio or check groups.
   void ApplyGroupKind(const String& kind, const String& name, TControl* control);
   // Makes and attaches the object of a choice; true when one was attached.
   bool Attach(const TSkinChoice& choice);

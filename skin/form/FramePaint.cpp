@@ -5,34 +5,14 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/draw/SkinBounds.h"
+#include "skin/draw/SwallowedException.h"
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/Bitmap.h"
-
-namespace {
-
-// GetWindowDC/ReleaseDC for one scope; a DC handed in is left alone.
-class TWindowDCScope {
- public:
-  TWindowDCScope(HWND window, HDC given)
-      : window_(window), dc_(given ? given : GetWindowDC(window)), owned_(!given) {}
-  ~TWindowDCScope() {
-    if (owned_ && dc_) ReleaseDC(window_, dc_);
-  }
-  TWindowDCScope(const TWindowDCScope&) = delete;
-  TWindowDCScope& operator=(const TWindowDCScope&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-  bool owned_;
-};
-
-}  // namespace
+#include "toolkit/graphics/ScopedHandles.h"
 
 TBitmap* TWinSkinForm::ComposedPiece(int piece, int width, int height) {
   if (width <= 0 || height <= 0 || piece < 1 || piece > 4) return nullptr;
@@ -68,7 +48,7 @@ void TWinSkinForm::PaintFrame(HDC given) {
   // Every DC, bitmap and region below is released by its scope, also when
   // drawing fails half-way.
   try {
-    const TWindowDCScope dc(Handle, given);
+    const TWindowDC dc(Handle, given, TDCArea::Window);
     if (!dc.Get() || !GetWindowRect(Handle, &WindowRect)) return;
     const int w = WindowRect.right - WindowRect.left;
     const int h = WindowRect.bottom - WindowRect.top;
@@ -92,6 +72,7 @@ void TWinSkinForm::PaintFrame(HDC given) {
     }
   } catch (...) {
     // A frame that cannot be painted stays as it was.
+    ReportSwallowedException("TWinSkinForm::PaintFrame");
     HotObject = nullptr;
   }
 }
@@ -119,12 +100,13 @@ void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button, int frame) {
       DrawStretchedFrame(buffer, button.Rect, *button.Element->Image, true, button.Element->Frame,
                          frame);
     }
-    const TWindowDCScope dc(Handle, nullptr);
+    const TWindowDC dc(Handle, TDCArea::Window);
     if (!dc.Get()) return;
     BitBlt(dc.Get(), inside.left, inside.top, inside.right - inside.left,
            inside.bottom - inside.top, buffer, inside.left, inside.top, SRCCOPY);
   } catch (...) {
     // The button keeps its last look.
+    ReportSwallowedException("TWinSkinForm::PaintCaptionButton");
   }
 }
 

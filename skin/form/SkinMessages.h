@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "toolkit/controls/Messages.h"
+
 // To the form's toolkit handler: re-apply the skin (RefreshSkin).
 constexpr UINT SKIN_REFRESH = 0x3401;
 // To a skinned window: repaint the frame now.
@@ -43,8 +45,7 @@ constexpr UINT SKIN_PAINTCLIENT = 0xBC4A;
 // To the form's toolkit handler: kSkinMagic when lParam is kSkinMagic, else 1.
 constexpr UINT SKIN_PING = 0xBC4D;
 // Sent to a skinned window (wParam 0, lParam kSkinMagic): the skin is now in
-// place. Shares its number with a toolkit reflection message, so forms must
-// look at lParam before treating it as one.
+// place.
 constexpr UINT SKIN_APPLIED = 0xBC4E;
 
 // The value that marks SKIN_PAINTCLIENT, SKIN_PAINTFRAME, SKIN_PING and
@@ -54,3 +55,25 @@ constexpr LPARAM kSkinMagic = 0x41A2;
 constexpr LPARAM kSkinInitParam = 1000;
 // RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME.
 constexpr UINT kMdiRedrawFlags = 0x585;
+
+// The protocol's numbers reach WindowProc as themselves, so none may fall in
+// the toolkit's CM_ or CN_ ranges (reflected notifications never dispatch)
+// or among the numbers RegisterWindowMessage hands out, and no two may be
+// the same.
+constexpr UINT kSkinMessages[] = {
+    SKIN_REFRESH,       SKIN_REPAINTFRAME,  SKIN_INIT,        SKIN_SETACTIVE,    SKIN_CLOSETAB,
+    SKIN_CAPTIONACTION, SKIN_BUTTONVISIBLE, SKIN_MDIREDRAW,   SKIN_RESKINSCROLL, SKIN_OPENMENUBAR,
+    SKIN_QUERY,         SKIN_PAINTFRAME,    SKIN_PAINTCLIENT, SKIN_PING,         SKIN_APPLIED,
+};
+
+constexpr bool SkinMessagesStayClear() {
+  for (const UINT message : kSkinMessages) {
+    if (message >= CM_BASE && message <= CM_LAST) return false;
+    if (IsReflectedNotification(message) || message >= 0xC000) return false;
+    int same = 0;
+    for (const UINT other : kSkinMessages) same += other == message;
+    if (same != 1) return false;
+  }
+  return true;
+}
+static_assert(SkinMessagesStayClear(), "a skin message shares its number with another message");

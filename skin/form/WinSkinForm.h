@@ -89,7 +89,7 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   // Hands the size grips created so far to control discovery.
   void SkinSizeGrips();
 
-  // Geometry (FrameGeometry.cpp).
+  // Geometry (NonClientGeometry.cpp; the region in WindowRegion.cpp).
   void ComputeFrame();
   void FitWindowToFrame(bool rereadClient);
   POINT ScreenToWindow(LPARAM point) const;
@@ -111,7 +111,8 @@ class TWinSkinForm : public TComponent, private TWindowHookTarget {
   void DrawCaptionText(TCanvas& canvas, const RECT& caption);
   void SetSysMenuStyle(bool remove);
 
-  // Caption buttons (CaptionButtons.cpp).
+  // Caption buttons (CaptionButtons.cpp; clicks in CaptionMouse.cpp, the
+  // system menu in SystemMenuPopup.cpp).
   void CreateCaptionButtons();
   bool IsButtonVisible(int index);
   void LayoutCaptionButtons();

@@ -6,6 +6,7 @@
 
 #include "skin/data/SkinSystem.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/draw/SwallowedException.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/WinSkinPopMenu.h"
@@ -134,6 +135,7 @@ LRESULT CALLBACK TSkinManage::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
           break;
       }
     } catch (...) {
+      ReportSwallowedException("TSkinManage::CbtHook");
     }
   }
   return CallNextHookEx(globals.hook, code, wParam, lParam);

@@ -1,9 +1,11 @@
 // Which windows are skinned, and with which skin data.
 #include <algorithm>
 #include <cctype>
+#include <memory>
 
 #include "skin/data/SkinSystem.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/draw/SwallowedException.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
@@ -79,7 +81,7 @@ bool TSkinManage::SkinWindow(HWND window) {
   TSkinData* data = ChooseSkinData(window);
   if (!data || data->SkinPending()) return false;
   // 12-13: the form object, listed, and told to finish once the queue runs.
-  auto* object = new TWinSkinForm(form);
+  auto object = std::make_unique<TWinSkinForm>(form);
   object->Handle = window;
   object->ManagerId = ManagerId();
   object->ClassNameText = className;
@@ -91,11 +93,11 @@ bool TSkinManage::SkinWindow(HWND window) {
     }
   } catch (...) {
     // A window that cannot be handled stays as it is.
+    ReportSwallowedException("TSkinManage::SkinWindow");
     object->ReleaseWindow();
-    delete object;
     return false;
   }
-  formObjects_.push_back(object);
+  formObjects_.push_back(object.release());  // the list owns its objects
   PostMessageA(window, SKIN_INIT, 0, kSkinInitParam);
   return true;
 }

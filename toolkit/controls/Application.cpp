@@ -30,6 +30,7 @@ int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& c
 struct Globals {
   std::unique_ptr<TScreen> screen = std::make_unique<TScreen>(nullptr);
   std::unique_ptr<TApplication> application = std::make_unique<TApplication>(nullptr);
+  Globals() { SetControlEventSink(application.get()); }
   ~Globals();
 } globals;
 
@@ -84,6 +85,7 @@ TApplication::TApplication(TComponent* owner)
 TApplication::~TApplication() {
   CancelHint();
   DestroyComponents();
+  if (ControlEventSink() == this) SetControlEventSink(nullptr);
   if (comInitialized_) CoUninitialize();
 }
 

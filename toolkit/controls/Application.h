@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
+#include "toolkit/controls/Controls.h"
 #include "toolkit/core/Classes.h"
 #include "toolkit/graphics/ScopedHandles.h"
 
-class TControl;
 class TCustomForm;
 class THintWindow;
 
@@ -21,7 +21,7 @@ using TExceptionEvent = std::function<void(TObject* Sender, std::exception_ptr E
 using TMessageBoxFunc = std::function<int(HWND Owner, const std::wstring& Text,
                                           const std::wstring& Caption, UINT Flags)>;
 
-class TApplication : public TComponent {
+class TApplication : public TComponent, public TControlEventSink {
   TAPVANE_CLASS(TApplication)
  public:
   explicit TApplication(TComponent* owner);
@@ -67,10 +67,10 @@ class TApplication : public TComponent {
   int HintHidePause = 2500;
   THintWindow* HintWindow() const { return hintWindow_; }
   // Hint bookkeeping, driven by the controls' mouse notifications.
-  void HintMouseEnter(TControl* control);
-  void HintMouseLeave(TControl* control);
+  void HintMouseEnter(TControl* control) override;
+  void HintMouseLeave(TControl* control) override;
   void CancelHint();
-  void ControlDestroyed(TControl* control);
+  void ControlDestroyed(TControl* control) override;
 
  private:
   static LRESULT CALLBACK AppWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -2,11 +2,55 @@
 
 #include <iterator>
 
-#include "toolkit/controls/Application.h"
 #include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/MouseTracking.h"
 #include "toolkit/controls/PropertyTypes.h"
 #include "toolkit/controls/WinControl.h"
+#include "toolkit/graphics/ColorIdents.h"
+
+namespace {
+
+struct CursorName {
+  TCursor cursor;
+  const char* name;
+  const wchar_t* system;
+};
+
+const CursorName kCursors[] = {
+    {crDefault, "crDefault", IDC_ARROW},
+    {crNone, "crNone", nullptr},
+    {crArrow, "crArrow", IDC_ARROW},
+    {crCross, "crCross", IDC_CROSS},
+    {crIBeam, "crIBeam", IDC_IBEAM},
+    {crSizeAll, "crSizeAll", IDC_SIZEALL},
+    {crSizeNESW, "crSizeNESW", IDC_SIZENESW},
+    {crSizeNS, "crSizeNS", IDC_SIZENS},
+    {crSizeNWSE, "crSizeNWSE", IDC_SIZENWSE},
+    {crSizeWE, "crSizeWE", IDC_SIZEWE},
+    {crUpArrow, "crUpArrow", IDC_UPARROW},
+    {crHourGlass, "crHourGlass", IDC_WAIT},
+    {crNo, "crNo", IDC_NO},
+    {crAppStart, "crAppStart", IDC_APPSTARTING},
+    {crHelp, "crHelp", IDC_HELP},
+    {crHandPoint, "crHandPoint", IDC_HAND},
+};
+
+// The identifiers layouts may name cursors by, in the table's order.
+const TIntegerIdents& CursorIdents() {
+  static const TIntegerIdents idents = [] {
+    TIntegerIdents table;
+    for (const CursorName& entry : kCursors) table.Values.emplace_back(entry.name, entry.cursor);
+    return table;
+  }();
+  return idents;
+}
+
+TControlEventSink* eventSink = nullptr;
+
+}  // namespace
+
+void SetControlEventSink(TControlEventSink* sink) { eventSink = sink; }
+TControlEventSink* ControlEventSink() { return eventSink; }
 
 const TClassInfo& TControl::StaticClass() {
   static const TClassInfo info =
@@ -40,35 +84,6 @@ const TClassInfo& TControl::StaticClass() {
           .Build();
   return info;
 }
-
-namespace {
-
-struct CursorName {
-  TCursor cursor;
-  const char* name;
-  const wchar_t* system;
-};
-
-const CursorName kCursors[] = {
-    {crDefault, "crDefault", IDC_ARROW},
-    {crNone, "crNone", nullptr},
-    {crArrow, "crArrow", IDC_ARROW},
-    {crCross, "crCross", IDC_CROSS},
-    {crIBeam, "crIBeam", IDC_IBEAM},
-    {crSizeAll, "crSizeAll", IDC_SIZEALL},
-    {crSizeNESW, "crSizeNESW", IDC_SIZENESW},
-    {crSizeNS, "crSizeNS", IDC_SIZENS},
-    {crSizeNWSE, "crSizeNWSE", IDC_SIZENWSE},
-    {crSizeWE, "crSizeWE", IDC_SIZEWE},
-    {crUpArrow, "crUpArrow", IDC_UPARROW},
-    {crHourGlass, "crHourGlass", IDC_WAIT},
-    {crNo, "crNo", IDC_NO},
-    {crAppStart, "crAppStart", IDC_APPSTARTING},
-    {crHelp, "crHelp", IDC_HELP},
-    {crHandPoint, "crHandPoint", IDC_HAND},
-};
-
-}  // namespace
 
 HCURSOR CursorHandle(TCursor cursor) {
   for (const CursorName& entry : kCursors) {
@@ -118,7 +133,7 @@ TControl::~TControl() {
   Destroying();
   DestroyComponents();
   ForgetMouseControl(this);
-  if (Application) Application->ControlDestroyed(this);
+  if (eventSink) eventSink->ControlDestroyed(this);
   if (parent_) parent_->RemoveControl(this);
 }
 
@@ -144,11 +159,11 @@ void TControl::WndProc(TMessage& message) {
       ParentColorChanged();
       break;
     case CM_MOUSEENTER:
-      if (Application) Application->HintMouseEnter(this);
+      if (eventSink) eventSink->HintMouseEnter(this);
       if (OnMouseEnter) OnMouseEnter(this);
       break;
     case CM_MOUSELEAVE:
-      if (Application) Application->HintMouseLeave(this);
+      if (eventSink) eventSink->HintMouseLeave(this);
       if (OnMouseLeave) OnMouseLeave(this);
       break;
     case CM_ENABLEDCHANGED:

@@ -13,14 +13,24 @@
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/GraphicsObjects.h"
 
+class TControl;
 class TWinControl;
 
-class EInvalidOperation : public Exception {
-  using Exception::Exception;
+// What the application hears from every control: the mouse entering and
+// leaving (hints) and a control going. The application installs itself, so
+// that controls need not know it.
+class TControlEventSink {
+ public:
+  virtual void HintMouseEnter(TControl* control) = 0;
+  virtual void HintMouseLeave(TControl* control) = 0;
+  virtual void ControlDestroyed(TControl* control) = 0;
+
+ protected:
+  ~TControlEventSink() = default;
 };
-class EOutOfResources : public Exception {
-  using Exception::Exception;
-};
+// nullptr uninstalls; the sink must outlive every control it hears about.
+void SetControlEventSink(TControlEventSink* sink);
+TControlEventSink* ControlEventSink();
 
 // The handler every message of a control goes through; code may save it,
 // install its own and call the saved one.

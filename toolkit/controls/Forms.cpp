@@ -251,19 +251,23 @@ void TCustomForm::SetMenu(TMainMenu* value) {
   DetachMenu();
   if (value) {
     // A main menu shows in one form at a time.
-    if (value->form_) value->form_->SetMenu(nullptr);
+    if (value->host_) value->host_->DropMainMenu();
     menu_ = value;
-    menu_->form_ = this;
+    menu_->host_ = this;
     FreeNotification(menu_);
   }
   if (HandleAllocated() && !ComponentState().Contains(csLoading))
     SendMessageW(Handle(), CM_MENUCHANGED, 0, 0);
 }
 
+void TCustomForm::MainMenuChanged() {
+  if (HandleAllocated()) SendMessageW(Handle(), CM_MENUCHANGED, 0, 0);
+}
+
 void TCustomForm::DetachMenu() {
   if (!menu_) return;
   TakeMenuFromWindow();
-  menu_->form_ = nullptr;
+  menu_->host_ = nullptr;
   RemoveFreeNotification(menu_);
   menu_ = nullptr;
 }

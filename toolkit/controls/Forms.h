@@ -24,7 +24,7 @@ enum TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
-class TCustomForm : public TCustomControl {
+class TCustomForm : public TCustomControl, public TMainMenuHost {
   TAPVANE_CLASS(TCustomForm)
  public:
   // Makes an empty form; a form class with a layout reads it in its own
@@ -84,14 +84,16 @@ class TCustomForm : public TCustomControl {
   void Notification(TComponent* component, TOperation operation) override;
   // Runs OnDestroy once, however the form goes.
   void DoDestroy();
+  void ChildRemoved(TControl* control) override;
+  void DropMainMenu() override { SetMenu(nullptr); }
+  // Sent, so that whoever subclassed the window hears it too.
+  void MainMenuChanged() override;
 
  private:
-  friend class TWinControl;
   void ApplyPosition();
   void ApplyIcon();
   void FocusChanged(TWinControl* control);
   bool IsOwnControl(const TControl* control) const;
-  void ChildRemoved(TControl* control);
   // WM_COMMAND, WM_MEASUREITEM and WM_DRAWITEM of the form's menus.
   bool MenuMessage(TMessage& message);
   // The main menu, then the popup menus the form owns.

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "toolkit/controls/Controls.h"
-#include "toolkit/controls/Forms.h"
+#include "toolkit/core/SysUtils.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 namespace {
 
@@ -210,12 +210,10 @@ bool TMenu::OwnerDrawMessage(UINT msg, LPARAM lParam) {
     if (!draw || draw->CtlType != ODT_MENU) return false;
     TMenuItem* item = OwnerDrawnItem(draw->itemID);
     if (!item) return false;
-    const int saved = SaveDC(draw->hDC);
-    {
-      TMenuCanvas canvas(draw->hDC);
-      item->DrawItem(canvas.Canvas(), draw->rcItem, DrawState(draw->itemState));
-    }
-    RestoreDC(draw->hDC, saved);
+    // The canvas lets go of the DC before the DC's state is put back.
+    const TSavedDC saved(draw->hDC);
+    TMenuCanvas canvas(draw->hDC);
+    item->DrawItem(canvas.Canvas(), draw->rcItem, DrawState(draw->itemState));
     return true;
   }
   return false;
@@ -271,14 +269,14 @@ void TMenu::Loaded() {
 
 TMainMenu::~TMainMenu() {
   // The window must not keep a menu handle that is about to be destroyed.
-  if (form_) form_->SetMenu(nullptr);
+  if (host_) host_->DropMainMenu();
 }
 
 void TMainMenu::MenuChanged() {
   TMenu::MenuChanged();
   const TComponentState state = ComponentState();
   if (state.Contains(csLoading) || state.Contains(csDestroying)) return;
-  if (form_ && form_->HandleAllocated()) SendMessageW(form_->Handle(), CM_MENUCHANGED, 0, 0);
+  if (host_) host_->MainMenuChanged();
 }
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) { PopupMenus().push_back(this); }

@@ -15,9 +15,20 @@
 #include "toolkit/graphics/ScopedHandles.h"
 
 class TCanvas;
-class TCustomForm;
 class TImageList;
 class TMenu;
+
+// The window a main menu shows in (a form), as the menu sees it.
+class TMainMenuHost {
+ public:
+  // The menu leaves the window: the window must not keep its handle.
+  virtual void DropMainMenu() = 0;
+  // The menu's items changed; the window rebuilds its bar.
+  virtual void MainMenuChanged() = 0;
+
+ protected:
+  ~TMainMenuHost() = default;
+};
 
 enum TOwnerDrawStateItem {
   odSelected,
@@ -190,7 +201,7 @@ class TMainMenu : public TMenu {
 
  private:
   friend class TCustomForm;
-  TCustomForm* form_ = nullptr;  // the form whose Menu this is
+  TMainMenuHost* host_ = nullptr;  // the form whose Menu this is
 };
 
 class TPopupMenu : public TMenu {

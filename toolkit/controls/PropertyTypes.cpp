@@ -1,7 +1,5 @@
 #include "toolkit/controls/PropertyTypes.h"
 
-#include "toolkit/controls/Controls.h"
-
 const TEnumInfo& AlignInfo() {
   static const TEnumInfo info{"TAlign",
                               {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
@@ -61,17 +59,4 @@ const TEnumInfo& StatusPanelBevelInfo() {
 const TEnumInfo& StatusPanelStyleInfo() {
   static const TEnumInfo info{"TStatusPanelStyle", {"psText", "psOwnerDraw"}};
   return info;
-}
-
-const TIntegerIdents& CursorIdents() {
-  static const TIntegerIdents idents = [] {
-    TIntegerIdents table;
-    for (const TCursor cursor :
-         {crDefault, crNone, crArrow, crCross, crIBeam, crSizeAll, crSizeNESW, crSizeNS, crSizeNWSE,
-          crSizeWE, crUpArrow, crHourGlass, crNo, crAppStart, crHelp, crHandPoint}) {
-      table.Values.emplace_back(CursorToIdent(cursor), cursor);
-    }
-    return table;
-  }();
-  return idents;
 }

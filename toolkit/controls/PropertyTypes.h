@@ -2,7 +2,6 @@
 #pragma once
 
 #include "toolkit/core/ClassInfo.h"
-#include "toolkit/graphics/ColorIdents.h"
 
 const TEnumInfo& AlignInfo();
 const TEnumInfo& BorderStyleInfo();  // bsNone, bsSingle (edits, list boxes)
@@ -16,5 +15,3 @@ const TEnumInfo& BevelKindInfo();
 const TEnumInfo& BevelEdgeInfo();
 const TEnumInfo& StatusPanelBevelInfo();
 const TEnumInfo& StatusPanelStyleInfo();
-// Cursor identifiers (crHandPoint); colour constants live with the graphics.
-const TIntegerIdents& CursorIdents();

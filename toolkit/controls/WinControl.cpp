@@ -6,7 +6,6 @@
 
 #include "toolkit/controls/CanvasPaint.h"
 #include "toolkit/controls/DeferredFree.h"
-#include "toolkit/controls/Forms.h"
 #include "toolkit/controls/PropertyTypes.h"
 #include "toolkit/controls/ToolkitWindow.h"
 #include "toolkit/controls/WideText.h"
@@ -269,9 +268,7 @@ void TWinControl::RemoveControl(TControl* control) {
                      [control](TWinControl* w) { return static_cast<TControl*>(w) == control; }),
       tabList_.end());
   if (captureControl_ == control) captureControl_ = nullptr;
-  for (TWinControl* p = this; p; p = p->Parent()) {
-    if (auto* form = dynamic_cast<TCustomForm*>(p)) form->ChildRemoved(control);
-  }
+  for (TWinControl* p = this; p; p = p->Parent()) p->ChildRemoved(control);
   control->parent_ = nullptr;
   if (auto* winControl = dynamic_cast<TWinControl*>(control)) winControl->DestroyHandle();
   if (control->Align() != alNone) Realign();

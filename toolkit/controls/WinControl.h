@@ -114,6 +114,9 @@ class TWinControl : public TControl {
   // A child control was moved or sized (by code; a container whose size
   // follows its children's extent listens).
   virtual void ChildBoundsChanged(TControl* /*child*/) {}
+  // A control at any depth below this one is leaving its parent (a form
+  // forgets it as its active control).
+  virtual void ChildRemoved(TControl* /*control*/) {}
   virtual void PaintWindow(HDC dc);
   void PaintHandler(TMessage& message);
   // Fills the background with Color; used by windows of the toolkit's own.

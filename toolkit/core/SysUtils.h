@@ -24,6 +24,16 @@ class EListError : public Exception {
   using Exception::Exception;
 };
 
+// An operation the object's state does not allow.
+class EInvalidOperation : public Exception {
+  using Exception::Exception;
+};
+
+// The system refused a window, class or other resource.
+class EOutOfResources : public Exception {
+  using Exception::Exception;
+};
+
 // Signed 32-bit decimal; leading and trailing blanks are allowed, a leading
 // '+' or '-' too, and "$1F" / "0x1F" hexadecimal. Anything else, an empty
 // text or a value out of range throws EConvertError

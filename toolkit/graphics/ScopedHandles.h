@@ -94,20 +94,28 @@ enum class TDCArea { Client, Window };
 
 // A window's DC from GetDC (client area) or GetWindowDC (whole window, frame
 // included), given back with ReleaseDC. A null window means the screen.
+// With a DC handed in, that DC is used and left alone.
 class TWindowDC {
  public:
   explicit TWindowDC(HWND window, TDCArea area = TDCArea::Client)
-      : window_(window), dc_(area == TDCArea::Window ? GetWindowDC(window) : GetDC(window)) {}
+      : TWindowDC(window, nullptr, area) {}
+  TWindowDC(HWND window, HDC given, TDCArea area)
+      : window_(window), dc_(given ? given : Acquire(window, area)), owned_(!given) {}
   TWindowDC(const TWindowDC&) = delete;
   TWindowDC& operator=(const TWindowDC&) = delete;
   ~TWindowDC() {
-    if (dc_) ReleaseDC(window_, dc_);
+    if (owned_ && dc_) ReleaseDC(window_, dc_);
   }
   HDC Get() const { return dc_; }
 
  private:
+  static HDC Acquire(HWND window, TDCArea area) {
+    return area == TDCArea::Window ? GetWindowDC(window) : GetDC(window);
+  }
+
   HWND window_;
   HDC dc_;
+  bool owned_;
 };
 
 // The screen DC, for the few calls that want a reference device.
@@ -116,13 +124,17 @@ class TScreenDC : public TWindowDC {
   TScreenDC() : TWindowDC(nullptr) {}
 };
 
-// BeginPaint paired with EndPaint.
+// BeginPaint paired with EndPaint; with a DC handed in (WM_PAINT's wParam),
+// that DC is used and nothing is begun or ended.
 class TPaintDC {
  public:
-  explicit TPaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  explicit TPaintDC(HWND window, HDC given = nullptr)
+      : window_(window), dc_(given ? given : BeginPaint(window, &paint_)), began_(!given) {}
   TPaintDC(const TPaintDC&) = delete;
   TPaintDC& operator=(const TPaintDC&) = delete;
-  ~TPaintDC() { EndPaint(window_, &paint_); }
+  ~TPaintDC() {
+    if (began_) EndPaint(window_, &paint_);
+  }
   HDC Get() const { return dc_; }
   const PAINTSTRUCT& Paint() const { return paint_; }
 
@@ -130,6 +142,7 @@ class TPaintDC {
   HWND window_;
   PAINTSTRUCT paint_{};
   HDC dc_;
+  bool began_;
 };
 
 // Selects an object into a DC for one scope.
@@ -161,6 +174,21 @@ class TSavedDC {
  private:
   HDC dc_;
   int saved_;
+};
+
+// SetBkColor for one scope.
+class TSavedBkColor {
+ public:
+  TSavedBkColor(HDC dc, COLORREF colour) : dc_(dc), old_(SetBkColor(dc, colour)) {}
+  TSavedBkColor(const TSavedBkColor&) = delete;
+  TSavedBkColor& operator=(const TSavedBkColor&) = delete;
+  ~TSavedBkColor() {
+    if (old_ != CLR_INVALID) SetBkColor(dc_, old_);
+  }
+
+ private:
+  HDC dc_;
+  COLORREF old_;
 };
 
 // One COM interface reference, released when the scope ends.

@@ -28,20 +28,24 @@
 namespace {
 
 // A windowed control that answers to any class name; with a client edge so
-// that the "edit" kind, which wants a border, takes it.
+// that the "edit" kind, which wants a border, takes it, and a scroll bar of
+// its own when asked.
 class TStandIn : public TCustomControl {
  public:
-  TStandIn(TComponent* owner, const TClassInfo* info) : TCustomControl(owner), info_(info) {}
+  TStandIn(TComponent* owner, const TClassInfo* info, bool scrolling = false)
+      : TCustomControl(owner), info_(info), scrolling_(scrolling) {}
   const TClassInfo* ClassType() const override { return info_; }
 
  protected:
   void CreateParams(TCreateParams& params) override {
     TCustomControl::CreateParams(params);
     params.ExStyle |= WS_EX_CLIENTEDGE;
+    if (scrolling_) params.Style |= WS_VSCROLL;
   }
 
  private:
   const TClassInfo* info_;
+  bool scrolling_;
 };
 
 // What each kind makes for the control that has it ("" for nothing), and
@@ -80,10 +84,10 @@ String ClassOf(std::string_view row) { return String(row.substr(0, row.find('=')
 
 class ClassificationTest : public ChoiceRecordingTest {
  protected:
-  TStandIn* StandIn(const String& name, TWinControl* parent, int index) {
+  TStandIn* StandIn(const String& name, TWinControl* parent, int index, bool scrolling = false) {
     infos.push_back(std::make_unique<TClassInfo>(
         TClassBuilder<TCustomControl>(name, &TCustomControl::StaticClass()).Build()));
-    auto* control = new TStandIn(form.get(), infos.back().get());
+    auto* control = new TStandIn(form.get(), infos.back().get(), scrolling);
     control->SetParent(parent);
     control->SetBounds(4 + (index % 12) * 50, 4 + (index / 12) * 40, 46, 36);
     return control;
@@ -107,7 +111,7 @@ class ClassificationTest : public ChoiceRecordingTest {
       if (cls != SkinClassName(choice.Class)) continue;
       std::unique_ptr<TStandIn> scratch(new TStandIn(nullptr, &TCustomControl::StaticClass()));
       choice.Control = scratch.get();
-      return CreateSkinObject(choice) != nullptr;  // owned by the scratch control
+      return CreateSkinObject(choice) != nullptr;
     }
     return false;
   }
@@ -230,6 +234,49 @@ TEST_F(ClassificationTest, ContainerKindsHandTheirChildrenOn) {
   EXPECT_EQ("", ObjectOn(embed));
   EXPECT_EQ("TSkinButton", ObjectOn(child)) << "the container's child by its own class";
   EXPECT_EQ("", ObjectOn(container));
+}
+
+// Classes of other libraries that discovery knows by name without a line of
+// the class-to-kind list. The scrolling ones would be taken as scrolling
+// controls by a later rule, were their own rule not to decide first.
+TEST_F(ClassificationTest, ClassesKnownByNameTakeTheirRule) {
+  struct TCase {
+    const char* Name;
+    const char* Own;
+    int Variant;
+    bool Scrolling;
+  };
+  const TCase cases[] = {
+      {"TDBComboBoxEh", "", 0, true},
+      {"TfrDesignerPage", "", 0, true},
+      {"TfrPBox", "", 0, true},
+      {"TMVCPanel", "", 0, true},
+      {"TTabbedNotebook", "TSkinTab", 0, false},
+      {"TSpinButton", "TSkinUpDown", 0, false},
+      {"TDBNavigator", "TSkinBox", 0, true},
+      {"TRzCheckBox", "TSkinObjImage", 1, false},
+      {"TRzRadioButton", "TSkinObjImage", 2, false},
+      {"TcxDBCheckBox", "TSkinObjImage", 3, false},
+      {"TTntComboBox", "TSkinComBox", 0, true},
+      {"TRichEdit", "TSkinScrollbar", 0, false},
+      {"TdxDBGrid", "TSkinScrollbar", 0, false},
+  };
+  ASSERT_NE(nullptr, data->Skin().Tabs) << "the notebook needs the skin's tabs";
+  std::vector<TStandIn*> controls;
+  for (const TCase& c : cases) {
+    controls.push_back(StandIn(c.Name, form.get(), static_cast<int>(controls.size()), c.Scrolling));
+  }
+  form->HandleNeeded();
+  TControlDiscovery(*formObject, *data).SkinAllControls(form.get());
+  for (size_t i = 0; i < controls.size(); ++i) {
+    EXPECT_EQ(cases[i].Own, ChosenFor(controls[i])) << cases[i].Name;
+    if (!cases[i].Variant) continue;
+    const auto choice = std::find_if(chosen.begin(), chosen.end(), [&](const TSkinChoice& c) {
+      return c.Control == controls[i];
+    });
+    ASSERT_NE(chosen.end(), choice) << cases[i].Name;
+    EXPECT_EQ(cases[i].Variant, choice->Variant) << cases[i].Name;
+  }
 }
 
 TEST_F(ClassificationTest, ToolkitGlyphSpeedScrollBarAndTabControlsGetTheirObjects) {

@@ -104,9 +104,9 @@ TEST_F(EditPixelsTest, UpDownInsideTheEditGetsItsObjectOnceAndOnlyWithSpin) {
                                       16, edit->Handle(), nullptr, nullptr, nullptr);
   ASSERT_TRUE(upDown);
   std::vector<TSkinChoice> made;
-  SkinObjectFactory() = [&](const TSkinChoice& choice) -> TSkinControl* {
+  SkinObjectFactory() = [&](const TSkinChoice& choice) {
     made.push_back(choice);
-    return new TSkinControl(nullptr);
+    return std::make_unique<TSkinControl>(nullptr);
   };
   data->SetSkinControls(data->SkinControls() - TSkinControlTypes{xcSpin});
   auto* object = Skin(edit);
