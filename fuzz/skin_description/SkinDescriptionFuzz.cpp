@@ -1,8 +1,8 @@
 // Any bytes as the description of a package that unpacked fine: through the
-// checks a description must pass and the readers that walk its sections
-// (caption buttons, colours). The indexed lookups must agree with a scan of
-// the lines in text order, and what the readers return must come from the
-// text.
+// checks a description must pass, the findings a skin author is shown and
+// the readers that walk its sections (caption buttons, colours). The indexed lookups must agree
+// with a scan of the lines in text order, and what the readers return must come from the text.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -14,8 +14,10 @@
 #include "skin/data/SkinCaptionButtonKeys.h"
 #include "skin/data/SkinColourTable.h"
 #include "skin/data/SkinDescriptionCheck.h"
+#include "skin/data/SkinDescriptionFindings.h"
 #include "skin/data/SkinText.h"
 #include "skin/read/WinSkinIni.h"
+#include "toolkit/graphics/BmpFormat.h"
 
 namespace {
 
@@ -91,6 +93,34 @@ void CheckReaders(const TQuickIni& ini) {
   if (colours.SectionColours.size() > sections.size()) std::abort();
 }
 
+// Images by the length of their name: missing, not a bitmap, or a small
+// bitmap whose width and height vary, so frame and margin checks see both
+// sizes that divide and sizes that do not.
+std::vector<uint8_t> FuzzImage(std::string_view name) {
+  if (name.size() % 3 == 0) return {};
+  if (name.size() % 3 == 1) return {'B', 'M', 0, 1};
+  TBmpImage image;
+  image.Width = static_cast<int>(name.size() % 13) + 1;
+  image.Height = static_cast<int>(name.size() % 5) + 1;
+  image.BitsPerPixel = 24;
+  image.Bits.assign(static_cast<size_t>(image.Stride()) * image.Height, 0x33);
+  return WriteBmpFile(image);
+}
+
+// Findings name lines of the text, and a refused text gets the refusal
+// as its one finding, the same reason the check gives.
+void CheckFindings(std::span<const uint8_t> text, const std::string& refusal) {
+  const TSkinFiles files{{"fuzz.ini", "a.bmp", "ab.bmp", "abc.bmp"}, FuzzImage};
+  const std::vector<TSkinFinding> findings = FindSkinFaults("fuzz.ini", text, files);
+  const size_t lines = 1 + static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) +
+                       static_cast<size_t>(std::count(text.begin(), text.end(), '\r'));
+  for (const TSkinFinding& finding : findings) {
+    if (finding.Line < 0 || static_cast<size_t>(finding.Line) > lines) std::abort();
+    if (FormatSkinFinding(finding).find(finding.Message) == std::string::npos) std::abort();
+  }
+  if (!refusal.empty() && (findings.size() != 1 || findings[0].Message != refusal)) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -109,6 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string top = ini.ReadString("Personality", "Top", "");
     if (ini.SectionIndex("Personality") < 0 || top.empty()) std::abort();
   }
+  CheckFindings(std::span<const uint8_t>(data, size), refusal);
   // A refused text is read as well: the readers never rely on the checks.
   if (!refusal.empty())
     ini.LoadFromText(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -2,18 +2,23 @@
 
 #include <optional>
 
+#include "skin/data/SkinDescriptionKeys.h"
 #include "skin/data/SkinText.h"
 #include "skin/read/WinSkinIni.h"
 
 namespace {
 
+using namespace skinkey;
+
+int Read(const TQuickIni& ini, const std::string& section, const TSkinKey& key) {
+  return ini.ReadInteger(section, key.Name, key.Default);
+}
+
 bool IsCaptionButtonSection(const TQuickIni& ini, const std::string& upper) {
-  if (!SkinStartsWith(upper, "BUTTON")) return false;
-  if (upper == "BUTTONS" || upper == "BUTTON" || upper == "BUTTON.RADIO" ||
-      upper == "BUTTON.CHECKBOX")
-    return false;
+  if (!IsCaptionButtonSectionName(upper)) return false;
+  // Only here does a missing Visibility count as -1: a hidden button must say 0.
   const bool hidden =
-      ini.ReadInteger(upper, "Action", 0) == -1 && ini.ReadInteger(upper, "Visibility", -1) != 0;
+      Read(ini, upper, Action) == -1 && ini.ReadInteger(upper, Visibility.Name, -1) != 0;
   return !hidden;
 }
 
@@ -34,15 +39,15 @@ std::vector<TCaptionButtonKeys> ReadCaptionButtonKeys(const TQuickIni& ini,
     if (!IsCaptionButtonSection(ini, name)) continue;
     TCaptionButtonKeys keys;
     keys.Name = name;
-    keys.Action = ini.ReadInteger(name, "Action", 0);
-    keys.Align = ini.ReadInteger(name, "Align", 0);
-    keys.Xcoord = ini.ReadInteger(name, "Xcoord", 0);
-    keys.Ycoord = ini.ReadInteger(name, "Ycoord", 0);
-    keys.Visibility = ini.ReadInteger(name, "Visibility", 0);
-    keys.Visibility1 = ini.ReadInteger(name, "Visibility1", keys.Action == -1 ? -1 : 0);
-    keys.CombineOp = ini.ReadInteger(name, "CombineOp", -1);
-    keys.Frame = ini.ReadInteger(name, "frame", 0);
-    keys.ImageValue = ini.ReadString(name, "ButtonImage", "");
+    keys.Action = Read(ini, name, Action);
+    keys.Align = Read(ini, name, Align);
+    keys.Xcoord = Read(ini, name, Xcoord);
+    keys.Ycoord = Read(ini, name, Ycoord);
+    keys.Visibility = Read(ini, name, Visibility);
+    keys.Visibility1 = ini.ReadInteger(name, Visibility1.Name, keys.Action == -1 ? -1 : 0);
+    keys.CombineOp = Read(ini, name, CombineOp);
+    keys.Frame = Read(ini, name, ButtonFrame);
+    keys.ImageValue = ini.ReadString(name, ButtonImage.Name, "");
     if (keys.Action == 1 && keys.Visibility == 2) remembered = TPosition{keys.Xcoord, keys.Ycoord};
     if (keys.Action == 4 && remembered) {
       keys.Xcoord = remembered->X;

@@ -1,6 +1,7 @@
 #include "skin/data/SkinColourTable.h"
 
 #include "skin/data/SkinColour.h"
+#include "skin/data/SkinDescriptionKeys.h"
 #include "skin/data/SkinText.h"
 #include "skin/read/WinSkinIni.h"
 
@@ -34,11 +35,17 @@ constexpr TSlotKey kSlotKeys[] = {
 
 }  // namespace
 
+std::vector<std::string_view> SkinColourSlotKeys() {
+  std::vector<std::string_view> keys;
+  for (const TSlotKey& entry : kSlotKeys) keys.emplace_back(entry.Key);
+  return keys;
+}
+
 void ReadSkinColours(const TQuickIni& ini, const std::vector<std::string>& sections,
                      TSkinColourTable& table) {
   table = TSkinColourTable{};
   for (const TSlotKey& entry : kSlotKeys) {
-    const std::string text = ini.ReadString("Colours", entry.Key, "");
+    const std::string text = ini.ReadString(kColoursSection, entry.Key, "");
     const bool given = !text.empty();
     const TColor fallback = entry.Slot == scMenubar ? table.Colours[scButtonFace] : entry.Default;
     table.Colours[entry.Slot] = given ? ParseSkinColour(text) : fallback;
@@ -47,13 +54,13 @@ void ReadSkinColours(const TQuickIni& ini, const std::vector<std::string>& secti
 
   for (const std::string& section : sections) {
     const std::string upper = SkinUpperCase(section);
-    if (!SkinStartsWith(upper, "COLOUR") || upper == "COLOURS") continue;
+    if (!IsColourSectionName(upper)) continue;
     table.SectionColours.push_back(
-        ParseSkinColourOr(ini.ReadString(section, "color", ""), clWindowText));
+        ParseSkinColourOr(ini.ReadString(section, skinkey::SectionColour.Name, ""), clWindowText));
   }
 
   for (int n = 0; n < kCustomColourCount; ++n) {
     table.CustomColours[n] =
-        ParseSkinColourOr(ini.ReadString("Customcolors", "Color" + std::to_string(n), ""), clWhite);
+        ParseSkinColourOr(ini.ReadString(kCustomColoursSection, CustomColourKey(n), ""), clWhite);
   }
 }

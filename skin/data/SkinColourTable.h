@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "toolkit/graphics/Colors.h"
@@ -45,3 +46,6 @@ struct TSkinColourTable {
 // leaves out hold system colour references, resolved when they are used.
 void ReadSkinColours(const TQuickIni& ini, const std::vector<std::string>& sections,
                      TSkinColourTable& table);
+
+// The keys of [Colours], in reading order.
+std::vector<std::string_view> SkinColourSlotKeys();

@@ -5,6 +5,7 @@
 #include "skin/data/SkinCaptionButtonKeys.h"
 #include "skin/data/SkinColour.h"
 #include "skin/data/SkinDerivedImages.h"
+#include "skin/data/SkinDescriptionKeys.h"
 #include "skin/data/SkinFrameRules.h"
 #include "skin/data/SkinImageName.h"
 #include "skin/draw/SkinBounds.h"
@@ -14,7 +15,8 @@
 
 namespace {
 
-constexpr const char* kPersonality = "Personality";
+using namespace skinkey;
+constexpr std::string_view kPersonality = kPersonalitySection;
 
 // The description and the package files it names, for short lookups.
 class TDescription {
@@ -25,13 +27,17 @@ class TDescription {
   TDescription(const TDescription&) = delete;
   TDescription& operator=(const TDescription&) = delete;
 
-  int Int(std::string_view section, std::string_view key, int fallback) const {
-    return ini_.ReadInteger(section, key, fallback);
+  int Int(std::string_view section, const TSkinKey& key) const {
+    return ini_.ReadInteger(section, key.Name, key.Default);
   }
-  std::string Text(std::string_view section, std::string_view key) const {
-    return ini_.ReadString(section, key, "");
+  // A key whose name is a prefix and the table's suffix key.
+  int Int(std::string_view section, const std::string& prefix, const TSkinKey& key) const {
+    return ini_.ReadInteger(section, prefix + std::string(key.Name), key.Default);
   }
-  std::unique_ptr<TBitmap> Bitmap(std::string_view section, std::string_view key) const {
+  std::string Text(std::string_view section, const TSkinKey& key) const {
+    return ini_.ReadString(section, key.Name, "");
+  }
+  std::unique_ptr<TBitmap> Bitmap(std::string_view section, const TSkinKey& key) const {
     return Load(section, Text(section, key));
   }
   // A file the package holds but no bitmap reader understands is noted once,
@@ -47,7 +53,7 @@ class TDescription {
     }
     return bitmap;
   }
-  TColor Colour2(std::string_view section, std::string_view key, TColor fallback) const {
+  TColor Colour2(std::string_view section, const TSkinKey& key, TColor fallback) const {
     return ParseSkinColourOr(Text(section, key), fallback);
   }
   const TQuickIni& Ini() const { return ini_; }
@@ -61,57 +67,52 @@ class TDescription {
 };
 
 // A tile value above 1 becomes 0 in most sections, 1 in a few.
-int CapTile(int tile, int above1) { return tile > 1 ? above1 : tile; }
+int CapTile(int tile, int above1) { return CapSkinTile(tile, above1); }
 
 void ReadBorder(const TDescription& d, TDataSkinBorder& border, bool marginsAlongHeight) {
   const String& p = border.Name;
-  const int first = d.Int(kPersonality, p + "TopHeight", 0);
-  const int second = d.Int(kPersonality, p + "BotHeight", 0);
+  const int first = d.Int(kPersonality, p, BorderLead);
+  const int second = d.Int(kPersonality, p, BorderTrail);
   border.LeftWidth = marginsAlongHeight ? 0 : first;
   border.RightWidth = marginsAlongHeight ? 0 : second;
   border.TopHeight = marginsAlongHeight ? first : 0;
   border.BottomHeight = marginsAlongHeight ? second : 0;
-  border.Frame = FrameCountOf(d.Int(kPersonality, p + "Frame", 1));
-  border.Tile = CapTile(d.Int(kPersonality, p + "Stretch", 1), 1);
-  border.Trans = d.Int(kPersonality, p + "Trans", 1);
-  border.Image = d.Bitmap(kPersonality, p);
+  border.Frame = FrameCountOf(d.Int(kPersonality, p, BorderFrame));
+  border.Tile = CapTile(d.Int(kPersonality, p, BorderStretch), 1);
+  border.Trans = d.Int(kPersonality, p, BorderTrans);
+  border.Image =
+      d.Load(kPersonality, d.Text(kPersonality, TSkinKey{.Name = p, .Kind = TSkinKeyKind::Image}));
 }
 
-struct TElementKeys {
-  const char* ImageKey = "Image";
-  bool Frame = true;
-  bool Colours = true;
-  int TileAbove1 = 0;
-};
-
-void ReadElementKeys(const TDescription& d, std::string_view section, const TElementKeys& keys,
-                     TColor buttonText, TDataSkinObject& r) {
-  r.Style = d.Int(section, "Style", 0);
-  r.LeftWidth = d.Int(section, "LeftWidth", 0);
-  r.RightWidth = d.Int(section, "RightWidth", 0);
-  r.TopHeight = d.Int(section, "TopHeight", 0);
-  r.BottomHeight = d.Int(section, "BottomHeight", 0);
-  if (keys.Frame) r.Frame = d.Int(section, "Frame", 0);
-  r.Trans = d.Int(section, "Trans", 0);
-  r.Tile = CapTile(d.Int(section, "Tile", 0), keys.TileAbove1);
+void ReadElementKeys(const TDescription& d, const TSkinElementSection& keys, TColor buttonText,
+                     TDataSkinObject& r) {
+  const std::string_view section = keys.Name;
+  r.Style = d.Int(section, Style);
+  r.LeftWidth = d.Int(section, LeftWidth);
+  r.RightWidth = d.Int(section, RightWidth);
+  r.TopHeight = d.Int(section, TopHeight);
+  r.BottomHeight = d.Int(section, BottomHeight);
+  if (keys.ReadsFrame) r.Frame = d.Int(section, Frame);
+  r.Trans = d.Int(section, Trans);
+  r.Tile = CapTile(d.Int(section, Tile), keys.TileAbove1);
   if (!keys.Colours) return;
-  r.NormalColour = d.Int(section, "NormalColour", -1);
-  r.MouseOverColour = d.Int(section, "MouseOverColour", -1);
-  r.PressedColour = d.Int(section, "PressedColour", -1);
-  r.NormalColour2 = d.Colour2(section, "NormalColour2", buttonText);
-  r.MouseOverColour2 = d.Colour2(section, "MouseOverColour2", buttonText);
-  r.PressedColour2 = d.Colour2(section, "PressedColour2", buttonText);
+  r.NormalColour = d.Int(section, NormalColour);
+  r.MouseOverColour = d.Int(section, MouseOverColour);
+  r.PressedColour = d.Int(section, PressedColour);
+  r.NormalColour2 = d.Colour2(section, NormalColour2, buttonText);
+  r.MouseOverColour2 = d.Colour2(section, MouseOverColour2, buttonText);
+  r.PressedColour2 = d.Colour2(section, PressedColour2, buttonText);
 }
 
 // An element section makes a record only when its image key has a value.
 template <typename R>
-std::unique_ptr<R> ReadElement(const TDescription& d, const char* section, TColor buttonText,
-                               const TElementKeys& keys = {}) {
-  const std::string value = d.Text(section, keys.ImageKey);
+std::unique_ptr<R> ReadElement(const TDescription& d, std::string_view name, TColor buttonText) {
+  const TSkinElementSection& keys = SkinElementSection(name);
+  const std::string value = d.Text(keys.Name, *keys.ImageKey);
   if (value.empty()) return nullptr;
-  auto record = std::make_unique<R>(section);
-  record->Image = d.Load(section, value);
-  ReadElementKeys(d, section, keys, buttonText, *record);
+  auto record = std::make_unique<R>(String(keys.Name));
+  record->Image = d.Load(keys.Name, value);
+  ReadElementKeys(d, keys, buttonText, *record);
   return record;
 }
 
@@ -143,64 +144,65 @@ void ReadCaptionButtons(const TDescription& d, const std::vector<std::string>& s
     button->Frame = 4;
     skin.CaptionButtons.push_back(std::move(button));
   }
-  SplitMdiButtons(*d.Bitmap("MDICONTROLS", "Image"), skin);
+  SplitMdiButtons(*d.Bitmap(SkinElementSection("MDICONTROLS").Name, Image), skin);
 }
 
 void ReadPushButtons(const TDescription& d, TColor buttonText, TDataSkinButton& b) {
-  const char* s = "Buttons";
-  b.LeftWidth = d.Int(s, "LeftWidth", 0);
-  b.RightWidth = d.Int(s, "RightWidth", 0);
-  b.TopHeight = d.Int(s, "TopHeight", 0);
-  b.BottomHeight = d.Int(s, "BottomHeight", 0);
-  b.Trans = d.Int(s, "Trans", 0);
-  b.Tile = CapTile(d.Int(s, "Tile", 0), 0);
-  b.Image = d.Bitmap(s, "Bitmap");
-  b.CheckImage = d.Bitmap(s, "CheckButton");
-  b.RadioImage = d.Bitmap(s, "RadioButton");
-  b.NormalColour = d.Int(s, "NormalColour", -1);
-  b.MouseOverColour = d.Int(s, "MouseOverColour", -1);
-  b.PressedColour = d.Int(s, "PressedColour", -1);
-  b.RadioButtonFrame = d.Int(s, "RadioButtonFrame", 0);
-  b.CheckButtonFrame = d.Int(s, "CheckButtonFrame", 0);
-  b.HasNormalColour2 = !d.Text(s, "NormalColour2").empty();
-  b.HasMouseOverColour2 = !d.Text(s, "MouseOverColour2").empty();
-  b.HasPressedColour2 = !d.Text(s, "PressedColour2").empty();
-  b.NormalColour2 = d.Colour2(s, "NormalColour2", buttonText);
-  b.MouseOverColour2 = d.Colour2(s, "MouseOverColour2", buttonText);
-  b.PressedColour2 = d.Colour2(s, "PressedColour2", buttonText);
+  const std::string_view s = kPushButtonSection;
+  b.LeftWidth = d.Int(s, LeftWidth);
+  b.RightWidth = d.Int(s, RightWidth);
+  b.TopHeight = d.Int(s, TopHeight);
+  b.BottomHeight = d.Int(s, BottomHeight);
+  b.Trans = d.Int(s, Trans);
+  b.Tile = CapTile(d.Int(s, Tile), 0);
+  b.Image = d.Bitmap(s, Bitmap);
+  b.CheckImage = d.Bitmap(s, CheckButton);
+  b.RadioImage = d.Bitmap(s, RadioButton);
+  b.NormalColour = d.Int(s, NormalColour);
+  b.MouseOverColour = d.Int(s, MouseOverColour);
+  b.PressedColour = d.Int(s, PressedColour);
+  b.RadioButtonFrame = d.Int(s, RadioButtonFrame);
+  b.CheckButtonFrame = d.Int(s, CheckButtonFrame);
+  b.HasNormalColour2 = !d.Text(s, NormalColour2).empty();
+  b.HasMouseOverColour2 = !d.Text(s, MouseOverColour2).empty();
+  b.HasPressedColour2 = !d.Text(s, PressedColour2).empty();
+  b.NormalColour2 = d.Colour2(s, NormalColour2, buttonText);
+  b.MouseOverColour2 = d.Colour2(s, MouseOverColour2, buttonText);
+  b.PressedColour2 = d.Colour2(s, PressedColour2, buttonText);
 }
 
 // Caption text colours come as three channel keys; all three or none.
-TColor ReadTextColour(const TDescription& d, const std::string& key) {
-  const int r = d.Int(kPersonality, key + "R", -1);
-  const int g = d.Int(kPersonality, key + "G", -1);
-  const int b = d.Int(kPersonality, key + "B", -1);
+TColor ReadTextColour(const TDescription& d, std::string_view key) {
+  const std::string name(key);
+  const int r = d.Int(kPersonality, name + "R", TextChannel);
+  const int g = d.Int(kPersonality, name + "G", TextChannel);
+  const int b = d.Int(kPersonality, name + "B", TextChannel);
   return r >= 0 && g >= 0 && b >= 0 ? RGBColor(r, g, b) : clNone;
 }
 
 void ReadCaptionText(const TDescription& d, TDataSkinTitle& t) {
-  t.Image = d.Bitmap(kPersonality, "TextBack");
-  t.LeftWidth = d.Int(kPersonality, "TextShift", 0);
-  t.TopHeight = d.Int(kPersonality, "TextShiftVert", 0);
-  t.RightWidth = d.Int(kPersonality, "TextRightClip", 0);
+  t.Image = d.Bitmap(kPersonality, TextBack);
+  t.LeftWidth = d.Int(kPersonality, TextShift);
+  t.TopHeight = d.Int(kPersonality, TextShiftVert);
+  t.RightWidth = d.Int(kPersonality, TextRightClip);
   t.BottomHeight = 0;
-  t.TextAlignment = d.Int(kPersonality, "TextAlignment", 0);
-  t.Textbackground = d.Int(kPersonality, "Textbackground", 0);
-  t.FontHeight = d.Int("Fonts", "FontHeight", 14);
-  t.TXTBackleft = d.Int(kPersonality, "TXTBackleft", 0);
-  t.TXTBackRight = d.Int(kPersonality, "TXTBackRight", 0);
-  t.ActiveText = ReadTextColour(d, "ActiveText");
-  t.InActiveText = ReadTextColour(d, "InActiveText");
+  t.TextAlignment = d.Int(kPersonality, TextAlignment);
+  t.Textbackground = d.Int(kPersonality, Textbackground);
+  t.FontHeight = d.Int(kFontsSection, FontHeight);
+  t.TXTBackleft = d.Int(kPersonality, TXTBackleft);
+  t.TXTBackRight = d.Int(kPersonality, TXTBackRight);
+  t.ActiveText = ReadTextColour(d, ActiveText);
+  t.InActiveText = ReadTextColour(d, InActiveText);
 }
 
 std::unique_ptr<TDataSkinObject> ReadMenuBar(const TDescription& d) {
-  const std::string value = d.Text(kPersonality, "menuBar");
+  const std::string value = d.Text(kPersonality, MenuBar);
   if (value.empty()) return nullptr;
-  auto bar = std::make_unique<TDataSkinObject>("menuBar");
+  auto bar = std::make_unique<TDataSkinObject>(String(MenuBar.Name));
   bar->Image = d.Load(kPersonality, value);
-  bar->Tile = CapTile(d.Int(kPersonality, "TileMenu", 1), 1);
-  bar->LeftWidth = d.Int(kPersonality, "TileLeftMenu", 1);
-  bar->RightWidth = d.Int(kPersonality, "TileRightMenu", 1);
+  bar->Tile = CapTile(d.Int(kPersonality, TileMenu), 1);
+  bar->LeftWidth = d.Int(kPersonality, TileLeftMenu);
+  bar->RightWidth = d.Int(kPersonality, TileRightMenu);
   return bar;
 }
 
@@ -210,7 +212,7 @@ std::unique_ptr<TDataSkinObject> ReadTrack(const TDescription& d, const char* se
   auto track = ReadElement<TDataSkinObject>(d, section, buttonText);
   if (!track) {
     track = std::make_unique<TDataSkinObject>(section);
-    ReadElementKeys(d, section, {}, buttonText, *track);
+    ReadElementKeys(d, SkinElementSection(section), buttonText, *track);
   }
   if (track->Image->Empty()) {
     track->Image->LoadFromResourceName(module, section);
@@ -222,32 +224,36 @@ std::unique_ptr<TDataSkinObject> ReadTrack(const TDescription& d, const char* se
   return track;
 }
 
+// The image of a section's extra key, or null without the section's record.
+template <typename R>
+std::unique_ptr<TBitmap> ExtraImage(const TDescription& d, const std::unique_ptr<R>& record,
+                                    const TSkinKey& key) {
+  return record ? d.Bitmap(record->Name, key) : nullptr;
+}
+
 void ReadElements(const TDescription& d, TColor text, TSkinElements& s, HINSTANCE module) {
-  const TElementKeys noFrame{.Frame = false};
-  s.Progress = ReadElement<TDataSkinBorder>(
-      d, "Progress", text,
-      {.ImageKey = "Bitmap", .Frame = false, .Colours = false, .TileAbove1 = 1});
+  s.Progress = ReadElement<TDataSkinBorder>(d, "Progress", text);
   s.ProgressChunk = ReadElement<TDataSkinObject>(d, "Progress.Chunk", text);
-  if (s.ProgressChunk) s.ProgressChunk->Frame = FrameCountOf(s.ProgressChunk->Frame);
   s.MenuBar = ReadMenuBar(d);
   s.GroupBoxEdge = ReadElement<TDataSkinObject>(d, "GroupBoxEdge", text);
-  s.GroupBox = ReadElement<TDataSkinBoxLabel>(d, "GroupBox", text, noFrame);
+  s.GroupBox = ReadElement<TDataSkinBoxLabel>(d, "GroupBox", text);
   if (s.GroupBox) {
-    s.GroupBox->BackgroundAlignment = d.Int("GroupBox", "BackgroundAlignment", 0);
-    s.GroupBox->BackgroundLeftShift = d.Int("GroupBox", "BackgroundLeftShift", 0);
-    s.GroupBox->BackgroundRightShift = d.Int("GroupBox", "BackgroundRightShift", 0);
+    s.GroupBox->BackgroundAlignment = d.Int(s.GroupBox->Name, BackgroundAlignment);
+    s.GroupBox->BackgroundLeftShift = d.Int(s.GroupBox->Name, BackgroundLeftShift);
+    s.GroupBox->BackgroundRightShift = d.Int(s.GroupBox->Name, BackgroundRightShift);
   }
-  s.Tabs = ReadElement<TDataSkinBorder>(d, "Tabs", text, noFrame);
-  if (s.Tabs) s.Tabs->Image2 = d.Bitmap("Tabs", "Border");
+  s.Tabs = ReadElement<TDataSkinBorder>(d, "Tabs", text);
+  if (s.Tabs) s.Tabs->Image2 = ExtraImage(d, s.Tabs, TabBorder);
   s.StatusBarEdges = ReadElement<TDataSkinObject>(d, "StatusBarEdges", text);
   s.TabPane = ReadElement<TDataSkinObject>(d, "Tab.Pane", text);
   if (s.TabPane) {
+    const int cap = SkinElementSection(s.TabPane->Name).MarginCap;
     for (int* margin : {&s.TabPane->LeftWidth, &s.TabPane->RightWidth, &s.TabPane->TopHeight,
                         &s.TabPane->BottomHeight})
-      *margin = std::min(*margin, 4);
+      *margin = std::min(*margin, cap);
   }
   s.ToolBars = ReadElement<TDataSkinObject>(d, "ToolBars", text);
-  s.ComboButton = ReadElement<TDataSkinBorder>(d, "ComboButton", text, noFrame);
+  s.ComboButton = ReadElement<TDataSkinBorder>(d, "ComboButton", text);
   s.SunkEdge = ReadElement<TDataSkinObject>(d, "SunkEdge", text);
   if (s.ComboButton && !s.ComboButton->Image->Empty())
     s.ComboButton->Image2 = MirroredCopy(*s.ComboButton->Image);
@@ -269,10 +275,10 @@ void ReadElements(const TDescription& d, TColor text, TSkinElements& s, HINSTANC
   s.ThumbRight = ReadElement<TDataSkinObject>(d, "Trackbar.ThumbRight", text);
   s.ThumbUp = ReadElement<TDataSkinObject>(d, "Trackbar.ThumbUp", text);
   s.ThumbDown = ReadElement<TDataSkinObject>(d, "Trackbar.ThumbDown", text);
-  s.UpDownHorz = ReadElement<TDataSkinBorder>(d, "UpDown.Horz", text, noFrame);
-  if (s.UpDownHorz) s.UpDownHorz->Image2 = d.Bitmap("UpDown.Horz", "GlyphImage");
-  s.UpDownVert = ReadElement<TDataSkinBorder>(d, "UpDown.Vert", text, noFrame);
-  if (s.UpDownVert) s.UpDownVert->Image2 = d.Bitmap("UpDown.Vert", "GlyphImage");
+  s.UpDownHorz = ReadElement<TDataSkinBorder>(d, "UpDown.Horz", text);
+  if (s.UpDownHorz) s.UpDownHorz->Image2 = ExtraImage(d, s.UpDownHorz, GlyphImage);
+  s.UpDownVert = ReadElement<TDataSkinBorder>(d, "UpDown.Vert", text);
+  if (s.UpDownVert) s.UpDownVert->Image2 = ExtraImage(d, s.UpDownVert, GlyphImage);
   s.Track = ReadTrack(d, "Track", text, module);
   s.TrackVert = ReadTrack(d, "TRACKVERT", text, module);
 }
@@ -284,36 +290,27 @@ void SetFrame(TDataSkinObject* record, int frame) {
 // Most elements are drawn with a fixed number of frames whatever the skin says.
 void FixFrameCounts(const TDescription& d, TSkinElements& s) {
   TDataSkinButton& b = *s.Buttons;
-  b.Frame = 5;
+  b.Frame = kPushButtonFrames;
   if (b.RadioButtonFrame == 0)
     b.RadioButtonFrame = CheckRadioFrame(b.RadioImage->Width(), b.RadioImage->Height());
   if (b.CheckButtonFrame == 0)
     b.CheckButtonFrame = CheckRadioFrame(b.CheckImage->Width(), b.CheckImage->Height());
   b.RadioButtonFrame = FrameCountOf(b.RadioButtonFrame);
   b.CheckButtonFrame = FrameCountOf(b.CheckButtonFrame);
-  s.Title->Frame = 2;
-  if (s.Progress) s.Progress->Frame = s.Progress->Style != 0 ? 1 : 2;
-  for (TDataSkinObject* r : {s.MenuBar.get(), s.GroupBoxEdge.get()}) SetFrame(r, 2);
-  for (TDataSkinObject* r :
-       {s.Toolbar.get(), s.TabPane.get(), static_cast<TDataSkinObject*>(s.GroupBox.get()),
-        s.MenuBackground.get()})
-    SetFrame(r, 1);
-  SetFrame(s.StatusBarEdges.get(), 3);
-  for (TDataSkinObject* r : {static_cast<TDataSkinObject*>(s.ComboButton.get()), s.SunkEdge.get(),
-                             s.HorzScroll.get(), s.VertScroll.get()})
-    SetFrame(r, 4);
-  for (TDataSkinObject* r :
-       {s.ToolBars.get(), static_cast<TDataSkinObject*>(s.Tabs.get()), s.ExtraImages.get(),
-        s.MenuItem.get(), s.ThumbHorz.get(), s.ThumbVert.get(), s.ThumbLeft.get(),
-        s.ThumbRight.get(), s.ThumbUp.get(), s.ThumbDown.get()})
-    SetFrame(r, 5);
-  if (s.Headerbar)
-    s.Headerbar->Frame = s.Headerbar->Frame == 0 ? 5 : FrameCountOf(s.Headerbar->Frame);
-  SetFrame(s.UpDownHorz.get(), 8);
-  SetFrame(s.UpDownVert.get(), 8);
-  SetFrame(s.Scrollbar.get(), 23);
-  SetFrame(s.HorzScrollThumb.get(), FrameCountOf(d.Int("HorzScrollThumb", "FrameCount", 3)));
-  SetFrame(s.VertScrollThumb.get(), FrameCountOf(d.Int("VertScrollThumb", "FrameCount", 3)));
+  s.Title->Frame = kCaptionTextFrames;
+  SetFrame(s.MenuBar.get(), kMenuBarFrames);
+  SetFrame(s.Toolbar.get(), 1);
+  for (TDataSkinObject* r : std::initializer_list<TDataSkinObject*>{
+           s.Progress.get(),        s.ProgressChunk.get(),  s.GroupBoxEdge.get(),
+           s.GroupBox.get(),        s.Tabs.get(),           s.StatusBarEdges.get(),
+           s.TabPane.get(),         s.ToolBars.get(),       s.ComboButton.get(),
+           s.SunkEdge.get(),        s.ExtraImages.get(),    s.Headerbar.get(),
+           s.MenuItem.get(),        s.MenuBackground.get(), s.Scrollbar.get(),
+           s.HorzScroll.get(),      s.VertScroll.get(),     s.HorzScrollThumb.get(),
+           s.VertScrollThumb.get(), s.ThumbHorz.get(),      s.ThumbVert.get(),
+           s.ThumbLeft.get(),       s.ThumbRight.get(),     s.ThumbUp.get(),
+           s.ThumbDown.get(),       s.UpDownHorz.get(),     s.UpDownVert.get()})
+    if (r) r->Frame = SkinElementFrames(SkinElementSection(r->Name), d.Ini());
 }
 
 }  // namespace

@@ -7,3 +7,5 @@
 
 std::string SkinUpperCase(std::string_view text);
 bool SkinStartsWith(std::string_view text, std::string_view prefix);
+// Equal without regard to ASCII case, without copying either text.
+bool SkinSameName(std::string_view a, std::string_view b);

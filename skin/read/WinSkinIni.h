@@ -31,6 +31,18 @@ class TQuickIni {
   std::string_view Line(size_t index) const {
     return Slice(lines_[index].start, lines_[index].length);
   }
+  // Where a significant line starts in the text loaded, and for a key line
+  // its trimmed key and value (both empty for other lines).
+  size_t LineStart(size_t index) const { return lines_[index].start; }
+  bool IsKeyLine(size_t index) const { return lines_[index].kind == TLineKind::Key; }
+  bool IsHeaderLine(size_t index) const { return lines_[index].kind == TLineKind::Header; }
+  std::string_view KeyOf(size_t index) const {
+    return IsKeyLine(index) ? Key(static_cast<uint32_t>(index)) : std::string_view();
+  }
+  std::string_view ValueOf(size_t index) const {
+    const TLine& line = lines_[index];
+    return IsKeyLine(index) ? Slice(line.valueStart, line.valueLength) : std::string_view();
+  }
   // Indices of the section header lines, in text order.
   const std::vector<int>& SectionLines() const { return sections_; }
 

@@ -1,6 +1,7 @@
 # skinpack.exe under Wine (cmake -P, with WINE, EXE, SOURCE, EXPECTED, WORK):
 # packing our skin's folder gives byte for byte the package the host's
-# packer made, and unpacking it and packing again gives the same once more.
+# packer made, unpacking it and packing again gives the same once more, and
+# checking our skin, folder and package, finds nothing.
 function(skinpack)
   execute_process(COMMAND ${WINE} run ${EXE} ${ARGN} RESULT_VARIABLE status
                   OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -25,3 +26,11 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/repacked.skin 
 if(differs)
   message(FATAL_ERROR "unpacking and packing again under Wine changed the package")
 endif()
+
+foreach(input Z:${WORK}/unpacked Z:${WORK}/packed.skin)
+  execute_process(COMMAND ${WINE} run ${EXE} check ${input} RESULT_VARIABLE status
+                  OUTPUT_VARIABLE findings ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0 OR NOT findings STREQUAL "")
+    message(FATAL_ERROR "skinpack check ${input}: exit ${status}\n${findings}${errors}")
+  endif()
+endforeach()

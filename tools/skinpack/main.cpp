@@ -11,6 +11,7 @@
 
 #include "skin/read/Lzh.h"
 #include "skin/read/SkinRead.h"
+#include "tools/skinpack/Check.h"
 #include "tools/skinpack/FileIo.h"
 #include "tools/skinpack/LzhEncoder.h"
 #include "tools/skinpack/SkinWrite.h"
@@ -23,6 +24,7 @@ constexpr const char* kUsage =
     "usage: skinpack pack DIR OUT        one .ini and the .bmp files of DIR into a package\n"
     "       skinpack unpack PACKAGE DIR  every entry of a package into DIR\n"
     "       skinpack list PACKAGE        entry names and sizes\n"
+    "       skinpack check DIR|PACKAGE   what the engine would make of a skin, line by line\n"
     "       skinpack expand IN OUT       raw compressed stream to its expanded bytes\n"
     "       skinpack compress IN OUT     bytes to a raw compressed stream\n";
 
@@ -225,6 +227,7 @@ int main(int argc, char** argv) {
     if (command("pack", 2)) return Pack(args[1], args[2]);
     if (command("unpack", 2)) return Unpack(args[1], args[2]);
     if (command("list", 1)) return List(args[1]);
+    if (command("check", 1)) return CheckSkin(args[1]);
     if (command("expand", 2)) return Expand(args[1], args[2]);
     if (command("compress", 2)) return Compress(args[1], args[2]);
   } catch (const TToolError& e) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "skin/data/SkinDescriptionCheck.h"
+#include "skin/data/SkinDescriptionFindings.h"
 #include "skin/read/SkinRead.h"
 #include "skin/read/WinSkinIni.h"
 #include "toolkit/graphics/BmpFormat.h"
@@ -64,6 +65,7 @@ const std::vector<uint8_t> kTopImage = BmpOf(4, 2);
 struct TResult {
   std::string reason;
   TQuickIni ini;
+  std::vector<TSkinFinding> findings;  // what a skin author is shown
 };
 
 TResult Check(const std::vector<TSkinFile>& files) {
@@ -72,7 +74,15 @@ TResult Check(const std::vector<TSkinFile>& files) {
   TResult result;
   result.ini.LoadFromText("[Stale]\nk=v\n");
   result.reason = CheckSkinDescription(reader, result.ini);
+  result.findings = FindSkinPackageFaults(reader);
   return result;
+}
+
+// A refused package gives its author the refusal, and nothing more.
+void ExpectRefusalFinding(const TResult& result) {
+  ASSERT_EQ(1u, result.findings.size()) << result.reason;
+  EXPECT_EQ(TSkinSeverity::Error, result.findings[0].Severity);
+  EXPECT_EQ(result.reason, result.findings[0].Message);
 }
 
 TResult CheckText(const std::string& text) {
@@ -118,19 +128,23 @@ TEST(DescriptionCheck, EachShortfallIsRefusedWithItsReason) {
     const TResult result = CheckText(c.text);
     EXPECT_EQ(c.reason, result.reason) << c.text;
     EXPECT_EQ(-1, result.ini.SectionIndex("Stale")) << c.text;
+    ExpectRefusalFinding(result);
   }
 }
 
 TEST(DescriptionCheck, APackageWithoutDescriptionOrCaptionImageIsRefused) {
-  EXPECT_EQ("皮肤包中没有皮肤描述 (.ini 文件)",
-            Check({{"top.bmp", kTopImage}, {"skin.txt", Bytes(kGood)}}).reason);
+  const TResult bare = Check({{"top.bmp", kTopImage}, {"skin.txt", Bytes(kGood)}});
+  EXPECT_EQ("皮肤包中没有皮肤描述 (.ini 文件)", bare.reason);
+  ExpectRefusalFinding(bare);
   EXPECT_EQ("皮肤包中没有标题栏图像 top.bmp",
             Check({{"skin.ini", Bytes(kGood)}, {"top.bmp", {}}}).reason);
   // A caption image must read, within the pixel budget of the whole package.
   const std::string unreadable = "标题栏图像 top.bmp 无法读取, 或大于皮肤图像的像素上限";
   for (const std::vector<uint8_t>& top :
        {std::vector<uint8_t>{'B', 'M', 1, 2, 3}, EmptyRleOf(4096, 4096)}) {
-    EXPECT_EQ(unreadable, Check({{"skin.ini", Bytes(kGood)}, {"top.bmp", top}}).reason);
+    const TResult result = Check({{"skin.ini", Bytes(kGood)}, {"top.bmp", top}});
+    EXPECT_EQ(unreadable, result.reason);
+    ExpectRefusalFinding(result);
   }
   EXPECT_EQ("", Check({{"skin.ini", Bytes(kGood)}, {"top.bmp", EmptyRleOf(1024, 1024)}}).reason);
   // Image names match the package's without regard to case.
