@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "toolkit/controls/Forms.h"
@@ -74,6 +76,7 @@ class TGalleryForm : public TForm {
   void SizeStatusPanels();
   void ShowWorn(const String& source);
   void ShowNotApplied(const std::string& reason);
+  void ShowFindings(std::span<const std::uint8_t> package);
   void ListUnreadableImages();
   void FillMenuImages();
   void ContextMenu(TMessage& message);

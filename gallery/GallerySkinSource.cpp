@@ -9,9 +9,11 @@
 #include "gallery/GalleryForm.h"
 #include "gallery/SkinPackageSwitch.h"
 #include "gallery/WinSkinFolder.h"
+#include "skin/data/SkinDescriptionFindings.h"
 #include "skin/data/SkinRefusal.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/manage/SkinManage.h"
+#include "skin/read/SkinRead.h"
 #include "toolkit/controls/StatusBar.h"
 #include "toolkit/controls/WideText.h"
 #include "tools/skinpack/SkinFolder.h"
@@ -131,8 +133,20 @@ std::string TGalleryForm::ApplyFolder(bool& readFailed) {
   // waited the quiet time already.
   if (TSkinManage* manager = TSkinManage::Instance()) manager->RunPendingCommand();
   ShowWorn(folder_);
+  ShowFindings(packed.package);
   ListUnreadableImages();
   return {};
+}
+
+// What skinpack check says of the folder just applied: a fault the engine
+// forgives (an unknown key, a clamped value) is still the author's to see.
+void TGalleryForm::ShowFindings(std::span<const std::uint8_t> package) {
+  TSkinReader reader;
+  if (!reader.Load(package)) return;
+  const std::vector<TSkinFinding> findings = FindSkinPackageFaults(reader);
+  if (findings.empty()) return;
+  const String first = OneLine(FormatSkinFinding(findings.front()));
+  StatusBar1->Panels()->Items(kReasonPanel)->SetText(std::to_string(findings.size()) + " 个问题: " + first);
 }
 
 void TGalleryForm::StopWatching() {

@@ -9,6 +9,7 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -196,6 +197,16 @@ TEST_F(GalleryFolder, ARefusedSaveKeepsTheShownSkinAndTheNextGoodSaveApplies) {
   EXPECT_TRUE(WaitFor([&] { return CaptionIs(Window(), kOrange); }, 2s));
   EXPECT_EQ(L"", Panel(kReasonPanel));
   EXPECT_FALSE(AnyMessageBox(gallery_->process.Id()));
+
+  // A key the engine does not know is applied and named, with its line.
+  const std::string ended = description.back() == '\n' ? description : description + "\r\n";
+  const int lines = static_cast<int>(std::count(ended.begin(), ended.end(), '\n'));
+  ASSERT_TRUE(WriteBytes(InFolder("tapvane.ini"), ended + "Speling=1\r\n"));
+  const std::wstring named = L"1 个问题: tapvane.ini:" + std::to_wstring(lines + 1) + L": warning:";
+  EXPECT_TRUE(WaitFor([&] { return Panel(kReasonPanel).find(named) == 0; }, 2s))
+      << Narrow(Panel(kReasonPanel));
+  EXPECT_NE(std::wstring::npos, Panel(kReasonPanel).find(L"Speling"));
+  EXPECT_TRUE(CaptionIs(Window(), kOrange));
 }
 
 // "文件 > 打开皮肤文件夹…" (Ctrl+Shift+O): the system's folder picker, the
