@@ -141,11 +141,13 @@ bool PressKeys(HWND window, const std::string& keys) {
 }
 
 bool XMove(int x, int y) {
-  // "mousemove --sync" waits for a motion that never comes when the pointer
-  // is there already.
-  POINT at{};
-  if (GetCursorPos(&at) && at.x == x && at.y == y) return true;
-  return RunUnix("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y));
+  // Always through a neighbouring point: Wine's idea of the cursor may be
+  // where the program's own input left it while the server's pointer is
+  // elsewhere, and "mousemove --sync" would wait for a motion that never
+  // comes when the pointer is there already. The pause lets Wine see it.
+  const std::string to = std::to_string(x) + " " + std::to_string(y);
+  const std::string beside = std::to_string(x > 0 ? x - 1 : x + 1) + " " + std::to_string(y);
+  return RunUnix("xdotool mousemove " + beside + " sleep 0.05 mousemove " + to + " sleep 0.1");
 }
 
 bool XClick(int x, int y, int button) {
