@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A folder is read as the gallery shows it: its one .ini and its .bmp files
+// A folder is read as it would be packed: its one .ini and its .bmp files
 // made into a package in memory, other files left alone.
 std::vector<TSkinFinding> CheckFolder(const fs::path& dir) {
   const TSkinFolderPackage packed = PackSkinFolder(TSkinFolderFiles(dir));
