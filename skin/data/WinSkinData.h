@@ -78,9 +78,8 @@ class TSkinData : public TComponent {
   // package cannot be opened or its description cannot skin anything (the
   // reason is shown; the records stay and the skin stays pending).
   bool LoadSkinStore();
-  // Takes package bytes that come from elsewhere than SkinFile (a skin
-  // folder packed in memory): read whole, stored and applied, or refused
-  // as a refused file is, leaving the current skin. True when taken.
+  // Takes package bytes: read whole, stored and applied, or refused, which
+  // leaves the current skin, its package and its state. True when taken.
   bool TakePackage(std::span<const std::uint8_t> package);
   // Reads a loaded description whose files come from entries. The skin
   // stops being pending only when the whole read succeeds.

@@ -13,6 +13,19 @@ skin_dir=${1:?usage: skin_layers_check.sh SKIN_DIR}
 # Lowest first.
 stack="read draw data core controls form manage"
 
+# Both checks below start with the stack's ranks and a file's folder.
+ranks='
+  BEGIN {
+    n = split(stack, names, " ")
+    for (i = 1; i <= n; i++) rank[names[i]] = i
+  }
+  # The folder under the skin root a file sits in.
+  function owner(path,    rest) {
+    rest = substr(path, length(root) + 2)
+    return substr(rest, 1, index(rest, "/") - 1)
+  }
+'
+
 status=0
 for folder_path in "$skin_dir"/*/; do
   folder=$(basename "$folder_path")
@@ -24,16 +37,7 @@ done
 
 find "$skin_dir" -type f \( -name '*.h' -o -name '*.cpp' \) | sort >"${TMPDIR:-/tmp}/skin_layers.$$"
 trap 'rm -f "${TMPDIR:-/tmp}/skin_layers.$$"' EXIT
-if ! awk -v stack="$stack" -v root="$skin_dir" '
-  BEGIN {
-    n = split(stack, names, " ")
-    for (i = 1; i <= n; i++) rank[names[i]] = i
-  }
-  # The folder under the skin root a file sits in.
-  function owner(path,    rest) {
-    rest = substr(path, length(root) + 2)
-    return substr(rest, 1, index(rest, "/") - 1)
-  }
+if ! awk -v stack="$stack" -v root="$skin_dir" "$ranks"'
   {
     file = $0
     own = owner(file)
@@ -44,15 +48,10 @@ if ! awk -v stack="$stack" -v root="$skin_dir" '
       target = text
       sub(/^[ \t]*#[ \t]*include[ \t]*["<]/, "", target)
       sub(/[">].*$/, "", target)
-      if (target ~ /^skin\//) {
-        split(target, part, "/")
-        used = part[2]
-      } else if (target ~ /^\.\.\/[A-Za-z]/) {
-        split(target, part, "/")
-        used = part[2]
-      } else {
-        continue
-      }
+      # skin/FOLDER/... or ../FOLDER/...: the folder is the second part.
+      if (target !~ /^(skin\/|\.\.\/[A-Za-z])/) continue
+      split(target, part, "/")
+      used = part[2]
       if (!(used in rank)) {
         printf "%s:%d: includes %s, from a folder that has no place in the stack\n", file, line, target
         bad = 1
@@ -70,15 +69,7 @@ fi
 
 # Libraries: which folder defines each, then what each folder's libraries link.
 find "$skin_dir" -name CMakeLists.txt | sort >"${TMPDIR:-/tmp}/skin_layers.$$"
-if ! awk -v stack="$stack" -v root="$skin_dir" '
-  BEGIN {
-    n = split(stack, names, " ")
-    for (i = 1; i <= n; i++) rank[names[i]] = i
-  }
-  function owner(path,    rest) {
-    rest = substr(path, length(root) + 2)
-    return substr(rest, 1, index(rest, "/") - 1)
-  }
+if ! awk -v stack="$stack" -v root="$skin_dir" "$ranks"'
   { files[++count] = $0 }
   END {
     for (f = 1; f <= count; f++) {
