@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <windows.h>
 
+#include "gallery/FolderWatch.h"
 #include "gallery/GalleryMdiFrame.h"
 #include "gallery/SampleForm.h"
 #include "gallery/SkinPackageSwitch.h"
@@ -22,6 +23,7 @@ namespace {
 
 // Posted to itself by FormCreate: the start package is loaded from the loop.
 constexpr UINT WM_LOADSTARTPACKAGE = WM_APP + 1;
+
 constexpr int kMenuImageSize = 16;
 
 template <typename T>
@@ -40,11 +42,6 @@ constexpr TSampleStyle kSampleStyles[] = {
     {bsToolWindow, "工具窗口"},   {bsNone, "无标题窗体"},
 };
 
-String FileNameOf(const String& path) {
-  const auto slash = path.find_last_of("\\/");
-  return slash == String::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 const TClassInfo& TGalleryForm::StaticClass() {
@@ -53,6 +50,7 @@ const TClassInfo& TGalleryForm::StaticClass() {
           .Method("FormCreate", &TGalleryForm::FormCreate)
           .Method("FormDestroy", &TGalleryForm::FormDestroy)
           .Method("MenuOpenSkinClick", &TGalleryForm::MenuOpenSkinClick)
+          .Method("MenuOpenFolderClick", &TGalleryForm::MenuOpenFolderClick)
           .Method("MenuExitClick", &TGalleryForm::MenuExitClick)
           .Method("MenuSizeableClick", &TGalleryForm::MenuSizeableClick)
           .Method("MenuSingleClick", &TGalleryForm::MenuSingleClick)
@@ -90,15 +88,31 @@ void TGalleryForm::SetStartPackage(const String& path) { startPackage_ = path; }
 
 void TGalleryForm::FormCreate(TObject*) {
   FillMenuImages();
+  SizeStatusPanels();
   ListUnreadableImages();
   PostMessageW(Handle(), WM_LOADSTARTPACKAGE, 0, 0);
 }
 
-void TGalleryForm::FormDestroy(TObject*) { mdi_.reset(); }
+void TGalleryForm::FormDestroy(TObject*) {
+  StopWatching();
+  mdi_.reset();
+}
 
 void TGalleryForm::WndProc(TMessage& message) {
   if (message.Msg == WM_LOADSTARTPACKAGE) {
-    if (!startPackage_.empty()) LoadPackage(startPackage_);
+    if (!startPackage_.empty()) OpenSource(startPackage_);
+    return;
+  }
+  if (message.Msg == WM_OPENPICKEDFOLDER) {
+    OpenFolder(pickedFolder_);
+    return;
+  }
+  if (message.Msg == WM_SKINFOLDERCHANGED) {
+    FolderChanged();
+    return;
+  }
+  if (message.Msg == WM_TIMER && message.WParam == kReloadTimer) {
+    ReloadFolder();
     return;
   }
   if (message.Msg == WM_CONTEXTMENU) {
@@ -154,12 +168,6 @@ void TGalleryForm::MenuOpenSkinClick(TObject*) {
   if (GetOpenFileNameW(&open)) LoadPackage(FromWide(file));
 }
 
-void TGalleryForm::LoadPackage(const String& path) {
-  if (!SwitchSkinPackage(*SkinData1, path)) return;
-  ShowSkinName(FileNameOf(path));
-  ListUnreadableImages();
-}
-
 // Images a package holds in a format no reader here understands leave their
 // elements bare; the author sees which ones on the last page.
 void TGalleryForm::ListUnreadableImages() {
@@ -168,10 +176,6 @@ void TGalleryForm::ListUnreadableImages() {
   for (const std::string& image : SkinData1->Skin().UnreadableImages)
     ListUnreadable->Items()->Add(image);
   ListUnreadable->Items()->EndUpdate();
-}
-
-void TGalleryForm::ShowSkinName(const String& name) {
-  StatusBar1->Panels()->Items(0)->SetText("皮肤: " + name);
 }
 
 void TGalleryForm::MenuExitClick(TObject*) { Close(); }
@@ -222,6 +226,7 @@ void TGalleryForm::MenuCloseAllClick(TObject*) {
 void TGalleryForm::MenuAboutClick(TObject*) {
   Application->MessageBox(
       "皮肤画廊\r用 Tapvane 的皮肤引擎显示一个皮肤包的全部元素。\r"
-      "在命令行上给出皮肤包的路径, 或用 \"文件 > 打开皮肤…\" 载入。",
+      "在命令行上给出皮肤包或皮肤文件夹的路径, 或用 \"文件 > 打开皮肤…\" 载入。\r"
+      "打开的皮肤文件夹中的文件一经保存, 画廊即显示改动。",
       "关于皮肤画廊", MB_OK | MB_ICONINFORMATION);
 }

@@ -4,8 +4,8 @@
 #   docs-screenshot.sh [main] [gallery]    both when none is named
 # main: the skinned main window, both pages, its open system menu and the
 # list's menu.
-# gallery: every page of the skin gallery, its open menu bar, its MDI frame
-# and controls opened or pressed with the pointer.
+# gallery: every page of the skin gallery, its open menu bar, its MDI frame,
+# controls opened or pressed with the pointer and a skin folder shown live.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -59,6 +59,11 @@ for set in "${sets[@]}"; do
              gallery_button_pressed:gallery-button-pressed)
       for page in $(seq 1 12); do pairs+=("gallery_page_$page:gallery-page-$page"); done
       copy_flat_shots build/windows/tests/e2e/gallery/output "${pairs[@]}"
+      # A skin folder shown live, a save refused with its reason: the whole
+      # screen, trimmed to the gallery on the empty desktop.
+      convert build/windows/tests/e2e/gallery/output/gallery_folder_missing_image.png -trim +repage \
+        -strip PNG8:docs/gallery-folder.png
+      echo "docs/gallery-folder.png updated"
       ;;
     *)
       echo "docs-screenshot.sh: unknown set '$set' (main, gallery)" >&2

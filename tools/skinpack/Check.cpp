@@ -14,8 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A folder's one .ini and its .bmp files are made into a package in memory
-// and read as a package is; other files (an editor's backups) are left alone.
+// A folder is read as the gallery shows it: its one .ini and its .bmp files
+// made into a package in memory, other files left alone.
 std::vector<TSkinFinding> CheckFolder(const fs::path& dir) {
   const TSkinFolderPackage packed = PackSkinFolder(TSkinFolderFiles(dir));
   TSkinReader reader;

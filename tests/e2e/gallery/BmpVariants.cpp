@@ -113,3 +113,15 @@ std::string BmpAsJpegClaim(const std::string& bmp24) {
   const std::string noise(64, '\x5A');
   return Header(p, 0, 4, 0, noise.size()) + noise;
 }
+
+std::string BmpFilled(const std::string& bmp24, unsigned long rgb) {
+  TPixels24 p;
+  if (!Read24(bmp24, p)) return {};
+  const size_t stride = (static_cast<size_t>(p.width) * 3 + 3) & ~size_t{3};
+  std::string out = bmp24;
+  const size_t offset = Get(bmp24, 10, 4);
+  for (int y = 0; y < p.height; ++y) {
+    for (int x = 0; x < p.width; ++x) Put(out, offset + y * stride + x * 3, rgb & 0xFFFFFF, 3);
+  }
+  return out;
+}

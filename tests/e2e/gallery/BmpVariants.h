@@ -10,3 +10,5 @@ std::string BmpAs8Bit(const std::string& bmp24, bool runLengthEncoded);
 // A header that announces JPEG-compressed pixels: a bitmap no reader here
 // takes, with the original's size.
 std::string BmpAsJpegClaim(const std::string& bmp24);
+// The same bitmap with every pixel of one colour.
+std::string BmpFilled(const std::string& bmp24, unsigned long rgb);

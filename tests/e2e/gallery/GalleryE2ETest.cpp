@@ -69,24 +69,6 @@ HWND VisiblePopupMenu(DWORD process) {
   return nullptr;
 }
 
-std::string ReadBytes(const std::string& unixPath) {
-  std::string bytes;
-  FILE* file = _wfopen(WinPathOfUnix(unixPath).c_str(), L"rb");
-  if (!file) return bytes;
-  char buffer[4096];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  std::fclose(file);
-  return bytes;
-}
-
-bool WriteBytes(const std::string& unixPath, const std::string& bytes) {
-  FILE* file = _wfopen(WinPathOfUnix(unixPath).c_str(), L"wb");
-  if (!file) return false;
-  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && ok;
-}
-
 bool Rewrite(const std::string& unixPath, std::string (*convert)(const std::string&)) {
   const std::string bytes = convert(ReadBytes(unixPath));
   return !bytes.empty() && WriteBytes(unixPath, bytes);

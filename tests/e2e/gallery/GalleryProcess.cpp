@@ -1,5 +1,7 @@
 #include "GalleryProcess.h"
 
+#include <cstdio>
+
 namespace e2e {
 
 TGalleryPaths& GalleryPaths() {
@@ -17,6 +19,24 @@ bool Skinned(HWND window) {
 }
 
 std::wstring Quoted(const std::string& unixPath) { return L"\"" + WinPathOfUnix(unixPath) + L"\""; }
+
+std::string ReadBytes(const std::string& unixPath) {
+  std::string bytes;
+  FILE* file = _wfopen(WinPathOfUnix(unixPath).c_str(), L"rb");
+  if (!file) return bytes;
+  char buffer[4096];
+  size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+  std::fclose(file);
+  return bytes;
+}
+
+bool WriteBytes(const std::string& unixPath, const std::string& bytes) {
+  FILE* file = _wfopen(WinPathOfUnix(unixPath).c_str(), L"wb");
+  if (!file) return false;
+  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && ok;
+}
 
 TGallery::TGallery(const std::string& package)
     : process(Quoted(GalleryPaths().gallery) + (package.empty() ? L"" : L" " + Quoted(package))) {}

@@ -23,6 +23,10 @@ extern const wchar_t kGalleryCaption[];
 bool Skinned(HWND window);
 std::wstring Quoted(const std::string& unixPath);
 
+// A whole file by its Unix path; empty when it cannot be read.
+std::string ReadBytes(const std::string& unixPath);
+bool WriteBytes(const std::string& unixPath, const std::string& bytes);
+
 struct TGallery {
   TProcess process;
   HWND window = nullptr;

@@ -89,17 +89,18 @@ TEST_F(GalleryFormTest, ADamagedOrMissingPackageIsRefusedAndTheCurrentOneKept) {
   std::ofstream(damaged, std::ios::binary) << std::string(5000, 'x');
   const auto storedBefore = Skin().SkinStoreStream().Size();
 
-  EXPECT_FALSE(SwitchSkinPackage(Skin(), damaged));
+  EXPECT_FALSE(SwitchSkinPackageFile(Skin(), damaged).Done());
   ASSERT_EQ(1u, boxes_.size());
   EXPECT_FALSE(Skin().SkinPending());
   EXPECT_EQ(storedBefore, Skin().SkinStoreStream().Size());
   EXPECT_TRUE(Skinned(form_->Handle()));
 
-  EXPECT_FALSE(SwitchSkinPackage(Skin(), std::string(TAPVANE_TEST_OUTPUT) + "/none.skin"));
+  EXPECT_FALSE(
+      SwitchSkinPackageFile(Skin(), std::string(TAPVANE_TEST_OUTPUT) + "/none.skin").Done());
   EXPECT_EQ(2u, boxes_.size());
   EXPECT_FALSE(Skin().SkinPending());
 
-  EXPECT_TRUE(SwitchSkinPackage(Skin(), TAPVANE_SKIN_PACKAGE));
+  EXPECT_TRUE(SwitchSkinPackageFile(Skin(), TAPVANE_SKIN_PACKAGE).Done());
   EXPECT_EQ(2u, boxes_.size());
   EXPECT_EQ(static_cast<long long>(good.size()),
             static_cast<long long>(Skin().SkinStoreStream().Size()));
@@ -173,7 +174,7 @@ TEST_F(GalleryFormTest, ADescriptionThatCannotSkinIsRefusedAndTheCurrentOneKept)
   for (const auto& c : cases) {
     const std::string path = PackageWithDescription(c.name, c.text ? &*c.text : nullptr);
     boxes_.clear();
-    EXPECT_FALSE(SwitchSkinPackage(Skin(), path)) << c.name;
+    EXPECT_FALSE(SwitchSkinPackageFile(Skin(), path).Done()) << c.name;
     Skin().SetSkinFile(path);
     ASSERT_EQ(2u, boxes_.size()) << c.name;
     for (const std::wstring& box : boxes_) {
@@ -189,7 +190,7 @@ TEST_F(GalleryFormTest, ADescriptionThatCannotSkinIsRefusedAndTheCurrentOneKept)
   boxes_.clear();
   const std::string marked = "\xEF\xBB\xBF" + ours;
   const std::string path = PackageWithDescription("marked", &marked);
-  EXPECT_TRUE(SwitchSkinPackage(Skin(), path));
+  EXPECT_TRUE(SwitchSkinPackageFile(Skin(), path).Done());
   EXPECT_TRUE(boxes_.empty());
   EXPECT_FALSE(Skin().SkinPending());
   EXPECT_EQ(topWidth, Skin().Skin().Top->Image->Width());
@@ -209,7 +210,7 @@ TEST_F(GalleryFormTest, SwitchingPackagesAHundredTimesHoldsNoMoreObjects) {
   auto* pages = Find<TPageControl>("PageControl1");
   ASSERT_TRUE(pages);
   const auto switchTo = [&](const std::string& path) {
-    ASSERT_TRUE(SwitchSkinPackage(Skin(), path));
+    ASSERT_TRUE(SwitchSkinPackageFile(Skin(), path).Done());
     TSkinManage::Instance()->RunPendingCommand();
     Flush();
     RedrawWindow(window, nullptr, nullptr,
