@@ -28,6 +28,7 @@ void FreeQueue() {
   while (!pendingFree.empty()) {
     TControl* control = pendingFree.back();
     pendingFree.pop_back();
+    control->BeforeDestruction();
     delete control;
   }
   --dispatchDepth;

@@ -94,6 +94,7 @@ TCustomForm::TCustomForm(TComponent* owner)
 
 TCustomForm::~TCustomForm() {
   ForgetPendingFree(this);
+  // Only for a form deleted directly, whose derived members are gone by now.
   DoDestroy();
   DetachMenu();
   // The child controls use this form's members: they go while it is whole.

@@ -66,6 +66,9 @@ class TCustomForm : public TCustomControl, public TMainMenuHost {
   // TApplication::CreateForm for a form without one.
   void AfterConstruction();
   bool Created() const { return created_; }
+  // OnDestroy runs here when the owner or the release queue frees the form,
+  // while a derived form's members are still there for its handler.
+  void BeforeDestruction() override { DoDestroy(); }
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;

@@ -46,7 +46,11 @@ TWinControl::~TWinControl() {
   Destroying();
   DestroyComponents();
   // Children owned elsewhere go next; then the window.
-  while (!controls_.empty()) delete controls_.back();
+  while (!controls_.empty()) {
+    TControl* child = controls_.back();
+    child->BeforeDestruction();
+    delete child;
+  }
   if (Parent()) Parent()->RemoveControl(this);
   DestroyHandle();
 }

@@ -89,6 +89,7 @@ void TComponent::DestroyComponents() {
   while (!components_.empty()) {
     TComponent* last = components_.back();
     Remove(last);
+    last->BeforeDestruction();
     delete last;
   }
 }

@@ -280,6 +280,41 @@ TEST_F(FormCloseTest, OnDestroyRunsWhenTheWindowIsDestroyedDirectly) {
   EXPECT_EQ(1, destroys);
 }
 
+// A handler of OnDestroy uses the derived form's own members: freed by its
+// owner or by the release queue, the form runs it while they are whole.
+class FormWithMember : public TForm {
+ public:
+  // Says when it goes; the handler looks whether it went already.
+  struct Member {
+    bool& gone;
+    ~Member() { gone = true; }
+  };
+  FormWithMember(TComponent* owner, bool& memberGone, bool& sawWhole)
+      : TForm(owner), member{memberGone} {
+    OnDestroy = [this, &sawWhole](TObject*) { sawWhole = !member.gone; };
+  }
+  Member member;
+};
+
+TEST_F(ApplicationTest, OnDestroySeesTheDerivedFormWhole) {
+  for (const bool byOwner : {true, false}) {
+    SCOPED_TRACE(byOwner ? "freed by its owner" : "closed with caFree");
+    bool memberGone = false, sawWhole = false;
+    auto owner = std::make_unique<TComponent>(nullptr);
+    auto* form = new FormWithMember(owner.get(), memberGone, sawWhole);
+    form->Show();
+    if (byOwner) {
+      owner.reset();
+    } else {
+      form->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+      form->Close();
+      FlushEvents();
+    }
+    EXPECT_TRUE(memberGone);
+    EXPECT_TRUE(sawWhole);
+  }
+}
+
 TEST_F(FormCloseTest, CloseActionNoneKeepsTheFormOpen) {
   closeAction = caNone;
   SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
