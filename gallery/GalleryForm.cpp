@@ -103,10 +103,6 @@ void TGalleryForm::WndProc(TMessage& message) {
     if (!startPackage_.empty()) OpenSource(startPackage_);
     return;
   }
-  if (message.Msg == WM_OPENPICKEDFOLDER) {
-    OpenFolder(pickedFolder_);
-    return;
-  }
   if (message.Msg == WM_SKINFOLDERCHANGED) {
     FolderChanged();
     return;

@@ -54,7 +54,6 @@ class TGalleryForm : public TForm {
  private:
   // Posted by the folder watch on every change in the folder shown.
   static constexpr UINT WM_SKINFOLDERCHANGED = WM_APP + 2;
-  static constexpr UINT WM_OPENPICKEDFOLDER = WM_APP + 3;
   // Restarted by every change: the folder is read once it has been quiet
   // this long, so an editor's several writes of one save give one reload.
   static constexpr UINT_PTR kReloadTimer = 0x5F01;
@@ -91,7 +90,6 @@ class TGalleryForm : public TForm {
 
   String startPackage_;
   String folder_;
-  String pickedFolder_;
   std::unique_ptr<TFolderWatch> watch_;
   // Tries left at a folder whose files could not be read (still being written).
   int readRetries_ = 0;

@@ -75,11 +75,7 @@ void TGalleryForm::OpenSource(const String& path) {
 
 void TGalleryForm::MenuOpenFolderClick(TObject*) {
   const String folder = PickFolder(Handle(), L"打开皮肤文件夹");
-  if (folder.empty()) return;
-  // Opened from the loop once the picker's windows are gone: under Wine a
-  // skin switch made while they were torn down left the heap damaged.
-  pickedFolder_ = folder;
-  PostMessageW(Handle(), WM_OPENPICKEDFOLDER, 0, 0);
+  if (!folder.empty()) OpenFolder(folder);
 }
 
 void TGalleryForm::LoadPackage(const String& path) {
