@@ -106,5 +106,8 @@ void TSkinData::ApplySkin() {
   if (!manager) return;
   manager->SetCurrentSkinData(this);
   manager->RefreshAll();
-  if (manager->RunCount() == 1) manager->PostCommand(scmReskin, kCommandDelayMs);
+  // The refresh took every form's caption buttons; only the re-skin gives
+  // them back, so it follows whenever windows were activated (a second skin
+  // data of one form counts the run up past 1).
+  if (manager->RunCount() != 0) manager->PostCommand(scmReskin, kCommandDelayMs);
 }

@@ -84,6 +84,35 @@ TEST_F(SkinManagerTest, UnskinKeepsTheClientAreaAndReskinBringsTheFrameBack) {
   EXPECT_EQ(asSkinned, Manager().FindFormObject(window)->AttachState);
 }
 
+// A form's own skin data loaded after the first activation counts the run
+// past 1; a new skin for every form must still re-skin them, or the refresh
+// leaves them without caption buttons.
+TEST_F(SkinManagerTest, ApplySkinReskinsWithASecondSkinDataLoaded) {
+  TForm form(nullptr);
+  form.SetBounds(30, 30, 300, 200);
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  ASSERT_TRUE(PumpUntil([&] {
+    const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
+    return o && o->AttachState == asSkinned;
+  }));
+  TForm other(nullptr);
+  auto own = MakeSkinData(&other, sfOnlyThisForm);
+  own->Loaded();
+  ASSERT_EQ(2, Manager().RunCount());
+  wintest::MessageLog log;
+  log.Only({SKIN_APPLIED});
+  const wintest::WindowProcRecorder recorder(log, form.Handle());
+  int changed = 0;
+  data->OnSkinChanged = [&](TObject*) { ++changed; };
+  data->ApplySkin();
+  ASSERT_TRUE(PumpUntil([&] { return changed == 1; }));
+  EXPECT_SEQUENCE(log, {{SKIN_APPLIED, wintest::sent | wintest::lparam, 0, kSkinMagic}},
+                  "re-skinned");
+  data->OnSkinChanged = nullptr;
+  Manager().UnregisterSkinData(own.get());
+}
+
 TEST_F(SkinManagerTest, OnlyThisFormCommandsTouchTheirOwnForm) {
   TForm mine(nullptr);
   mine.SetBounds(30, 30, 300, 200);

@@ -109,6 +109,10 @@ TEST_F(SkinDataActivationTest, ApplySkinReskinsOnlyOnceWindowsWereActivated) {
   data->ApplySkin();
   EXPECT_EQ(data.get(), manager->current);
   EXPECT_EQ((Calls{"refresh", "command 3 250"}), manager->calls);
+  manager->runCount = 2;  // a form's own skin data was loaded since
+  manager->calls.clear();
+  data->ApplySkin();
+  EXPECT_EQ((Calls{"refresh", "command 3 250"}), manager->calls);
 }
 
 }  // namespace
