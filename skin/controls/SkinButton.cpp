@@ -206,6 +206,9 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
                DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK | DT_CENTER);
   const int textWidth = text.right - text.left, textHeight = text.bottom - text.top;
   text = RECT{0, 0, textWidth, textHeight};
+  // Centred in the inner rectangle, so counted from its corner: counted from
+  // the button's own corner the caption would sit 2 px up and left of the
+  // middle; the one pixel up is kept.
   OffsetRect(&text, inner.left + ((inner.right - inner.left) - textWidth) / 2,
              inner.top + ((inner.bottom - inner.top) - textHeight) / 2 - 1);
   DrawSkinText(buffer, lines, text, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | TextFlags());

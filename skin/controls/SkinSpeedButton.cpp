@@ -156,7 +156,8 @@ void TSkinSpeedButton::DrawControl(HDC dc, const RECT& rect) {
   const TGlyphSource glyph = ReadGlyph(GraphicControl);
   const WideString lines = ButtonCaptionLines(Caption);
   if (!glyph.Strip && !glyph.Picture && !glyph.Images) {
-    // No glyph: the caption centred as on a plain button.
+    // No glyph: the caption centred as on a plain button (from the inner
+    // rectangle's corner, 2 px in).
     RECT text{2, 2, client.cx - 2, client.cy - 2};
     WideString copy = lines;
     DrawSkinText(buffer, copy, text, DT_CALCRECT | DT_NOCLIP | DT_WORDBREAK | DT_CENTER);

@@ -131,10 +131,21 @@ TEST_F(CheckRadioPixelsTest, TransparentCheckBoxShowsItsParentAroundBoxAndCaptio
     RedrawWindow(box->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   }
   const unsigned face = ResolvedDib(data->Skin().Colour(scButtonFace));
-  // Above the box and at the far end of the caption's line.
-  EXPECT_EQ(DibColor(RGB(10, 130, 70)), ScreenPixel(clear->Handle(), kCell / 2, 1));
-  EXPECT_EQ(DibColor(RGB(10, 130, 70)), ScreenPixel(clear->Handle(), kW - 2, kH / 2));
-  EXPECT_EQ(face, ScreenPixel(solid->Handle(), kW - 2, kH / 2));
+  const unsigned parent = DibColor(RGB(10, 130, 70));
+  EXPECT_EQ(parent, ScreenPixel(clear->Handle(), kCell / 2, 1));  // above the box
+  // Under the caption itself, between and around its letters: the parent
+  // through the clear box, the face on the solid one, never the other.
+  const auto countUnderCaption = [](HWND box, unsigned colour) {
+    int count = 0;
+    for (int y = 2; y < kH - 2; ++y)
+      for (int x = kCell + 4; x < kCell + 40; ++x) count += ScreenPixel(box, x, y) == colour;
+    return count;
+  };
+  const int band = 36 * (kH - 4);
+  EXPECT_GT(countUnderCaption(clear->Handle(), parent), band / 2);
+  EXPECT_EQ(0, countUnderCaption(clear->Handle(), face));
+  EXPECT_GT(countUnderCaption(solid->Handle(), face), band / 2);
+  EXPECT_EQ(0, countUnderCaption(solid->Handle(), parent));
   EXPECT_EQ(Frame(1), ScreenPixel(clear->Handle(), kCell / 2, kH / 2));
 }
 
