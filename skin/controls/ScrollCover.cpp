@@ -3,6 +3,7 @@
 #include "skin/controls/ScrollCover.h"
 
 #include "skin/controls/ScrollControlGeometry.h"
+#include "skin/controls/ScrollCoverHint.h"
 #include "skin/controls/SkinDrawing.h"
 #include "skin/core/SkinMessages.h"
 #include "skin/data/SkinSystem.h"
@@ -28,6 +29,18 @@ void RegisterCoverClass(WNDPROC procedure) {
 
 POINT PointOf(LPARAM lParam) {
   return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+// A window's own bar hears the right button as a non-client one.
+UINT NonClientRightButton(UINT msg) {
+  switch (msg) {
+    case WM_RBUTTONDOWN:
+      return WM_NCRBUTTONDOWN;
+    case WM_RBUTTONDBLCLK:
+      return WM_NCRBUTTONDBLCLK;
+    default:
+      return WM_NCRBUTTONUP;
+  }
 }
 
 }  // namespace
@@ -86,6 +99,14 @@ LRESULT TWScrollbar::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
       ButtonUp(PointOf(lParam));
       return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+      // Not to DefWindowProc: the bar's own release raises its context menu.
+      RightButton(msg, wParam, PointOf(lParam));
+      return 0;
+    case WM_CONTEXTMENU:
+      return SendMessageW(Target, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Target), lParam);
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:
@@ -188,10 +209,14 @@ void TWScrollbar::MouseMove(POINT point) {
     Part = part;
     Invalidate();
   }
+  if (!hint_) hint_ = std::make_unique<TCoverHint>();
+  hint_->PointerOver(Target);
+  // After the hint's tracking, which asks for the covered control's leave.
   SkinTrackMouseLeave(window_);
 }
 
 void TWScrollbar::MouseLeave() {
+  if (hint_) hint_->PointerLeft(window_);
   if (Pressed) return;
   Part = spNone;
   Invalidate();
@@ -239,6 +264,17 @@ void TWScrollbar::ButtonUp(POINT point) {
   POINT screen = point;
   ClientToScreen(window_, &screen);
   PostMessageW(Target, WM_NCLBUTTONUP, Vertical ? HTVSCROLL : HTHSCROLL,
+               MAKELPARAM(screen.x, screen.y));
+}
+
+void TWScrollbar::RightButton(UINT msg, WPARAM keys, POINT point) {
+  if (BarKind == sbkControl) {
+    SendMessageW(Target, msg, keys, MAKELPARAM(point.x, point.y));
+    return;
+  }
+  POINT screen = point;
+  ClientToScreen(window_, &screen);
+  SendMessageW(Target, NonClientRightButton(msg), Vertical ? HTVSCROLL : HTHSCROLL,
                MAKELPARAM(screen.x, screen.y));
 }
 

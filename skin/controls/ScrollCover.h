@@ -2,12 +2,15 @@
 // bar and painted from the skin's scroll-bar images. The native bar keeps
 // doing the scrolling: presses on the cover are handed back to it as the
 // non-client presses it would have had, so the cover only shows its state.
+// The right button goes back to it too (its context menu is its own), and
+// the pointer over the cover shows the covered control's hint.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
 
+class TCoverHint;
 class TSkinData;
 
 // Which bar a cover lies over.
@@ -73,11 +76,14 @@ class TWScrollbar {
   void MouseLeave();
   void ButtonDown(POINT point);
   void ButtonUp(POINT point);
+  // The right button's messages, as the bar would have had them.
+  void RightButton(UINT msg, WPARAM keys, POINT point);
   void PaintWindow();
   // Where the thumb is drawn: under the pointer while it is dragged.
   void FollowThumb(const SCROLLBARINFO& info);
 
   HWND window_ = nullptr;
+  std::unique_ptr<TCoverHint> hint_;
   // Outlives the object only while a press waits for the native bar, so
   // that the press can tell whether the cover went meanwhile.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

@@ -200,25 +200,32 @@ void TSkinControl::PaintControl(HDC dc) {
   if (!GetWindowRect(Handle, &rect)) return;
   WindowRect = rect;
   OffsetRect(&rect, -rect.left, -rect.top);
-  try {
-    const TWindowDC windowDC(Handle, dc, TDCArea::Window);
-    if (windowDC.Get()) DrawControl(windowDC.Get(), rect);
-  } catch (...) {
-    // A failed draw leaves the control as it was.
-    ReportSwallowedException("TSkinControl::PaintControl");
-  }
+  const TWindowDC windowDC(Handle, dc, TDCArea::Window);
+  if (windowDC.Get()) DrawKeepingFailures(windowDC.Get(), rect, "TSkinControl::PaintControl");
 }
 
 void TSkinControl::PaintInPlace(TMessage& message) {
-  // A failed draw still ends the paint, and goes on to the caller.
+  // The paint ends whatever the drawing does, so the window is not asked
+  // to paint again and again.
   const TPaintDC dc(Handle, reinterpret_cast<HDC>(message.WParam));
   RECT rect{};
   if (GetWindowRect(Handle, &rect)) {
     WindowRect = rect;
     OffsetRect(&rect, -rect.left, -rect.top);
-    DrawControl(dc.Get(), rect);
+    DrawKeepingFailures(dc.Get(), rect, "TSkinControl::PaintInPlace");
   }
   message.Result = 0;
+}
+
+// A paint runs inside a window message: a failure let through would reach
+// the application's error box on every repaint. The control keeps what was
+// drawn before the failure.
+void TSkinControl::DrawKeepingFailures(HDC dc, const RECT& rect, const char* place) {
+  try {
+    DrawControl(dc, rect);
+  } catch (...) {
+    ReportSwallowedException(place);
+  }
 }
 
 void TSkinControl::Unskin() {

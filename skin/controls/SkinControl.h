@@ -98,7 +98,8 @@ class TSkinControl : public TComponent, public TSkinObjectBase, private TWindowH
 
  protected:
   // The paint that most classes give WM_PAINT instead of the control's own:
-  // the DC of wParam or of BeginPaint, DrawControl, consumed.
+  // the DC of wParam or of BeginPaint, DrawControl, consumed. A failed draw
+  // is reported and dropped, as in PaintControl.
   void PaintInPlace(TMessage& message);
   // The parent's background into the DC of WM_ERASEBKGND; result 1.
   void EraseWithParentBackground(TMessage& message);
@@ -131,6 +132,8 @@ class TSkinControl : public TComponent, public TSkinObjectBase, private TWindowH
   friend struct TSkinProcCall;
 
   LRESULT HookedMessage(TWindowHook& hook, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // DrawControl, with a failure reported as coming from place and dropped.
+  void DrawKeepingFailures(HDC dc, const RECT& rect, const char* place);
 
   TWindowHook hook_{THookRole::Control, *this};
   std::shared_ptr<TControlHookLink> link_;

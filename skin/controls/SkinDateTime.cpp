@@ -192,6 +192,14 @@ void TSkinDateTime::DrawControl(HDC dc, const RECT& rect) {
   if (SkinData) DrawEditBorder(dc, rect, Handle, *SkinData);
 }
 
+void TSkinDateTime::ActiveChanged() {
+  if (!arrow_) return;
+  // Switched off, the picker is to look and answer as its own; it heard no
+  // size change meanwhile, so the arrow is placed anew on the way back.
+  if (Active) PlaceArrow();
+  arrow_->SetVisible(Active);
+}
+
 void TSkinDateTime::SkinChange() {
   TSkinControl::SkinChange();
   if (arrow_) arrow_->SetSkinData(SkinData);

@@ -45,6 +45,8 @@ class TSkinDateTime : public TSkinControl {
   void AfterProc(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
   void SkinChange() override;
+  // The arrow goes with the skin and comes back with it.
+  void ActiveChanged() override;
 
   TArrowButton* ArrowButton() const { return arrow_; }
   void Notification(TComponent* component, TOperation operation) override;

@@ -56,6 +56,11 @@ void TSkinEdit::AfterProc(TMessage& message) {
       // After the edit's own painting, so the skin's border lies on top.
       PaintControl(reinterpret_cast<HDC>(message.WParam));
       break;
+    case WM_NCPAINT:
+      // The system redraws the edge alone at times (themed edits do):
+      // that would wipe our border, so it goes back on at once.
+      PaintControl(nullptr);
+      break;
     case WM_PRINT:
       if (message.WParam) {
         DrawPrintFrame(reinterpret_cast<HDC>(message.WParam));

@@ -207,8 +207,9 @@ void TSkinMP::InitSkin(TSkinControlHost* form, TSkinData* skinData, bool changeC
 void TSkinMP::FollowPlayer() {
   if (!panel_ || !Control) return;
   panel_->SetBounds(Control->Left(), Control->Top(), Control->Width(), Control->Height());
-  // Without the skin's button picture the player shows its own buttons.
-  panel_->SetVisible(Control->Visible() && HasButtonsImage());
+  // Without the skin's button picture, or with the skin switched off, the
+  // player shows its own buttons.
+  panel_->SetVisible(Active && Control->Visible() && HasButtonsImage());
   panel_->SetEnabled(Control->Enabled());
   if (panel_->HandleAllocated()) {
     SetWindowPos(panel_->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

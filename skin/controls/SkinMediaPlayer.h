@@ -55,6 +55,8 @@ class TSkinMP : public TSkinControl {
   void Unskin() override;
   void AfterProc(TMessage& message) override;
   void SkinChange() override;
+  // The panel goes with the skin and comes back with it.
+  void ActiveChanged() override { FollowPlayer(); }
 
   TWMediaPlayer* Panel() const { return panel_; }
   void Notification(TComponent* component, TOperation operation) override;

@@ -1,8 +1,8 @@
 // Date-time pickers under the real pointer, on pixels read back from the
 // screen: the arrow over the picker's button turns hot and back, not while
 // the picker is disabled; a click on it, mirrored or not, still drops the
-// calendar; the edit frame; a time picker keeps its spin arrows; unskinning
-// takes the arrow away.
+// calendar; the edit frame; a time picker keeps its spin arrows; the skin
+// switched off hides the arrow and on shows it; unskinning takes it away.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
@@ -15,6 +15,7 @@
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinDateTime.h"
+#include "skin/core/SkinMessages.h"
 #include "toolkit/controls/DateTimePicker.h"
 
 namespace {
@@ -139,6 +140,29 @@ TEST_F(DateTimePickerTest, MirroredArrowSitsLeftAndStillDropsTheCalendar) {
   GetWindowRect(arrow->Handle(), &inner);
   EXPECT_EQ(outer.left + 4, inner.left) << "2 inside the client area, itself 2 inside";
   ExpectArrowDropsAndFoldsTheCalendar(picker, arrow);
+}
+
+// Switched off, the picker's own button is under the pointer and takes the
+// click; switched on, the arrow is back over it.
+TEST_F(DateTimePickerTest, SkinSwitchedOffHidesTheArrowAndOnShowsIt) {
+  auto* picker = Make<TDateTimePicker>(form.get(), 20, 20, 160, 24);
+  TArrowButton* arrow = Skinned(picker)->ArrowButton();
+  ASSERT_NE(nullptr, arrow);
+  const POINT middle = ArrowMiddle(arrow);
+  ASSERT_EQ(Frame(1), ArrowPixel(arrow));
+  SendMessageW(picker->Handle(), SKIN_SETACTIVE, 0, 0);
+  RepaintNow(picker->Handle());
+  EXPECT_FALSE(IsWindowVisible(arrow->Handle()));
+  EXPECT_EQ(picker->Handle(), WindowFromPoint(middle));
+  RECT window{};
+  GetWindowRect(picker->Handle(), &window);
+  EXPECT_NE(Frame(1), WindowPixel(picker->Handle(), middle.x - window.left, middle.y - window.top))
+      << "the picker's own button shows";
+  ExpectArrowDropsAndFoldsTheCalendar(picker, arrow);
+  SendMessageW(picker->Handle(), SKIN_SETACTIVE, 1, 0);
+  EXPECT_TRUE(IsWindowVisible(arrow->Handle()));
+  EXPECT_EQ(arrow->Handle(), WindowFromPoint(middle));
+  EXPECT_EQ(Frame(1), ArrowPixel(arrow));
 }
 
 TEST_F(DateTimePickerTest, TimePickerKeepsItsSpinArrowsWithinReach) {

@@ -35,6 +35,7 @@ class EditPixelsTest : public SkinControlTest {
   }
 };
 
+// After a whole repaint and after the system redrew the edge alone.
 TEST_F(EditPixelsTest, BevelledEditGetsTheShadowFrameAndTwoWhiteRings) {
   auto* plain = Bevelled(10);
   auto* skinned = Bevelled(40);
@@ -42,12 +43,18 @@ TEST_F(EditPixelsTest, BevelledEditGetsTheShadowFrameAndTwoWhiteRings) {
   RepaintNow(form->Handle());
   const unsigned shadow = SkinPixel(scButtonShadow);
   ASSERT_NE(shadow, WindowPixel(plain->Handle(), kW / 2, 0)) << "the bevel alone is not the frame";
-  for (const int inset : {0, 1, 2}) {
-    const unsigned expected = inset == 0 ? shadow : kWhite;
-    EXPECT_EQ(expected, WindowPixel(skinned->Handle(), kW / 2, inset)) << inset;
-    EXPECT_EQ(expected, WindowPixel(skinned->Handle(), inset, kH / 2)) << inset;
-    EXPECT_EQ(expected, WindowPixel(skinned->Handle(), kW - 1 - inset, kH - 1 - inset)) << inset;
-  }
+  const auto expectRings = [&](const char* after) {
+    for (const int inset : {0, 1, 2}) {
+      const unsigned expected = inset == 0 ? shadow : kWhite;
+      EXPECT_EQ(expected, WindowPixel(skinned->Handle(), kW / 2, inset)) << after << inset;
+      EXPECT_EQ(expected, WindowPixel(skinned->Handle(), inset, kH / 2)) << after << inset;
+      EXPECT_EQ(expected, WindowPixel(skinned->Handle(), kW - 1 - inset, kH - 1 - inset))
+          << after << inset;
+    }
+  };
+  expectRings("whole window, inset ");
+  SendMessageW(skinned->Handle(), WM_NCPAINT, 1, 0);
+  expectRings("edge alone, inset ");
 }
 
 TEST_F(EditPixelsTest, EditWithoutBorderIsNotDrawnOver) {

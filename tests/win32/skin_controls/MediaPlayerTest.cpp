@@ -1,8 +1,9 @@
 // Media players under the real pointer, on pixels read back from the screen:
 // the panel over the player shares its width among the visible buttons and
 // shows each one's frame and glyph; presses reach the player, releases only over the
-// button pressed; no visible button leaves a face-coloured panel; discovery
-// skins the player and never the panel.
+// button pressed; no visible button leaves a face-coloured panel; the skin
+// switched off hides the panel and on shows it; discovery skins the player
+// and never the panel.
 #include <windows.h>
 
 #include <memory>
@@ -14,6 +15,7 @@
 #include "TestSupport.h"
 #include "skin/controls/ControlDiscovery.h"
 #include "skin/controls/SkinMediaPlayer.h"
+#include "skin/core/SkinMessages.h"
 #include "toolkit/controls/MediaPlayer.h"
 #include "toolkit/graphics/Bitmap.h"
 
@@ -208,6 +210,35 @@ TEST_F(MediaPlayerTest, SkinWithoutButtonPictureLeavesThePlayerItsOwnLook) {
   data->Skin().Buttons->Image->Assign(&picture);
   object->SkinChange();
   EXPECT_EQ(object->Panel()->Handle(), WindowFromPoint(inside));
+}
+
+// Switched off, a click reaches the player's own window; switched on, the
+// panel is back over it.
+TEST_F(MediaPlayerTest, SkinSwitchedOffHidesThePanelAndOnShowsIt) {
+  TMediaPlayer* player = Player();
+  TWMediaPlayer* panel = Skinned(player);
+  ASSERT_NE(nullptr, panel);
+  const POINT inside = OnScreen(player->Handle(), 10, kHeight / 2);
+  SendMessageW(player->Handle(), SKIN_SETACTIVE, 0, 0);
+  EXPECT_FALSE(IsWindowVisible(panel->Handle()));
+  ASSERT_EQ(player->Handle(), WindowFromPoint(inside));
+  auto heard = std::make_shared<std::vector<UINT>>();
+  const TWndMethod saved = player->WindowProc;
+  player->WindowProc = [heard, saved](TMessage& message) {
+    if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONUP) heard->push_back(message.Msg);
+    saved(message);
+  };
+  SendPointer(inside);
+  SendButton(MOUSEEVENTF_LEFTDOWN);
+  SendButton(MOUSEEVENTF_LEFTUP);
+  FlushEvents();
+  player->WindowProc = saved;
+  EXPECT_EQ((std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}), *heard);
+  EXPECT_EQ(-1, panel->PressedButton());
+  SendMessageW(player->Handle(), SKIN_SETACTIVE, 1, 0);
+  EXPECT_TRUE(IsWindowVisible(panel->Handle()));
+  EXPECT_EQ(panel->Handle(), WindowFromPoint(inside));
+  EXPECT_EQ(Frame(1), PanelPixel(panel, 0));
 }
 
 TEST_F(MediaPlayerTest, DiscoverySkinsThePlayerButNeverItsPanel) {

@@ -1,6 +1,7 @@
 // The scroll bar control under its cover: the thumb it shows for ranges
-// and pages that leave little or nothing to divide, and a real drag of the
-// thumb that the control itself carries out.
+// and pages that leave little or nothing to divide, a real drag of the
+// thumb that the control itself carries out, the control's right button and
+// context menu, and its hint shown over the cover in place of its parent's.
 #include <windows.h>
 
 #include <functional>
@@ -14,6 +15,10 @@
 #include "skin/controls/SkinScControl.h"
 #include "skin/core/SkinMessages.h"
 #include "tests/win32/graphics/Pixels.h"
+#include "tests/win32/support/MessageRecorders.h"
+#include "toolkit/controls/Application.h"
+#include "toolkit/controls/HintWindow.h"
+#include "toolkit/controls/MouseTracking.h"
 #include "toolkit/controls/ScrollBar.h"
 #include "toolkit/graphics/Bitmap.h"
 
@@ -134,6 +139,70 @@ TEST_F(ScrollControlTest, RealDragOfTheThumbMovesTheControlItself) {
   ASSERT_TRUE(PumpUntil([&] { return Cover().Part == spNone; }));
   const auto after = Rows(Dib(ThumbColour(1)));
   EXPECT_GT(after.first, before.first + 20) << "the cover shows the thumb where it went";
+}
+
+// What the cover hears of the right button goes to the control as it would
+// have had it; the context menu comes from the control, never the cover.
+TEST_F(ScrollControlTest, RightButtonAndContextMenuReachTheControl) {
+  using wintest::MessageLog, wintest::parent, wintest::sent, wintest::wparam, wintest::lparam;
+  TScrollBar* bar = Bar(0, 100, 10);
+  MessageLog log;
+  log.Only({WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU});
+  const wintest::WindowProcRecorder onBar(log, bar->Handle());
+  const wintest::WindowProcRecorder onForm(log, form->Handle(), parent);
+  const HWND cover = Cover().Window();
+  const auto barWindow = reinterpret_cast<WPARAM>(bar->Handle());
+  const LPARAM at = MAKELPARAM(arrow / 2, kLength / 2);
+  SendMessageW(cover, WM_RBUTTONDOWN, MK_RBUTTON, at);
+  SendMessageW(cover, WM_RBUTTONUP, 0, at);
+  EXPECT_SEQUENCE(log,
+                  {{WM_RBUTTONDOWN, sent | wparam | lparam, MK_RBUTTON, at},
+                   {WM_RBUTTONUP, sent | lparam, 0, at},
+                   {WM_CONTEXTMENU, sent | wparam, barWindow},
+                   {WM_CONTEXTMENU, sent | parent | wparam, barWindow}},
+                  "right click on the cover");
+  const LPARAM fromKeys = -1;
+  SendMessageW(cover, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(cover), fromKeys);
+  EXPECT_SEQUENCE(log,
+                  {{WM_CONTEXTMENU, sent | wparam | lparam, barWindow, fromKeys},
+                   {WM_CONTEXTMENU, sent | parent | wparam | lparam, barWindow, fromKeys}},
+                  "the menu asked of the cover");
+}
+
+// The pointer comes from the form, whose hint shows, onto the cover: the
+// control's hint replaces it, or, when the control shows none, no hint.
+TEST_F(ScrollControlTest, PointerOverTheCoverShowsTheControlsHintNotTheParents) {
+  const int savedPause = Application->HintPause;
+  Application->HintPause = 50;
+  form->SetHint("the form");
+  form->SetShowHint(true);
+  TScrollBar* bar = Bar(0, 100, 10);
+  bar->SetHint("the bar");
+  const auto hintShown = [] {
+    THintWindow* hint = Application->HintWindow();
+    return hint && hint->HandleAllocated() && IsWindowVisible(hint->Handle()) ? hint->Caption()
+                                                                              : String();
+  };
+  for (const bool barShowsHint : {true, false}) {
+    SCOPED_TRACE(barShowsHint ? "the bar shows its hint" : "the bar shows none");
+    bar->SetShowHint(barShowsHint);
+    // Each round enters the form afresh, wherever the pointer was.
+    if (MouseControl()) ForgetMouseControl(MouseControl());
+    SendPointer(OnScreen(form->Handle(), 10, 10));
+    EXPECT_TRUE(PumpUntil([&] { return hintShown() == "the form"; }));
+    SendPointer(OnScreen(Cover().Window(), arrow / 2, kLength / 2));
+    if (barShowsHint) {
+      EXPECT_TRUE(PumpUntil([&] { return hintShown() == "the bar"; }));
+    } else {
+      PumpUntil([] { return false; }, 600);
+      EXPECT_EQ(String(), hintShown());
+    }
+  }
+  Application->CancelHint();
+  Application->HintPause = savedPause;
+  form->SetShowHint(false);
+  form->SetParentShowHint(true);
+  form->SetHint("");
 }
 
 }  // namespace

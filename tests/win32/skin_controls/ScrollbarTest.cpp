@@ -15,6 +15,7 @@
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/core/SkinMessages.h"
 #include "tests/win32/graphics/Pixels.h"
+#include "tests/win32/support/MessageRecorders.h"
 #include "toolkit/controls/Containers.h"
 #include "toolkit/controls/ListControls.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -98,6 +99,28 @@ TEST_F(ScrollbarTest, CoverShowsWithTheBarAtTheNextPaintAndHidesWithIt) {
   FlushEvents();
   EXPECT_FALSE(Cover().Shown);
   EXPECT_FALSE(IsWindowVisible(Cover().Window()));
+}
+
+// The list hears the right button on its bar as it would without the cover:
+// non-client, on the bar, at the point on the screen.
+TEST_F(ScrollbarTest, RightButtonOnTheCoverReachesTheListAsOnItsBar) {
+  using wintest::sent, wintest::wparam, wintest::lparam;
+  TListBox* list = List(40);
+  RepaintNow(form->Handle());
+  ASSERT_TRUE(Cover().Shown);
+  wintest::MessageLog log;
+  log.Only({WM_RBUTTONDOWN, WM_RBUTTONUP, WM_NCRBUTTONDOWN, WM_NCRBUTTONUP});
+  const wintest::WindowProcRecorder onList(log, list->Handle());
+  const POINT at = OnCover(Cover().Length / 2);
+  POINT inCover = at;
+  ScreenToClient(Cover().Window(), &inCover);
+  SendMessageW(Cover().Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(inCover.x, inCover.y));
+  SendMessageW(Cover().Window(), WM_RBUTTONUP, 0, MAKELPARAM(inCover.x, inCover.y));
+  const LPARAM screen = MAKELPARAM(at.x, at.y);
+  EXPECT_SEQUENCE(log,
+                  {{WM_NCRBUTTONDOWN, sent | wparam | lparam, HTVSCROLL, screen},
+                   {WM_NCRBUTTONUP, sent | wparam | lparam, HTVSCROLL, screen}},
+                  "right click on the cover");
 }
 
 TEST_F(ScrollbarTest, UpArrowShowsHotThenPressedThenNormalWhenThePointerLeaves) {
