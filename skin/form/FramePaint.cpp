@@ -9,7 +9,6 @@
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
-#include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/ScopedHandles.h"
 
@@ -72,7 +71,7 @@ void TWinSkinForm::PaintFrame(HDC given) {
   } catch (...) {
     // A frame that cannot be painted stays as it was.
     ReportSwallowedException("TWinSkinForm::PaintFrame");
-    HotObject = nullptr;
+    caption_.SetHotObject(nullptr);
   }
 }
 
@@ -94,7 +93,7 @@ void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button, int frame) {
     if (!IntersectRect(&inside, &band, &button.Rect)) return;
     const HDC buffer = captionBitmap_->Canvas().Handle();
     if (button.IsIcon()) {
-      DrawWindowIcon(buffer, button.Rect);
+      caption_.DrawIcon(buffer, button.Rect);
     } else {
       DrawStretchedFrame(buffer, button.Rect, *button.Element->Image, true, button.Element->Frame,
                          frame);
@@ -131,9 +130,9 @@ bool TWinSkinForm::ComposeCaption() {
   if (captionBitmap_->Empty()) return false;
   TCanvas& canvas = captionBitmap_->Canvas();
   PaintBorderPiece(3, caption, canvas.Handle());
-  DrawCaptionText(canvas, caption);
-  LayoutCaptionButtons();
-  PaintCaptionButtons(canvas);
+  caption_.DrawText(canvas, caption);
+  caption_.LayoutButtons();
+  caption_.PaintButtons(canvas);
   return true;
 }
 
@@ -153,8 +152,8 @@ LRESULT TWinSkinForm::NcPaint(WPARAM wParam, LPARAM lParam) {
 // look itself.
 LRESULT TWinSkinForm::NcActivate(WPARAM wParam, LPARAM lParam) {
   Active = wParam != 0;
-  if (hoverTimer_) hoverTimer_->SetEnabled(Active);
-  if (!Active) CaptionHintReset();
+  caption_.EnableHover(Active);
+  if (!Active) caption_.HintReset();
   if (MDIKind == mkFrame && MDIClient) SendMessageW(MDIClient, WM_NCACTIVATE, wParam, 0);
   if (MDIKind == mkChild) PassOn(WM_NCACTIVATE, wParam, lParam);
   if (!MaximisedMdiChild()) PaintFrame(nullptr);

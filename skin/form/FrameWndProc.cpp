@@ -8,7 +8,6 @@
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/controls/Timer.h"
 
 namespace {
 
@@ -155,7 +154,7 @@ bool TWinSkinForm::FrameStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
       return true;
     case WM_SETICON:
       result = PassOn(msg, wParam, lParam);
-      RebuildIconBitmap();
+      caption_.RebuildIcon();
       return true;
     case WM_COMMAND:
       if (IsSystemCommandId(wParam)) {

@@ -24,7 +24,7 @@ void TWinSkinForm::ReleaseMenuBar(bool destroying) {
   if (!MenuBar) return;
   const HMENU menu = MenuBar->MenuHandle;
   MenuBar.reset();
-  HotObject = nullptr;
+  caption_.SetHotObject(nullptr);
   if (!menu || !IsMenu(menu)) return;
   if (!destroying) {
     SetMenu(Handle, menu);
@@ -50,7 +50,7 @@ void TWinSkinForm::MenuChanged() {
   } else if (MenuBar && Form && !Form->Menu()) {
     // The form has no menu any more: no bar either.
     MenuBar.reset();
-    HotObject = nullptr;
+    caption_.SetHotObject(nullptr);
     MenuBarHeight = 0;
   }
   if (MenuBarHeight != oldHeight) {
@@ -75,7 +75,7 @@ void TWinSkinForm::MdiMenuSet(WPARAM newFrameMenu) {
 // opens. The form may be gone on return.
 bool TWinSkinForm::OpenMenuBarAt(LPARAM screenPoint) {
   const POINT p = ScreenToWindow(screenPoint);
-  if (ButtonAt(p) || !MenuBar) return false;
+  if (caption_.ButtonAt(p) || !MenuBar) return false;
   TMenuBtn* item = MenuBar->ItemAt(p);
   return item && MenuBar->OpenItem(item);
 }

@@ -46,8 +46,8 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& r) {
   if (Form.RightToLeft && Form.MDIKind == mkFrame) {
     // A maximised child's buttons sit at the left end of a right-to-left bar.
     int left = r.right;
-    for (int i = 0; i < Form.CaptionButtonCount(); ++i) {
-      const TWinSysButton& button = *Form.CaptionButton(i);
+    for (int i = 0; i < Form.Caption().ButtonCount(); ++i) {
+      const TWinSysButton& button = *Form.Caption().Button(i);
       if (button.Visible && button.Element->Visibility == kMenuBarButtons) {
         left = std::min<int>(left, button.Rect.left);
       }
@@ -83,8 +83,8 @@ void TWinSkinMenu::PaintMdiButtons(HDC dc) {
   const auto child =
       SendMessageW(Form.MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
   if (!child || !maximised) return;
-  for (int i = 0; i < Form.CaptionButtonCount(); ++i) {
-    const TWinSysButton& button = *Form.CaptionButton(i);
+  for (int i = 0; i < Form.Caption().ButtonCount(); ++i) {
+    const TWinSysButton& button = *Form.Caption().Button(i);
     const TDataSkinSysButton& e = *button.Element;
     if (!button.Visible || e.Visibility != kMenuBarButtons || e.Image->Empty()) continue;
     RECT rect = button.Rect;

@@ -4,6 +4,7 @@
 // and a click on the open item closes it. A switch ends the open drop-down
 // first and has the window open the next one, so drop-downs never nest.
 #include "skin/data/WinSkinData.h"
+#include "skin/form/CaptionBar.h"
 #include "skin/form/DropDownOwnerDraw.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
@@ -174,9 +175,10 @@ bool TWinSkinMenu::OpenItem(TMenuBtn* item) {
   if (Form.RightToLeft) flags |= TPM_RIGHTALIGN;
   if (TSkinSession* session = Form.Session()) session->MenuBarDropDownOpening();
   // The open item looks pressed until its drop-down closes.
-  if (Form.HotObject != item) {
-    if (Form.HotObject) Form.HotObject->MouseLeave();
-    Form.HotObject = item;
+  TCaptionBar& caption = Form.Caption();
+  if (caption.HotObject() != item) {
+    if (caption.HotObject()) caption.HotObject()->MouseLeave();
+    caption.SetHotObject(item);
   }
   item->State = nsPressed;
   item->Paint();
@@ -198,7 +200,7 @@ bool TWinSkinMenu::OpenItem(TMenuBtn* item) {
   Form.MenuTracking = false;
   Form.TrackedPopup = nullptr;
   if (chosen) PostMessageW(window, WM_COMMAND, chosen, 0);
-  if (auto* hot = dynamic_cast<TMenuBtn*>(Form.HotObject)) hot->MouseLeave();
+  if (auto* hot = dynamic_cast<TMenuBtn*>(Form.Caption().HotObject())) hot->MouseLeave();
   if (const TMenuBtn* target = Item(switchTo)) PostOpenItem(*target);
   return true;
 }

@@ -45,7 +45,7 @@ void TWinSkinForm::ComputeFrame() {
     FrameRight = FramePart(skin.Right->Image->Width(), skin.Right->Frame, SM_CXSCREEN);
     FrameBottom = FramePart(skin.Bottom->Image->Height(), skin.Bottom->Frame, SM_CYSCREEN);
   }
-  CreateCaptionButtons();
+  caption_.CreateButtons();
 }
 
 POINT TWinSkinForm::ScreenToWindow(LPARAM point) const {
@@ -124,7 +124,7 @@ void TWinSkinForm::FitWindowToFrame(bool rereadClient) {
     text.resize(static_cast<size_t>(std::max(0, length)));
     WideCaption.assign(text.begin(), text.end());
     const TScreenDC screen;
-    const TSelection font(screen.Get(), CaptionFont());
+    const TSelection font(screen.Get(), caption_.Font());
     SIZE extent{};
     GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     CaptionTextWidth = extent.cx;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "skin/data/WinSkinData.h"
+#include "skin/form/CaptionBar.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
@@ -54,7 +55,10 @@ TWinSkinMenu::~TWinSkinMenu() {
 }
 
 void TWinSkinMenu::ClearItems() {
-  if (Form.HotObject && dynamic_cast<TMenuBtn*>(Form.HotObject)) Form.HotObject = nullptr;
+  TCaptionBar& caption = Form.Caption();
+  if (caption.HotObject() && dynamic_cast<TMenuBtn*>(caption.HotObject())) {
+    caption.SetHotObject(nullptr);
+  }
   items_.clear();
 }
 

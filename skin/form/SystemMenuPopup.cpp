@@ -10,7 +10,6 @@
 #include "skin/form/MenuText.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/Menus.h"
-#include "toolkit/controls/Timer.h"
 #include "toolkit/controls/WideText.h"
 #include "toolkit/core/ScopeExit.h"
 
@@ -75,7 +74,7 @@ void TWinSkinForm::ShowSystemMenu(int x, int y) {
   if (systemMenuShowing_) return;
   const DWORD now = GetTickCount();
   if (now - LastSysMenuTick <= DoubleClickTime) {
-    if (HotObject) hoverTimer_->SetEnabled(false);
+    if (caption_.HotObject()) caption_.EnableHover(false);
     return;
   }
   if (session_) session_->MenuOpening(mkSystemMenu);

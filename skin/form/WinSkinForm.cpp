@@ -10,24 +10,13 @@
 #include "skin/form/SkinMenuBar.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
-#include "toolkit/controls/Timer.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/graphics/Bitmap.h"
 
 namespace {
 
-constexpr unsigned kHoverInterval = 250;
 constexpr LONG kRightToLeftBit = 0x4000;  // WS_EX_LEFTSCROLLBAR
 constexpr LONG kModalFrameBit = 0x80;     // DS_MODALFRAME
-
-HFONT MakeCaptionFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-    return nullptr;  // the DC's own font is used then
-  }
-  return CreateFontIndirectW(&metrics.lfCaptionFont);
-}
 
 }  // namespace
 
@@ -40,18 +29,15 @@ const TClassInfo& TWinSkinForm::StaticClass() {
 TWinSkinForm::TWinSkinForm(TComponent* owner, TSkinSession* session)
     : TComponent(owner),
       DoubleClickTime(GetDoubleClickTime()),
-      SmallIconSize(GetSystemMetrics(SM_CXSMICON)),
-      captionFont_(MakeCaptionFont()),
-      iconBitmap_(std::make_unique<TBitmap>()),
       captionBitmap_(std::make_unique<TBitmap>()),
       controlCanvas_(std::make_unique<TCanvas>()),
       session_(session) {}
 
 TWinSkinForm::~TWinSkinForm() {
   if (frameHook_.Installed() || formProcReplaced_) ReleaseWindow();
-  captionButtons_.clear();
+  caption_.ReleaseButtons();
   skinObjects_.ReleaseAll(false);
-  hoverTimer_.reset();
+  caption_.DestroyHoverTimer();
   if (session_) session_->FormDestroyed(this);
 }
 
@@ -76,10 +62,7 @@ void TWinSkinForm::CommonAttach(TSkinData* skinData) {
   if (frameHook_.Installed()) return;
   if (session_) session_->FormAttaching();
   SkinData = skinData;
-  hoverTimer_ = std::make_unique<TTimer>(nullptr);
-  hoverTimer_->SetEnabled(false);
-  hoverTimer_->SetInterval(kHoverInterval);
-  hoverTimer_->OnTimer = [this](TObject*) { HoverTick(); };
+  caption_.CreateHoverTimer();
   SkinFrame = skinData->SkinControls().Contains(xcMainMenu);
 
   Style = static_cast<LONG>(GetWindowLongPtrW(Handle, GWL_STYLE));
@@ -180,7 +163,7 @@ void TWinSkinForm::ReadSysFlags(LONG exStyle) {
 void TWinSkinForm::SkinInit() {
   SystemMenu = GetSystemMenu(Handle, FALSE);
   if (SystemMenu) SysFlags |= sfSystemMenu;
-  RebuildIconBitmap();
+  caption_.RebuildIcon();
   GetClientRect(Handle, &ClientRect);
   RECT window{};
   GetWindowRect(Handle, &window);
@@ -212,7 +195,7 @@ void TWinSkinForm::SkinInit() {
   SendMessageW(Handle, SKIN_APPLIED, 0, kSkinMagic);
   if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, ClassNameText);
   AttachState = asSkinned;
-  hoverTimer_->SetEnabled(true);
+  caption_.EnableHover(true);
 }
 
 void TWinSkinForm::SkinControls() {
@@ -266,7 +249,7 @@ void TWinSkinForm::ReleaseUnframed(bool destroying) {
 
 void TWinSkinForm::Unskin() {
   const bool destroying = AttachState == asDestroying;
-  if (hoverTimer_) hoverTimer_->SetEnabled(false);
+  caption_.EnableHover(false);
   if (!SkinFrame) {
     ReleaseUnframed(destroying);
     if (Form && !destroying) Form->Invalidate();
@@ -286,7 +269,7 @@ void TWinSkinForm::Unskin() {
   MenuBarHeight = 0;
   SetWindowRgn(Handle, nullptr, TRUE);
   HasRegion = false;
-  ReleaseCaptionButtons();
+  caption_.ReleaseButtons();
 }
 
 // The outer size goes back to the system's frame around the same client area
@@ -305,7 +288,7 @@ void TWinSkinForm::ResizeToStdFrame(bool menuGivenBack) {
 
 void TWinSkinForm::ReleaseWindow() {
   const bool destroying = AttachState == asDestroying;
-  if (hoverTimer_) hoverTimer_->SetEnabled(false);
+  caption_.EnableHover(false);
   if (!SkinFrame) {
     ReleaseUnframed(destroying);
     return;
@@ -342,11 +325,6 @@ void TWinSkinForm::RefreshSkin() {
   if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, ClassNameText);
   AttachState = asSkinned;
   if (SkinFrame) RedrawWindow(Handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-}
-
-void TWinSkinForm::ReleaseCaptionButtons() {
-  HotObject = nullptr;
-  captionButtons_.clear();
 }
 
 void TWinSkinForm::MDIMaximisedChanged(bool maximised) {

@@ -13,6 +13,7 @@
 #include "skin/core/SkinControlHost.h"
 #include "skin/core/SkinObjectList.h"
 #include "skin/core/WindowHook.h"
+#include "skin/form/CaptionBar.h"
 #include "skin/form/SkinSession.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/core/Component.h"
@@ -21,6 +22,7 @@
 class TBitmap;
 class TCustomForm;
 class TDataSkinBorder;
+class TMenuBtn;
 class TMenuItem;
 class TNCObject;
 class TPopupMenu;
@@ -76,7 +78,6 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   // Re-apply a changed skin; the manager has freed the caption buttons and
   // recomputed the frame first.
   void RefreshSkin();
-  void ReleaseCaptionButtons();
   void MDIMaximisedChanged(bool maximised);
   void ForceFrameChange();
   // A size grip is being created inside the window. It is skinned once its
@@ -117,17 +118,13 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   // The caption band in the off-screen buffer, buttons in their normal look.
   bool ComposeCaption();
   void PaintCaptionButton(const TWinSysButton& button, int frame);
-  void DrawCaptionText(TCanvas& canvas, const RECT& caption);
   void SetSysMenuStyle(bool remove);
 
-  // Caption buttons (CaptionButtons.cpp; clicks in CaptionMouse.cpp, the
-  // system menu in SystemMenuPopup.cpp).
-  void CreateCaptionButtons();
-  bool IsButtonVisible(int index);
-  void LayoutCaptionButtons();
-  void PaintCaptionButtons(TCanvas& canvas);
-  TWinSysButton* ButtonAt(POINT p) const;
-  void ButtonAction(int x, int y);
+  // The caption: its buttons, text, icon and hover.
+  TCaptionBar& Caption() { return caption_; }
+  const TCaptionBar& Caption() const { return caption_; }
+
+  // The system menu (SystemMenuPopup.cpp).
   void ShowSystemMenu(int x, int y);
   // The owner-drawn copy of the window's system menu, rebuilt for each
   // showing (SystemMenuPopup.cpp); null before the first.
@@ -143,30 +140,20 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   // The toolkit item an owner-drawn menu message names: the form's menus
   // first, then the system menu copy; null when none.
   TMenuItem* ToolkitMenuItem(UINT id) const;
-  void RebuildIconBitmap();
-  void DrawWindowIcon(HDC dc, const RECT& rect);
-  int CaptionButtonCount() const { return static_cast<int>(captionButtons_.size()); }
-  TWinSysButton* CaptionButton(int index) const { return captionButtons_.at(index).get(); }
 
   TAttachState AttachState = asAttached;
   TSkinData* SkinData = nullptr;
   TCustomForm* Form = nullptr;
-  TNCObject* HotObject = nullptr;
 
   int FrameLeft = 0, FrameTop = 0, FrameRight = 0, FrameBottom = 0;
   int MenuBarHeight = 0;
   RECT ClientRect{};
   RECT StdFrameSize{};
   RECT WindowRect{};
-  RECT TitleRect{};
-  RECT TextRect{};
   int WindowWidth = 0, WindowHeight = 0;
   int RegionWidth = 0, RegionHeight = 0;
-  int RightButtonsWidth = 0;
   int CaptionTextWidth = 0;
   WideString WideCaption;
-  WideString CaptionPrefix = u" ";
-  WideString CaptionSuffix = u"  ";
   String WindowClassName;
 
   bool SkinFrame = false;
@@ -194,15 +181,8 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   HMENU TrackedPopup = nullptr;
   DWORD LastSysMenuTick = 0;
   UINT DoubleClickTime = 0;
-  int SmallIconSize = 16;
   TColor SavedColor = 0;
 
-  TTimer* HoverTimer() const { return hoverTimer_.get(); }
-  // A caption object turned hot: the hover timer watches it while the form
-  // is active, and stops itself once nothing is hot.
-  void WatchHotObject();
-  HFONT CaptionFont() const { return captionFont_.Get(); }
-  TBitmap& IconBitmap() { return *iconBitmap_; }
   HRGN Region() const { return region_.Get(); }
 
  private:
@@ -233,14 +213,25 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   void MdiMenuSet(WPARAM newFrameMenu);
   bool OpenMenuBarAt(LPARAM screenPoint);
   static bool AltAlone();
-  void HoverTick();
-  void CaptionHintReset();
 
   LRESULT NcCalcSize(WPARAM wParam, LPARAM lParam);
   LRESULT NcHitTest(WPARAM wParam, LPARAM lParam);
   LRESULT NcPaint(WPARAM wParam, LPARAM lParam);
   LRESULT NcActivate(WPARAM wParam, LPARAM lParam);
+  // What a non-client mouse message is over: a caption button, or else a
+  // menu bar item; object is whichever it is.
+  struct TNcTarget {
+    TWinSysButton* button = nullptr;
+    TMenuBtn* item = nullptr;
+    TNCObject* object = nullptr;
+  };
+  TNcTarget NcTargetAt(LPARAM screenPoint) const;
   bool NcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool NcMouseMove(const TNcTarget& target);
+  bool NcLeftButtonDown(const TNcTarget& target, WPARAM hit, LPARAM lParam, LRESULT& result);
+  bool NcLeftButtonUp(const TNcTarget& target, LPARAM lParam);
+  bool NcDoubleClick(const TNcTarget& target);
+  bool NcRightButtonDown(WPARAM hit, LPARAM lParam);
   bool SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   TDataSkinBorder* BorderRecord(int piece) const;
@@ -258,21 +249,15 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   TWindowHook mdiClientHook_{THookRole::MdiClient, *this};
   TWndMethod savedFormProc_;
   bool formProcReplaced_ = false;
-  std::unique_ptr<TTimer> hoverTimer_;
-  TFontHandle captionFont_;
-  std::unique_ptr<TBitmap> iconBitmap_;
-  // The window icon at the caption's size, copied when the icon changes, not
-  // on every frame paint.
-  TIconHandle captionIcon_;
   std::unique_ptr<TBitmap> captionBitmap_;
   std::unique_ptr<TCanvas> controlCanvas_;
   TComposedPiece composedPieces_[4];
   TRegionHandle region_;
   TSkinObjectList skinObjects_;
-  std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
   std::vector<HWND> sizeGrips_;
   std::unique_ptr<TPopupMenu> systemMenuPopup_;
   TSkinSession* session_ = nullptr;
+  TCaptionBar caption_{*this};
   bool systemMenuShowing_ = false;
   bool savedMenuUpdate_ = true;
 };

@@ -22,7 +22,7 @@ void TSkinManage::PostCommand(TSkinCommand command, unsigned delayMs) {
 
 void TSkinManage::RefreshAll() {
   for (TWinSkinForm* object : formObjects_) {
-    if (object->SkinData == currentSkinData_) object->ReleaseCaptionButtons();
+    if (object->SkinData == currentSkinData_) object->Caption().ReleaseButtons();
   }
 }
 
@@ -64,7 +64,7 @@ void TSkinManage::ReskinAll(bool onlyFirst) {
     if (onlyFirst) break;
   }
   for (TWinSkinForm* object : chosen) {
-    object->ReleaseCaptionButtons();
+    object->Caption().ReleaseButtons();
     object->ComputeFrame();
   }
   for (TWinSkinForm* object : chosen) object->RefreshSkin();

@@ -81,8 +81,7 @@ TEST_F(CaptionTextPixelsTest, TextIsDrawnInTheTitleColourOverTheCaption) {
   const auto text = PaintedWithText(object, L"Caption text");
   const TInk ink(*plain, *text, object.WindowWidth, object.FrameTop);
   ASSERT_GT(ink.Count(), 20);
-  const unsigned colour =
-      ResolvedDib(data->Skin().Colour(scTitleTextNoActive));
+  const unsigned colour = ResolvedDib(data->Skin().Colour(scTitleTextNoActive));
   // Every glyph pixel lies between the caption under it and the text
   // colour (smoothed edges blend the two): no background box, no other colour.
   int solid = 0, foreign = 0;
@@ -117,8 +116,8 @@ TEST_F(CaptionTextPixelsTest, TooLongTextEndsInAnEllipsisBeforeTheButtons) {
 
   // Nothing of the text reaches the right-aligned caption buttons.
   int buttonsLeft = object.WindowWidth;
-  for (int i = 0; i < object.CaptionButtonCount(); ++i) {
-    const TWinSysButton& button = *object.CaptionButton(i);
+  for (int i = 0; i < object.Caption().ButtonCount(); ++i) {
+    const TWinSysButton& button = *object.Caption().Button(i);
     if (button.Visible && button.Element->Align == 1) {
       buttonsLeft = std::min<int>(buttonsLeft, button.Rect.left);
     }
@@ -137,7 +136,7 @@ TEST_F(CaptionTextPixelsTest, TextThatFitsHasNoEllipsis) {
 TEST_F(CaptionTextPixelsTest, RightToLeftCaptionTextSitsRight) {
   TWinSkinForm& ltr = Skinned();
   Painted(ltr);
-  const RECT ltrText = ltr.TextRect;
+  const RECT ltrText = ltr.Caption().TextRect();
   const int middle = ltr.WindowWidth / 2;
   EXPECT_LT(ltrText.left, middle);
   DestroyWindow(window);
@@ -146,10 +145,11 @@ TEST_F(CaptionTextPixelsTest, RightToLeftCaptionTextSitsRight) {
   Painted(rtl);
   // The text ends where the right-aligned buttons begin (give or take the
   // strip's margins), instead of starting at the left.
-  const int buttonsStart = rtl.WindowWidth - rtl.FrameRight - rtl.RightButtonsWidth;
-  EXPECT_GT(rtl.RightButtonsWidth, 0);
-  EXPECT_LE(std::abs(rtl.TextRect.right - buttonsStart), 16) << rtl.TextRect.right;
-  EXPECT_GT(rtl.TextRect.left, ltrText.left + 50);
+  const int buttonsStart = rtl.WindowWidth - rtl.FrameRight - rtl.Caption().RightButtonsWidth();
+  EXPECT_GT(rtl.Caption().RightButtonsWidth(), 0);
+  EXPECT_LE(std::abs(rtl.Caption().TextRect().right - buttonsStart), 16)
+      << rtl.Caption().TextRect().right;
+  EXPECT_GT(rtl.Caption().TextRect().left, ltrText.left + 50);
 }
 
 // What a message box looked like when the manager's initialisation message

@@ -126,8 +126,8 @@ TEST_F(FramePixelsTest, CaptionButtonsShowTheirStateFrames) {
   Painted(object);  // lays the buttons out
   TWinSysButton* close = nullptr;
   TWinSysButton* maximise = nullptr;
-  for (int i = 0; i < object.CaptionButtonCount(); ++i) {
-    TWinSysButton* b = object.CaptionButton(i);
+  for (int i = 0; i < object.Caption().ButtonCount(); ++i) {
+    TWinSysButton* b = object.Caption().Button(i);
     if (!b->Visible) continue;
     if (b->Element->Action == cbClose) close = b;
     if (b->Element->Action == cbMaximize) maximise = b;
@@ -179,7 +179,7 @@ TEST_F(FramePixelsTest, CaptionButtonsShowTheirStateFrames) {
     const POINT away{rect.left + 40, rect.top + 10};
     SetCursorPos(away.x, away.y);
     SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(away.x, away.y));
-    EXPECT_TRUE(PumpUntil([&] { return object.HotObject == nullptr; }, 1000));
+    EXPECT_TRUE(PumpUntil([&] { return object.Caption().HotObject() == nullptr; }, 1000));
     FlushEvents();
     EXPECT_SEQUENCE(log, {{WM_NCLBUTTONUP, wintest::sent}}, "released off the button");
     EXPECT_EQ(framePixel(bfNormal), shown());

@@ -361,8 +361,8 @@ TEST_F(MenuBarTest, MaximisedMdiChildsButtonsAreDrawnInTheBarAndAct) {
   auto dib = Painted(object);
 
   TWinSysButton* close = nullptr;
-  for (int i = 0; i < object.CaptionButtonCount(); ++i) {
-    TWinSysButton* button = object.CaptionButton(i);
+  for (int i = 0; i < object.Caption().ButtonCount(); ++i) {
+    TWinSysButton* button = object.Caption().Button(i);
     if (button->Element->Action == cbMdiClose) close = button;
   }
   ASSERT_NE(nullptr, close);
