@@ -4,6 +4,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionBar.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/Application.h"
@@ -34,7 +35,8 @@ TWinSkinForm::TNcTarget TWinSkinForm::NcTargetAt(LPARAM screenPoint) const {
   const POINT p = ScreenToWindow(screenPoint);
   TNcTarget target;
   target.button = caption_.ButtonAt(p);
-  target.item = target.button || !MenuBar ? nullptr : MenuBar->ItemAt(p);
+  const TWinSkinMenu* bar = menuHost_.Bar();
+  target.item = target.button || !bar ? nullptr : bar->ItemAt(p);
   target.object = target.button ? static_cast<TNCObject*>(target.button) : target.item;
   return target;
 }
@@ -124,7 +126,7 @@ bool TWinSkinForm::NcDoubleClick(const TNcTarget& target) {
 bool TWinSkinForm::NcRightButtonDown(WPARAM hit, LPARAM lParam) {
   caption_.HintReset();
   if (hit != HTCAPTION || MDIKind == mkChild) return false;
-  ShowSystemMenu(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+  menuHost_.ShowSystemMenu(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
   return true;
 }
 
@@ -147,7 +149,7 @@ void TCaptionBar::ButtonAction(int x, int y) {
     case cbIcon:
     case cbIconAlt:
     case cbIconMenu:
-      form_.ShowSystemMenu(x + 1, y + 1);
+      form_.MenuHost().ShowSystemMenu(x + 1, y + 1);
       break;
     case cbHelp:
       PostMessageW(form_.Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
@@ -235,7 +237,7 @@ void TCaptionBar::WatchHotObject() {
 
 void TCaptionBar::HoverTick() {
   // The menu loop owns the pointer while a drop-down is open.
-  if (form_.MenuTracking) return;
+  if (form_.MenuHost().Tracking()) return;
   // Nothing to watch: an idle program should not wake four times a second.
   if (!hotObject_) {
     EnableHover(false);
@@ -276,37 +278,8 @@ void TCaptionBar::ShowHint(const TWinSysButton& button, POINT cursor) {
 // Returns true when the command is consumed here.
 bool TWinSkinForm::SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const WPARAM command = wParam & 0xFFF0;
-  if (command == SC_KEYMENU && !MenuTracking) {
-    const auto character = static_cast<wchar_t>(lParam);
-    // A child has no bar: its frame's bar takes Alt and Alt+letter, as the
-    // system's own menu mode would look for the frame's menu.
-    if (MDIKind == mkChild && character != L' ' && character != L'-') {
-      const HWND frame = GetAncestor(Handle, GA_ROOT);
-      if (frame && frame != Handle) {
-        result = SendMessageW(frame, WM_SYSCOMMAND, wParam, lParam);
-        return true;
-      }
-    }
-    // Alt alone (or F10) opens the bar's first item, Alt+letter the item it
-    // is the accelerator of; the system's own menu mode never starts on a
-    // skinned caption. A space is the system menu at the client origin.
-    if (character != L' ' && character != L'-' && !GetCapture()) {
-      TMenuBtn* item = nullptr;
-      if (MenuBar) item = character == 0 ? MenuBar->FirstItem() : MenuBar->FindAccelItem(character);
-      if (character == 0 || item) {
-        result = 1;
-        // Nothing of this object is touched once the drop-down closed.
-        if (item) MenuBar->OpenItem(item);
-        return true;
-      }
-    }
-    if (character == L' ') {
-      POINT origin{0, 0};
-      ClientToScreen(Handle, &origin);
-      ShowSystemMenu(origin.x, origin.y);
-      result = 0;
-      return true;
-    }
+  if (command == SC_KEYMENU && !menuHost_.Tracking() && KeyMenu(wParam, lParam, result)) {
+    return true;
   }
   switch (command) {
     case SC_MINIMIZE:
@@ -324,4 +297,34 @@ bool TWinSkinForm::SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
       break;
   }
   return false;
+}
+
+// The keyboard's way into the menus; true when the key is taken here.
+bool TWinSkinForm::KeyMenu(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  const auto character = static_cast<wchar_t>(lParam);
+  const bool barKey = character != L' ' && character != L'-';
+  // A child has no bar: its frame's bar takes Alt and Alt+letter, as the
+  // system's own menu mode would look for the frame's menu.
+  if (MDIKind == mkChild && barKey) {
+    const HWND frame = GetAncestor(Handle, GA_ROOT);
+    if (frame && frame != Handle) {
+      result = SendMessageW(frame, WM_SYSCOMMAND, wParam, lParam);
+      return true;
+    }
+  }
+  // Alt alone (or F10) opens the bar's first item, Alt+letter the item it
+  // is the accelerator of; the system's own menu mode never starts on a
+  // skinned caption. Nothing of this object is touched once the drop-down
+  // closed.
+  if (barKey && !GetCapture() && menuHost_.OpenForKey(character)) {
+    result = 1;
+    return true;
+  }
+  // A space is the system menu at the client origin.
+  if (character != L' ') return false;
+  POINT origin{0, 0};
+  ClientToScreen(Handle, &origin);
+  menuHost_.ShowSystemMenu(origin.x, origin.y);
+  result = 0;
+  return true;
 }

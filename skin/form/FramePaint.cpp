@@ -62,8 +62,8 @@ void TWinSkinForm::PaintFrame(HDC given) {
     PaintCaption(dc.Get());
     if (MenuBarHeight > 0) {
       const RECT band{FrameLeft, FrameTop, w - FrameRight, FrameTop + MenuBarHeight};
-      if (MenuBar) {
-        MenuBar->PaintBar(dc.Get(), band);
+      if (TWinSkinMenu* bar = menuHost_.Bar()) {
+        bar->PaintBar(dc.Get(), band);
       } else {
         FillRect(dc.Get(), &band, SkinData->Skin().FaceBrush.Get());
       }

@@ -6,6 +6,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionBar.h"
 #include "skin/form/DropDownOwnerDraw.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
 
@@ -95,7 +96,7 @@ LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_SYSKEYDOWN:
-      if (msg.wParam == VK_MENU) bar.Form.MenuTracking = false;
+      if (msg.wParam == VK_MENU) bar.Form.MenuHost().MenuLoopLeft();
       break;
     case WM_MOUSEMOVE:
       if (msg.pt.x != tracking.lastCursor.x || msg.pt.y != tracking.lastCursor.y) {
@@ -149,7 +150,7 @@ bool MenuBarHookInstalled() { return tracking.hook != nullptr; }
 void MenuBarMenuSelect(const TWinSkinForm& form, WPARAM wParam, LPARAM lParam) {
   if (!tracking.bar || &tracking.bar->Form != &form) return;
   if (HIWORD(wParam) == 0xFFFF && lParam == 0) {
-    if (!tracking.switching) tracking.bar->Form.MenuTracking = false;
+    if (!tracking.switching) tracking.bar->Form.MenuHost().MenuLoopLeft();
     return;
   }
   tracking.switching = false;
@@ -182,8 +183,7 @@ bool TWinSkinMenu::OpenItem(TMenuBtn* item) {
   }
   item->State = nsPressed;
   item->Paint();
-  Form.MenuTracking = true;
-  Form.TrackedPopup = popup;
+  Form.MenuHost().TrackingStarted(popup);
   const std::shared_ptr<const bool> alive = alive_;
   UINT chosen = 0;
   int switchTo = -1;
@@ -197,8 +197,7 @@ bool TWinSkinMenu::OpenItem(TMenuBtn* item) {
   }
   // The window, its skin object or this bar may be gone by now.
   if (!*alive) return true;
-  Form.MenuTracking = false;
-  Form.TrackedPopup = nullptr;
+  Form.MenuHost().TrackingEnded();
   if (chosen) PostMessageW(window, WM_COMMAND, chosen, 0);
   if (auto* hot = dynamic_cast<TMenuBtn*>(Form.Caption().HotObject())) hot->MouseLeave();
   if (const TMenuBtn* target = Item(switchTo)) PostOpenItem(*target);

@@ -109,7 +109,7 @@ void TWinSkinForm::FitWindowToFrame(bool rereadClient) {
   } else if (Form) {
     width = Form->ClientWidth() + FrameLeft + FrameRight;
     clientHeight = Form->ClientHeight() - (MDIKind == mkChild ? 0 : MenuBarHeight);
-  } else if (MenuBar) {
+  } else if (menuHost_.Bar()) {
     // The client grew by the system's menu bar when the bar was taken away;
     // the skinned bar takes that room back.
     clientHeight = std::max(0, clientHeight - MenuBarHeight);

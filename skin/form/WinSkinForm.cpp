@@ -6,6 +6,7 @@
 #include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/SkinMenuBar.h"
 #include "toolkit/controls/Forms.h"
@@ -28,7 +29,6 @@ const TClassInfo& TWinSkinForm::StaticClass() {
 
 TWinSkinForm::TWinSkinForm(TComponent* owner, TSkinSession* session)
     : TComponent(owner),
-      DoubleClickTime(GetDoubleClickTime()),
       captionBitmap_(std::make_unique<TBitmap>()),
       controlCanvas_(std::make_unique<TCanvas>()),
       session_(session) {}
@@ -95,8 +95,7 @@ void TWinSkinForm::CommonAttach(TSkinData* skinData) {
   frameHook_.Install(Handle);
 
   if (SkinFrame) {
-    WindowMenu = GetMenu(Handle);
-    if (WindowMenu && MDIKind != mkChild) AttachMenuBar();
+    menuHost_.Attach();
     ComputeFrame();
   } else {
     AttachState = asSkinned;
@@ -236,7 +235,7 @@ void TWinSkinForm::RestoreHandlers() {
 // being destroyed (its menus are gone then), and the system menu copy goes.
 void TWinSkinForm::ReleaseMenus() {
   if (Form && !Form->ComponentState().Contains(csDestroying)) UnskinFormMenus(*Form);
-  if (!systemMenuShowing_) systemMenuPopup_.reset();
+  menuHost_.ReleaseSystemMenuPopup();
 }
 
 // Without a skinned frame only the controls, the colour and the hooks go back.
@@ -261,8 +260,8 @@ void TWinSkinForm::Unskin() {
   ReleaseMenus();
   if (Form && !destroying) Form->SetColor(SavedColor);
   if ((SysFlags & sfSystemMenu) && !(SysFlags & sfKeepStyles)) SetSysMenuStyle(false);
-  const bool menuGivenBack = MenuBar && MenuBar->MenuHandle && !destroying;
-  ReleaseMenuBar(destroying);
+  const bool menuGivenBack = menuHost_.HoldsMenu() && !destroying;
+  menuHost_.ReleaseBar(destroying);
   if (!destroying && (MDIKind == mkChild || Placement != plMaximised)) {
     ResizeToStdFrame(menuGivenBack);
   }
@@ -294,12 +293,12 @@ void TWinSkinForm::ReleaseWindow() {
     return;
   }
   // A drop-down still open goes with its hook before anything else.
-  if (MenuBar) MenuBar->EndTracking();
+  menuHost_.EndTracking();
   if (!frameHook_.Installed() && !formProcReplaced_) return;
   RestoreHandlers();
   skinObjects_.ReleaseAll(!destroying);
   ReleaseMenus();
-  ReleaseMenuBar(destroying);
+  menuHost_.ReleaseBar(destroying);
 }
 
 void TWinSkinForm::RefreshSkin() {

@@ -14,6 +14,7 @@
 #include "skin/core/SkinObjectList.h"
 #include "skin/core/WindowHook.h"
 #include "skin/form/CaptionBar.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/SkinSession.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/core/Component.h"
@@ -124,22 +125,9 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   TCaptionBar& Caption() { return caption_; }
   const TCaptionBar& Caption() const { return caption_; }
 
-  // The system menu (SystemMenuPopup.cpp).
-  void ShowSystemMenu(int x, int y);
-  // The owner-drawn copy of the window's system menu, rebuilt for each
-  // showing (SystemMenuPopup.cpp); null before the first.
-  TPopupMenu* SystemMenuPopup() const { return systemMenuPopup_.get(); }
-  void RebuildSystemMenuPopup();
-  static constexpr int kSystemMenuTag = 33333;
-
-  // Menu items drawn in the skin (MenuOwnerDraw.cpp): WM_MEASUREITEM and
-  // WM_DRAWITEM of menus; false when the message goes on to the previous
-  // procedure.
-  bool MeasureMenuItem(LPARAM lParam, LRESULT& result);
-  bool DrawMenuItem(LPARAM lParam, LRESULT& result);
-  // The toolkit item an owner-drawn menu message names: the form's menus
-  // first, then the system menu copy; null when none.
-  TMenuItem* ToolkitMenuItem(UINT id) const;
+  // The menus: the skinned bar, its drop-downs, the system menu.
+  TMenuBarHost& MenuHost() { return menuHost_; }
+  const TMenuBarHost& MenuHost() const { return menuHost_; }
 
   TAttachState AttachState = asAttached;
   TSkinData* SkinData = nullptr;
@@ -172,15 +160,6 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   HWND OwnerWindow = nullptr;
   HWND MDIClient = nullptr;
   HMENU SystemMenu = nullptr;
-  HMENU WindowMenu = nullptr;
-  // The skinned menu bar (none without a menu) and whether its drop-down is
-  // open.
-  std::unique_ptr<TWinSkinMenu> MenuBar;
-  bool MenuTracking = false;
-  // The menu bar drop-down being tracked; native entries are looked up there.
-  HMENU TrackedPopup = nullptr;
-  DWORD LastSysMenuTick = 0;
-  UINT DoubleClickTime = 0;
   TColor SavedColor = 0;
 
   HRGN Region() const { return region_.Get(); }
@@ -188,11 +167,29 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
  private:
   LRESULT HookedMessage(TWindowHook& hook, UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
-  bool FrameStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  bool FrameStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  LRESULT FrameStage3(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The stages of FrameWndProc (handlers in FrameMessages.cpp).
+  bool HookedWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool SkinnedFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT NonClientMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT EraseBackground(WPARAM wParam, LPARAM lParam);
+  LRESULT NcDestroy(WPARAM wParam, LPARAM lParam);
+  bool NcActivateBeforeInit(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT ParentNotify(WPARAM wParam, LPARAM lParam);
+  LRESULT InitMenuPopup(WPARAM wParam, LPARAM lParam);
+  LRESULT ControlColour(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT SkinRequest(UINT msg, WPARAM wParam);
+  LRESULT Sized(WPARAM wParam, LPARAM lParam);
+  LRESULT WindowChanged(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Command(WPARAM wParam, LPARAM lParam);
+  LRESULT MenuMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The MDI client's procedure and the toolkit form's handler
+  // (FormWindowProc.cpp).
   LRESULT MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  void HideMdiScrollbars();
+  void MdiChildDestroyed();
   void FormWindowProc(TMessage& message);
+  void CaptionTextChanged();
+  void DialogChar(TMessage& message);
   LRESULT PassOn(UINT msg, WPARAM wParam, LPARAM lParam) {
     return frameHook_.CallOld(msg, wParam, lParam);
   }
@@ -206,12 +203,6 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   void ReleaseUnframed(bool destroying);
   void ReleaseMenus();
   void ResizeToStdFrame(bool menuGivenBack);
-  void AttachMenuBar();
-  // Gives the window its menu back (when it keeps it) and frees the bar.
-  void ReleaseMenuBar(bool destroying);
-  void MenuChanged();
-  void MdiMenuSet(WPARAM newFrameMenu);
-  bool OpenMenuBarAt(LPARAM screenPoint);
   static bool AltAlone();
 
   LRESULT NcCalcSize(WPARAM wParam, LPARAM lParam);
@@ -233,6 +224,7 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   bool NcDoubleClick(const TNcTarget& target);
   bool NcRightButtonDown(WPARAM hit, LPARAM lParam);
   bool SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool KeyMenu(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   TDataSkinBorder* BorderRecord(int piece) const;
   // A border piece composed for its size and look, kept until either changes.
@@ -255,9 +247,8 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   TRegionHandle region_;
   TSkinObjectList skinObjects_;
   std::vector<HWND> sizeGrips_;
-  std::unique_ptr<TPopupMenu> systemMenuPopup_;
   TSkinSession* session_ = nullptr;
   TCaptionBar caption_{*this};
-  bool systemMenuShowing_ = false;
+  TMenuBarHost menuHost_{*this};
   bool savedMenuUpdate_ = true;
 };
