@@ -48,11 +48,11 @@ class TCaptionBar {
   int RightButtonsWidth() const { return rightButtonsWidth_; }
   HFONT Font() const { return font_.Get(); }
 
-  // The window icon (CaptionButtons.cpp).
+  // The window icon (CaptionIcon.cpp).
   void RebuildIcon();
   void DrawIcon(HDC dc, const RECT& rect) const;
 
-  // The object under the pointer and the hover watch (CaptionMouse.cpp).
+  // The object under the pointer and the hover watch (CaptionHover.cpp).
   TNCObject* HotObject() const { return hotObject_; }
   void SetHotObject(TNCObject* object) { hotObject_ = object; }
   // The hot object leaves, if there is one.

@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int kMenuBarButtons = 100;
-constexpr int kIconLeft = 8;
 
 bool IsIconAction(int action) { return action == cbIcon || action == cbIconAlt; }
 
@@ -77,7 +76,7 @@ void TWinSysButton::Paint() {
     Form.PaintCaptionButton(*this, frame);
     return;
   }
-  const TWindowDC dc(Form.Handle, TDCArea::Window);
+  const TWindowDC dc(Form.Handle(), TDCArea::Window);
   if (!dc.Get()) return;
   if (IsIcon()) {
     Form.Caption().DrawIcon(dc.Get(), Rect);
@@ -191,7 +190,7 @@ TCaptionBar::~TCaptionBar() = default;
 
 void TCaptionBar::CreateButtons() {
   ReleaseButtons();
-  TSkinData* skinData = form_.SkinData;
+  TSkinData* skinData = form_.SkinData();
   if (!skinData) return;
   for (const auto& record : skinData->Skin().CaptionButtons) {
     auto button = std::make_unique<TWinSysButton>(form_, record.get());
@@ -216,22 +215,22 @@ bool TCaptionBar::UpdateButtonVisibility(TWinSysButton& button) const {
   const TDataSkinSysButton& e = *button.Element;
   const TWinSkinForm& f = form_;
   TButtonContext c;
-  c.window = f.Handle;
-  c.maximised = f.Placement == plMaximised;
-  c.active = f.Active;
-  c.minBox = (f.SysFlags & sfMinimizeBox) != 0;
-  c.maxBox = (f.SysFlags & sfMaximizeBox) != 0;
-  c.sysMenu = (f.SysFlags & sfSystemMenu) != 0;
-  c.help = (f.SysFlags & sfContextHelp) != 0;
-  c.dialogBorder = !f.DialogClass && f.BorderKind == bkDialog;
-  c.mdiClient = f.MDIKind == mkFrame ? f.MDIClient : nullptr;
-  c.menuBand = f.MenuBarHeight > 0;
+  c.window = f.Handle();
+  c.maximised = f.Window().Placement == plMaximised;
+  c.active = f.Window().Active;
+  c.minBox = (f.Window().SysFlags & sfMinimizeBox) != 0;
+  c.maxBox = (f.Window().SysFlags & sfMaximizeBox) != 0;
+  c.sysMenu = (f.Window().SysFlags & sfSystemMenu) != 0;
+  c.help = (f.Window().SysFlags & sfContextHelp) != 0;
+  c.dialogBorder = !f.Window().DialogClass && f.Window().BorderKind == bkDialog;
+  c.mdiClient = f.Window().MDIKind == mkFrame ? f.Window().MDIClient : nullptr;
+  c.menuBand = f.Frame().MenuBarHeight() > 0;
   bool visible = VisibilityCondition(c, e.Visibility, false, e.Action) &&
                  VisibilityCondition(c, e.Visibility1, true, e.Action);
   if (e.Action == cbClose && !c.sysMenu) visible = false;
   if (e.Action == cbMaximize) button.Enabled = c.maxBox && c.sysMenu;
   if (e.Action == cbMinimize) button.Enabled = c.minBox && c.sysMenu;
-  if ((IsIconAction(e.Action) || e.Action == cbIconMenu) && f.BorderKind == bkDialog) {
+  if ((IsIconAction(e.Action) || e.Action == cbIconMenu) && f.Window().BorderKind == bkDialog) {
     visible = false;
   }
   button.Visible = visible;
@@ -240,8 +239,8 @@ bool TCaptionBar::UpdateButtonVisibility(TWinSysButton& button) const {
 
 RECT TCaptionBar::ButtonRect(const TWinSysButton& button) const {
   const TDataSkinSysButton& e = *button.Element;
-  const int width = form_.WindowWidth;
-  const int frameTop = form_.FrameTop;
+  const int width = form_.Frame().WindowWidth();
+  const int frameTop = form_.Frame().Top();
   // A button is never larger than the window nor placed outside it.
   const int w = std::min(e.Image->Width() / std::max(1, e.Frame), width);
   const int h = std::min(e.Image->Height(), std::max(frameTop, 0));
@@ -263,9 +262,10 @@ RECT TCaptionBar::ButtonRect(const TWinSysButton& button) const {
       OffsetRect(&rect, titleRect_.right + ClampToRange(e.Xcoord, 0, width), y);
       break;
     case kMenuBarButtons: {
-      const auto& menuBar = form_.SkinData->Skin().MenuBar;
-      OffsetRect(&rect, width - e.Xcoord - form_.FrameRight - (menuBar ? menuBar->LeftWidth : 0),
-                 frameTop + (form_.MenuBarHeight - h) / 2);
+      const auto& menuBar = form_.SkinData()->Skin().MenuBar;
+      OffsetRect(&rect,
+                 width - e.Xcoord - form_.Frame().Right() - (menuBar ? menuBar->LeftWidth : 0),
+                 frameTop + (form_.Frame().MenuBarHeight() - h) / 2);
       break;
     }
     default:
@@ -285,7 +285,8 @@ void TCaptionBar::PaintButtons(TCanvas& canvas) const {
   for (const auto& button : buttons_) {
     const TDataSkinSysButton& e = *button->Element;
     if (!button->Visible || e.Image->Empty() || e.Visibility == kMenuBarButtons) continue;
-    const int frame = e.Frame < 4 || (form_.Active && button->Enabled) ? bfNormal : bfDisabled;
+    const int frame =
+        e.Frame < 4 || (form_.Window().Active && button->Enabled) ? bfNormal : bfDisabled;
     if (button->IsIcon()) {
       DrawIcon(canvas.Handle(), button->Rect);
     } else {
@@ -301,44 +302,4 @@ TWinSysButton* TCaptionBar::ButtonAt(POINT p) const {
     }
   }
   return nullptr;
-}
-
-namespace {
-
-HICON WindowIconOf(HWND window) {
-  auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
-  return icon;
-}
-
-}  // namespace
-
-void TCaptionBar::RebuildIcon() {
-  const int cx = GetSystemMetrics(SM_CXSMICON);
-  const int cy = GetSystemMetrics(SM_CYSMICON);
-  iconBitmap_->SetPixelFormat(pf16bit);
-  iconBitmap_->SetSize(cx, cy);
-  TCanvas& canvas = iconBitmap_->Canvas();
-  canvas.Brush().SetColor(clFuchsia);
-  canvas.FillRect(RECT{0, 0, cx, cy});
-  const HICON icon = WindowIconOf(form_.Handle);
-  icon_.Reset(icon ? static_cast<HICON>(CopyImage(icon, IMAGE_ICON, smallIconSize_, smallIconSize_,
-                                                  LR_COPYFROMRESOURCE))
-                   : nullptr);
-  if (!icon) return;
-  if (const auto copy =
-          static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE))) {
-    DrawIconEx(canvas.Handle(), 0, 0, copy, cx, cy, 0, nullptr, DI_NORMAL);
-    DestroyIcon(copy);
-  }
-}
-
-void TCaptionBar::DrawIcon(HDC dc, const RECT& rect) const {
-  if (icon_) {
-    const int y = textRect_.top + ((textRect_.bottom - textRect_.top) - smallIconSize_) / 2;
-    DrawIconEx(dc, kIconLeft, y, icon_.Get(), smallIconSize_, smallIconSize_, 0, nullptr,
-               DI_NORMAL);
-    return;
-  }
-  DrawTransparent(dc, rect, *iconBitmap_, clFuchsia);
 }

@@ -1,5 +1,5 @@
 // The caption under the mouse: non-client mouse messages, what a clicked
-// caption button does, the hover check and hints, system commands.
+// caption button does, system commands and the keyboard's way into the menus.
 #include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionBar.h"
@@ -7,13 +7,8 @@
 #include "skin/form/MenuBarHost.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
-#include "toolkit/controls/Application.h"
-#include "toolkit/controls/Timer.h"
 
 namespace {
-
-constexpr UINT kHoverStep = 250;
-constexpr int kHintBelowCursor = 24;
 
 bool HasCloseItem(HMENU menu) {
   MENUITEMINFOW info{};
@@ -24,15 +19,8 @@ bool HasCloseItem(HMENU menu) {
 
 }  // namespace
 
-void TCaptionBar::HintReset() {
-  TSkinData* skinData = form_.SkinData;
-  if (!skinData) return;
-  skinData->HoverTime = 0;
-  skinData->HideCaptionHint();
-}
-
 TWinSkinForm::TNcTarget TWinSkinForm::NcTargetAt(LPARAM screenPoint) const {
-  const POINT p = ScreenToWindow(screenPoint);
+  const POINT p = frame_.ScreenToWindow(screenPoint);
   TNcTarget target;
   target.button = caption_.ButtonAt(p);
   const TWinSkinMenu* bar = menuHost_.Bar();
@@ -62,7 +50,7 @@ bool TWinSkinForm::NcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
 }
 
 bool TWinSkinForm::NcMouseMove(const TNcTarget& target) {
-  if (!Active) return true;
+  if (!window_.Active) return true;
   if (target.object) {
     target.object->MouseEnter();
     return true;
@@ -75,14 +63,14 @@ bool TWinSkinForm::NcLeftButtonDown(const TNcTarget& target, WPARAM hit, LPARAM 
                                     LRESULT& result) {
   caption_.HintReset();
   if (target.object) {
-    if (!Active) SetForegroundWindow(Handle);
+    if (!window_.Active) SetForegroundWindow(handle_);
     // A bar item opens its drop-down here; nothing of this object is
     // touched once it closed.
     target.object->MouseDown();
     return true;
   }
   // A maximised window cannot be dragged by its caption.
-  if (Placement == plMaximised && Active && hit == HTCAPTION) {
+  if (window_.Placement == plMaximised && window_.Active && hit == HTCAPTION) {
     result = PassOn(WM_NCLBUTTONDOWN, HTMENU, lParam);
     return true;
   }
@@ -106,18 +94,18 @@ bool TWinSkinForm::NcDoubleClick(const TNcTarget& target) {
   if (target.button) {
     if (target.button->IsIcon()) {
       caption_.EnableHover(false);
-      PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+      PostMessageW(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
     return true;
   }
-  if (Placement != plNormal) {
-    Placement = plNormal;
-    PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
+  if (window_.Placement != plNormal) {
+    window_.Placement = plNormal;
+    PostMessageW(handle_, WM_SYSCOMMAND, SC_RESTORE, 0);
     return true;
   }
-  if (SysFlags & sfMaximizeBox) {
-    Placement = plMaximised;
-    PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  if (window_.SysFlags & sfMaximizeBox) {
+    window_.Placement = plMaximised;
+    PostMessageW(handle_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     return true;
   }
   return false;
@@ -125,7 +113,7 @@ bool TWinSkinForm::NcDoubleClick(const TNcTarget& target) {
 
 bool TWinSkinForm::NcRightButtonDown(WPARAM hit, LPARAM lParam) {
   caption_.HintReset();
-  if (hit != HTCAPTION || MDIKind == mkChild) return false;
+  if (hit != HTCAPTION || window_.MDIKind == mkChild) return false;
   menuHost_.ShowSystemMenu(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
   return true;
 }
@@ -152,7 +140,7 @@ void TCaptionBar::ButtonAction(int x, int y) {
       form_.MenuHost().ShowSystemMenu(x + 1, y + 1);
       break;
     case cbHelp:
-      PostMessageW(form_.Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+      PostMessageW(form_.Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
       break;
     case cbMdiMinimize:
     case cbMdiMinimizeAlt:
@@ -163,116 +151,55 @@ void TCaptionBar::ButtonAction(int x, int y) {
       MdiChildCommand(action);
       break;
     default:
-      PostMessageW(form_.Handle, SKIN_CAPTIONACTION, static_cast<WPARAM>(action), 0);
+      PostMessageW(form_.Handle(), SKIN_CAPTIONACTION, static_cast<WPARAM>(action), 0);
       break;
   }
 }
 
 void TCaptionBar::CloseAction() {
-  const HWND window = form_.Handle;
-  if (!HasCloseItem(form_.SystemMenu ? form_.SystemMenu : GetSystemMenu(window, FALSE))) return;
+  const HWND window = form_.Handle();
+  if (!HasCloseItem(form_.Window().SystemMenu ? form_.Window().SystemMenu
+                                              : GetSystemMenu(window, FALSE)))
+    return;
   EnableHover(false);
   PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 void TCaptionBar::MaximiseAction() {
-  const HWND window = form_.Handle;
-  if (form_.Placement == plMaximised) {
-    form_.Placement = plNormal;
+  const HWND window = form_.Handle();
+  if (form_.Window().Placement == plMaximised) {
+    form_.SetPlacement(plNormal);
     PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
     return;
   }
-  if (form_.MDIKind == mkChild && form_.Session()) form_.Session()->SetMdiMaximised(true);
-  form_.Placement = plMaximised;
+  if (form_.Window().MDIKind == mkChild && form_.Session()) form_.Session()->SetMdiMaximised(true);
+  form_.SetPlacement(plMaximised);
   PostMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   hotObject_ = nullptr;
 }
 
 void TCaptionBar::MinimiseAction() {
-  const HWND window = form_.Handle;
-  if (form_.Placement == plMinimised) {
-    form_.Placement = plNormal;
+  const HWND window = form_.Handle();
+  if (form_.Window().Placement == plMinimised) {
+    form_.SetPlacement(plNormal);
     PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
     return;
   }
-  form_.Placement = plMinimised;
+  form_.SetPlacement(plMinimised);
   form_.SetSysMenuStyle(false);
   PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }
 
 // The buttons of a maximised MDI child on its frame act on the active child.
 void TCaptionBar::MdiChildCommand(int action) const {
-  const HWND client = form_.MDIClient;
-  if (form_.MDIKind != mkFrame || !client) return;
+  const HWND client = form_.Window().MDIClient;
+  if (form_.Window().MDIKind != mkFrame || !client) return;
   const auto child = reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0));
   if (!child) return;
   const WPARAM command = action == cbMdiMinimize || action == cbMdiMinimizeAlt ? SC_MINIMIZE
                          : action == cbMdiRestore || action == cbMdiRestoreAlt ? SC_RESTORE
                                                                                : SC_CLOSE;
   SendMessageW(child, WM_SYSCOMMAND, command, 0);
-}
-
-void TCaptionBar::LeaveHotObject() {
-  if (!hotObject_) return;
-  hotObject_->MouseLeave();
-  hotObject_ = nullptr;
-}
-
-void TCaptionBar::CreateHoverTimer() {
-  hoverTimer_ = std::make_unique<TTimer>(nullptr);
-  hoverTimer_->SetEnabled(false);
-  hoverTimer_->SetInterval(kHoverStep);
-  hoverTimer_->OnTimer = [this](TObject*) { HoverTick(); };
-}
-
-void TCaptionBar::DestroyHoverTimer() { hoverTimer_.reset(); }
-
-void TCaptionBar::EnableHover(bool enabled) {
-  if (hoverTimer_) hoverTimer_->SetEnabled(enabled);
-}
-
-void TCaptionBar::WatchHotObject() {
-  if (form_.Active) EnableHover(true);
-}
-
-void TCaptionBar::HoverTick() {
-  // The menu loop owns the pointer while a drop-down is open.
-  if (form_.MenuHost().Tracking()) return;
-  // Nothing to watch: an idle program should not wake four times a second.
-  if (!hotObject_) {
-    EnableHover(false);
-    return;
-  }
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  const POINT p = form_.ScreenToWindow(MAKELPARAM(cursor.x, cursor.y));
-  if (!PtInRect(&hotObject_->Rect, p)) {
-    LeaveHotObject();
-    HintReset();
-    return;
-  }
-  if (const auto* button = dynamic_cast<TWinSysButton*>(hotObject_)) ShowHint(*button, cursor);
-}
-
-// The hint shows after twice the application's hint pause and hides after
-// its hide pause, counted in hover steps.
-void TCaptionBar::ShowHint(const TWinSysButton& button, POINT cursor) {
-  TSkinData* skinData = form_.SkinData;
-  if (!skinData) return;
-  skinData->HoverTime += static_cast<int>(kHoverStep);
-  const int pause = 2 * (Application ? Application->HintPause : 500);
-  const int hide = Application ? Application->HintHidePause : 2500;
-  const String text = CaptionHintText(button.Element->Action);
-  if (skinData->HoverTime >= pause && skinData->HoverTime < pause + hide) {
-    if (text.empty()) return;
-    RECT window{};
-    GetWindowRect(form_.Handle, &window);
-    const LONG left = button.Rect.left + window.left;
-    const LONG top = cursor.y + kHintBelowCursor;
-    skinData->ShowCaptionHint(RECT{left, top, left, top}, text);
-  } else if (skinData->HoverTime >= pause + hide) {
-    skinData->HideCaptionHint();
-  }
 }
 
 // Returns true when the command is consumed here.
@@ -283,15 +210,15 @@ bool TWinSkinForm::SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
   }
   switch (command) {
     case SC_MINIMIZE:
-      Placement = plMinimised;
+      window_.Placement = plMinimised;
       break;
     case SC_MAXIMIZE:
-      PrepareMaximisedRegion();
-      Placement = plMaximised;
+      frame_.PrepareMaximisedRegion();
+      window_.Placement = plMaximised;
       break;
     case SC_RESTORE:
-      Placement = plNormal;
-      if (MDIKind == mkChild && session_) session_->SetMdiMaximised(false);
+      window_.Placement = plNormal;
+      if (window_.MDIKind == mkChild && session_) session_->SetMdiMaximised(false);
       break;
     default:
       break;
@@ -305,9 +232,9 @@ bool TWinSkinForm::KeyMenu(WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const bool barKey = character != L' ' && character != L'-';
   // A child has no bar: its frame's bar takes Alt and Alt+letter, as the
   // system's own menu mode would look for the frame's menu.
-  if (MDIKind == mkChild && barKey) {
-    const HWND frame = GetAncestor(Handle, GA_ROOT);
-    if (frame && frame != Handle) {
+  if (window_.MDIKind == mkChild && barKey) {
+    const HWND frame = GetAncestor(handle_, GA_ROOT);
+    if (frame && frame != handle_) {
       result = SendMessageW(frame, WM_SYSCOMMAND, wParam, lParam);
       return true;
     }
@@ -323,7 +250,7 @@ bool TWinSkinForm::KeyMenu(WPARAM wParam, LPARAM lParam, LRESULT& result) {
   // A space is the system menu at the client origin.
   if (character != L' ') return false;
   POINT origin{0, 0};
-  ClientToScreen(Handle, &origin);
+  ClientToScreen(handle_, &origin);
   menuHost_.ShowSystemMenu(origin.x, origin.y);
   result = 0;
   return true;

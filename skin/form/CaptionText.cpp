@@ -88,7 +88,7 @@ RECT TCaptionBar::PlaceText(HDC dc, const WideString& text, const RECT& c,
   RECT r = c;
   DrawSkinText(dc, text, r, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
   r.right += title.StripLeft + title.StripRight;
-  const bool rightToLeft = form_.RightToLeft;
+  const bool rightToLeft = form_.Window().RightToLeft;
   const int dx = TextShift(alignment, rightToLeft, title, c.right - c.left, r.right - r.left,
                            rightButtonsWidth_);
   const int dy = Half((c.bottom - c.top) - (r.bottom - r.top)) + Half(title.Vertical);
@@ -96,21 +96,21 @@ RECT TCaptionBar::PlaceText(HDC dc, const WideString& text, const RECT& c,
   if (rightToLeft && dx <= 0) r.left = title.Left;
   if (rightToLeft) {
     OffsetRect(&r, kRtlShift, 0);
-  } else if (form_.Style & WS_POPUP) {
+  } else if (form_.Window().Style & WS_POPUP) {
     if (c.right - rightButtonsWidth_ - kButtonGap < r.right && rightButtonsWidth_ > kButtonGap) {
       r.right = c.right - rightButtonsWidth_ - kButtonGap;
     }
   } else {
     r.right = std::min<LONG>(r.right, c.right - title.Right);
   }
-  if (form_.BorderKind == bkDialog && alignment == 0) r.left -= kDialogIconRoom;
+  if (form_.Window().BorderKind == bkDialog && alignment == 0) r.left -= kDialogIconRoom;
   return r;
 }
 
 void TCaptionBar::DrawText(TCanvas& canvas, const RECT& c) {
   const HDC dc = canvas.Handle();
-  const TSkinElements& skin = form_.SkinData->Skin();
-  const WideString text = CaptionTextOf(form_.Handle, form_.UnicodeWindow);
+  const TSkinElements& skin = form_.SkinData()->Skin();
+  const WideString text = CaptionTextOf(form_.Handle(), form_.Window().UnicodeWindow);
   MeasureRightButtons();
   const TDataSkinTitle& skinTitle = *skin.Title;
   // The skin's shifts and strip ends, never wider than the band they move in.
@@ -122,7 +122,7 @@ void TCaptionBar::DrawText(TCanvas& canvas, const RECT& c) {
   RECT r = PlaceText(dc, text, c, title, skinTitle.TextAlignment);
   titleRect_ = r;
 
-  const bool active = form_.Active;
+  const bool active = form_.Window().Active;
   // The strip behind the text is drawn only across the caption band.
   const RECT strip{std::max(r.left, c.left), c.top, std::min(r.right, c.right), c.bottom};
   if (!skinTitle.Image->Empty() && strip.right >= strip.left) {
@@ -136,7 +136,7 @@ void TCaptionBar::DrawText(TCanvas& canvas, const RECT& c) {
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, static_cast<COLORREF>(
                        ColorToRGB(skin.Colour(active ? scTitleTextActive : scTitleTextNoActive))));
-  DrawSkinText(dc, text, r, form_.RightToLeft ? kCaptionFormatRtl : kCaptionFormat);
+  DrawSkinText(dc, text, r, form_.Window().RightToLeft ? kCaptionFormatRtl : kCaptionFormat);
   textRect_ = r;
   SetBkMode(dc, oldMode);
 }

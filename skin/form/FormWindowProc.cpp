@@ -36,12 +36,12 @@ void TWinSkinForm::FormWindowProc(TMessage& message) {
 
 // A visible window's new text is shown where its caption shows now.
 void TWinSkinForm::CaptionTextChanged() {
-  if (!IsWindowVisible(Handle)) return;
-  if (Placement == plMaximised) {
+  if (!IsWindowVisible(handle_)) return;
+  if (window_.Placement == plMaximised) {
     if (session_ && session_->MdiClient()) {
       PostMessageW(session_->MdiClient(), SKIN_MDIREDRAW, 0, 0);
     }
-  } else if (Placement == plMinimised) {
+  } else if (window_.Placement == plMinimised) {
     PaintFrame(nullptr);
   } else {
     ForceFrameChange();
@@ -63,9 +63,10 @@ void TWinSkinForm::DialogChar(TMessage& message) {
   // Keys nobody used go to the form that has the menus: the MDI frame or
   // the main form.
   if (TCustomForm* main = Application ? Application->MainForm() : nullptr;
-      main && Form && main != Form) {
-    TCustomForm* frame = MDIKind == mkChild && session_ ? session_->MdiFrameForm() : main;
-    if (frame && frame != Form) frame->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
+      main && toolkitForm_ && main != toolkitForm_) {
+    TCustomForm* frame = window_.MDIKind == mkChild && session_ ? session_->MdiFrameForm() : main;
+    if (frame && frame != toolkitForm_)
+      frame->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
   }
   message.Result = 0;
 }
@@ -83,14 +84,14 @@ LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     case WM_NCCALCSIZE:
-      if (SkinFrame && !SkinData->Options().Contains(xoMDIScrollbar)) HideMdiScrollbars();
+      if (window_.SkinFrame && !skinData_->Options().Contains(xoMDIScrollbar)) HideMdiScrollbars();
       return mdiClientHook_.CallOld(msg, wParam, lParam);
     case WM_MDICREATE:
-      SkinData->SetMenuUpdate(false);
+      skinData_->SetMenuUpdate(false);
       return mdiClientHook_.CallOld(msg, wParam, lParam);
     case WM_MDIDESTROY: {
       const LRESULT result = mdiClientHook_.CallOld(msg, wParam, lParam);
-      if (SkinFrame && session_) MdiChildDestroyed();
+      if (window_.SkinFrame && session_) MdiChildDestroyed();
       return result;
     }
     case WM_MDISETMENU: {
@@ -100,10 +101,11 @@ LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MDITILE:
     case WM_MDICASCADE:
-      if (SkinFrame && session_ && session_->MdiMaximised()) session_->SetMdiMaximised(false);
+      if (window_.SkinFrame && session_ && session_->MdiMaximised())
+        session_->SetMdiMaximised(false);
       return mdiClientHook_.CallOld(msg, wParam, lParam);
     case SKIN_MDIREDRAW:
-      RedrawWindow(MDIClient, nullptr, nullptr, kMdiRedrawFlags);
+      RedrawWindow(window_.MDIClient, nullptr, nullptr, kMdiRedrawFlags);
       return 0;
     default:
       return mdiClientHook_.CallOld(msg, wParam, lParam);
@@ -111,8 +113,8 @@ LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TWinSkinForm::HideMdiScrollbars() {
-  const LONG_PTR style = GetWindowLongPtrW(MDIClient, GWL_STYLE);
-  SetWindowLongPtrW(MDIClient, GWL_STYLE, style & ~LONG_PTR{WS_VSCROLL | WS_HSCROLL});
+  const LONG_PTR style = GetWindowLongPtrW(window_.MDIClient, GWL_STYLE);
+  SetWindowLongPtrW(window_.MDIClient, GWL_STYLE, style & ~LONG_PTR{WS_VSCROLL | WS_HSCROLL});
 }
 
 // The children left decide whether they show maximised; with none left the
@@ -120,9 +122,9 @@ void TWinSkinForm::HideMdiScrollbars() {
 void TWinSkinForm::MdiChildDestroyed() {
   BOOL maximised = FALSE;
   const auto active =
-      SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
+      SendMessageW(window_.MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
   session_->SetMdiMaximised(active && maximised);
   if (active) return;
-  SkinData->SetMenuUpdate(savedMenuUpdate_);
+  skinData_->SetMenuUpdate(savedMenuUpdate_);
   menuHost_.MdiChildrenGone();
 }

@@ -30,29 +30,29 @@ bool IsSystemCommandId(WPARAM id) {
 // A plain window's client is filled with the skin's face colour.
 LRESULT TWinSkinForm::EraseBackground(WPARAM wParam, LPARAM lParam) {
   const LRESULT result = PassOn(WM_ERASEBKGND, wParam, lParam);
-  if (Form) return result;
+  if (toolkitForm_) return result;
   RECT client{};
-  GetClientRect(Handle, &client);
-  FillRect(reinterpret_cast<HDC>(wParam), &client, SkinData->Skin().FaceBrush.Get());
+  GetClientRect(handle_, &client);
+  FillRect(reinterpret_cast<HDC>(wParam), &client, skinData_->Skin().FaceBrush.Get());
   return 1;
 }
 
 LRESULT TWinSkinForm::NcDestroy(WPARAM wParam, LPARAM lParam) {
-  AttachState = asDestroying;
+  attachState_ = asDestroying;
   ReleaseWindow();
   const LRESULT result = PassOn(WM_NCDESTROY, wParam, lParam);
-  AttachState = asGone;
+  attachState_ = asGone;
   return result;
 }
 
 // Before SKIN_INIT a frame stays as it is; a window without a skinned frame
 // activates as the system does. True when the message is done.
 bool TWinSkinForm::NcActivateBeforeInit(WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (AttachState == asAttached && MDIKind != mkChild) {
+  if (attachState_ == asAttached && window_.MDIKind != mkChild) {
     result = 0;
     return true;
   }
-  if (SkinFrame) return false;
+  if (window_.SkinFrame) return false;
   result = PassOn(WM_NCACTIVATE, wParam, lParam);
   return true;
 }
@@ -60,7 +60,7 @@ bool TWinSkinForm::NcActivateBeforeInit(WPARAM wParam, LPARAM lParam, LRESULT& r
 // A size grip created after SKIN_INIT is skinned once it exists.
 LRESULT TWinSkinForm::ParentNotify(WPARAM wParam, LPARAM lParam) {
   const LRESULT result = PassOn(WM_PARENTNOTIFY, wParam, lParam);
-  if (LOWORD(wParam) == WM_CREATE && AttachState == asSkinned && !sizeGrips_.empty()) {
+  if (LOWORD(wParam) == WM_CREATE && attachState_ == asSkinned && !sizeGrips_.empty()) {
     SkinSizeGrips();
   }
   return result;
@@ -68,7 +68,8 @@ LRESULT TWinSkinForm::ParentNotify(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinForm::InitMenuPopup(WPARAM wParam, LPARAM lParam) {
   if (session_) {
-    session_->MenuOpening(reinterpret_cast<HMENU>(wParam) == SystemMenu ? mkSystemMenu : mkMenuBar);
+    session_->MenuOpening(reinterpret_cast<HMENU>(wParam) == window_.SystemMenu ? mkSystemMenu
+                                                                                : mkMenuBar);
   }
   return PassOn(WM_INITMENUPOPUP, wParam, lParam);
 }
@@ -76,10 +77,10 @@ LRESULT TWinSkinForm::InitMenuPopup(WPARAM wParam, LPARAM lParam) {
 // A plain window's buttons and labels show the skin's face through them.
 LRESULT TWinSkinForm::ControlColour(UINT msg, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = PassOn(msg, wParam, lParam);
-  if (Form) return result;
+  if (toolkitForm_) return result;
   SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
   if (msg != WM_CTLCOLORSTATIC) return result;
-  return reinterpret_cast<LRESULT>(SkinData->Skin().FaceBrush.Get());
+  return reinterpret_cast<LRESULT>(skinData_->Skin().FaceBrush.Get());
 }
 
 // The skin's own messages to the window.
@@ -89,12 +90,12 @@ LRESULT TWinSkinForm::SkinRequest(UINT msg, WPARAM wParam) {
       SkinInit();
       return 0;
     case SKIN_RESKINSCROLL:
-      if (SkinData) {
-        TControlDiscovery(*this, *SkinData).ReskinScroll(reinterpret_cast<HWND>(wParam));
+      if (skinData_) {
+        TControlDiscovery(*this, *skinData_).ReskinScroll(reinterpret_cast<HWND>(wParam));
       }
       return 0;
     default:
-      PostMessageW(Handle, SKIN_APPLIED, 0, kSkinMagic);
+      PostMessageW(handle_, SKIN_APPLIED, 0, kSkinMagic);
       return 1;
   }
 }
@@ -102,13 +103,14 @@ LRESULT TWinSkinForm::SkinRequest(UINT msg, WPARAM wParam) {
 LRESULT TWinSkinForm::Sized(WPARAM wParam, LPARAM lParam) {
   const LRESULT result = PassOn(WM_SIZE, wParam, lParam);
   if (wParam == SIZE_MINIMIZED) {
-    Placement = plMinimised;
+    window_.Placement = plMinimised;
     return result;
   }
-  Placement = wParam == SIZE_MAXIMIZED ? plMaximised : plNormal;
-  const bool mdiAllows =
-      MDIKind != mkChild || (Placement == plNormal && session_ && !session_->MdiMaximised());
-  if (mdiAllows && (AttachState == asSkinned || AttachState == asReapplying)) BuildRegion();
+  window_.Placement = wParam == SIZE_MAXIMIZED ? plMaximised : plNormal;
+  const bool mdiAllows = window_.MDIKind != mkChild ||
+                         (window_.Placement == plNormal && session_ && !session_->MdiMaximised());
+  if (mdiAllows && (attachState_ == asSkinned || attachState_ == asReapplying))
+    frame_.BuildRegion();
   return result;
 }
 
@@ -125,16 +127,16 @@ LRESULT TWinSkinForm::WindowChanged(UINT msg, WPARAM wParam, LPARAM lParam) {
 // window) goes on as the command it is.
 LRESULT TWinSkinForm::Command(WPARAM wParam, LPARAM lParam) {
   if (!IsSystemCommandId(wParam)) return PassOn(WM_COMMAND, wParam, lParam);
-  PostMessageW(Handle, WM_SYSCOMMAND, wParam, 0);
+  PostMessageW(handle_, WM_SYSCOMMAND, wParam, 0);
   return 0;
 }
 
 LRESULT TWinSkinForm::MenuMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case CM_MENUCHANGED: {
-      SkinData->FramePaint = 0;
+      skinData_->FramePaint = 0;
       const LRESULT result = PassOn(msg, wParam, lParam);
-      SkinData->FramePaint = 1;
+      skinData_->FramePaint = 1;
       menuHost_.MenuChanged();
       return result;
     }

@@ -18,13 +18,13 @@ LRESULT TWinSkinForm::HookedMessage(TWindowHook& hook, UINT msg, WPARAM wParam, 
 
 LRESULT TWinSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   // Nothing is painted before the skin is initialised.
-  if (AttachState == asAttached && msg == WM_NCPAINT) return 0;
+  if (attachState_ == asAttached && msg == WM_NCPAINT) return 0;
   LRESULT result = 0;
   if (HookedWindowMessage(msg, wParam, lParam, result)) return result;
   // A plain child window keeps its own frame.
-  if (MDIKind != mkChild && (Style & WS_CHILD)) return PassOn(msg, wParam, lParam);
+  if (window_.MDIKind != mkChild && (window_.Style & WS_CHILD)) return PassOn(msg, wParam, lParam);
   if (SkinnedFrameMessage(msg, wParam, lParam, result)) return result;
-  if (MaximisedMdiChild() || AttachState == asAttached) return PassOn(msg, wParam, lParam);
+  if (MaximisedMdiChild() || attachState_ == asAttached) return PassOn(msg, wParam, lParam);
   return NonClientMessage(msg, wParam, lParam);
 }
 
@@ -59,7 +59,7 @@ bool TWinSkinForm::HookedWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, L
       return true;
     default:
       // A window without a skinned frame has nothing more skinned.
-      if (SkinFrame) return false;
+      if (window_.SkinFrame) return false;
       result = PassOn(msg, wParam, lParam);
       return true;
   }
@@ -73,7 +73,7 @@ bool TWinSkinForm::SkinnedFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, L
       return true;
     case WM_ACTIVATE:
     case WM_NCACTIVATE:
-      Active = LOBYTE(wParam) != 0;
+      window_.Active = LOBYTE(wParam) != 0;
       return false;
     case WM_GETMINMAXINFO:
     case WM_WINDOWPOSCHANGED:

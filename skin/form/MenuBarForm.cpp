@@ -23,16 +23,16 @@ int TMenuBarHost::BuildBar() {
 }
 
 void TMenuBarHost::Attach() {
-  windowMenu_ = GetMenu(form_.Handle);
-  if (windowMenu_ && form_.MDIKind != mkChild) AttachBar();
+  windowMenu_ = GetMenu(form_.Handle());
+  if (windowMenu_ && form_.Window().MDIKind != mkChild) AttachBar();
 }
 
 void TMenuBarHost::AttachBar() {
-  if (form_.MDIKind == mkChild || !form_.SkinData || bar_) return;
-  if (!GetMenu(form_.Handle)) return;
-  bar_ = std::make_unique<TWinSkinMenu>(form_, *form_.SkinData);
+  if (form_.Window().MDIKind == mkChild || !form_.SkinData() || bar_) return;
+  if (!GetMenu(form_.Handle())) return;
+  bar_ = std::make_unique<TWinSkinMenu>(form_, *form_.SkinData());
   // A menu without items shows no bar, but is still given back on unskin.
-  form_.MenuBarHeight = BuildBar();
+  form_.Frame().SetMenuBarHeight(BuildBar());
 }
 
 bool TMenuBarHost::HoldsMenu() const { return bar_ && bar_->MenuHandle; }
@@ -44,8 +44,8 @@ void TMenuBarHost::ReleaseBar(bool destroying) {
   form_.Caption().SetHotObject(nullptr);
   if (!menu || !IsMenu(menu)) return;
   if (!destroying) {
-    SetMenu(form_.Handle, menu);
-  } else if (!form_.Form) {
+    SetMenu(form_.Handle(), menu);
+  } else if (!form_.ToolkitForm()) {
     // The window would have destroyed its own menu; a toolkit form keeps
     // its menu past its window.
     DestroyMenu(menu);
@@ -54,24 +54,24 @@ void TMenuBarHost::ReleaseBar(bool destroying) {
 
 // The toolkit has put a changed menu on the window: the bar takes it again.
 void TMenuBarHost::MenuChanged() {
-  const HWND window = form_.Handle;
+  const HWND window = form_.Handle();
   const HMENU menu = GetMenu(window);
-  const int oldHeight = form_.MenuBarHeight;
+  const int oldHeight = form_.Frame().MenuBarHeight();
   if (menu) {
     if (!bar_) {
       AttachBar();
-    } else if (form_.SkinData->MenuUpdate()) {
+    } else if (form_.SkinData()->MenuUpdate()) {
       bar_->MenuHandle = menu;
-      form_.MenuBarHeight = BuildBar();
+      form_.Frame().SetMenuBarHeight(BuildBar());
     }
     SetMenu(window, nullptr);
-  } else if (bar_ && form_.Form && !form_.Form->Menu()) {
+  } else if (bar_ && form_.ToolkitForm() && !form_.ToolkitForm()->Menu()) {
     // The form has no menu any more: no bar either.
     bar_.reset();
     form_.Caption().SetHotObject(nullptr);
-    form_.MenuBarHeight = 0;
+    form_.Frame().SetMenuBarHeight(0);
   }
-  if (form_.MenuBarHeight != oldHeight) {
+  if (form_.Frame().MenuBarHeight() != oldHeight) {
     // The client area gives room to the bar, as the system's own would.
     form_.ForceFrameChange();
   } else {
@@ -80,12 +80,12 @@ void TMenuBarHost::MenuChanged() {
 }
 
 void TMenuBarHost::MdiMenuSet(WPARAM newFrameMenu) {
-  if (!form_.SkinFrame) return;
+  if (!form_.Window().SkinFrame) return;
   if (newFrameMenu && bar_) {
     bar_->MenuHandle = reinterpret_cast<HMENU>(newFrameMenu);
     bar_->BuildItemsForMDI();
   }
-  SetMenu(form_.Handle, nullptr);
+  SetMenu(form_.Handle(), nullptr);
   form_.PaintFrame(nullptr);
 }
 
@@ -98,7 +98,7 @@ void TMenuBarHost::MdiChildrenGone() {
 // A caption button under the point keeps it; otherwise the bar item there
 // opens.
 bool TMenuBarHost::OpenAt(LPARAM screenPoint) {
-  const POINT p = form_.ScreenToWindow(screenPoint);
+  const POINT p = form_.Frame().ScreenToWindow(screenPoint);
   if (form_.Caption().ButtonAt(p) || !bar_) return false;
   TMenuBtn* item = bar_->ItemAt(p);
   return item && bar_->OpenItem(item);

@@ -68,7 +68,8 @@ int Neighbour(const TWinSkinMenu& bar, int from, int step) {
 }
 
 int ItemUnder(const TWinSkinMenu& bar, POINT screen) {
-  const TMenuBtn* item = bar.ItemAt(bar.Form.ScreenToWindow(MAKELPARAM(screen.x, screen.y)));
+  const TMenuBtn* item =
+      bar.ItemAt(bar.Form.Frame().ScreenToWindow(MAKELPARAM(screen.x, screen.y)));
   return item ? item->Index : -1;
 }
 
@@ -161,19 +162,21 @@ void MenuBarMenuSelect(const TWinSkinForm& form, WPARAM wParam, LPARAM lParam) {
 
 bool TWinSkinMenu::OpenItem(TMenuBtn* item) {
   if (!item || tracking.bar) return false;
-  const HWND window = Form.Handle;
+  const HWND window = Form.Handle();
   // A toolkit item hears its own click as its drop-down opens; a native
   // item with a submenu has no command of its own to send.
   if (item->MenuItem || !item->SubMenu) PostMessageW(window, WM_COMMAND, item->Command, 0);
   if (!item->SubMenu) return false;
-  GetWindowRect(window, &Form.WindowRect);
+  RECT windowRect{};
+  GetWindowRect(window, &windowRect);
   const int index = item->Index;
   const HMENU popup = item->SubMenu;
   const bool enabled = item->Enabled;
-  const POINT point{(Form.RightToLeft ? item->Rect.right : item->Rect.left) + Form.WindowRect.left,
-                    item->Rect.bottom + Form.WindowRect.top};
+  const POINT point{
+      (Form.Window().RightToLeft ? item->Rect.right : item->Rect.left) + windowRect.left,
+      item->Rect.bottom + windowRect.top};
   UINT flags = TPM_RIGHTBUTTON | TPM_RETURNCMD;
-  if (Form.RightToLeft) flags |= TPM_RIGHTALIGN;
+  if (Form.Window().RightToLeft) flags |= TPM_RIGHTALIGN;
   if (TSkinSession* session = Form.Session()) session->MenuBarDropDownOpening();
   // The open item looks pressed until its drop-down closes.
   TCaptionBar& caption = Form.Caption();
@@ -206,10 +209,10 @@ bool TWinSkinMenu::OpenItem(TMenuBtn* item) {
 
 void TWinSkinMenu::PostOpenItem(const TMenuBtn& item) const {
   RECT window{};
-  GetWindowRect(Form.Handle, &window);
+  GetWindowRect(Form.Handle(), &window);
   const int x = item.Rect.left + window.left + 1;
   const int y = item.Rect.top + window.top + 1;
-  PostMessageW(Form.Handle, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(x, y));
+  PostMessageW(Form.Handle(), WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(x, y));
 }
 
 void TWinSkinMenu::EndTracking() {

@@ -54,7 +54,7 @@ class TMenuFontCanvas {
 }  // namespace
 
 TMenuItem* TMenuBarHost::ToolkitMenuItem(UINT id) const {
-  if (const TCustomForm* form = form_.Form) {
+  if (const TCustomForm* form = form_.ToolkitForm()) {
     if (TMenuItem* item = FindInMenu(form->Menu(), id)) return item;
     for (int i = 0; i < form->ComponentCount(); ++i) {
       if (TMenuItem* item = FindInMenu(dynamic_cast<TPopupMenu*>(form->Components(i)), id))
@@ -68,15 +68,15 @@ TMenuItem* TMenuBarHost::ToolkitMenuItem(UINT id) const {
 // system menu's copy, are ours; everything else keeps its owner's sizes.
 bool TMenuBarHost::MeasureMenuItem(LPARAM lParam, LRESULT& result) {
   auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-  TSkinData* skinData = form_.SkinData;
+  TSkinData* skinData = form_.SkinData();
   if (!measure || measure->CtlType != ODT_MENU || !skinData) return false;
   const UINT id = measure->itemID;
   TMenuItem* systemItem = FindInMenu(systemMenuPopup_.get(), id);
   if (!windowMenu_ && !systemItem) return false;
-  const bool toolkitForm = form_.Form != nullptr;
+  const bool toolkitForm = form_.ToolkitForm() != nullptr;
   TMenuItem* item = systemItem ? systemItem : (toolkitForm ? ToolkitMenuItem(id) : nullptr);
   if (item) {
-    TMenuFontCanvas canvas(form_.Handle);
+    TMenuFontCanvas canvas(form_.Handle());
     int width = static_cast<int>(measure->itemWidth);
     int height = static_cast<int>(measure->itemHeight);
     MeasureSkinToolkitItem(*item, *skinData, canvas.Canvas(), width, height);
@@ -96,13 +96,13 @@ bool TMenuBarHost::MeasureMenuItem(LPARAM lParam, LRESULT& result) {
 
 bool TMenuBarHost::DrawMenuItem(LPARAM lParam, LRESULT& result) {
   const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-  TSkinData* skinData = form_.SkinData;
+  TSkinData* skinData = form_.SkinData();
   if (!draw || draw->CtlType != ODT_MENU || !skinData) return false;
   const UINT id = draw->itemID;
   TMenuItem* systemItem = FindInMenu(systemMenuPopup_.get(), id);
   if (!windowMenu_ && !systemItem) return false;
   const bool selected = (draw->itemState & ODS_SELECTED) != 0;
-  const bool toolkitForm = form_.Form != nullptr;
+  const bool toolkitForm = form_.ToolkitForm() != nullptr;
   TMenuItem* item = systemItem ? systemItem : (toolkitForm ? ToolkitMenuItem(id) : nullptr);
   TSkinSession* session = form_.Session();
   if (item) {

@@ -74,12 +74,12 @@ struct TEntryLook {
 };
 
 TEntryLook EntryLook(UINT id, const TWinSkinForm& form) {
-  const TPlacement placement = form.Placement;
-  const int flags = form.SysFlags;
+  const TPlacement placement = form.Window().Placement;
+  const int flags = form.Window().SysFlags;
   switch (id & 0xFFF0) {
     case SC_SIZE:
       // A window of fixed size cannot be sized, whatever its menu says.
-      return {placement != plMaximised && form.ThickFrame, -1};
+      return {placement != plMaximised && form.Window().ThickFrame, -1};
     case SC_MOVE:
       return {placement != plMaximised, -1};
     case SC_MINIMIZE:
@@ -110,7 +110,7 @@ std::unique_ptr<TMenuItem> CopyEntry(HMENU source, int i, const TWinSkinForm& fo
   item->SetEnabled(look.enabled && !(info.fState & MFS_GRAYED));
   item->SetChecked((info.fState & MFS_CHECKED) != 0);
   item->SetImageIndex(look.image);
-  const HWND window = form.Handle;
+  const HWND window = form.Handle();
   item->OnClick = [window](TObject* sender) {
     const auto* clicked = static_cast<TMenuItem*>(sender);
     PostMessageW(window, WM_SYSCOMMAND, static_cast<WPARAM>(clicked->Tag()), 0);
@@ -121,7 +121,7 @@ std::unique_ptr<TMenuItem> CopyEntry(HMENU source, int i, const TWinSkinForm& fo
 }  // namespace
 
 void TMenuBarHost::ShowSystemMenu(int x, int y) {
-  if (form_.ManagerId != 0) return;
+  if (form_.ManagerId() != 0) return;
   // The menu is being shown already: its items must not change under it.
   if (systemMenuShowing_) return;
   const DWORD now = GetTickCount();
@@ -144,9 +144,9 @@ void TMenuBarHost::RebuildSystemMenuPopup() {
   TPopupMenu& popup = *systemMenuPopup_;
   popup.Items()->Clear();
   popup.SetOwnerDraw(true);
-  TSkinData* skinData = form_.SkinData;
+  TSkinData* skinData = form_.SkinData();
   popup.SetImages(skinData ? skinData->MenuGlyphs() : nullptr);
-  const HMENU source = GetSystemMenu(form_.Handle, FALSE);
+  const HMENU source = GetSystemMenu(form_.Handle(), FALSE);
   const int count = source ? GetMenuItemCount(source) : 0;
   for (int i = 0; i < count; ++i) {
     if (auto item = CopyEntry(source, i, form_)) popup.Items()->Add(item.release());

@@ -1,8 +1,10 @@
 // TWinSkinForm: the skin object of one top-level window. It replaces the
 // window's procedure (and the toolkit form's message handler), paints the
 // whole non-client area from the skin and undoes all of it on request or
-// when the window goes. The skin manager creates and lists these objects and
-// hands each the session its form objects share.
+// when the window goes. Its frame geometry (TFormFrame), caption (TCaptionBar)
+// and menus (TMenuBarHost) are parts it owns; it keeps the window's facts,
+// the attach state and the message dispatch. The skin manager creates and
+// lists these objects and hands each the session its form objects share.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +16,7 @@
 #include "skin/core/SkinObjectList.h"
 #include "skin/core/WindowHook.h"
 #include "skin/form/CaptionBar.h"
+#include "skin/form/FormFrame.h"
 #include "skin/form/MenuBarHost.h"
 #include "skin/form/SkinSession.h"
 #include "toolkit/controls/Controls.h"
@@ -53,6 +56,27 @@ constexpr int sfContextHelp = 4;
 constexpr int sfSystemMenu = 8;
 constexpr int sfKeepStyles = 16;
 
+// What a form skin object knows of its window: read when it attaches and
+// kept up to date by the messages that change it.
+struct TWindowFacts {
+  String WindowClassName;
+  bool SkinFrame = false;
+  bool Active = true;
+  bool RightToLeft = false;
+  bool ThickFrame = false;
+  bool UnicodeWindow = true;
+  bool DialogClass = false;
+  bool ChildWindow = false;
+  TBorderKind BorderKind = bkSingle;
+  TPlacement Placement = plNormal;
+  TMdiKind MDIKind = mkNone;
+  int SysFlags = 0;
+  LONG Style = 0;
+  HWND OwnerWindow = nullptr;
+  HWND MDIClient = nullptr;
+  HMENU SystemMenu = nullptr;
+};
+
 class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindowHookTarget {
   TAPVANE_CLASS(TWinSkinForm)
  public:
@@ -64,10 +88,16 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   // The manager is going: nothing is told to it any more.
   void LeaveSession() { session_ = nullptr; }
 
-  // Set by the manager before attaching.
-  HWND Handle = nullptr;
-  int ManagerId = 0;
-  String ClassNameText;
+  // The window, the manager's id and the window's class name as the manager
+  // saw it; given by the manager before attaching.
+  void Bind(HWND window, int managerId, const String& className) {
+    handle_ = window;
+    managerId_ = managerId;
+    classNameText_ = className;
+  }
+  HWND Handle() const { return handle_; }
+  int ManagerId() const { return managerId_; }
+  const String& ClassNameText() const { return classNameText_; }
 
   void AttachForm(TSkinData* skinData, TCustomForm* form);
   void AttachWindow(TSkinData* skinData);
@@ -87,7 +117,7 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   void SizeGripCreated(HWND grip) { sizeGrips_.push_back(grip); }
 
   // The skinned-control objects of the form's controls (TSkinControlHost).
-  HWND HostWindow() const override { return Handle; }
+  HWND HostWindow() const override { return handle_; }
   TComponent* HostComponent() override { return this; }
   bool AddSkinObject(TSkinObjectBase* object) override { return skinObjects_.Add(object); }
   void RemoveSkinObject(TSkinObjectBase* object) override { skinObjects_.Remove(object); }
@@ -100,19 +130,13 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   // Hands the size grips created so far to control discovery.
   void SkinSizeGrips();
 
-  // Geometry (NonClientGeometry.cpp; the region in WindowRegion.cpp).
+  // The frame's geometry and the window region.
+  TFormFrame& Frame() { return frame_; }
+  const TFormFrame& Frame() const { return frame_; }
+  // The frame's widths for the skin, and the caption buttons it describes.
   void ComputeFrame();
-  void FitWindowToFrame(bool rereadClient);
-  POINT ScreenToWindow(LPARAM point) const;
-  void BuildRegion();
-  // The region for a window of w by h, whatever its size is now.
-  void BuildRegion(int w, int h);
-  void RemoveRegion();
-  // Shapes the window for its maximised size before it is maximised
-  // (MaximisedRegion.cpp).
-  void PrepareMaximisedRegion();
 
-  // Painting (FramePaint.cpp, CaptionText.cpp).
+  // Painting (FramePaint.cpp).
   void PaintFrame(HDC dc);
   void PaintBorderPiece(int piece, const RECT& rect, HDC dc);
   void PaintCaption(HDC dc);
@@ -129,40 +153,19 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   TMenuBarHost& MenuHost() { return menuHost_; }
   const TMenuBarHost& MenuHost() const { return menuHost_; }
 
-  TAttachState AttachState = asAttached;
-  TSkinData* SkinData = nullptr;
-  TCustomForm* Form = nullptr;
-
-  int FrameLeft = 0, FrameTop = 0, FrameRight = 0, FrameBottom = 0;
-  int MenuBarHeight = 0;
-  RECT ClientRect{};
-  RECT StdFrameSize{};
-  RECT WindowRect{};
-  int WindowWidth = 0, WindowHeight = 0;
-  int RegionWidth = 0, RegionHeight = 0;
-  int CaptionTextWidth = 0;
-  WideString WideCaption;
-  String WindowClassName;
-
-  bool SkinFrame = false;
-  bool Active = true;
-  bool RightToLeft = false;
-  bool ThickFrame = false;
-  bool UnicodeWindow = true;
-  bool DialogClass = false;
-  bool ChildWindow = false;
-  bool HasRegion = false;
-  TBorderKind BorderKind = bkSingle;
-  TPlacement Placement = plNormal;
-  TMdiKind MDIKind = mkNone;
-  int SysFlags = 0;
-  LONG Style = 0;
-  HWND OwnerWindow = nullptr;
-  HWND MDIClient = nullptr;
-  HMENU SystemMenu = nullptr;
-  TColor SavedColor = 0;
-
-  HRGN Region() const { return region_.Get(); }
+  TAttachState AttachState() const { return attachState_; }
+  TSkinData* SkinData() const { return skinData_; }
+  // The skin data of an object that works without being attached (its
+  // controls' skin objects still need one); attaching sets its own.
+  void UseSkinData(TSkinData* skinData) { skinData_ = skinData; }
+  // The toolkit form of the window; null for a plain window.
+  TCustomForm* ToolkitForm() const { return toolkitForm_; }
+  const TWindowFacts& Window() const { return window_; }
+  // A caption button has asked the window to change its placement.
+  void SetPlacement(TPlacement placement) { window_.Placement = placement; }
+  // The window's styles changed behind the skin's back: reads them and the
+  // caption buttons they allow again.
+  void ReadStyles();
 
  private:
   LRESULT HookedMessage(TWindowHook& hook, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -202,7 +205,6 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   void RestoreHandlers();
   void ReleaseUnframed(bool destroying);
   void ReleaseMenus();
-  void ResizeToStdFrame(bool menuGivenBack);
   static bool AltAlone();
 
   LRESULT NcCalcSize(WPARAM wParam, LPARAM lParam);
@@ -235,8 +237,18 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
     int width = 0, height = 0, index = 0;
     std::unique_ptr<TBitmap> image;
   };
-  bool MaximisedMdiChild() const { return MDIKind == mkChild && Placement == plMaximised; }
+  bool MaximisedMdiChild() const {
+    return window_.MDIKind == mkChild && window_.Placement == plMaximised;
+  }
 
+  HWND handle_ = nullptr;
+  int managerId_ = 0;
+  String classNameText_;
+  TAttachState attachState_ = asAttached;
+  TSkinData* skinData_ = nullptr;
+  TCustomForm* toolkitForm_ = nullptr;
+  TWindowFacts window_;
+  TColor savedColor_ = 0;
   TWindowHook frameHook_{THookRole::Frame, *this};
   TWindowHook mdiClientHook_{THookRole::MdiClient, *this};
   TWndMethod savedFormProc_;
@@ -244,10 +256,10 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   std::unique_ptr<TBitmap> captionBitmap_;
   std::unique_ptr<TCanvas> controlCanvas_;
   TComposedPiece composedPieces_[4];
-  TRegionHandle region_;
   TSkinObjectList skinObjects_;
   std::vector<HWND> sizeGrips_;
   TSkinSession* session_ = nullptr;
+  TFormFrame frame_{*this};
   TCaptionBar caption_{*this};
   TMenuBarHost menuHost_{*this};
   bool savedMenuUpdate_ = true;

@@ -16,7 +16,7 @@ class CaptionActionTest : public SkinManagerTest {
     SetForegroundWindow(window);
     EXPECT_TRUE(PumpUntil([&] {
       const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState == asSkinned;
+      return o && o->AttachState() == asSkinned;
     }));
     return *Manager().FindFormObject(window);
   }
@@ -88,7 +88,7 @@ TEST_F(CaptionActionTest, HoverTimerRunsOnlyWhileACaptionButtonIsHot) {
   SetCursorPos(away.x, away.y);
   TWinSkinForm& object = Skinned();
   SendMessageW(window, WM_NCPAINT, 1, 0);
-  EXPECT_TRUE(object.Active);
+  EXPECT_TRUE(object.Window().Active);
   EXPECT_TRUE(PumpUntil([&] { return !object.Caption().HoverTimer()->Enabled(); }, 2000));
   const TWinSysButton* close = CloseButton(object);
   ASSERT_NE(nullptr, close);
@@ -123,7 +123,8 @@ POINT CaptionBandPoint(HWND window, const TWinSkinForm& object) {
   RECT rect{};
   GetWindowRect(window, &rect);
   const LONG top = std::max(rect.top, 0L);
-  const POINT at{rect.left + (rect.right - rect.left) / 3, (top + rect.top + object.FrameTop) / 2};
+  const POINT at{rect.left + (rect.right - rect.left) / 3,
+                 (top + rect.top + object.Frame().Top()) / 2};
   EXPECT_EQ(nullptr, object.Caption().ButtonAt(POINT{at.x - rect.left, at.y - rect.top}));
   return at;
 }
@@ -146,7 +147,7 @@ TEST_F(CaptionActionTest, CaptionDoubleClickMaximisesAndASecondOneRestores) {
   // Time for a late restore to show itself.
   PumpUntil([] { return false; }, 500);
   EXPECT_TRUE(IsZoomed(window));
-  EXPECT_EQ(plMaximised, object.Placement);
+  EXPECT_EQ(plMaximised, object.Window().Placement);
   EXPECT_EQ(1, SysCommands(window, SC_MAXIMIZE));
   EXPECT_EQ(0, SysCommands(window, SC_RESTORE));
   EXPECT_EQ(0, CountOf(window, WM_NCLBUTTONDBLCLK));
@@ -154,8 +155,8 @@ TEST_F(CaptionActionTest, CaptionDoubleClickMaximisesAndASecondOneRestores) {
   // The maximised window keeps the shape of its frame.
   RECT maximised{};
   GetWindowRect(window, &maximised);
-  EXPECT_EQ(maximised.right - maximised.left, object.RegionWidth);
-  EXPECT_EQ(maximised.bottom - maximised.top, object.RegionHeight);
+  EXPECT_EQ(maximised.right - maximised.left, object.Frame().RegionWidth());
+  EXPECT_EQ(maximised.bottom - maximised.top, object.Frame().RegionHeight());
 
   ClearRecorded();
   DoubleClickAt(CaptionBandPoint(window, object));

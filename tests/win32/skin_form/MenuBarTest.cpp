@@ -58,7 +58,7 @@ class MenuBarTest : public FramePixelsTest {
     SetForegroundWindow(window);
     EXPECT_TRUE(PumpUntil([&] {
       const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState == asSkinned;
+      return o && o->AttachState() == asSkinned;
     }));
     return *Manager().FindFormObject(window);
   }
@@ -89,12 +89,12 @@ TEST_F(MenuBarTest, BarIsTheSkinsFrameOneActiveAndTwoInactiveAndTheWindowKeepsNo
   TWinSkinForm& object = SkinnedWithMenu();
   ASSERT_NE(nullptr, object.MenuHost().Bar());
   EXPECT_EQ(nullptr, GetMenu(window));
-  EXPECT_EQ(GetSystemMetrics(SM_CYMENU), object.MenuBarHeight);
+  EXPECT_EQ(GetSystemMetrics(SM_CYMENU), object.Frame().MenuBarHeight());
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
   RECT frame{};
   GetWindowRect(window, &frame);
-  EXPECT_EQ(object.FrameTop + object.MenuBarHeight, origin.y - frame.top);
+  EXPECT_EQ(object.Frame().Top() + object.Frame().MenuBarHeight(), origin.y - frame.top);
   ASSERT_EQ(3, object.MenuHost().Bar()->ItemCount());
   EXPECT_EQ(L"&Edit", object.MenuHost().Bar()->Item(1)->Caption);
 
@@ -104,8 +104,8 @@ TEST_F(MenuBarTest, BarIsTheSkinsFrameOneActiveAndTwoInactiveAndTheWindowKeepsNo
   const int frameHeight = image.Height() / 2;
   ASSERT_NE(SkinPixel(image, image.Width() / 2, 4),
             SkinPixel(image, image.Width() / 2, frameHeight + 4));
-  const int x = (frame.right - frame.left) - object.FrameRight - element.RightWidth - 4;
-  const int y = object.FrameTop + 4;
+  const int x = (frame.right - frame.left) - object.Frame().Right() - element.RightWidth - 4;
+  const int y = object.Frame().Top() + 4;
   ASSERT_GT(x, object.MenuHost().Bar()->Item(2)->Rect.right);
   auto active = Painted(object);
   EXPECT_EQ(SkinPixel(image, image.Width() / 2, 4), active->Pixel(x, y));
@@ -294,7 +294,7 @@ TEST_F(MenuBarTest, ToolkitMenuChangedRebuildsTheBar) {
   SetForegroundWindow(form.Handle());
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
   TWinSkinForm& object = *Manager().FindFormObject(form.Handle());
   ASSERT_NE(nullptr, object.MenuHost().Bar());
@@ -353,7 +353,7 @@ TEST_F(MenuBarTest, MaximisedMdiChildsButtonsAreDrawnInTheBarAndAct) {
   SetForegroundWindow(window);
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
   TWinSkinForm& object = *Manager().FindFormObject(window);
   ASSERT_NE(nullptr, object.MenuHost().Bar());
@@ -369,8 +369,8 @@ TEST_F(MenuBarTest, MaximisedMdiChildsButtonsAreDrawnInTheBarAndAct) {
   ASSERT_NE(nullptr, close);
   ASSERT_TRUE(close->Visible);
   const RECT& rect = close->Rect;
-  EXPECT_GE(rect.top, object.FrameTop);
-  EXPECT_LE(rect.bottom, object.FrameTop + object.MenuBarHeight);
+  EXPECT_GE(rect.top, object.Frame().Top());
+  EXPECT_LE(rect.bottom, object.Frame().Top() + object.Frame().MenuBarHeight());
   // Its first frame's centre, drawn stretched into its rectangle.
   TBitmap& image = *close->Element->Image;
   const int frameWidth = image.Width() / close->Element->Frame;

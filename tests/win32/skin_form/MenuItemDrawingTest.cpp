@@ -327,7 +327,7 @@ class WindowMenuItemTest : public MenuItemDrawingTest {
     SetForegroundWindow(window);
     EXPECT_TRUE(PumpUntil([&] {
       const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState == asSkinned;
+      return o && o->AttachState() == asSkinned;
     }));
     return *Manager().FindFormObject(window);
   }
@@ -452,7 +452,7 @@ TEST_F(MenuItemDrawingTest, FormMenuItemsAreTheSkinsAndUnknownApplicationIdsPass
   SetForegroundWindow(form.Handle());
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
   ASSERT_NE(nullptr, Manager().FindFormObject(form.Handle())->MenuHost().WindowMenu());
 
@@ -523,7 +523,7 @@ TEST_F(MenuItemDrawingTest, ThousandMenusOpenedAndClosedHoldNoMoreObjects) {
   SetForegroundWindow(form.Handle());
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
 
   const auto cycle = [&] {
