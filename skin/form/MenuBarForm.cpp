@@ -1,6 +1,6 @@
-// The form skin object's side of the menu bar: taking the window's menu at
-// attach, giving it back, following menu changes (toolkit and MDI), and the
-// ways a bar item gets opened.
+// The menu bar host: taking the window's menu into the bar at attach, giving
+// it back, following menu changes (toolkit and MDI), the ways a bar item gets
+// opened, and the state of a bar drop-down's menu loop.
 #include "skin/data/WinSkinData.h"
 #include "skin/form/MenuBarHost.h"
 #include "skin/form/SkinMenuBar.h"
