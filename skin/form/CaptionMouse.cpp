@@ -1,17 +1,14 @@
 // The caption under the mouse: non-client mouse messages, what a clicked
-// caption button does, the hover check and hints, system commands.
+// caption button does, system commands and the keyboard's way into the menus.
 #include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/form/CaptionBar.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
-#include "toolkit/controls/Application.h"
-#include "toolkit/controls/Timer.h"
 
 namespace {
-
-constexpr UINT kHoverStep = 250;
-constexpr int kHintBelowCursor = 24;
 
 bool HasCloseItem(HMENU menu) {
   MENUITEMINFOW info{};
@@ -22,242 +19,239 @@ bool HasCloseItem(HMENU menu) {
 
 }  // namespace
 
-void TWinSkinForm::CaptionHintReset() {
-  if (!SkinData) return;
-  SkinData->HoverTime = 0;
-  SkinData->HideCaptionHint();
+TWinSkinForm::TNcTarget TWinSkinForm::NcTargetAt(LPARAM screenPoint) const {
+  const POINT p = frame_.ScreenToWindow(screenPoint);
+  TNcTarget target;
+  target.button = caption_.ButtonAt(p);
+  const TWinSkinMenu* bar = menuHost_.Bar();
+  target.item = target.button || !bar ? nullptr : bar->ItemAt(p);
+  target.object = target.button ? static_cast<TNCObject*>(target.button) : target.item;
+  return target;
 }
 
 // Handled messages answer 0 and never reach the previous procedure.
 bool TWinSkinForm::NcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  const POINT p = ScreenToWindow(lParam);
-  TWinSysButton* button = ButtonAt(p);
-  TMenuBtn* item = button || !MenuBar ? nullptr : MenuBar->ItemAt(p);
-  TNCObject* object = button ? static_cast<TNCObject*>(button) : item;
+  const TNcTarget target = NcTargetAt(lParam);
   result = 0;
   switch (msg) {
     case WM_NCMOUSEMOVE:
-      if (!Active) return true;
-      if (object) {
-        object->MouseEnter();
-        return true;
-      }
-      if (HotObject) {
-        HotObject->MouseLeave();
-        HotObject = nullptr;
-      }
-      return false;
+      return NcMouseMove(target);
     case WM_NCLBUTTONDOWN:
-      CaptionHintReset();
-      if (object) {
-        if (!Active) SetForegroundWindow(Handle);
-        // A bar item opens its drop-down here; nothing of this object is
-        // touched once it closed.
-        object->MouseDown();
-        return true;
-      }
-      // A maximised window cannot be dragged by its caption.
-      if (Placement == plMaximised && Active && wParam == HTCAPTION) {
-        result = PassOn(msg, HTMENU, lParam);
-        return true;
-      }
-      return false;
+      return NcLeftButtonDown(target, wParam, lParam, result);
     case WM_NCLBUTTONUP:
-      CaptionHintReset();
-      if (button && button == HotObject) {
-        button->MouseUp();
-        ButtonAction(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        return true;
-      }
-      return item != nullptr;
+      return NcLeftButtonUp(target, lParam);
     case WM_NCLBUTTONDBLCLK:
-      // A double click on the menu bar is two presses of an item, never a
-      // maximise.
-      if (item) return true;
-      if (button) {
-        if (button->IsIcon()) {
-          hoverTimer_->SetEnabled(false);
-          PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
-        }
-        return true;
-      }
-      if (Placement != plNormal) {
-        Placement = plNormal;
-        PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
-        return true;
-      }
-      if (SysFlags & sfMaximizeBox) {
-        Placement = plMaximised;
-        PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-        return true;
-      }
-      return false;
+      return NcDoubleClick(target);
     case WM_NCRBUTTONDOWN:
-      CaptionHintReset();
-      if (wParam == HTCAPTION && MDIKind != mkChild) {
-        ShowSystemMenu(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        return true;
-      }
-      return false;
+      return NcRightButtonDown(wParam, lParam);
     default:
       return false;
   }
 }
 
-void TWinSkinForm::ButtonAction(int x, int y) {
-  auto* button = dynamic_cast<TWinSysButton*>(HotObject);
+bool TWinSkinForm::NcMouseMove(const TNcTarget& target) {
+  if (!window_.Active) return true;
+  if (target.object) {
+    target.object->MouseEnter();
+    return true;
+  }
+  caption_.LeaveHotObject();
+  return false;
+}
+
+bool TWinSkinForm::NcLeftButtonDown(const TNcTarget& target, WPARAM hit, LPARAM lParam,
+                                    LRESULT& result) {
+  caption_.HintReset();
+  if (target.object) {
+    if (!window_.Active) SetForegroundWindow(handle_);
+    // A bar item opens its drop-down here; nothing of this object is
+    // touched once it closed.
+    target.object->MouseDown();
+    return true;
+  }
+  // A maximised window cannot be dragged by its caption.
+  if (window_.Placement == plMaximised && window_.Active && hit == HTCAPTION) {
+    result = PassOn(WM_NCLBUTTONDOWN, HTMENU, lParam);
+    return true;
+  }
+  return false;
+}
+
+bool TWinSkinForm::NcLeftButtonUp(const TNcTarget& target, LPARAM lParam) {
+  caption_.HintReset();
+  if (target.button && target.button == caption_.HotObject()) {
+    target.button->MouseUp();
+    caption_.ButtonAction(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    return true;
+  }
+  return target.item != nullptr;
+}
+
+bool TWinSkinForm::NcDoubleClick(const TNcTarget& target) {
+  // A double click on the menu bar is two presses of an item, never a
+  // maximise.
+  if (target.item) return true;
+  if (target.button) {
+    if (target.button->IsIcon()) {
+      caption_.EnableHover(false);
+      PostMessageW(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    return true;
+  }
+  if (window_.Placement != plNormal) {
+    window_.Placement = plNormal;
+    PostMessageW(handle_, WM_SYSCOMMAND, SC_RESTORE, 0);
+    return true;
+  }
+  if (window_.SysFlags & sfMaximizeBox) {
+    window_.Placement = plMaximised;
+    PostMessageW(handle_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    return true;
+  }
+  return false;
+}
+
+bool TWinSkinForm::NcRightButtonDown(WPARAM hit, LPARAM lParam) {
+  caption_.HintReset();
+  if (hit != HTCAPTION || window_.MDIKind == mkChild) return false;
+  menuHost_.ShowSystemMenu(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+  return true;
+}
+
+void TCaptionBar::ButtonAction(int x, int y) {
+  auto* button = dynamic_cast<TWinSysButton*>(hotObject_);
   if (!button) return;
-  switch (button->Element->Action) {
+  const int action = button->Element->Action;
+  switch (action) {
     case cbClose:
-      if (HasCloseItem(SystemMenu ? SystemMenu : GetSystemMenu(Handle, FALSE))) {
-        hoverTimer_->SetEnabled(false);
-        PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
-      }
+      CloseAction();
       break;
     case cbMaximize:
     case cbMaximizeAlt:
-      if (!button->Enabled) break;
-      if (Placement == plMaximised) {
-        Placement = plNormal;
-        PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
-      } else {
-        if (MDIKind == mkChild && session_) session_->SetMdiMaximised(true);
-        Placement = plMaximised;
-        PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-        HotObject = nullptr;
-      }
+      if (button->Enabled) MaximiseAction();
       break;
     case cbMinimize:
     case cbMinimizeAlt:
-      if (!button->Enabled) break;
-      if (Placement == plMinimised) {
-        Placement = plNormal;
-        PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
-      } else {
-        Placement = plMinimised;
-        SetSysMenuStyle(false);
-        PostMessageW(Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-      }
+      if (button->Enabled) MinimiseAction();
       break;
     case cbIcon:
     case cbIconAlt:
     case cbIconMenu:
-      ShowSystemMenu(x + 1, y + 1);
+      form_.MenuHost().ShowSystemMenu(x + 1, y + 1);
       break;
     case cbHelp:
-      PostMessageW(Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+      PostMessageW(form_.Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
       break;
     case cbMdiMinimize:
     case cbMdiMinimizeAlt:
     case cbMdiRestore:
     case cbMdiRestoreAlt:
     case cbMdiClose:
-    case cbMdiCloseAlt: {
-      if (MDIKind != mkFrame || !MDIClient) break;
-      const auto child = reinterpret_cast<HWND>(SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, 0));
-      if (!child) break;
-      const int action = button->Element->Action;
-      const WPARAM command = action == cbMdiMinimize || action == cbMdiMinimizeAlt ? SC_MINIMIZE
-                             : action == cbMdiRestore || action == cbMdiRestoreAlt ? SC_RESTORE
-                                                                                   : SC_CLOSE;
-      SendMessageW(child, WM_SYSCOMMAND, command, 0);
+    case cbMdiCloseAlt:
+      MdiChildCommand(action);
       break;
-    }
     default:
-      PostMessageW(Handle, SKIN_CAPTIONACTION, static_cast<WPARAM>(button->Element->Action), 0);
+      PostMessageW(form_.Handle(), SKIN_CAPTIONACTION, static_cast<WPARAM>(action), 0);
       break;
   }
 }
 
-void TWinSkinForm::WatchHotObject() {
-  if (hoverTimer_ && Active) hoverTimer_->SetEnabled(true);
+void TCaptionBar::CloseAction() {
+  const HWND window = form_.Handle();
+  if (!HasCloseItem(form_.Window().SystemMenu ? form_.Window().SystemMenu
+                                              : GetSystemMenu(window, FALSE)))
+    return;
+  EnableHover(false);
+  PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-void TWinSkinForm::HoverTick() {
-  // The menu loop owns the pointer while a drop-down is open.
-  if (MenuTracking) return;
-  // Nothing to watch: an idle program should not wake four times a second.
-  if (!HotObject) {
-    hoverTimer_->SetEnabled(false);
+void TCaptionBar::MaximiseAction() {
+  const HWND window = form_.Handle();
+  if (form_.Window().Placement == plMaximised) {
+    form_.SetPlacement(plNormal);
+    PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
     return;
   }
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  const POINT p = ScreenToWindow(MAKELPARAM(cursor.x, cursor.y));
-  if (!PtInRect(&HotObject->Rect, p)) {
-    HotObject->MouseLeave();
-    HotObject = nullptr;
-    CaptionHintReset();
+  if (form_.Window().MDIKind == mkChild && form_.Session()) form_.Session()->SetMdiMaximised(true);
+  form_.SetPlacement(plMaximised);
+  PostMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  hotObject_ = nullptr;
+}
+
+void TCaptionBar::MinimiseAction() {
+  const HWND window = form_.Handle();
+  if (form_.Window().Placement == plMinimised) {
+    form_.SetPlacement(plNormal);
+    PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
     return;
   }
-  auto* button = dynamic_cast<TWinSysButton*>(HotObject);
-  if (!button || !SkinData) return;
-  SkinData->HoverTime += static_cast<int>(kHoverStep);
-  const int pause = 2 * (Application ? Application->HintPause : 500);
-  const int hide = Application ? Application->HintHidePause : 2500;
-  const String text = CaptionHintText(button->Element->Action);
-  if (SkinData->HoverTime >= pause && SkinData->HoverTime < pause + hide) {
-    if (!text.empty()) {
-      RECT window{};
-      GetWindowRect(Handle, &window);
-      const LONG left = button->Rect.left + window.left;
-      const LONG top = cursor.y + kHintBelowCursor;
-      SkinData->ShowCaptionHint(RECT{left, top, left, top}, text);
-    }
-  } else if (SkinData->HoverTime >= pause + hide) {
-    SkinData->HideCaptionHint();
-  }
+  form_.SetPlacement(plMinimised);
+  form_.SetSysMenuStyle(false);
+  PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+// The buttons of a maximised MDI child on its frame act on the active child.
+void TCaptionBar::MdiChildCommand(int action) const {
+  const HWND client = form_.Window().MDIClient;
+  if (form_.Window().MDIKind != mkFrame || !client) return;
+  const auto child = reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0));
+  if (!child) return;
+  const WPARAM command = action == cbMdiMinimize || action == cbMdiMinimizeAlt ? SC_MINIMIZE
+                         : action == cbMdiRestore || action == cbMdiRestoreAlt ? SC_RESTORE
+                                                                               : SC_CLOSE;
+  SendMessageW(child, WM_SYSCOMMAND, command, 0);
 }
 
 // Returns true when the command is consumed here.
 bool TWinSkinForm::SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const WPARAM command = wParam & 0xFFF0;
-  if (command == SC_KEYMENU && !MenuTracking) {
-    const auto character = static_cast<wchar_t>(lParam);
-    // A child has no bar: its frame's bar takes Alt and Alt+letter, as the
-    // system's own menu mode would look for the frame's menu.
-    if (MDIKind == mkChild && character != L' ' && character != L'-') {
-      const HWND frame = GetAncestor(Handle, GA_ROOT);
-      if (frame && frame != Handle) {
-        result = SendMessageW(frame, WM_SYSCOMMAND, wParam, lParam);
-        return true;
-      }
-    }
-    // Alt alone (or F10) opens the bar's first item, Alt+letter the item it
-    // is the accelerator of; the system's own menu mode never starts on a
-    // skinned caption. A space is the system menu at the client origin.
-    if (character != L' ' && character != L'-' && !GetCapture()) {
-      TMenuBtn* item = nullptr;
-      if (MenuBar) item = character == 0 ? MenuBar->FirstItem() : MenuBar->FindAccelItem(character);
-      if (character == 0 || item) {
-        result = 1;
-        // Nothing of this object is touched once the drop-down closed.
-        if (item) MenuBar->OpenItem(item);
-        return true;
-      }
-    }
-    if (character == L' ') {
-      POINT origin{0, 0};
-      ClientToScreen(Handle, &origin);
-      ShowSystemMenu(origin.x, origin.y);
-      result = 0;
-      return true;
-    }
+  if (command == SC_KEYMENU && !menuHost_.Tracking() && KeyMenu(wParam, lParam, result)) {
+    return true;
   }
   switch (command) {
     case SC_MINIMIZE:
-      Placement = plMinimised;
+      window_.Placement = plMinimised;
       break;
     case SC_MAXIMIZE:
-      PrepareMaximisedRegion();
-      Placement = plMaximised;
+      frame_.PrepareMaximisedRegion();
+      window_.Placement = plMaximised;
       break;
     case SC_RESTORE:
-      Placement = plNormal;
-      if (MDIKind == mkChild && session_) session_->SetMdiMaximised(false);
+      window_.Placement = plNormal;
+      if (window_.MDIKind == mkChild && session_) session_->SetMdiMaximised(false);
       break;
     default:
       break;
   }
   return false;
+}
+
+// The keyboard's way into the menus; true when the key is taken here.
+bool TWinSkinForm::KeyMenu(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  const auto character = static_cast<wchar_t>(lParam);
+  const bool barKey = character != L' ' && character != L'-';
+  // A child has no bar: its frame's bar takes Alt and Alt+letter, as the
+  // system's own menu mode would look for the frame's menu.
+  if (window_.MDIKind == mkChild && barKey) {
+    const HWND frame = GetAncestor(handle_, GA_ROOT);
+    if (frame && frame != handle_) {
+      result = SendMessageW(frame, WM_SYSCOMMAND, wParam, lParam);
+      return true;
+    }
+  }
+  // Alt alone (or F10) opens the bar's first item, Alt+letter the item it
+  // is the accelerator of; the system's own menu mode never starts on a
+  // skinned caption. Nothing of this object is touched once the drop-down
+  // closed.
+  if (barKey && !GetCapture() && menuHost_.OpenForKey(character)) {
+    result = 1;
+    return true;
+  }
+  // A space is the system menu at the client origin.
+  if (character != L' ') return false;
+  POINT origin{0, 0};
+  ClientToScreen(handle_, &origin);
+  menuHost_.ShowSystemMenu(origin.x, origin.y);
+  result = 0;
+  return true;
 }

@@ -2,6 +2,7 @@
 // client's procedure of an MDI frame.
 #include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/Application.h"
@@ -11,39 +12,13 @@ void TWinSkinForm::FormWindowProc(TMessage& message) {
   switch (message.Msg) {
     case WM_SETTEXT:
       savedFormProc_(message);
-      if (!IsWindowVisible(Handle)) return;
-      if (Placement == plMaximised) {
-        if (session_ && session_->MdiClient()) {
-          PostMessageW(session_->MdiClient(), SKIN_MDIREDRAW, 0, 0);
-        }
-      } else if (Placement == plMinimised) {
-        PaintFrame(nullptr);
-      } else {
-        ForceFrameChange();
-      }
+      CaptionTextChanged();
       return;
     case SKIN_REFRESH:
       RefreshSkin();
       return;
     case CM_DIALOGCHAR:
-      savedFormProc_(message);
-      if (message.Result != 0) return;
-      if (MenuBar && AltAlone()) {
-        if (TMenuBtn* item = MenuBar->FindAccelItem(static_cast<wchar_t>(message.WParam))) {
-          message.Result = 1;
-          // Nothing of this object is touched once the drop-down closed.
-          MenuBar->OpenItem(item);
-          return;
-        }
-      }
-      // Keys nobody used go to the form that has the menus: the MDI frame or
-      // the main form.
-      if (TCustomForm* main = Application ? Application->MainForm() : nullptr;
-          main && Form && main != Form) {
-        TCustomForm* frame = MDIKind == mkChild && session_ ? session_->MdiFrameForm() : main;
-        if (frame && frame != Form) frame->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
-      }
-      message.Result = 0;
+      DialogChar(message);
       return;
     case SKIN_PAINTFRAME:
       if (message.LParam != kSkinMagic) return;
@@ -59,6 +34,43 @@ void TWinSkinForm::FormWindowProc(TMessage& message) {
   }
 }
 
+// A visible window's new text is shown where its caption shows now.
+void TWinSkinForm::CaptionTextChanged() {
+  if (!IsWindowVisible(handle_)) return;
+  if (window_.Placement == plMaximised) {
+    if (session_ && session_->MdiClient()) {
+      PostMessageW(session_->MdiClient(), SKIN_MDIREDRAW, 0, 0);
+    }
+  } else if (window_.Placement == plMinimised) {
+    PaintFrame(nullptr);
+  } else {
+    ForceFrameChange();
+  }
+}
+
+// A character the form's controls did not take: Alt and an accelerator
+// opens the bar's item; other keys go to the form that has the menus.
+void TWinSkinForm::DialogChar(TMessage& message) {
+  savedFormProc_(message);
+  if (message.Result != 0) return;
+  const auto character = static_cast<wchar_t>(message.WParam);
+  if (menuHost_.Bar() && AltAlone() && menuHost_.Bar()->FindAccelItem(character)) {
+    message.Result = 1;
+    // Nothing of this object is touched once the drop-down closed.
+    menuHost_.OpenAccelerator(character);
+    return;
+  }
+  // Keys nobody used go to the form that has the menus: the MDI frame or
+  // the main form.
+  if (TCustomForm* main = Application ? Application->MainForm() : nullptr;
+      main && toolkitForm_ && main != toolkitForm_) {
+    TCustomForm* frame = window_.MDIKind == mkChild && session_ ? session_->MdiFrameForm() : main;
+    if (frame && frame != toolkitForm_)
+      frame->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
+  }
+  message.Result = 0;
+}
+
 // Exactly Alt among the modifier keys.
 bool TWinSkinForm::AltAlone() {
   return GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
@@ -72,42 +84,47 @@ LRESULT TWinSkinForm::MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     case WM_NCCALCSIZE:
-      if (SkinFrame && !SkinData->Options().Contains(xoMDIScrollbar)) {
-        const LONG_PTR style = GetWindowLongPtrW(MDIClient, GWL_STYLE);
-        SetWindowLongPtrW(MDIClient, GWL_STYLE, style & ~LONG_PTR{WS_VSCROLL | WS_HSCROLL});
-      }
+      if (window_.SkinFrame && !skinData_->Options().Contains(xoMDIScrollbar)) HideMdiScrollbars();
       return mdiClientHook_.CallOld(msg, wParam, lParam);
     case WM_MDICREATE:
-      SkinData->SetMenuUpdate(false);
+      skinData_->SetMenuUpdate(false);
       return mdiClientHook_.CallOld(msg, wParam, lParam);
     case WM_MDIDESTROY: {
       const LRESULT result = mdiClientHook_.CallOld(msg, wParam, lParam);
-      if (SkinFrame && session_) {
-        BOOL maximised = FALSE;
-        const auto active =
-            SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
-        session_->SetMdiMaximised(active && maximised);
-        if (!active) SkinData->SetMenuUpdate(savedMenuUpdate_);
-        if (!active && MenuBar) {
-          MenuBar->BuildItems();
-          PaintFrame(nullptr);
-        }
-      }
+      if (window_.SkinFrame && session_) MdiChildDestroyed();
       return result;
     }
     case WM_MDISETMENU: {
       const LRESULT result = mdiClientHook_.CallOld(msg, wParam, lParam);
-      MdiMenuSet(wParam);
+      menuHost_.MdiMenuSet(wParam);
       return result;
     }
     case WM_MDITILE:
     case WM_MDICASCADE:
-      if (SkinFrame && session_ && session_->MdiMaximised()) session_->SetMdiMaximised(false);
+      if (window_.SkinFrame && session_ && session_->MdiMaximised())
+        session_->SetMdiMaximised(false);
       return mdiClientHook_.CallOld(msg, wParam, lParam);
     case SKIN_MDIREDRAW:
-      RedrawWindow(MDIClient, nullptr, nullptr, kMdiRedrawFlags);
+      RedrawWindow(window_.MDIClient, nullptr, nullptr, kMdiRedrawFlags);
       return 0;
     default:
       return mdiClientHook_.CallOld(msg, wParam, lParam);
   }
+}
+
+void TWinSkinForm::HideMdiScrollbars() {
+  const LONG_PTR style = GetWindowLongPtrW(window_.MDIClient, GWL_STYLE);
+  SetWindowLongPtrW(window_.MDIClient, GWL_STYLE, style & ~LONG_PTR{WS_VSCROLL | WS_HSCROLL});
+}
+
+// The children left decide whether they show maximised; with none left the
+// frame's own menu comes back.
+void TWinSkinForm::MdiChildDestroyed() {
+  BOOL maximised = FALSE;
+  const auto active =
+      SendMessageW(window_.MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
+  session_->SetMdiMaximised(active && maximised);
+  if (active) return;
+  skinData_->SetMenuUpdate(savedMenuUpdate_);
+  menuHost_.MdiChildrenGone();
 }

@@ -9,7 +9,6 @@
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
-#include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/ScopedHandles.h"
 
@@ -19,7 +18,7 @@ TBitmap* TWinSkinForm::ComposedPiece(int piece, int width, int height) {
   if (!record || record->Image->Empty()) return nullptr;
   const int length = piece >= 3 ? record->Image->Height() : record->Image->Width();
   const int frames = BorderFrameCount(length, record->Frame);
-  const int index = Active || frames <= 1 ? 1 : 2;
+  const int index = window_.Active || frames <= 1 ? 1 : 2;
   TComposedPiece& kept = composedPieces_[piece - 1];
   if (kept.image && kept.record == record && kept.width == width && kept.height == height &&
       kept.index == index) {
@@ -42,37 +41,36 @@ void TWinSkinForm::PaintBorderPiece(int piece, const RECT& rect, HDC dc) {
 }
 
 void TWinSkinForm::PaintFrame(HDC given) {
-  if (AttachState != asSkinned && AttachState != asReapplying) return;
-  if (BorderKind == bkNoCaption || MaximisedMdiChild() || !SkinData) return;
+  if (attachState_ != asSkinned && attachState_ != asReapplying) return;
+  if (window_.BorderKind == bkNoCaption || MaximisedMdiChild() || !skinData_) return;
   // Every DC, bitmap and region below is released by its scope, also when
   // drawing fails half-way.
   try {
-    const TWindowDC dc(Handle, given, TDCArea::Window);
-    if (!dc.Get() || !GetWindowRect(Handle, &WindowRect)) return;
-    const int w = WindowRect.right - WindowRect.left;
-    const int h = WindowRect.bottom - WindowRect.top;
-    WindowWidth = w;
-    WindowHeight = h;
-    if (Placement == plMinimised) {
+    const TWindowDC dc(handle_, given, TDCArea::Window);
+    if (!dc.Get() || !frame_.ReadWindowSize()) return;
+    const int w = frame_.WindowWidth();
+    const int h = frame_.WindowHeight();
+    if (window_.Placement == plMinimised) {
       PaintCaption(dc.Get());
       return;
     }
-    PaintBorderPiece(1, RECT{0, 0, FrameLeft, h}, dc.Get());
-    PaintBorderPiece(2, RECT{w - FrameRight, 0, w, h}, dc.Get());
-    PaintBorderPiece(4, RECT{FrameLeft, h - FrameBottom, w - FrameRight, h}, dc.Get());
+    PaintBorderPiece(1, RECT{0, 0, frame_.Left(), h}, dc.Get());
+    PaintBorderPiece(2, RECT{w - frame_.Right(), 0, w, h}, dc.Get());
+    PaintBorderPiece(4, RECT{frame_.Left(), h - frame_.Bottom(), w - frame_.Right(), h}, dc.Get());
     PaintCaption(dc.Get());
-    if (MenuBarHeight > 0) {
-      const RECT band{FrameLeft, FrameTop, w - FrameRight, FrameTop + MenuBarHeight};
-      if (MenuBar) {
-        MenuBar->PaintBar(dc.Get(), band);
+    if (frame_.MenuBarHeight() > 0) {
+      const RECT band{frame_.Left(), frame_.Top(), w - frame_.Right(),
+                      frame_.Top() + frame_.MenuBarHeight()};
+      if (TWinSkinMenu* bar = menuHost_.Bar()) {
+        bar->PaintBar(dc.Get(), band);
       } else {
-        FillRect(dc.Get(), &band, SkinData->Skin().FaceBrush.Get());
+        FillRect(dc.Get(), &band, skinData_->Skin().FaceBrush.Get());
       }
     }
   } catch (...) {
     // A frame that cannot be painted stays as it was.
     ReportSwallowedException("TWinSkinForm::PaintFrame");
-    HotObject = nullptr;
+    caption_.SetHotObject(nullptr);
   }
 }
 
@@ -94,12 +92,12 @@ void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button, int frame) {
     if (!IntersectRect(&inside, &band, &button.Rect)) return;
     const HDC buffer = captionBitmap_->Canvas().Handle();
     if (button.IsIcon()) {
-      DrawWindowIcon(buffer, button.Rect);
+      caption_.DrawIcon(buffer, button.Rect);
     } else {
       DrawStretchedFrame(buffer, button.Rect, *button.Element->Image, true, button.Element->Frame,
                          frame);
     }
-    const TWindowDC dc(Handle, TDCArea::Window);
+    const TWindowDC dc(handle_, TDCArea::Window);
     if (!dc.Get()) return;
     BitBlt(dc.Get(), inside.left, inside.top, inside.right - inside.left,
            inside.bottom - inside.top, buffer, inside.left, inside.top, SRCCOPY);
@@ -110,30 +108,30 @@ void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button, int frame) {
 }
 
 bool TWinSkinForm::ComposeCaption() {
-  const int w = WindowWidth;
+  const int w = frame_.WindowWidth();
   RECT caption{};
-  if (Placement == plMinimised) {
-    const int h = WindowHeight;
+  if (window_.Placement == plMinimised) {
+    const int h = frame_.WindowHeight();
     captionBitmap_->SetSize(w, h);
     TCanvas& canvas = captionBitmap_->Canvas();
-    canvas.Brush().SetColor(SkinData->Skin().Colour(scButtonFace));
+    canvas.Brush().SetColor(skinData_->Skin().Colour(scButtonFace));
     canvas.FillRect(RECT{0, 0, w, h});
-    caption = RECT{0, 0, w, FrameTop};
+    caption = RECT{0, 0, w, frame_.Top()};
   } else {
-    captionBitmap_->SetSize(w, FrameTop);
+    captionBitmap_->SetSize(w, frame_.Top());
     // The caption's corners are the tops of the side pieces just painted;
     // the buffer clips them to its height (no read-back from the screen).
     const HDC buffer = captionBitmap_->Canvas().Handle();
-    PaintBorderPiece(1, RECT{0, 0, FrameLeft, WindowHeight}, buffer);
-    PaintBorderPiece(2, RECT{w - FrameRight, 0, w, WindowHeight}, buffer);
-    caption = RECT{FrameLeft, 0, w - FrameRight, FrameTop};
+    PaintBorderPiece(1, RECT{0, 0, frame_.Left(), frame_.WindowHeight()}, buffer);
+    PaintBorderPiece(2, RECT{w - frame_.Right(), 0, w, frame_.WindowHeight()}, buffer);
+    caption = RECT{frame_.Left(), 0, w - frame_.Right(), frame_.Top()};
   }
   if (captionBitmap_->Empty()) return false;
   TCanvas& canvas = captionBitmap_->Canvas();
   PaintBorderPiece(3, caption, canvas.Handle());
-  DrawCaptionText(canvas, caption);
-  LayoutCaptionButtons();
-  PaintCaptionButtons(canvas);
+  caption_.DrawText(canvas, caption);
+  caption_.LayoutButtons();
+  caption_.PaintButtons(canvas);
   return true;
 }
 
@@ -141,8 +139,8 @@ bool TWinSkinForm::ComposeCaption() {
 // painted everything, and the previous procedure never sees the message.
 LRESULT TWinSkinForm::NcPaint(WPARAM wParam, LPARAM lParam) {
   SetSysMenuStyle(true);
-  if (!SkinData->FramePaint) return 0;
-  if (MaximisedMdiChild() || BorderKind == bkNoCaption) {
+  if (!skinData_->FramePaint) return 0;
+  if (MaximisedMdiChild() || window_.BorderKind == bkNoCaption) {
     return PassOn(WM_NCPAINT, wParam, lParam);
   }
   PaintFrame(nullptr);
@@ -152,25 +150,26 @@ LRESULT TWinSkinForm::NcPaint(WPARAM wParam, LPARAM lParam) {
 // Answer 1 so activation goes on; the skin paints the active or inactive
 // look itself.
 LRESULT TWinSkinForm::NcActivate(WPARAM wParam, LPARAM lParam) {
-  Active = wParam != 0;
-  if (hoverTimer_) hoverTimer_->SetEnabled(Active);
-  if (!Active) CaptionHintReset();
-  if (MDIKind == mkFrame && MDIClient) SendMessageW(MDIClient, WM_NCACTIVATE, wParam, 0);
-  if (MDIKind == mkChild) PassOn(WM_NCACTIVATE, wParam, lParam);
+  window_.Active = wParam != 0;
+  caption_.EnableHover(window_.Active);
+  if (!window_.Active) caption_.HintReset();
+  if (window_.MDIKind == mkFrame && window_.MDIClient)
+    SendMessageW(window_.MDIClient, WM_NCACTIVATE, wParam, 0);
+  if (window_.MDIKind == mkChild) PassOn(WM_NCACTIVATE, wParam, lParam);
   if (!MaximisedMdiChild()) PaintFrame(nullptr);
   return 1;
 }
 
 void TWinSkinForm::SetSysMenuStyle(bool remove) {
-  if (SysFlags & sfKeepStyles) return;
-  Style = static_cast<LONG>(GetWindowLongPtrW(Handle, GWL_STYLE));
-  LONG wanted = Style;
+  if (window_.SysFlags & sfKeepStyles) return;
+  window_.Style = static_cast<LONG>(GetWindowLongPtrW(handle_, GWL_STYLE));
+  LONG wanted = window_.Style;
   if (remove) {
     wanted &= ~WS_SYSMENU;
-  } else if (SysFlags & sfSystemMenu) {
+  } else if (window_.SysFlags & sfSystemMenu) {
     wanted |= WS_SYSMENU;
   }
-  if (wanted == Style) return;
-  Style = wanted;
-  SetWindowLongPtrW(Handle, GWL_STYLE, wanted);
+  if (wanted == window_.Style) return;
+  window_.Style = wanted;
+  SetWindowLongPtrW(handle_, GWL_STYLE, wanted);
 }

@@ -6,6 +6,7 @@
 // already built for that size.
 #include <algorithm>
 
+#include "skin/form/FormFrame.h"
 #include "skin/form/WinSkinForm.h"
 
 namespace {
@@ -44,9 +45,12 @@ SIZE MaximisedSize(HWND window) {
 
 }  // namespace
 
-void TWinSkinForm::PrepareMaximisedRegion() {
-  if (MDIKind != mkNone || !SkinFrame || IsZoomed(Handle) || IsIconic(Handle)) return;
-  if (AttachState != asSkinned) return;
-  const SIZE size = MaximisedSize(Handle);
+void TFormFrame::PrepareMaximisedRegion() {
+  const HWND window = form_.Handle();
+  if (form_.Window().MDIKind != mkNone || !form_.Window().SkinFrame || IsZoomed(window) ||
+      IsIconic(window))
+    return;
+  if (form_.AttachState() != asSkinned) return;
+  const SIZE size = MaximisedSize(window);
   BuildRegion(size.cx, size.cy);
 }

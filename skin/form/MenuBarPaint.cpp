@@ -28,7 +28,7 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& r) {
   const RECT whole{0, 0, w, h};
   const auto& element = SkinData.Skin().MenuBar;
   if (element && !element->Image->Empty()) {
-    const int frame = Form.Active ? 1 : 2;
+    const int frame = Form.Window().Active ? 1 : 2;
     const RECT margins = element->Margins();
     if (element->Tile == 1) {
       DrawFramedImage(buffer, whole, *element->Image, true, false, false, 2, frame, margins);
@@ -43,17 +43,17 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& r) {
   background_->Assign(scratch_.get());
 
   LayoutItems();
-  if (Form.RightToLeft && Form.MDIKind == mkFrame) {
+  if (Form.Window().RightToLeft && Form.Window().MDIKind == mkFrame) {
     // A maximised child's buttons sit at the left end of a right-to-left bar.
     int left = r.right;
-    for (int i = 0; i < Form.CaptionButtonCount(); ++i) {
-      const TWinSysButton& button = *Form.CaptionButton(i);
+    for (int i = 0; i < Form.Caption().ButtonCount(); ++i) {
+      const TWinSysButton& button = *Form.Caption().Button(i);
       if (button.Visible && button.Element->Visibility == kMenuBarButtons) {
         left = std::min<int>(left, button.Rect.left);
       }
     }
     if (left < r.right) {
-      const int shift = left - kRightToLeftButtonGap - r.right + Form.FrameRight;
+      const int shift = left - kRightToLeftButtonGap - r.right + Form.Frame().Right();
       for (const auto& item : items_) OffsetRect(&item->Rect, shift, 0);
     }
   }
@@ -78,17 +78,17 @@ void TWinSkinMenu::DrawItemCaption(HDC dc, const std::wstring& caption, bool ena
 
 // The maximised MDI child's buttons belong to the bar while it is maximised.
 void TWinSkinMenu::PaintMdiButtons(HDC dc) {
-  if (Form.MDIKind != mkFrame || !Form.MDIClient) return;
+  if (Form.Window().MDIKind != mkFrame || !Form.Window().MDIClient) return;
   BOOL maximised = FALSE;
-  const auto child =
-      SendMessageW(Form.MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
+  const auto child = SendMessageW(Form.Window().MDIClient, WM_MDIGETACTIVE, 0,
+                                  reinterpret_cast<LPARAM>(&maximised));
   if (!child || !maximised) return;
-  for (int i = 0; i < Form.CaptionButtonCount(); ++i) {
-    const TWinSysButton& button = *Form.CaptionButton(i);
+  for (int i = 0; i < Form.Caption().ButtonCount(); ++i) {
+    const TWinSysButton& button = *Form.Caption().Button(i);
     const TDataSkinSysButton& e = *button.Element;
     if (!button.Visible || e.Visibility != kMenuBarButtons || e.Image->Empty()) continue;
     RECT rect = button.Rect;
-    OffsetRect(&rect, -Form.FrameLeft, -Form.FrameTop);
+    OffsetRect(&rect, -Form.Frame().Left(), -Form.Frame().Top());
     DrawStretchedFrame(dc, rect, *e.Image, true, e.Frame, bfNormal);
   }
   if (TSkinSession* session = Form.Session()) session->SetMdiMaximised(true);
@@ -96,7 +96,7 @@ void TWinSkinMenu::PaintMdiButtons(HDC dc) {
 
 void TMenuBtn::Paint() {
   if (!Visible || Caption.empty() || Bar.Background().Empty()) return;
-  const TWindowDC dc(Form.Handle, TDCArea::Window);
+  const TWindowDC dc(Form.Handle(), TDCArea::Window);
   if (!dc.Get()) return;
   const RECT& bar = Bar.BarRect;
   const int left = std::max(Rect.left, bar.left), right = std::min(Rect.right, bar.right);

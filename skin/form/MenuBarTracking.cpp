@@ -4,7 +4,9 @@
 // and a click on the open item closes it. A switch ends the open drop-down
 // first and has the window open the next one, so drop-downs never nest.
 #include "skin/data/WinSkinData.h"
+#include "skin/form/CaptionBar.h"
 #include "skin/form/DropDownOwnerDraw.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/SkinMenuBar.h"
 #include "skin/form/WinSkinForm.h"
 
@@ -66,7 +68,8 @@ int Neighbour(const TWinSkinMenu& bar, int from, int step) {
 }
 
 int ItemUnder(const TWinSkinMenu& bar, POINT screen) {
-  const TMenuBtn* item = bar.ItemAt(bar.Form.ScreenToWindow(MAKELPARAM(screen.x, screen.y)));
+  const TMenuBtn* item =
+      bar.ItemAt(bar.Form.Frame().ScreenToWindow(MAKELPARAM(screen.x, screen.y)));
   return item ? item->Index : -1;
 }
 
@@ -94,7 +97,7 @@ LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_SYSKEYDOWN:
-      if (msg.wParam == VK_MENU) bar.Form.MenuTracking = false;
+      if (msg.wParam == VK_MENU) bar.Form.MenuHost().MenuLoopLeft();
       break;
     case WM_MOUSEMOVE:
       if (msg.pt.x != tracking.lastCursor.x || msg.pt.y != tracking.lastCursor.y) {
@@ -148,7 +151,7 @@ bool MenuBarHookInstalled() { return tracking.hook != nullptr; }
 void MenuBarMenuSelect(const TWinSkinForm& form, WPARAM wParam, LPARAM lParam) {
   if (!tracking.bar || &tracking.bar->Form != &form) return;
   if (HIWORD(wParam) == 0xFFFF && lParam == 0) {
-    if (!tracking.switching) tracking.bar->Form.MenuTracking = false;
+    if (!tracking.switching) tracking.bar->Form.MenuHost().MenuLoopLeft();
     return;
   }
   tracking.switching = false;
@@ -159,29 +162,31 @@ void MenuBarMenuSelect(const TWinSkinForm& form, WPARAM wParam, LPARAM lParam) {
 
 bool TWinSkinMenu::OpenItem(TMenuBtn* item) {
   if (!item || tracking.bar) return false;
-  const HWND window = Form.Handle;
+  const HWND window = Form.Handle();
   // A toolkit item hears its own click as its drop-down opens; a native
   // item with a submenu has no command of its own to send.
   if (item->MenuItem || !item->SubMenu) PostMessageW(window, WM_COMMAND, item->Command, 0);
   if (!item->SubMenu) return false;
-  GetWindowRect(window, &Form.WindowRect);
+  RECT windowRect{};
+  GetWindowRect(window, &windowRect);
   const int index = item->Index;
   const HMENU popup = item->SubMenu;
   const bool enabled = item->Enabled;
-  const POINT point{(Form.RightToLeft ? item->Rect.right : item->Rect.left) + Form.WindowRect.left,
-                    item->Rect.bottom + Form.WindowRect.top};
+  const POINT point{
+      (Form.Window().RightToLeft ? item->Rect.right : item->Rect.left) + windowRect.left,
+      item->Rect.bottom + windowRect.top};
   UINT flags = TPM_RIGHTBUTTON | TPM_RETURNCMD;
-  if (Form.RightToLeft) flags |= TPM_RIGHTALIGN;
+  if (Form.Window().RightToLeft) flags |= TPM_RIGHTALIGN;
   if (TSkinSession* session = Form.Session()) session->MenuBarDropDownOpening();
   // The open item looks pressed until its drop-down closes.
-  if (Form.HotObject != item) {
-    if (Form.HotObject) Form.HotObject->MouseLeave();
-    Form.HotObject = item;
+  TCaptionBar& caption = Form.Caption();
+  if (caption.HotObject() != item) {
+    if (caption.HotObject()) caption.HotObject()->MouseLeave();
+    caption.SetHotObject(item);
   }
   item->State = nsPressed;
   item->Paint();
-  Form.MenuTracking = true;
-  Form.TrackedPopup = popup;
+  Form.MenuHost().TrackingStarted(popup);
   const std::shared_ptr<const bool> alive = alive_;
   UINT chosen = 0;
   int switchTo = -1;
@@ -195,20 +200,19 @@ bool TWinSkinMenu::OpenItem(TMenuBtn* item) {
   }
   // The window, its skin object or this bar may be gone by now.
   if (!*alive) return true;
-  Form.MenuTracking = false;
-  Form.TrackedPopup = nullptr;
+  Form.MenuHost().TrackingEnded();
   if (chosen) PostMessageW(window, WM_COMMAND, chosen, 0);
-  if (auto* hot = dynamic_cast<TMenuBtn*>(Form.HotObject)) hot->MouseLeave();
+  if (auto* hot = dynamic_cast<TMenuBtn*>(Form.Caption().HotObject())) hot->MouseLeave();
   if (const TMenuBtn* target = Item(switchTo)) PostOpenItem(*target);
   return true;
 }
 
 void TWinSkinMenu::PostOpenItem(const TMenuBtn& item) const {
   RECT window{};
-  GetWindowRect(Form.Handle, &window);
+  GetWindowRect(Form.Handle(), &window);
   const int x = item.Rect.left + window.left + 1;
   const int y = item.Rect.top + window.top + 1;
-  PostMessageW(Form.Handle, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(x, y));
+  PostMessageW(Form.Handle(), WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(x, y));
 }
 
 void TWinSkinMenu::EndTracking() {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "skin/data/WinSkinData.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/MenuItemPainter.h"
 #include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/MenuText.h"
@@ -52,11 +53,11 @@ class TMenuFontCanvas {
 
 }  // namespace
 
-TMenuItem* TWinSkinForm::ToolkitMenuItem(UINT id) const {
-  if (Form) {
-    if (TMenuItem* item = FindInMenu(Form->Menu(), id)) return item;
-    for (int i = 0; i < Form->ComponentCount(); ++i) {
-      if (TMenuItem* item = FindInMenu(dynamic_cast<TPopupMenu*>(Form->Components(i)), id))
+TMenuItem* TMenuBarHost::ToolkitMenuItem(UINT id) const {
+  if (const TCustomForm* form = form_.ToolkitForm()) {
+    if (TMenuItem* item = FindInMenu(form->Menu(), id)) return item;
+    for (int i = 0; i < form->ComponentCount(); ++i) {
+      if (TMenuItem* item = FindInMenu(dynamic_cast<TPopupMenu*>(form->Components(i)), id))
         return item;
     }
   }
@@ -65,18 +66,20 @@ TMenuItem* TWinSkinForm::ToolkitMenuItem(UINT id) const {
 
 // Only menus of a window that had a menu when it was attached, and the
 // system menu's copy, are ours; everything else keeps its owner's sizes.
-bool TWinSkinForm::MeasureMenuItem(LPARAM lParam, LRESULT& result) {
+bool TMenuBarHost::MeasureMenuItem(LPARAM lParam, LRESULT& result) {
   auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-  if (!measure || measure->CtlType != ODT_MENU || !SkinData) return false;
+  TSkinData* skinData = form_.SkinData();
+  if (!measure || measure->CtlType != ODT_MENU || !skinData) return false;
   const UINT id = measure->itemID;
   TMenuItem* systemItem = FindInMenu(systemMenuPopup_.get(), id);
-  if (!WindowMenu && !systemItem) return false;
-  TMenuItem* item = systemItem ? systemItem : (Form ? ToolkitMenuItem(id) : nullptr);
+  if (!windowMenu_ && !systemItem) return false;
+  const bool toolkitForm = form_.ToolkitForm() != nullptr;
+  TMenuItem* item = systemItem ? systemItem : (toolkitForm ? ToolkitMenuItem(id) : nullptr);
   if (item) {
-    TMenuFontCanvas canvas(Handle);
+    TMenuFontCanvas canvas(form_.Handle());
     int width = static_cast<int>(measure->itemWidth);
     int height = static_cast<int>(measure->itemHeight);
-    MeasureSkinToolkitItem(*item, *SkinData, canvas.Canvas(), width, height);
+    MeasureSkinToolkitItem(*item, *skinData, canvas.Canvas(), width, height);
     measure->itemWidth = static_cast<UINT>(std::max(width, 0));
     measure->itemHeight = static_cast<UINT>(std::max(height, 0));
     result = TRUE;
@@ -84,28 +87,31 @@ bool TWinSkinForm::MeasureMenuItem(LPARAM lParam, LRESULT& result) {
   }
   // A plain window's entries are drawn by us whatever their id, so they are
   // measured by us too.
-  if (Form && ApplicationId(id)) return false;
-  const String text = NativeMenuText(TrackedPopup ? TrackedPopup : WindowMenu, id, false);
-  MeasureSkinMenuText(text, *SkinData, measure->itemWidth, measure->itemHeight);
+  if (toolkitForm && ApplicationId(id)) return false;
+  const String text = NativeMenuText(trackedPopup_ ? trackedPopup_ : windowMenu_, id, false);
+  MeasureSkinMenuText(text, *skinData, measure->itemWidth, measure->itemHeight);
   result = TRUE;
   return true;
 }
 
-bool TWinSkinForm::DrawMenuItem(LPARAM lParam, LRESULT& result) {
+bool TMenuBarHost::DrawMenuItem(LPARAM lParam, LRESULT& result) {
   const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-  if (!draw || draw->CtlType != ODT_MENU || !SkinData) return false;
+  TSkinData* skinData = form_.SkinData();
+  if (!draw || draw->CtlType != ODT_MENU || !skinData) return false;
   const UINT id = draw->itemID;
   TMenuItem* systemItem = FindInMenu(systemMenuPopup_.get(), id);
-  if (!WindowMenu && !systemItem) return false;
+  if (!windowMenu_ && !systemItem) return false;
   const bool selected = (draw->itemState & ODS_SELECTED) != 0;
-  TMenuItem* item = systemItem ? systemItem : (Form ? ToolkitMenuItem(id) : nullptr);
+  const bool toolkitForm = form_.ToolkitForm() != nullptr;
+  TMenuItem* item = systemItem ? systemItem : (toolkitForm ? ToolkitMenuItem(id) : nullptr);
+  TSkinSession* session = form_.Session();
   if (item) {
-    DrawSkinToolkitItem(*item, *SkinData, session_, draw->hDC, draw->rcItem, selected);
+    DrawSkinToolkitItem(*item, *skinData, session, draw->hDC, draw->rcItem, selected);
   } else {
-    if (Form && ApplicationId(id)) return false;
+    if (toolkitForm && ApplicationId(id)) return false;
     const auto menu = reinterpret_cast<HMENU>(draw->hwndItem);
-    DrawSkinMenuItem(draw->hDC, draw->rcItem, SkinMenuItemOfNative(menu, id), selected, *SkinData,
-                     MenuBackgroundOf(session_, menu));
+    DrawSkinMenuItem(draw->hDC, draw->rcItem, SkinMenuItemOfNative(menu, id), selected, *skinData,
+                     MenuBackgroundOf(session, menu));
   }
   result = TRUE;
   return true;

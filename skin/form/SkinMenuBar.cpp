@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "skin/data/WinSkinData.h"
+#include "skin/form/CaptionBar.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
@@ -54,7 +55,10 @@ TWinSkinMenu::~TWinSkinMenu() {
 }
 
 void TWinSkinMenu::ClearItems() {
-  if (Form.HotObject && dynamic_cast<TMenuBtn*>(Form.HotObject)) Form.HotObject = nullptr;
+  TCaptionBar& caption = Form.Caption();
+  if (caption.HotObject() && dynamic_cast<TMenuBtn*>(caption.HotObject())) {
+    caption.SetHotObject(nullptr);
+  }
   items_.clear();
 }
 
@@ -72,12 +76,12 @@ bool TWinSkinMenu::BuildItemsForMDI() {
 }
 
 bool TWinSkinMenu::ReadItems(bool forMdi) {
-  if (const HMENU current = GetMenu(Form.Handle)) MenuHandle = current;
+  if (const HMENU current = GetMenu(Form.Handle())) MenuHandle = current;
   if (!MenuHandle || !IsMenu(MenuHandle)) {
     MenuHandle = nullptr;
     return false;
   }
-  if (Form.Form) Menu = Form.Form->Menu();
+  if (Form.ToolkitForm()) Menu = Form.ToolkitForm()->Menu();
   ClearItems();
   const int count = GetMenuItemCount(MenuHandle);
   for (int i = 0; i < count; ++i) {
@@ -107,7 +111,7 @@ bool TWinSkinMenu::ReadItems(bool forMdi) {
     items_.push_back(std::move(item));
   }
   // The bar is ours now: the system must not draw its own under the caption.
-  SetMenu(Form.Handle, nullptr);
+  SetMenu(Form.Handle(), nullptr);
   return !items_.empty();
 }
 
@@ -126,26 +130,27 @@ int TWinSkinMenu::StartOffset(int barWidth) const {
   const auto& element = SkinData.Skin().MenuBar;
   int x0 = kPlainStart;
   if (element && !element->Image->Empty()) {
-    x0 = Form.RightToLeft ? element->RightWidth + 8 : element->LeftWidth + 4;
+    x0 = Form.Window().RightToLeft ? element->RightWidth + 8 : element->LeftWidth + 4;
   }
   if (barWidth < x0) x0 = kNarrowBarStart;
   return x0;
 }
 
 void TWinSkinMenu::LayoutItems() {
-  const RECT bar{Form.FrameLeft, Form.FrameTop, Form.WindowWidth - Form.FrameRight,
-                 Form.FrameTop + Form.MenuBarHeight};
+  const RECT bar{Form.Frame().Left(), Form.Frame().Top(),
+                 Form.Frame().WindowWidth() - Form.Frame().Right(),
+                 Form.Frame().Top() + Form.Frame().MenuBarHeight()};
   if (IsRectEmpty(&bar)) return;
   const int barWidth = bar.right - bar.left;
   int x = StartOffset(barWidth);
-  if (Form.RightToLeft) x = barWidth - x;
+  if (Form.Window().RightToLeft) x = barWidth - x;
   for (const auto& item : items_) {
     if (!item->Visible) {
       item->Rect = RECT{};
       continue;
     }
     const int width = ItemWidth(*item);
-    if (Form.RightToLeft) {
+    if (Form.Window().RightToLeft) {
       item->Rect = RECT{bar.left + x - width, bar.top, bar.left + x, bar.bottom - 1};
       x -= width;
     } else {

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "skin/data/WinSkinData.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/MenuText.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/controls/Menus.h"
-#include "toolkit/controls/Timer.h"
 #include "toolkit/controls/WideText.h"
 #include "toolkit/core/ScopeExit.h"
 
@@ -67,25 +67,76 @@ void SetCaptionAndKeys(TMenuItem& item, const String& text) {
   item.SetShortCut(shortCut);
 }
 
+// What the window allows of a system command entry now, and its glyph.
+struct TEntryLook {
+  bool enabled = true;
+  int image = -1;
+};
+
+TEntryLook EntryLook(UINT id, const TWinSkinForm& form) {
+  const TPlacement placement = form.Window().Placement;
+  const int flags = form.Window().SysFlags;
+  switch (id & 0xFFF0) {
+    case SC_SIZE:
+      // A window of fixed size cannot be sized, whatever its menu says.
+      return {placement != plMaximised && form.Window().ThickFrame, -1};
+    case SC_MOVE:
+      return {placement != plMaximised, -1};
+    case SC_MINIMIZE:
+      return {placement != plMinimised && (flags & sfMinimizeBox) != 0, kMinimiseGlyph};
+    case SC_MAXIMIZE:
+      return {placement != plMaximised && (flags & sfMaximizeBox) != 0, kMaximiseGlyph};
+    case SC_CLOSE:
+      return {true, kCloseGlyph};
+    case SC_RESTORE:
+      return {placement != plNormal, kRestoreGlyph};
+    default:
+      return {};
+  }
+}
+
+// The copy of entry i of the system menu source; null when it cannot be read.
+std::unique_ptr<TMenuItem> CopyEntry(HMENU source, int i, const TWinSkinForm& form) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_ID | MIIM_STATE;
+  if (!GetMenuItemInfoW(source, static_cast<UINT>(i), TRUE, &info)) return nullptr;
+  auto item = std::make_unique<TMenuItem>(nullptr);
+  const String text = NativeMenuText(source, static_cast<UINT>(i), true);
+  SetCaptionAndKeys(*item, text.empty() ? String("-") : text);
+  item->SetTag(static_cast<int>(info.wID));
+  const TEntryLook look = EntryLook(info.wID, form);
+  // Grayed or disabled alone is enough: the window refuses that command.
+  item->SetEnabled(look.enabled && !(info.fState & MFS_GRAYED));
+  item->SetChecked((info.fState & MFS_CHECKED) != 0);
+  item->SetImageIndex(look.image);
+  const HWND window = form.Handle();
+  item->OnClick = [window](TObject* sender) {
+    const auto* clicked = static_cast<TMenuItem*>(sender);
+    PostMessageW(window, WM_SYSCOMMAND, static_cast<WPARAM>(clicked->Tag()), 0);
+  };
+  return item;
+}
+
 }  // namespace
 
-void TWinSkinForm::ShowSystemMenu(int x, int y) {
-  if (ManagerId != 0) return;
+void TMenuBarHost::ShowSystemMenu(int x, int y) {
+  if (form_.ManagerId() != 0) return;
   // The menu is being shown already: its items must not change under it.
   if (systemMenuShowing_) return;
   const DWORD now = GetTickCount();
-  if (now - LastSysMenuTick <= DoubleClickTime) {
-    if (HotObject) hoverTimer_->SetEnabled(false);
+  if (now - lastSystemMenuTick_ <= doubleClickTime_) {
+    if (form_.Caption().HotObject()) form_.Caption().EnableHover(false);
     return;
   }
-  if (session_) session_->MenuOpening(mkSystemMenu);
-  LastSysMenuTick = now;
+  if (TSkinSession* session = form_.Session()) session->MenuOpening(mkSystemMenu);
+  lastSystemMenuTick_ = now;
   RebuildSystemMenuPopup();
   const TRestoreOnExit<bool> showing(systemMenuShowing_, true);
   systemMenuPopup_->Popup(x, y);
 }
 
-void TWinSkinForm::RebuildSystemMenuPopup() {
+void TMenuBarHost::RebuildSystemMenuPopup() {
   if (!systemMenuPopup_) {
     systemMenuPopup_ = std::make_unique<TPopupMenu>(nullptr);
     systemMenuPopup_->SetTag(kSystemMenuTag);
@@ -93,57 +144,16 @@ void TWinSkinForm::RebuildSystemMenuPopup() {
   TPopupMenu& popup = *systemMenuPopup_;
   popup.Items()->Clear();
   popup.SetOwnerDraw(true);
-  popup.SetImages(SkinData ? SkinData->MenuGlyphs() : nullptr);
-  const HMENU source = GetSystemMenu(Handle, FALSE);
+  TSkinData* skinData = form_.SkinData();
+  popup.SetImages(skinData ? skinData->MenuGlyphs() : nullptr);
+  const HMENU source = GetSystemMenu(form_.Handle(), FALSE);
   const int count = source ? GetMenuItemCount(source) : 0;
-  const HWND window = Handle;
   for (int i = 0; i < count; ++i) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_STATE;
-    if (!GetMenuItemInfoW(source, static_cast<UINT>(i), TRUE, &info)) continue;
-    auto item = std::make_unique<TMenuItem>(nullptr);
-    const String text = NativeMenuText(source, static_cast<UINT>(i), true);
-    SetCaptionAndKeys(*item, text.empty() ? String("-") : text);
-    item->SetTag(static_cast<int>(info.wID));
-    bool enabled = true;
-    int image = -1;
-    switch (info.wID & 0xFFF0) {
-      case SC_SIZE:
-        // A window of fixed size cannot be sized, whatever its menu says.
-        enabled = Placement != plMaximised && ThickFrame;
-        break;
-      case SC_MOVE:
-        enabled = Placement != plMaximised;
-        break;
-      case SC_MINIMIZE:
-        image = kMinimiseGlyph;
-        enabled = Placement != plMinimised && (SysFlags & sfMinimizeBox);
-        break;
-      case SC_MAXIMIZE:
-        image = kMaximiseGlyph;
-        enabled = Placement != plMaximised && (SysFlags & sfMaximizeBox);
-        break;
-      case SC_CLOSE:
-        image = kCloseGlyph;
-        break;
-      case SC_RESTORE:
-        image = kRestoreGlyph;
-        enabled = Placement != plNormal;
-        break;
-      default:
-        break;
-    }
-    // Grayed or disabled alone is enough: the window refuses that command.
-    if (info.fState & MFS_GRAYED) enabled = false;
-    item->SetEnabled(enabled);
-    item->SetChecked((info.fState & MFS_CHECKED) != 0);
-    item->SetImageIndex(image);
-    item->OnClick = [window](TObject* sender) {
-      const auto* clicked = static_cast<TMenuItem*>(sender);
-      PostMessageW(window, WM_SYSCOMMAND, static_cast<WPARAM>(clicked->Tag()), 0);
-    };
-    popup.Items()->Add(item.release());
+    if (auto item = CopyEntry(source, i, form_)) popup.Items()->Add(item.release());
   }
-  if (SkinData) InstallSkinMenuHandlers(popup, *SkinData, session_);
+  if (skinData) InstallSkinMenuHandlers(popup, *skinData, form_.Session());
+}
+
+void TMenuBarHost::ReleaseSystemMenuPopup() {
+  if (!systemMenuShowing_) systemMenuPopup_.reset();
 }

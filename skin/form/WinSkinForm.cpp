@@ -6,28 +6,18 @@
 #include "skin/core/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/SkinMenuBar.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
-#include "toolkit/controls/Timer.h"
 #include "toolkit/core/ClassBuilder.h"
 #include "toolkit/graphics/Bitmap.h"
 
 namespace {
 
-constexpr unsigned kHoverInterval = 250;
 constexpr LONG kRightToLeftBit = 0x4000;  // WS_EX_LEFTSCROLLBAR
 constexpr LONG kModalFrameBit = 0x80;     // DS_MODALFRAME
-
-HFONT MakeCaptionFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-    return nullptr;  // the DC's own font is used then
-  }
-  return CreateFontIndirectW(&metrics.lfCaptionFont);
-}
 
 }  // namespace
 
@@ -39,33 +29,29 @@ const TClassInfo& TWinSkinForm::StaticClass() {
 
 TWinSkinForm::TWinSkinForm(TComponent* owner, TSkinSession* session)
     : TComponent(owner),
-      DoubleClickTime(GetDoubleClickTime()),
-      SmallIconSize(GetSystemMetrics(SM_CXSMICON)),
-      captionFont_(MakeCaptionFont()),
-      iconBitmap_(std::make_unique<TBitmap>()),
       captionBitmap_(std::make_unique<TBitmap>()),
       controlCanvas_(std::make_unique<TCanvas>()),
       session_(session) {}
 
 TWinSkinForm::~TWinSkinForm() {
   if (frameHook_.Installed() || formProcReplaced_) ReleaseWindow();
-  captionButtons_.clear();
+  caption_.ReleaseButtons();
   skinObjects_.ReleaseAll(false);
-  hoverTimer_.reset();
+  caption_.DestroyHoverTimer();
   if (session_) session_->FormDestroyed(this);
 }
 
 void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
-  Form = form;
-  if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(form, Handle, ClassNameText);
+  toolkitForm_ = form;
+  if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(form, handle_, classNameText_);
   if (skinData->SkinControls().Contains(xcMenuItem)) form->SetAutoScroll(false);
   CommonAttach(skinData);
-  if (SkinFrame && !formProcReplaced_) {
+  if (window_.SkinFrame && !formProcReplaced_) {
     savedFormProc_ = form->WindowProc;
     form->WindowProc = [this](TMessage& message) { FormWindowProc(message); };
     formProcReplaced_ = true;
   }
-  SavedColor = form->Color();
+  savedColor_ = form->Color();
   form->SetColor(skinData->Skin().Colour(scButtonFace));
   SkinFormMenus(*form, *skinData, session_);
 }
@@ -75,152 +61,150 @@ void TWinSkinForm::AttachWindow(TSkinData* skinData) { CommonAttach(skinData); }
 void TWinSkinForm::CommonAttach(TSkinData* skinData) {
   if (frameHook_.Installed()) return;
   if (session_) session_->FormAttaching();
-  SkinData = skinData;
-  hoverTimer_ = std::make_unique<TTimer>(nullptr);
-  hoverTimer_->SetEnabled(false);
-  hoverTimer_->SetInterval(kHoverInterval);
-  hoverTimer_->OnTimer = [this](TObject*) { HoverTick(); };
-  SkinFrame = skinData->SkinControls().Contains(xcMainMenu);
+  skinData_ = skinData;
+  caption_.CreateHoverTimer();
+  window_.SkinFrame = skinData->SkinControls().Contains(xcMainMenu);
 
-  Style = static_cast<LONG>(GetWindowLongPtrW(Handle, GWL_STYLE));
-  const auto exStyle = static_cast<LONG>(GetWindowLongPtrW(Handle, GWL_EXSTYLE));
-  RightToLeft = (exStyle & kRightToLeftBit) != 0;
-  ChildWindow = (Style & WS_CHILD) != 0;
+  window_.Style = static_cast<LONG>(GetWindowLongPtrW(handle_, GWL_STYLE));
+  const auto exStyle = static_cast<LONG>(GetWindowLongPtrW(handle_, GWL_EXSTYLE));
+  window_.RightToLeft = (exStyle & kRightToLeftBit) != 0;
+  window_.ChildWindow = (window_.Style & WS_CHILD) != 0;
   wchar_t className[256];
-  const int length = GetClassNameW(Handle, className, 256);
-  WindowClassName.assign(className, className + (length > 0 ? length : 0));
-  OwnerWindow = GetWindow(Handle, GW_OWNER);
+  const int length = GetClassNameW(handle_, className, 256);
+  window_.WindowClassName.assign(className, className + (length > 0 ? length : 0));
+  window_.OwnerWindow = GetWindow(handle_, GW_OWNER);
   ReadSysFlags(exStyle);
   ReadPlacement();
-  ThickFrame = (Style & WS_THICKFRAME) != 0;
-  if (const HWND client = FindWindowExW(Handle, nullptr, L"MDIClient", nullptr)) {
-    MDIKind = mkFrame;
-    MDIClient = client;
-    if (session_) session_->SetMdiFrame(client, Form);
+  window_.ThickFrame = (window_.Style & WS_THICKFRAME) != 0;
+  if (const HWND client = FindWindowExW(handle_, nullptr, L"MDIClient", nullptr)) {
+    window_.MDIKind = mkFrame;
+    window_.MDIClient = client;
+    if (session_) session_->SetMdiFrame(client, toolkitForm_);
   }
   if (exStyle & WS_EX_MDICHILD) {
-    MDIKind = mkChild;
-    if (skinData->Options().Contains(xoMDIChildBorder)) SkinFrame = false;
+    window_.MDIKind = mkChild;
+    if (skinData->Options().Contains(xoMDIChildBorder)) window_.SkinFrame = false;
   }
   ReadBorderKind(exStyle);
-  UnicodeWindow = IsWindowUnicode(Handle) != FALSE;
+  window_.UnicodeWindow = IsWindowUnicode(handle_) != FALSE;
 
-  if (MDIKind == mkFrame) {
+  if (window_.MDIKind == mkFrame) {
     savedMenuUpdate_ = skinData->MenuUpdate();
-    mdiClientHook_.Install(MDIClient);
+    mdiClientHook_.Install(window_.MDIClient);
   }
-  frameHook_.Install(Handle);
+  frameHook_.Install(handle_);
 
-  if (SkinFrame) {
-    WindowMenu = GetMenu(Handle);
-    if (WindowMenu && MDIKind != mkChild) AttachMenuBar();
+  if (window_.SkinFrame) {
+    menuHost_.Attach();
     ComputeFrame();
   } else {
-    AttachState = asSkinned;
+    attachState_ = asSkinned;
   }
-  if (MDIKind == mkChild) {
+  if (window_.MDIKind == mkChild) {
     const int wanted = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
-    if (FrameTop < wanted) MenuBarHeight = wanted - FrameTop;
-    if (Placement == plMaximised && session_) session_->SetMdiMaximised(true);
+    if (frame_.Top() < wanted) frame_.SetMenuBarHeight(wanted - frame_.Top());
+    if (window_.Placement == plMaximised && session_) session_->SetMdiMaximised(true);
   }
 }
 
 void TWinSkinForm::ReadPlacement() {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
-  if (!GetWindowPlacement(Handle, &placement)) return;
+  if (!GetWindowPlacement(handle_, &placement)) return;
   switch (placement.showCmd) {
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
     case SW_SHOWMINNOACTIVE:
-      Placement = plMinimised;
+      window_.Placement = plMinimised;
       break;
     case SW_SHOWMAXIMIZED:
-      Placement = plMaximised;
+      window_.Placement = plMaximised;
       break;
     default:
-      Placement = plNormal;
+      window_.Placement = plNormal;
       break;
   }
 }
 
 void TWinSkinForm::ReadBorderKind(LONG exStyle) {
-  BorderKind = bkSingle;
-  if ((Style & WS_CAPTION) != WS_CAPTION) {
-    BorderKind = bkNoCaption;
-  } else if (Style & WS_THICKFRAME) {
-    BorderKind = bkSizeable;
-  } else if (Style & kModalFrameBit) {
-    BorderKind = bkDialog;
+  window_.BorderKind = bkSingle;
+  if ((window_.Style & WS_CAPTION) != WS_CAPTION) {
+    window_.BorderKind = bkNoCaption;
+  } else if (window_.Style & WS_THICKFRAME) {
+    window_.BorderKind = bkSizeable;
+  } else if (window_.Style & kModalFrameBit) {
+    window_.BorderKind = bkDialog;
   }
-  if (exStyle & WS_EX_DLGMODALFRAME) BorderKind = bkDialog;
-  if (WindowClassName == "#32770" || WindowClassName == "TMessageForm") {
-    BorderKind = bkDialog;
-    DialogClass = true;
+  if (exStyle & WS_EX_DLGMODALFRAME) window_.BorderKind = bkDialog;
+  if (window_.WindowClassName == "#32770" || window_.WindowClassName == "TMessageForm") {
+    window_.BorderKind = bkDialog;
+    window_.DialogClass = true;
   }
 }
 
+void TWinSkinForm::ReadStyles() {
+  window_.Style = static_cast<LONG>(GetWindowLongPtrW(handle_, GWL_STYLE));
+  ReadSysFlags(static_cast<LONG>(GetWindowLongPtrW(handle_, GWL_EXSTYLE)));
+}
+
 void TWinSkinForm::ReadSysFlags(LONG exStyle) {
-  SysFlags = 0;
-  if ((Style & WS_SYSMENU) || SystemMenu) SysFlags |= sfSystemMenu;
-  if (Style & WS_MINIMIZEBOX) SysFlags |= sfMinimizeBox;
-  if (Style & WS_MAXIMIZEBOX) SysFlags |= sfMaximizeBox;
-  if (exStyle & WS_EX_CONTEXTHELP) SysFlags |= sfContextHelp;
+  window_.SysFlags = 0;
+  if ((window_.Style & WS_SYSMENU) || window_.SystemMenu) window_.SysFlags |= sfSystemMenu;
+  if (window_.Style & WS_MINIMIZEBOX) window_.SysFlags |= sfMinimizeBox;
+  if (window_.Style & WS_MAXIMIZEBOX) window_.SysFlags |= sfMaximizeBox;
+  if (exStyle & WS_EX_CONTEXTHELP) window_.SysFlags |= sfContextHelp;
   // Windows 2000 keeps its own caption styles for application windows and
   // unowned top-level windows.
   const DWORD version = GetVersion();
   const bool windows2000 =
       !(version & 0x80000000) && LOBYTE(LOWORD(version)) >= 5 && HIBYTE(LOWORD(version)) == 0;
   if (windows2000 &&
-      ((exStyle & WS_EX_APPWINDOW) || (!OwnerWindow && !(exStyle & WS_EX_MDICHILD)))) {
-    SysFlags |= sfKeepStyles;
+      ((exStyle & WS_EX_APPWINDOW) || (!window_.OwnerWindow && !(exStyle & WS_EX_MDICHILD)))) {
+    window_.SysFlags |= sfKeepStyles;
   }
 }
 
 void TWinSkinForm::SkinInit() {
-  SystemMenu = GetSystemMenu(Handle, FALSE);
-  if (SystemMenu) SysFlags |= sfSystemMenu;
-  RebuildIconBitmap();
-  GetClientRect(Handle, &ClientRect);
-  RECT window{};
-  GetWindowRect(Handle, &window);
-  StdFrameSize = RECT{0, 0, (window.right - window.left) - (ClientRect.right - ClientRect.left),
-                      (window.bottom - window.top) - (ClientRect.bottom - ClientRect.top)};
+  window_.SystemMenu = GetSystemMenu(handle_, FALSE);
+  if (window_.SystemMenu) window_.SysFlags |= sfSystemMenu;
+  caption_.RebuildIcon();
+  frame_.RecordStandardFrame();
   SkinControls();
 
-  if (AttachState == asAttached && SkinFrame) {
-    if (MDIKind == mkChild) {
-      if (Placement == plMaximised) {
-        PostMessageW(GetParent(Handle), SKIN_MDIREDRAW, 0, 0);
-      } else if (Placement == plNormal) {
-        AttachState = asFitting;
-        FitWindowToFrame(false);
-        AttachState = asSkinned;
-        BuildRegion();
+  if (attachState_ == asAttached && window_.SkinFrame) {
+    if (window_.MDIKind == mkChild) {
+      if (window_.Placement == plMaximised) {
+        PostMessageW(GetParent(handle_), SKIN_MDIREDRAW, 0, 0);
+      } else if (window_.Placement == plNormal) {
+        attachState_ = asFitting;
+        frame_.FitWindow(false);
+        attachState_ = asSkinned;
+        frame_.BuildRegion();
       }
-    } else if (!ChildWindow && BorderKind != bkNoCaption && Placement != plMinimised) {
-      AttachState = asFitting;
-      FitWindowToFrame(false);
-      AttachState = asSkinned;
-      if (Placement == plNormal) {
-        BuildRegion();
-      } else if (Placement == plMaximised) {
+    } else if (!window_.ChildWindow && window_.BorderKind != bkNoCaption &&
+               window_.Placement != plMinimised) {
+      attachState_ = asFitting;
+      frame_.FitWindow(false);
+      attachState_ = asSkinned;
+      if (window_.Placement == plNormal) {
+        frame_.BuildRegion();
+      } else if (window_.Placement == plMaximised) {
         ForceFrameChange();
       }
     }
   }
-  SendMessageW(Handle, SKIN_APPLIED, 0, kSkinMagic);
-  if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, ClassNameText);
-  AttachState = asSkinned;
-  hoverTimer_->SetEnabled(true);
+  SendMessageW(handle_, SKIN_APPLIED, 0, kSkinMagic);
+  if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(toolkitForm_, handle_, classNameText_);
+  attachState_ = asSkinned;
+  caption_.EnableHover(true);
 }
 
 void TWinSkinForm::SkinControls() {
-  TControlDiscovery discovery(*this, *SkinData);
-  if (Form) {
-    discovery.SkinAllControls(Form);
+  TControlDiscovery discovery(*this, *skinData_);
+  if (toolkitForm_) {
+    discovery.SkinAllControls(toolkitForm_);
   } else {
-    discovery.SkinChildWindows(Handle);
+    discovery.SkinChildWindows(handle_);
   }
   SkinSizeGrips();
 }
@@ -228,20 +212,20 @@ void TWinSkinForm::SkinControls() {
 void TWinSkinForm::SkinSizeGrips() {
   std::vector<HWND> grips;
   grips.swap(sizeGrips_);
-  TControlDiscovery discovery(*this, *SkinData);
+  TControlDiscovery discovery(*this, *skinData_);
   for (const HWND grip : grips) {
     if (IsWindow(grip)) discovery.SkinChildWindow(grip);
   }
 }
 
 void TWinSkinForm::ForceFrameChange() {
-  SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
+  SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TWinSkinForm::RestoreHandlers() {
-  if (formProcReplaced_ && Form) {
-    Form->WindowProc = savedFormProc_;
+  if (formProcReplaced_ && toolkitForm_) {
+    toolkitForm_->WindowProc = savedFormProc_;
     savedFormProc_ = nullptr;
   }
   formProcReplaced_ = false;
@@ -252,110 +236,92 @@ void TWinSkinForm::RestoreHandlers() {
 // The form's menus go back to the toolkit's drawing, unless the form is
 // being destroyed (its menus are gone then), and the system menu copy goes.
 void TWinSkinForm::ReleaseMenus() {
-  if (Form && !Form->ComponentState().Contains(csDestroying)) UnskinFormMenus(*Form);
-  if (!systemMenuShowing_) systemMenuPopup_.reset();
+  if (toolkitForm_ && !toolkitForm_->ComponentState().Contains(csDestroying))
+    UnskinFormMenus(*toolkitForm_);
+  menuHost_.ReleaseSystemMenuPopup();
 }
 
 // Without a skinned frame only the controls, the colour and the hooks go back.
 void TWinSkinForm::ReleaseUnframed(bool destroying) {
   skinObjects_.ReleaseAll(!destroying);
   ReleaseMenus();
-  if (Form && !destroying) Form->SetColor(SavedColor);
+  if (toolkitForm_ && !destroying) toolkitForm_->SetColor(savedColor_);
   RestoreHandlers();
 }
 
 void TWinSkinForm::Unskin() {
-  const bool destroying = AttachState == asDestroying;
-  if (hoverTimer_) hoverTimer_->SetEnabled(false);
-  if (!SkinFrame) {
+  const bool destroying = attachState_ == asDestroying;
+  caption_.EnableHover(false);
+  if (!window_.SkinFrame) {
     ReleaseUnframed(destroying);
-    if (Form && !destroying) Form->Invalidate();
+    if (toolkitForm_ && !destroying) toolkitForm_->Invalidate();
     return;
   }
   if (!frameHook_.Installed()) return;
   RestoreHandlers();
   skinObjects_.ReleaseAll(!destroying);
   ReleaseMenus();
-  if (Form && !destroying) Form->SetColor(SavedColor);
-  if ((SysFlags & sfSystemMenu) && !(SysFlags & sfKeepStyles)) SetSysMenuStyle(false);
-  const bool menuGivenBack = MenuBar && MenuBar->MenuHandle && !destroying;
-  ReleaseMenuBar(destroying);
-  if (!destroying && (MDIKind == mkChild || Placement != plMaximised)) {
-    ResizeToStdFrame(menuGivenBack);
+  if (toolkitForm_ && !destroying) toolkitForm_->SetColor(savedColor_);
+  if ((window_.SysFlags & sfSystemMenu) && !(window_.SysFlags & sfKeepStyles))
+    SetSysMenuStyle(false);
+  const bool menuGivenBack = menuHost_.HoldsMenu() && !destroying;
+  menuHost_.ReleaseBar(destroying);
+  if (!destroying && (window_.MDIKind == mkChild || window_.Placement != plMaximised)) {
+    frame_.ResizeToStandardFrame(menuGivenBack);
   }
-  MenuBarHeight = 0;
-  SetWindowRgn(Handle, nullptr, TRUE);
-  HasRegion = false;
-  ReleaseCaptionButtons();
-}
-
-// The outer size goes back to the system's frame around the same client area
-// (and the system's menu bar, when the window has its menu again).
-void TWinSkinForm::ResizeToStdFrame(bool menuGivenBack) {
-  RECT rect{};
-  if (!GetWindowRect(Handle, &rect)) return;
-  const int width = (rect.right - rect.left) - FrameLeft - FrameRight + StdFrameSize.right;
-  const int height = (rect.bottom - rect.top) - FrameTop - FrameBottom - MenuBarHeight +
-                     StdFrameSize.bottom + (menuGivenBack ? GetSystemMetrics(SM_CYMENU) : 0);
-  POINT corner{rect.left, rect.top};
-  if (MDIKind == mkChild) ScreenToClient(GetParent(Handle), &corner);
-  SetWindowPos(Handle, nullptr, corner.x, corner.y, width, height,
-               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
+  frame_.SetMenuBarHeight(0);
+  frame_.ForgetRegion();
+  caption_.ReleaseButtons();
 }
 
 void TWinSkinForm::ReleaseWindow() {
-  const bool destroying = AttachState == asDestroying;
-  if (hoverTimer_) hoverTimer_->SetEnabled(false);
-  if (!SkinFrame) {
+  const bool destroying = attachState_ == asDestroying;
+  caption_.EnableHover(false);
+  if (!window_.SkinFrame) {
     ReleaseUnframed(destroying);
     return;
   }
   // A drop-down still open goes with its hook before anything else.
-  if (MenuBar) MenuBar->EndTracking();
+  menuHost_.EndTracking();
   if (!frameHook_.Installed() && !formProcReplaced_) return;
   RestoreHandlers();
   skinObjects_.ReleaseAll(!destroying);
   ReleaseMenus();
-  ReleaseMenuBar(destroying);
+  menuHost_.ReleaseBar(destroying);
 }
 
 void TWinSkinForm::RefreshSkin() {
-  if (Form) {
-    Form->SetColor(SkinData->Skin().Colour(scButtonFace));
-    for (int i = 0; i < Form->ComponentCount(); ++i) {
-      if (auto* owned = dynamic_cast<TCustomForm*>(Form->Components(i))) {
-        owned->SetColor(SkinData->Skin().Colour(scButtonFace));
+  if (toolkitForm_) {
+    toolkitForm_->SetColor(skinData_->Skin().Colour(scButtonFace));
+    for (int i = 0; i < toolkitForm_->ComponentCount(); ++i) {
+      if (auto* owned = dynamic_cast<TCustomForm*>(toolkitForm_->Components(i))) {
+        owned->SetColor(skinData_->Skin().Colour(scButtonFace));
       }
     }
   }
   skinObjects_.SkinChanged();
-  AttachState = asReapplying;
+  attachState_ = asReapplying;
   for (TComposedPiece& piece : composedPieces_) piece = TComposedPiece{};
-  if (SkinFrame && Form) {
-    SkinFormMenus(*Form, *SkinData, session_);
-    FitWindowToFrame(true);
-    Form->SetHeight(Form->Height() + 1);
-    Form->SetHeight(Form->Height() - 1);
+  if (window_.SkinFrame && toolkitForm_) {
+    SkinFormMenus(*toolkitForm_, *skinData_, session_);
+    frame_.FitWindow(true);
+    toolkitForm_->SetHeight(toolkitForm_->Height() + 1);
+    toolkitForm_->SetHeight(toolkitForm_->Height() - 1);
   }
-  if (SkinFrame) BuildRegion();
-  SendMessageW(Handle, SKIN_APPLIED, 0, kSkinMagic);
-  if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, ClassNameText);
-  AttachState = asSkinned;
-  if (SkinFrame) RedrawWindow(Handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-}
-
-void TWinSkinForm::ReleaseCaptionButtons() {
-  HotObject = nullptr;
-  captionButtons_.clear();
+  if (window_.SkinFrame) frame_.BuildRegion();
+  SendMessageW(handle_, SKIN_APPLIED, 0, kSkinMagic);
+  if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(toolkitForm_, handle_, classNameText_);
+  attachState_ = asSkinned;
+  if (window_.SkinFrame) RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 void TWinSkinForm::MDIMaximisedChanged(bool maximised) {
   if (maximised) {
-    RemoveRegion();
+    frame_.RemoveRegion();
     return;
   }
-  if (Placement == plMinimised) return;
-  Placement = plNormal;
-  BuildRegion();
-  if (!HasRegion) ForceFrameChange();
+  if (window_.Placement == plMinimised) return;
+  window_.Placement = plNormal;
+  frame_.BuildRegion();
+  if (!frame_.HasRegion()) ForceFrameChange();
 }

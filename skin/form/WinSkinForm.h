@@ -1,8 +1,10 @@
 // TWinSkinForm: the skin object of one top-level window. It replaces the
 // window's procedure (and the toolkit form's message handler), paints the
 // whole non-client area from the skin and undoes all of it on request or
-// when the window goes. The skin manager creates and lists these objects and
-// hands each the session its form objects share.
+// when the window goes. Its frame geometry (TFormFrame), caption (TCaptionBar)
+// and menus (TMenuBarHost) are parts it owns; it keeps the window's facts,
+// the attach state and the message dispatch. The skin manager creates and
+// lists these objects and hands each the session its form objects share.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +15,9 @@
 #include "skin/core/SkinControlHost.h"
 #include "skin/core/SkinObjectList.h"
 #include "skin/core/WindowHook.h"
+#include "skin/form/CaptionBar.h"
+#include "skin/form/FormFrame.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/SkinSession.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/core/Component.h"
@@ -21,6 +26,7 @@
 class TBitmap;
 class TCustomForm;
 class TDataSkinBorder;
+class TMenuBtn;
 class TMenuItem;
 class TNCObject;
 class TPopupMenu;
@@ -50,6 +56,27 @@ constexpr int sfContextHelp = 4;
 constexpr int sfSystemMenu = 8;
 constexpr int sfKeepStyles = 16;
 
+// What a form skin object knows of its window: read when it attaches and
+// kept up to date by the messages that change it.
+struct TWindowFacts {
+  String WindowClassName;
+  bool SkinFrame = false;
+  bool Active = true;
+  bool RightToLeft = false;
+  bool ThickFrame = false;
+  bool UnicodeWindow = true;
+  bool DialogClass = false;
+  bool ChildWindow = false;
+  TBorderKind BorderKind = bkSingle;
+  TPlacement Placement = plNormal;
+  TMdiKind MDIKind = mkNone;
+  int SysFlags = 0;
+  LONG Style = 0;
+  HWND OwnerWindow = nullptr;
+  HWND MDIClient = nullptr;
+  HMENU SystemMenu = nullptr;
+};
+
 class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindowHookTarget {
   TAPVANE_CLASS(TWinSkinForm)
  public:
@@ -61,10 +88,16 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   // The manager is going: nothing is told to it any more.
   void LeaveSession() { session_ = nullptr; }
 
-  // Set by the manager before attaching.
-  HWND Handle = nullptr;
-  int ManagerId = 0;
-  String ClassNameText;
+  // The window, the manager's id and the window's class name as the manager
+  // saw it; given by the manager before attaching.
+  void Bind(HWND window, int managerId, const String& className) {
+    handle_ = window;
+    managerId_ = managerId;
+    classNameText_ = className;
+  }
+  HWND Handle() const { return handle_; }
+  int ManagerId() const { return managerId_; }
+  const String& ClassNameText() const { return classNameText_; }
 
   void AttachForm(TSkinData* skinData, TCustomForm* form);
   void AttachWindow(TSkinData* skinData);
@@ -76,7 +109,6 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   // Re-apply a changed skin; the manager has freed the caption buttons and
   // recomputed the frame first.
   void RefreshSkin();
-  void ReleaseCaptionButtons();
   void MDIMaximisedChanged(bool maximised);
   void ForceFrameChange();
   // A size grip is being created inside the window. It is skinned once its
@@ -85,7 +117,7 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   void SizeGripCreated(HWND grip) { sizeGrips_.push_back(grip); }
 
   // The skinned-control objects of the form's controls (TSkinControlHost).
-  HWND HostWindow() const override { return Handle; }
+  HWND HostWindow() const override { return handle_; }
   TComponent* HostComponent() override { return this; }
   bool AddSkinObject(TSkinObjectBase* object) override { return skinObjects_.Add(object); }
   void RemoveSkinObject(TSkinObjectBase* object) override { skinObjects_.Remove(object); }
@@ -98,121 +130,69 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   // Hands the size grips created so far to control discovery.
   void SkinSizeGrips();
 
-  // Geometry (NonClientGeometry.cpp; the region in WindowRegion.cpp).
+  // The frame's geometry and the window region.
+  TFormFrame& Frame() { return frame_; }
+  const TFormFrame& Frame() const { return frame_; }
+  // The frame's widths for the skin, and the caption buttons it describes.
   void ComputeFrame();
-  void FitWindowToFrame(bool rereadClient);
-  POINT ScreenToWindow(LPARAM point) const;
-  void BuildRegion();
-  // The region for a window of w by h, whatever its size is now.
-  void BuildRegion(int w, int h);
-  void RemoveRegion();
-  // Shapes the window for its maximised size before it is maximised
-  // (MaximisedRegion.cpp).
-  void PrepareMaximisedRegion();
 
-  // Painting (FramePaint.cpp, CaptionText.cpp).
+  // Painting (FramePaint.cpp).
   void PaintFrame(HDC dc);
   void PaintBorderPiece(int piece, const RECT& rect, HDC dc);
   void PaintCaption(HDC dc);
   // The caption band in the off-screen buffer, buttons in their normal look.
   bool ComposeCaption();
   void PaintCaptionButton(const TWinSysButton& button, int frame);
-  void DrawCaptionText(TCanvas& canvas, const RECT& caption);
   void SetSysMenuStyle(bool remove);
 
-  // Caption buttons (CaptionButtons.cpp; clicks in CaptionMouse.cpp, the
-  // system menu in SystemMenuPopup.cpp).
-  void CreateCaptionButtons();
-  bool IsButtonVisible(int index);
-  void LayoutCaptionButtons();
-  void PaintCaptionButtons(TCanvas& canvas);
-  TWinSysButton* ButtonAt(POINT p) const;
-  void ButtonAction(int x, int y);
-  void ShowSystemMenu(int x, int y);
-  // The owner-drawn copy of the window's system menu, rebuilt for each
-  // showing (SystemMenuPopup.cpp); null before the first.
-  TPopupMenu* SystemMenuPopup() const { return systemMenuPopup_.get(); }
-  void RebuildSystemMenuPopup();
-  static constexpr int kSystemMenuTag = 33333;
+  // The caption: its buttons, text, icon and hover.
+  TCaptionBar& Caption() { return caption_; }
+  const TCaptionBar& Caption() const { return caption_; }
 
-  // Menu items drawn in the skin (MenuOwnerDraw.cpp): WM_MEASUREITEM and
-  // WM_DRAWITEM of menus; false when the message goes on to the previous
-  // procedure.
-  bool MeasureMenuItem(LPARAM lParam, LRESULT& result);
-  bool DrawMenuItem(LPARAM lParam, LRESULT& result);
-  // The toolkit item an owner-drawn menu message names: the form's menus
-  // first, then the system menu copy; null when none.
-  TMenuItem* ToolkitMenuItem(UINT id) const;
-  void RebuildIconBitmap();
-  void DrawWindowIcon(HDC dc, const RECT& rect);
-  int CaptionButtonCount() const { return static_cast<int>(captionButtons_.size()); }
-  TWinSysButton* CaptionButton(int index) const { return captionButtons_.at(index).get(); }
+  // The menus: the skinned bar, its drop-downs, the system menu.
+  TMenuBarHost& MenuHost() { return menuHost_; }
+  const TMenuBarHost& MenuHost() const { return menuHost_; }
 
-  TAttachState AttachState = asAttached;
-  TSkinData* SkinData = nullptr;
-  TCustomForm* Form = nullptr;
-  TNCObject* HotObject = nullptr;
-
-  int FrameLeft = 0, FrameTop = 0, FrameRight = 0, FrameBottom = 0;
-  int MenuBarHeight = 0;
-  RECT ClientRect{};
-  RECT StdFrameSize{};
-  RECT WindowRect{};
-  RECT TitleRect{};
-  RECT TextRect{};
-  int WindowWidth = 0, WindowHeight = 0;
-  int RegionWidth = 0, RegionHeight = 0;
-  int RightButtonsWidth = 0;
-  int CaptionTextWidth = 0;
-  WideString WideCaption;
-  WideString CaptionPrefix = u" ";
-  WideString CaptionSuffix = u"  ";
-  String WindowClassName;
-
-  bool SkinFrame = false;
-  bool Active = true;
-  bool RightToLeft = false;
-  bool ThickFrame = false;
-  bool UnicodeWindow = true;
-  bool DialogClass = false;
-  bool ChildWindow = false;
-  bool HasRegion = false;
-  TBorderKind BorderKind = bkSingle;
-  TPlacement Placement = plNormal;
-  TMdiKind MDIKind = mkNone;
-  int SysFlags = 0;
-  LONG Style = 0;
-  HWND OwnerWindow = nullptr;
-  HWND MDIClient = nullptr;
-  HMENU SystemMenu = nullptr;
-  HMENU WindowMenu = nullptr;
-  // The skinned menu bar (none without a menu) and whether its drop-down is
-  // open.
-  std::unique_ptr<TWinSkinMenu> MenuBar;
-  bool MenuTracking = false;
-  // The menu bar drop-down being tracked; native entries are looked up there.
-  HMENU TrackedPopup = nullptr;
-  DWORD LastSysMenuTick = 0;
-  UINT DoubleClickTime = 0;
-  int SmallIconSize = 16;
-  TColor SavedColor = 0;
-
-  TTimer* HoverTimer() const { return hoverTimer_.get(); }
-  // A caption object turned hot: the hover timer watches it while the form
-  // is active, and stops itself once nothing is hot.
-  void WatchHotObject();
-  HFONT CaptionFont() const { return captionFont_.Get(); }
-  TBitmap& IconBitmap() { return *iconBitmap_; }
-  HRGN Region() const { return region_.Get(); }
+  TAttachState AttachState() const { return attachState_; }
+  TSkinData* SkinData() const { return skinData_; }
+  // The skin data of an object that works without being attached (its
+  // controls' skin objects still need one); attaching sets its own.
+  void UseSkinData(TSkinData* skinData) { skinData_ = skinData; }
+  // The toolkit form of the window; null for a plain window.
+  TCustomForm* ToolkitForm() const { return toolkitForm_; }
+  const TWindowFacts& Window() const { return window_; }
+  // A caption button has asked the window to change its placement.
+  void SetPlacement(TPlacement placement) { window_.Placement = placement; }
+  // The window's styles changed behind the skin's back: reads them and the
+  // caption buttons they allow again.
+  void ReadStyles();
 
  private:
   LRESULT HookedMessage(TWindowHook& hook, UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
-  bool FrameStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  bool FrameStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  LRESULT FrameStage3(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The stages of FrameWndProc (handlers in FrameMessages.cpp).
+  bool HookedWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool SkinnedFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT NonClientMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT EraseBackground(WPARAM wParam, LPARAM lParam);
+  LRESULT NcDestroy(WPARAM wParam, LPARAM lParam);
+  bool NcActivateBeforeInit(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT ParentNotify(WPARAM wParam, LPARAM lParam);
+  LRESULT InitMenuPopup(WPARAM wParam, LPARAM lParam);
+  LRESULT ControlColour(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT SkinRequest(UINT msg, WPARAM wParam);
+  LRESULT Sized(WPARAM wParam, LPARAM lParam);
+  LRESULT WindowChanged(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Command(WPARAM wParam, LPARAM lParam);
+  LRESULT MenuMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The MDI client's procedure and the toolkit form's handler
+  // (FormWindowProc.cpp).
   LRESULT MDIClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  void HideMdiScrollbars();
+  void MdiChildDestroyed();
   void FormWindowProc(TMessage& message);
+  void CaptionTextChanged();
+  void DialogChar(TMessage& message);
   LRESULT PassOn(UINT msg, WPARAM wParam, LPARAM lParam) {
     return frameHook_.CallOld(msg, wParam, lParam);
   }
@@ -225,23 +205,28 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
   void RestoreHandlers();
   void ReleaseUnframed(bool destroying);
   void ReleaseMenus();
-  void ResizeToStdFrame(bool menuGivenBack);
-  void AttachMenuBar();
-  // Gives the window its menu back (when it keeps it) and frees the bar.
-  void ReleaseMenuBar(bool destroying);
-  void MenuChanged();
-  void MdiMenuSet(WPARAM newFrameMenu);
-  bool OpenMenuBarAt(LPARAM screenPoint);
   static bool AltAlone();
-  void HoverTick();
-  void CaptionHintReset();
 
   LRESULT NcCalcSize(WPARAM wParam, LPARAM lParam);
   LRESULT NcHitTest(WPARAM wParam, LPARAM lParam);
   LRESULT NcPaint(WPARAM wParam, LPARAM lParam);
   LRESULT NcActivate(WPARAM wParam, LPARAM lParam);
+  // What a non-client mouse message is over: a caption button, or else a
+  // menu bar item; object is whichever it is.
+  struct TNcTarget {
+    TWinSysButton* button = nullptr;
+    TMenuBtn* item = nullptr;
+    TNCObject* object = nullptr;
+  };
+  TNcTarget NcTargetAt(LPARAM screenPoint) const;
   bool NcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool NcMouseMove(const TNcTarget& target);
+  bool NcLeftButtonDown(const TNcTarget& target, WPARAM hit, LPARAM lParam, LRESULT& result);
+  bool NcLeftButtonUp(const TNcTarget& target, LPARAM lParam);
+  bool NcDoubleClick(const TNcTarget& target);
+  bool NcRightButtonDown(WPARAM hit, LPARAM lParam);
   bool SysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool KeyMenu(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   TDataSkinBorder* BorderRecord(int piece) const;
   // A border piece composed for its size and look, kept until either changes.
@@ -252,27 +237,30 @@ class TWinSkinForm : public TComponent, public TSkinControlHost, private TWindow
     int width = 0, height = 0, index = 0;
     std::unique_ptr<TBitmap> image;
   };
-  bool MaximisedMdiChild() const { return MDIKind == mkChild && Placement == plMaximised; }
+  bool MaximisedMdiChild() const {
+    return window_.MDIKind == mkChild && window_.Placement == plMaximised;
+  }
 
+  HWND handle_ = nullptr;
+  int managerId_ = 0;
+  String classNameText_;
+  TAttachState attachState_ = asAttached;
+  TSkinData* skinData_ = nullptr;
+  TCustomForm* toolkitForm_ = nullptr;
+  TWindowFacts window_;
+  TColor savedColor_ = 0;
   TWindowHook frameHook_{THookRole::Frame, *this};
   TWindowHook mdiClientHook_{THookRole::MdiClient, *this};
   TWndMethod savedFormProc_;
   bool formProcReplaced_ = false;
-  std::unique_ptr<TTimer> hoverTimer_;
-  TFontHandle captionFont_;
-  std::unique_ptr<TBitmap> iconBitmap_;
-  // The window icon at the caption's size, copied when the icon changes, not
-  // on every frame paint.
-  TIconHandle captionIcon_;
   std::unique_ptr<TBitmap> captionBitmap_;
   std::unique_ptr<TCanvas> controlCanvas_;
   TComposedPiece composedPieces_[4];
-  TRegionHandle region_;
   TSkinObjectList skinObjects_;
-  std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
   std::vector<HWND> sizeGrips_;
-  std::unique_ptr<TPopupMenu> systemMenuPopup_;
   TSkinSession* session_ = nullptr;
-  bool systemMenuShowing_ = false;
+  TFormFrame frame_{*this};
+  TCaptionBar caption_{*this};
+  TMenuBarHost menuHost_{*this};
   bool savedMenuUpdate_ = true;
 };

@@ -2,6 +2,7 @@
 // border images.
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/ImgUtil.h"
+#include "skin/form/FormFrame.h"
 #include "skin/form/WinSkinForm.h"
 #include "toolkit/graphics/Bitmap.h"
 
@@ -15,35 +16,42 @@ HRGN RectRegion(int left, int top, int right, int bottom) {
 
 }  // namespace
 
-void TWinSkinForm::BuildRegion() {
+void TFormFrame::BuildRegion() {
   RECT window{};
-  if (!GetWindowRect(Handle, &window)) return;
+  if (!GetWindowRect(form_.Handle(), &window)) return;
   BuildRegion(window.right - window.left, window.bottom - window.top);
 }
 
-void TWinSkinForm::BuildRegion(int w, int h) {
-  if (AttachState == asGone || !SkinFrame) return;
-  if (MDIKind == mkChild && Placement != plNormal) return;
-  if (w <= 0 || h <= 0) return;
-  if (w == RegionWidth && h == RegionHeight && MDIKind != mkChild && AttachState != asReapplying &&
-      HasRegion) {
-    return;
-  }
-  // A new window region replaces the old one, which the system then deletes.
-  HasRegion = false;
-  RegionWidth = w;
-  RegionHeight = h;
+// The region already set fits a window of w by h.
+bool TFormFrame::RegionCurrent(int w, int h) const {
+  return w == regionWidth_ && h == regionHeight_ && form_.Window().MDIKind != mkChild &&
+         form_.AttachState() != asReapplying && hasRegion_;
+}
 
-  const TSkinElements& skin = SkinData->Skin();
+void TFormFrame::BuildRegion(int w, int h) {
+  if (form_.AttachState() == asGone || !form_.Window().SkinFrame) return;
+  if (form_.Window().MDIKind == mkChild && form_.Window().Placement != plNormal) return;
+  if (w <= 0 || h <= 0 || RegionCurrent(w, h)) return;
+  // A new window region replaces the old one, which the system then deletes.
+  hasRegion_ = false;
+  regionWidth_ = w;
+  regionHeight_ = h;
+  const TSkinElements& skin = form_.SkinData()->Skin();
   const bool anyTransparent =
       skin.Left->Trans || skin.Right->Trans || skin.Top->Trans || skin.Bottom->Trans;
   if (!anyTransparent) {
-    HasRegion = SetWindowRgn(Handle, RectRegion(0, 0, w, h), TRUE) != 0;
+    hasRegion_ = SetWindowRgn(form_.Handle(), RectRegion(0, 0, w, h), TRUE) != 0;
     return;
   }
-  TRegionHandle inner(RectRegion(FrameLeft, FrameTop, w - FrameRight, h - FrameBottom));
-  if (BorderKind == bkNoCaption) {
-    HasRegion = SetWindowRgn(Handle, inner.Release(), TRUE) != 0;
+  CutRegion(w, h);
+}
+
+// The client rectangle and the border pieces without their magenta pixels.
+void TFormFrame::CutRegion(int w, int h) {
+  const HWND window = form_.Handle();
+  TRegionHandle inner(RectRegion(left_, top_, w - right_, h - bottom_));
+  if (form_.Window().BorderKind == bkNoCaption) {
+    hasRegion_ = SetWindowRgn(window, inner.Release(), TRUE) != 0;
     return;
   }
   // One border part: the non-magenta pixels of the piece as drawn now.
@@ -54,25 +62,31 @@ void TWinSkinForm::BuildRegion(int w, int h) {
       return TRegionHandle(RectRegion(rect.left, rect.top, rect.right, rect.bottom));
     }
     TBitmap bitmap(width, height, pf24bit);
-    PaintBorderPiece(piece, RECT{0, 0, width, height}, bitmap.Canvas().Handle());
+    form_.PaintBorderPiece(piece, RECT{0, 0, width, height}, bitmap.Canvas().Handle());
     return TRegionHandle(RegionFromBitmap(bitmap, rect.left, rect.top, 1, 1, 1, kMagenta));
   };
-  const TRegionHandle left = part(1, skin.Left->Trans != 0, h > 1, RECT{0, 0, FrameLeft, h});
-  const TRegionHandle right = part(2, skin.Right->Trans != 0, h > 1, RECT{w - FrameRight, 0, w, h});
-  const TRegionHandle bottom = part(4, skin.Bottom->Trans != 0, FrameBottom >= 2,
-                                    RECT{FrameLeft, h - FrameBottom, w - FrameRight, h});
+  const TSkinElements& skin = form_.SkinData()->Skin();
+  const TRegionHandle left = part(1, skin.Left->Trans != 0, h > 1, RECT{0, 0, left_, h});
+  const TRegionHandle right = part(2, skin.Right->Trans != 0, h > 1, RECT{w - right_, 0, w, h});
+  const TRegionHandle bottom =
+      part(4, skin.Bottom->Trans != 0, bottom_ >= 2, RECT{left_, h - bottom_, w - right_, h});
   const TRegionHandle top =
-      part(3, skin.Top->Trans != 0, FrameTop > 1, RECT{FrameLeft, 0, w - FrameRight, FrameTop});
+      part(3, skin.Top->Trans != 0, top_ > 1, RECT{left_, 0, w - right_, top_});
   CombineRgn(left.Get(), left.Get(), right.Get(), RGN_OR);
   CombineRgn(top.Get(), top.Get(), bottom.Get(), RGN_OR);
   CombineRgn(top.Get(), top.Get(), left.Get(), RGN_OR);
   CombineRgn(inner.Get(), inner.Get(), top.Get(), RGN_OR);
   // The system owns the region from here on.
-  HasRegion = SetWindowRgn(Handle, inner.Release(), TRUE) != 0;
+  hasRegion_ = SetWindowRgn(window, inner.Release(), TRUE) != 0;
 }
 
-void TWinSkinForm::RemoveRegion() {
-  if (!HasRegion) return;
-  SetWindowRgn(Handle, nullptr, MDIKind == mkChild);
-  HasRegion = false;
+void TFormFrame::RemoveRegion() {
+  if (!hasRegion_) return;
+  SetWindowRgn(form_.Handle(), nullptr, form_.Window().MDIKind == mkChild);
+  hasRegion_ = false;
+}
+
+void TFormFrame::ForgetRegion() {
+  SetWindowRgn(form_.Handle(), nullptr, TRUE);
+  hasRegion_ = false;
 }

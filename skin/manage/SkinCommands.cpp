@@ -22,7 +22,7 @@ void TSkinManage::PostCommand(TSkinCommand command, unsigned delayMs) {
 
 void TSkinManage::RefreshAll() {
   for (TWinSkinForm* object : formObjects_) {
-    if (object->SkinData == currentSkinData_) object->ReleaseCaptionButtons();
+    if (object->SkinData() == currentSkinData_) object->Caption().ReleaseButtons();
   }
 }
 
@@ -37,7 +37,7 @@ void TSkinManage::Purge() {
   if (runCount_ == kDestroying) return;
   for (auto i = formObjects_.size(); i-- > 0;) {
     TWinSkinForm* object = formObjects_[i];
-    if (object->AttachState == asGone && object->ManagerId == ManagerId()) {
+    if (object->AttachState() == asGone && object->ManagerId() == ManagerId()) {
       formObjects_.erase(formObjects_.begin() + static_cast<std::ptrdiff_t>(i));
       delete object;
     }
@@ -45,7 +45,7 @@ void TSkinManage::Purge() {
 }
 
 void TSkinManage::UnskinAndFree(TWinSkinForm* object) {
-  const HWND window = object->Handle;
+  const HWND window = object->Handle();
   const auto it = std::find(formObjects_.begin(), formObjects_.end(), object);
   if (it != formObjects_.end()) formObjects_.erase(it);
   object->Unskin();
@@ -59,12 +59,12 @@ void TSkinManage::UnskinAndFree(TWinSkinForm* object) {
 void TSkinManage::ReskinAll(bool onlyFirst) {
   std::vector<TWinSkinForm*> chosen;
   for (TWinSkinForm* object : formObjects_) {
-    if (object->SkinData != currentSkinData_) continue;
+    if (object->SkinData() != currentSkinData_) continue;
     chosen.push_back(object);
     if (onlyFirst) break;
   }
   for (TWinSkinForm* object : chosen) {
-    object->ReleaseCaptionButtons();
+    object->Caption().ReleaseButtons();
     object->ComputeFrame();
   }
   for (TWinSkinForm* object : chosen) object->RefreshSkin();
@@ -94,7 +94,7 @@ void TSkinManage::RunPendingCommand() {
         skinning_ = false;
         Purge();
         const auto it = std::find_if(formObjects_.rbegin(), formObjects_.rend(),
-                                     [data](TWinSkinForm* o) { return o->SkinData == data; });
+                                     [data](TWinSkinForm* o) { return o->SkinData() == data; });
         if (it != formObjects_.rend()) UnskinAndFree(*it);
         break;
       }
@@ -133,6 +133,6 @@ void TSkinManage::TFormSession::MdiMaximisedChanged(bool maximised) {
   const TSkinData* main = manager_.mainSkinData_;
   if (main && main->Options().Contains(xoMDIChildBorder)) return;
   for (TWinSkinForm* object : manager_.formObjects_) {
-    if (object->MDIKind == mkChild) object->MDIMaximisedChanged(maximised);
+    if (object->Window().MDIKind == mkChild) object->MDIMaximisedChanged(maximised);
   }
 }

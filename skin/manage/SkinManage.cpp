@@ -81,7 +81,7 @@ TSkinManage::~TSkinManage() {
   while (!formObjects_.empty()) {
     TWinSkinForm* object = formObjects_.back();
     formObjects_.pop_back();
-    if (object->ManagerId != ManagerId()) continue;
+    if (object->ManagerId() != ManagerId()) continue;
     object->ReleaseWindow();
     delete object;
   }
@@ -223,7 +223,7 @@ TBitmap* TSkinManage::FindMenuPicture(HMENU handle) const {
 
 TWinSkinForm* TSkinManage::FindFormObject(HWND window) const {
   for (TWinSkinForm* object : formObjects_) {
-    if (object->Handle == window) return object;
+    if (object->Handle() == window) return object;
   }
   return nullptr;
 }

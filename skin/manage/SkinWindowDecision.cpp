@@ -82,9 +82,7 @@ bool TSkinManage::SkinWindow(HWND window) {
   if (!data || data->SkinPending()) return false;
   // 12-13: the form object, listed, and told to finish once the queue runs.
   auto object = std::make_unique<TWinSkinForm>(form, &session_);
-  object->Handle = window;
-  object->ManagerId = ManagerId();
-  object->ClassNameText = className;
+  object->Bind(window, ManagerId(), className);
   try {
     if (form) {
       object->AttachForm(data, form);

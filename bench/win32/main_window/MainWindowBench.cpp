@@ -62,7 +62,7 @@ void Command(TForm1& form, TSkinCommand command) {
 
 int SkinObjectCount(HWND window) {
   const TWinSkinForm* object = TSkinManage::Instance()->FindFormObject(window);
-  return object && object->AttachState == asSkinned ? object->SkinObjects().Count() : -1;
+  return object && object->AttachState() == asSkinned ? object->SkinObjects().Count() : -1;
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ double StartToFirstPaint(bool active) {
       Pump();
       TSkinManage* manager = TSkinManage::Instance();
       const TWinSkinForm* object = manager ? manager->FindFormObject(window) : nullptr;
-      if (!active || (object && object->AttachState == asSkinned)) break;
+      if (!active || (object && object->AttachState() == asSkinned)) break;
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
     }
     RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);

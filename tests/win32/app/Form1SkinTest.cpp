@@ -57,7 +57,7 @@ class Form1SkinTest : public ::testing::Test {
     TSkinManage* manager = TSkinManage::Instance();
     return manager ? manager->FindFormObject(form->Handle()) : nullptr;
   }
-  bool Skinned() const { return FormObject() && FormObject()->AttachState == asSkinned; }
+  bool Skinned() const { return FormObject() && FormObject()->AttachState() == asSkinned; }
 
   // Control name -> the skin object it carries, by class name.
   std::map<String, String> Objects() const {

@@ -186,7 +186,7 @@ class ObjImageTest : public SkinControlTest {
 
   // The skin changed for the whole form, as the skin manager tells it.
   void ChangeSkin() {
-    formObject->SkinData = data.get();
+    formObject->UseSkinData(data.get());
     formObject->RefreshSkin();
   }
   void SkinAll() {

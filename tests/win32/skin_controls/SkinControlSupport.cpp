@@ -99,7 +99,7 @@ void SkinControlTest::SetUp() {
   ASSERT_FALSE(data->SkinPending());
   saved_ = std::make_unique<SavedSkin>(*data);
   formObject = std::make_unique<TWinSkinForm>(nullptr);
-  formObject->Handle = form->Handle();
+  formObject->Bind(form->Handle(), 0, "");
   FlushEvents();
 }
 

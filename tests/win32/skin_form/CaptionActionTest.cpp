@@ -16,7 +16,7 @@ class CaptionActionTest : public SkinManagerTest {
     SetForegroundWindow(window);
     EXPECT_TRUE(PumpUntil([&] {
       const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState == asSkinned;
+      return o && o->AttachState() == asSkinned;
     }));
     return *Manager().FindFormObject(window);
   }
@@ -26,8 +26,8 @@ class CaptionActionTest : public SkinManagerTest {
     return MAKELPARAM(rect.left + x, rect.top + y);
   }
   static const TWinSysButton* CloseButton(const TWinSkinForm& object) {
-    for (int i = 0; i < object.CaptionButtonCount(); ++i) {
-      const TWinSysButton* b = object.CaptionButton(i);
+    for (int i = 0; i < object.Caption().ButtonCount(); ++i) {
+      const TWinSysButton* b = object.Caption().Button(i);
       if (b->Visible && b->Element->Action == cbClose) return b;
     }
     return nullptr;
@@ -43,9 +43,9 @@ TEST_F(CaptionActionTest, DoubleClickOnTheIconCloses) {
   TWinSkinForm& object = Skinned();
   SendMessageW(window, WM_NCPAINT, 1, 0);
   const TWinSysButton* icon = nullptr;
-  for (int i = 0; i < object.CaptionButtonCount(); ++i) {
-    if (object.CaptionButton(i)->Visible && object.CaptionButton(i)->IsIcon()) {
-      icon = object.CaptionButton(i);
+  for (int i = 0; i < object.Caption().ButtonCount(); ++i) {
+    if (object.Caption().Button(i)->Visible && object.Caption().Button(i)->IsIcon()) {
+      icon = object.Caption().Button(i);
     }
   }
   ASSERT_NE(nullptr, icon);
@@ -68,7 +68,7 @@ TEST_F(CaptionActionTest, HintShowsAfterTwiceTheHintPauseAndGoesAfterTheHidePaus
   const POINT over{rect.left + close->Rect.left + 5, rect.top + close->Rect.top + 5};
   SetCursorPos(over.x, over.y);
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(over.x, over.y));
-  ASSERT_EQ(close, object.HotObject);
+  ASSERT_EQ(close, object.Caption().HotObject());
   const DWORD start = GetTickCount();
   ASSERT_TRUE(PumpUntil([&] { return data->CaptionHintShown(); }, 3000));
   const DWORD shown = GetTickCount() - start;
@@ -88,8 +88,8 @@ TEST_F(CaptionActionTest, HoverTimerRunsOnlyWhileACaptionButtonIsHot) {
   SetCursorPos(away.x, away.y);
   TWinSkinForm& object = Skinned();
   SendMessageW(window, WM_NCPAINT, 1, 0);
-  EXPECT_TRUE(object.Active);
-  EXPECT_TRUE(PumpUntil([&] { return !object.HoverTimer()->Enabled(); }, 2000));
+  EXPECT_TRUE(object.Window().Active);
+  EXPECT_TRUE(PumpUntil([&] { return !object.Caption().HoverTimer()->Enabled(); }, 2000));
   const TWinSysButton* close = CloseButton(object);
   ASSERT_NE(nullptr, close);
   RECT rect{};
@@ -97,11 +97,12 @@ TEST_F(CaptionActionTest, HoverTimerRunsOnlyWhileACaptionButtonIsHot) {
   const POINT over{rect.left + close->Rect.left + 5, rect.top + close->Rect.top + 5};
   SetCursorPos(over.x, over.y);
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(over.x, over.y));
-  ASSERT_EQ(close, object.HotObject);
-  EXPECT_TRUE(object.HoverTimer()->Enabled());
+  ASSERT_EQ(close, object.Caption().HotObject());
+  EXPECT_TRUE(object.Caption().HoverTimer()->Enabled());
   SetCursorPos(away.x, away.y);
-  EXPECT_TRUE(
-      PumpUntil([&] { return !object.HotObject && !object.HoverTimer()->Enabled(); }, 2000));
+  EXPECT_TRUE(PumpUntil(
+      [&] { return !object.Caption().HotObject() && !object.Caption().HoverTimer()->Enabled(); },
+      2000));
 }
 
 // A left double click through the real input path: the first press goes to
@@ -122,8 +123,9 @@ POINT CaptionBandPoint(HWND window, const TWinSkinForm& object) {
   RECT rect{};
   GetWindowRect(window, &rect);
   const LONG top = std::max(rect.top, 0L);
-  const POINT at{rect.left + (rect.right - rect.left) / 3, (top + rect.top + object.FrameTop) / 2};
-  EXPECT_EQ(nullptr, object.ButtonAt(POINT{at.x - rect.left, at.y - rect.top}));
+  const POINT at{rect.left + (rect.right - rect.left) / 3,
+                 (top + rect.top + object.Frame().Top()) / 2};
+  EXPECT_EQ(nullptr, object.Caption().ButtonAt(POINT{at.x - rect.left, at.y - rect.top}));
   return at;
 }
 
@@ -145,7 +147,7 @@ TEST_F(CaptionActionTest, CaptionDoubleClickMaximisesAndASecondOneRestores) {
   // Time for a late restore to show itself.
   PumpUntil([] { return false; }, 500);
   EXPECT_TRUE(IsZoomed(window));
-  EXPECT_EQ(plMaximised, object.Placement);
+  EXPECT_EQ(plMaximised, object.Window().Placement);
   EXPECT_EQ(1, SysCommands(window, SC_MAXIMIZE));
   EXPECT_EQ(0, SysCommands(window, SC_RESTORE));
   EXPECT_EQ(0, CountOf(window, WM_NCLBUTTONDBLCLK));
@@ -153,8 +155,8 @@ TEST_F(CaptionActionTest, CaptionDoubleClickMaximisesAndASecondOneRestores) {
   // The maximised window keeps the shape of its frame.
   RECT maximised{};
   GetWindowRect(window, &maximised);
-  EXPECT_EQ(maximised.right - maximised.left, object.RegionWidth);
-  EXPECT_EQ(maximised.bottom - maximised.top, object.RegionHeight);
+  EXPECT_EQ(maximised.right - maximised.left, object.Frame().RegionWidth());
+  EXPECT_EQ(maximised.bottom - maximised.top, object.Frame().RegionHeight());
 
   ClearRecorded();
   DoubleClickAt(CaptionBandPoint(window, object));

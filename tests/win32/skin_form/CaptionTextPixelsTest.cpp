@@ -79,15 +79,14 @@ TEST_F(CaptionTextPixelsTest, TextIsDrawnInTheTitleColourOverTheCaption) {
   TWinSkinForm& object = Skinned();
   const auto plain = PaintedWithText(object, L"");
   const auto text = PaintedWithText(object, L"Caption text");
-  const TInk ink(*plain, *text, object.WindowWidth, object.FrameTop);
+  const TInk ink(*plain, *text, object.Frame().WindowWidth(), object.Frame().Top());
   ASSERT_GT(ink.Count(), 20);
-  const unsigned colour =
-      ResolvedDib(data->Skin().Colour(scTitleTextNoActive));
+  const unsigned colour = ResolvedDib(data->Skin().Colour(scTitleTextNoActive));
   // Every glyph pixel lies between the caption under it and the text
   // colour (smoothed edges blend the two): no background box, no other colour.
   int solid = 0, foreign = 0;
-  for (int y = 0; y < object.FrameTop; ++y) {
-    for (int x = 0; x < object.WindowWidth; ++x) {
+  for (int y = 0; y < object.Frame().Top(); ++y) {
+    for (int x = 0; x < object.Frame().WindowWidth(); ++x) {
       if (!ink.At(x, y)) continue;
       const unsigned under = plain->Pixel(x, y), shown = text->Pixel(x, y);
       bool full = true, between = true;
@@ -111,19 +110,19 @@ TEST_F(CaptionTextPixelsTest, TooLongTextEndsInAnEllipsisBeforeTheButtons) {
   const auto plain = PaintedWithText(object, L"");
   const std::wstring wide(60, L'W');
   const auto text = PaintedWithText(object, wide.c_str());
-  const TInk ink(*plain, *text, object.WindowWidth, object.FrameTop);
+  const TInk ink(*plain, *text, object.Frame().WindowWidth(), object.Frame().Top());
   ASSERT_GT(ink.Count(), 0);
   EXPECT_EQ(3, ink.BaselineDotsAtTheEnd());
 
   // Nothing of the text reaches the right-aligned caption buttons.
-  int buttonsLeft = object.WindowWidth;
-  for (int i = 0; i < object.CaptionButtonCount(); ++i) {
-    const TWinSysButton& button = *object.CaptionButton(i);
+  int buttonsLeft = object.Frame().WindowWidth();
+  for (int i = 0; i < object.Caption().ButtonCount(); ++i) {
+    const TWinSysButton& button = *object.Caption().Button(i);
     if (button.Visible && button.Element->Align == 1) {
       buttonsLeft = std::min<int>(buttonsLeft, button.Rect.left);
     }
   }
-  ASSERT_LT(buttonsLeft, object.WindowWidth);
+  ASSERT_LT(buttonsLeft, object.Frame().WindowWidth());
   EXPECT_LT(ink.Box().right, buttonsLeft);
 }
 
@@ -131,25 +130,28 @@ TEST_F(CaptionTextPixelsTest, TextThatFitsHasNoEllipsis) {
   TWinSkinForm& object = Skinned();
   const auto plain = PaintedWithText(object, L"");
   const auto text = PaintedWithText(object, L"WWW");
-  EXPECT_EQ(0, TInk(*plain, *text, object.WindowWidth, object.FrameTop).BaselineDotsAtTheEnd());
+  EXPECT_EQ(0, TInk(*plain, *text, object.Frame().WindowWidth(), object.Frame().Top())
+                   .BaselineDotsAtTheEnd());
 }
 
 TEST_F(CaptionTextPixelsTest, RightToLeftCaptionTextSitsRight) {
   TWinSkinForm& ltr = Skinned();
   Painted(ltr);
-  const RECT ltrText = ltr.TextRect;
-  const int middle = ltr.WindowWidth / 2;
+  const RECT ltrText = ltr.Caption().TextRect();
+  const int middle = ltr.Frame().WindowWidth() / 2;
   EXPECT_LT(ltrText.left, middle);
   DestroyWindow(window);
   TWinSkinForm& rtl = Skinned(WS_OVERLAPPEDWINDOW, 0x4000 | WS_EX_RTLREADING);
-  ASSERT_TRUE(rtl.RightToLeft);
+  ASSERT_TRUE(rtl.Window().RightToLeft);
   Painted(rtl);
   // The text ends where the right-aligned buttons begin (give or take the
   // strip's margins), instead of starting at the left.
-  const int buttonsStart = rtl.WindowWidth - rtl.FrameRight - rtl.RightButtonsWidth;
-  EXPECT_GT(rtl.RightButtonsWidth, 0);
-  EXPECT_LE(std::abs(rtl.TextRect.right - buttonsStart), 16) << rtl.TextRect.right;
-  EXPECT_GT(rtl.TextRect.left, ltrText.left + 50);
+  const int buttonsStart =
+      rtl.Frame().WindowWidth() - rtl.Frame().Right() - rtl.Caption().RightButtonsWidth();
+  EXPECT_GT(rtl.Caption().RightButtonsWidth(), 0);
+  EXPECT_LE(std::abs(rtl.Caption().TextRect().right - buttonsStart), 16)
+      << rtl.Caption().TextRect().right;
+  EXPECT_GT(rtl.Caption().TextRect().left, ltrText.left + 50);
 }
 
 // What a message box looked like when the manager's initialisation message
@@ -196,13 +198,13 @@ TEST_F(SkinManagerTest, MessageBoxIsWidenedForItsCaptionAndKeepsItsButtonCentred
   const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
     const HWND box = FindWindowW(L"#32770", kLongCaption);
     const TWinSkinForm* object = TSkinManage::Instance()->FindFormObject(box);
-    if (!object || object->AttachState != asSkinned) return;
+    if (!object || object->AttachState() != asSkinned) return;
     KillTimer(nullptr, id);
     g_box.skinned = true;
     g_box.after = LookOf(box);
     GetWindowRect(box, &g_box.window);
-    g_box.frameLeft = object->FrameLeft;
-    g_box.frameRight = object->FrameRight;
+    g_box.frameLeft = object->Frame().Left();
+    g_box.frameRight = object->Frame().Right();
     PostMessageW(box, WM_COMMAND, IDOK, 0);
   });
   MessageBoxW(nullptr, L"Short.", kLongCaption, MB_OK);

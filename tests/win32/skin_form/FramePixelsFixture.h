@@ -23,7 +23,7 @@ class FramePixelsTest : public SkinManagerTest {
     SetForegroundWindow(window);
     EXPECT_TRUE(PumpUntil([&] {
       const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState == asSkinned;
+      return o && o->AttachState() == asSkinned;
     }));
     return *Manager().FindFormObject(window);
   }

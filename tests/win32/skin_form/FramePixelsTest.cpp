@@ -13,14 +13,14 @@ TEST_F(FramePixelsTest, CaptionIsTheTopImageOverItsFramesAndTheClientAreaFollows
   TWinSkinForm& object = Skinned();
   const TSkinElements& skin = data->Skin();
   ASSERT_GT(skin.Top->Frame, 1);
-  EXPECT_EQ(skin.Top->Image->Height() / skin.Top->Frame, object.FrameTop);
-  EXPECT_EQ(skin.Left->Image->Width() / skin.Left->Frame, object.FrameLeft);
+  EXPECT_EQ(skin.Top->Image->Height() / skin.Top->Frame, object.Frame().Top());
+  EXPECT_EQ(skin.Left->Image->Width() / skin.Left->Frame, object.Frame().Left());
   RECT frame{};
   GetWindowRect(window, &frame);
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
-  EXPECT_EQ(object.FrameTop, origin.y - frame.top);
-  EXPECT_EQ(object.FrameLeft, origin.x - frame.left);
+  EXPECT_EQ(object.Frame().Top(), origin.y - frame.top);
+  EXPECT_EQ(object.Frame().Left(), origin.x - frame.left);
 }
 
 TEST_F(FramePixelsTest, InactiveWindowShowsFrameTwoOfItsBorders) {
@@ -30,7 +30,7 @@ TEST_F(FramePixelsTest, InactiveWindowShowsFrameTwoOfItsBorders) {
   const int leftFrame = left.Width() / data->Skin().Left->Frame;
   const int topFrame = top.Height() / data->Skin().Top->Frame;
   // Inside the unstretched corner margins a window pixel is a skin pixel.
-  const int x = 1, y = 10, tx = object.FrameLeft + 2, ty = 2;
+  const int x = 1, y = 10, tx = object.Frame().Left() + 2, ty = 2;
   ASSERT_NE(SkinPixel(left, x, y), SkinPixel(left, leftFrame + x, y));
   ASSERT_NE(SkinPixel(top, 2, ty), SkinPixel(top, 2, topFrame + ty));
 
@@ -56,7 +56,7 @@ TEST_F(FramePixelsTest, RegionLeavesOutEveryMagentaBorderPixelAndNothingElse) {
   int magenta = 0, wrong = 0;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      const bool border = x < object.FrameLeft || x >= w - object.FrameRight;
+      const bool border = x < object.Frame().Left() || x >= w - object.Frame().Right();
       const bool isMagenta = dib->Pixel(x, y) == kMagenta;
       const bool inside = PtInRegion(region.Get(), x, y) != FALSE;
       magenta += isMagenta;
@@ -91,7 +91,7 @@ TEST_F(FramePixelsTest, MinimisedWindowPaintsOnlyItsCaptionBand) {
   TWinSkinForm& object = Skinned();
   ShowWindow(window, SW_MINIMIZE);
   FlushEvents();
-  ASSERT_EQ(plMinimised, object.Placement);
+  ASSERT_EQ(plMinimised, object.Window().Placement);
   auto dib = Painted(object);
   RECT rect{};
   GetWindowRect(window, &rect);
@@ -100,7 +100,7 @@ TEST_F(FramePixelsTest, MinimisedWindowPaintsOnlyItsCaptionBand) {
   TBitmap& top = *data->Skin().Top->Image;
   // The caption band runs across the whole width, from the window's left edge.
   EXPECT_EQ(SkinPixel(top, 1, 1), dib->Pixel(1, 1));
-  for (int y = object.FrameTop; y < h; ++y) {
+  for (int y = object.Frame().Top(); y < h; ++y) {
     EXPECT_EQ(face, dib->Pixel(w / 2, y)) << y;
   }
 }
@@ -117,8 +117,8 @@ TEST_F(FramePixelsTest, HitTestKeepsTheSystemsAnswerInTheTopThreePixels) {
         << y;
   }
   // Lower in the skin's caption, where the system sees no caption of its own.
-  EXPECT_EQ(HTCAPTION,
-            SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, rect.top + object.FrameTop - 2)));
+  EXPECT_EQ(HTCAPTION, SendMessageW(window, WM_NCHITTEST, 0,
+                                    MAKELPARAM(x, rect.top + object.Frame().Top() - 2)));
 }
 
 TEST_F(FramePixelsTest, CaptionButtonsShowTheirStateFrames) {
@@ -126,8 +126,8 @@ TEST_F(FramePixelsTest, CaptionButtonsShowTheirStateFrames) {
   Painted(object);  // lays the buttons out
   TWinSysButton* close = nullptr;
   TWinSysButton* maximise = nullptr;
-  for (int i = 0; i < object.CaptionButtonCount(); ++i) {
-    TWinSysButton* b = object.CaptionButton(i);
+  for (int i = 0; i < object.Caption().ButtonCount(); ++i) {
+    TWinSysButton* b = object.Caption().Button(i);
     if (!b->Visible) continue;
     if (b->Element->Action == cbClose) close = b;
     if (b->Element->Action == cbMaximize) maximise = b;
@@ -179,7 +179,7 @@ TEST_F(FramePixelsTest, CaptionButtonsShowTheirStateFrames) {
     const POINT away{rect.left + 40, rect.top + 10};
     SetCursorPos(away.x, away.y);
     SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(away.x, away.y));
-    EXPECT_TRUE(PumpUntil([&] { return object.HotObject == nullptr; }, 1000));
+    EXPECT_TRUE(PumpUntil([&] { return object.Caption().HotObject() == nullptr; }, 1000));
     FlushEvents();
     EXPECT_SEQUENCE(log, {{WM_NCLBUTTONUP, wintest::sent}}, "released off the button");
     EXPECT_EQ(framePixel(bfNormal), shown());
@@ -201,7 +201,7 @@ TEST_F(FramePixelsTest, CaptionButtonsShowTheirStateFrames) {
 
   // Without a maximize box the maximise button is disabled: frame 4.
   SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) & ~WS_MAXIMIZEBOX);
-  Manager().FindFormObject(window)->SysFlags &= ~sfMaximizeBox;
+  Manager().FindFormObject(window)->ReadStyles();
   auto dib = Painted(object);
   TBitmap& maxImage = *maximise->Element->Image;
   const int mw = maxImage.Width() / maximise->Element->Frame;

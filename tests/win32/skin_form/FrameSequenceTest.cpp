@@ -33,7 +33,7 @@ TEST_F(SkinManagerTest, SkinnedTopLevelWindowNeverPassesNcPaintOn) {
   previous.Clear();
   const wintest::WindowProcRecorder above(arriving, window);
   FlushEvents();
-  ASSERT_EQ(asSkinned, Manager().FindFormObject(window)->AttachState);
+  ASSERT_EQ(asSkinned, Manager().FindFormObject(window)->AttachState());
   constexpr const char* kRegionNote = "the region, set with a redraw, changes the frame again";
   EXPECT_SEQUENCE(arriving,
                   {{SKIN_INIT, wintest::posted | wintest::lparam, 0, kSkinInitParam},
@@ -91,7 +91,7 @@ TEST_F(SkinManagerTest, PlainChildWindowGetsTheFirstStageOnly) {
   EXPECT_FALSE(Manager().SkinWindow(child));  // the manager refuses plain children
   // Attached by hand, its frame stays the system's.
   TWinSkinForm object(nullptr);
-  object.Handle = child;
+  object.Bind(child, 0, "");
   object.AttachWindow(data.get());
   SendMessageW(child, SKIN_INIT, 0, kSkinInitParam);
   ClearRecorded();
@@ -109,7 +109,7 @@ TEST_F(SkinManagerTest, DestroyedWindowIsSweptAway) {
   ASSERT_TRUE(Manager().SkinWindow(window));
   FlushEvents();
   DestroyWindow(window);
-  EXPECT_EQ(asGone, Manager().FindFormObject(window)->AttachState);
+  EXPECT_EQ(asGone, Manager().FindFormObject(window)->AttachState());
   Manager().Purge();
   EXPECT_TRUE(Manager().FormObjects().empty());
 }
@@ -179,7 +179,7 @@ TEST_F(SkinManagerTest, MaximisedMdiChildPassesNcPaintOn) {
   FlushEvents();
   TWinSkinForm* object = Manager().FindFormObject(child);
   ASSERT_NE(nullptr, object);
-  EXPECT_EQ(mkChild, object->MDIKind);
+  EXPECT_EQ(mkChild, object->Window().MDIKind);
   ClearRecorded();
   SendMessageW(child, WM_NCPAINT, 1, 0);
   EXPECT_EQ(1, CountOf(child, WM_NCPAINT));

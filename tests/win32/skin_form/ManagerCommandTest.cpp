@@ -51,13 +51,13 @@ TEST_F(SkinManagerTest, UnskinKeepsTheClientAreaAndReskinBringsTheFrameBack) {
   SetForegroundWindow(window);
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
   EXPECT_TRUE(ClientSize(window) == client);
   const TWinSkinForm& object = *Manager().FindFormObject(window);
   const SIZE skinned = WindowSize(window);
-  EXPECT_EQ(client.cx + object.FrameLeft + object.FrameRight, skinned.cx);
-  EXPECT_EQ(client.cy + object.FrameTop + object.FrameBottom, skinned.cy);
+  EXPECT_EQ(client.cx + object.Frame().Left() + object.Frame().Right(), skinned.cx);
+  EXPECT_EQ(client.cy + object.Frame().Top() + object.Frame().Bottom(), skinned.cy);
 
   int changed = 0;
   data->OnSkinChanged = [&](TObject*) { ++changed; };
@@ -75,13 +75,13 @@ TEST_F(SkinManagerTest, UnskinKeepsTheClientAreaAndReskinBringsTheFrameBack) {
   ASSERT_TRUE(PumpUntil([&] { return Manager().FindFormObject(window) != nullptr; }));
   EXPECT_EQ(2, changed);
   ASSERT_TRUE(
-      PumpUntil([&] { return Manager().FindFormObject(window)->AttachState == asSkinned; }));
+      PumpUntil([&] { return Manager().FindFormObject(window)->AttachState() == asSkinned; }));
   EXPECT_TRUE(ClientSize(window) == client);
 
   data->ApplySkin();  // command 3 re-applies, the window keeps its client area
   ASSERT_TRUE(PumpUntil([&] { return changed == 3; }));
   EXPECT_TRUE(ClientSize(window) == client);
-  EXPECT_EQ(asSkinned, Manager().FindFormObject(window)->AttachState);
+  EXPECT_EQ(asSkinned, Manager().FindFormObject(window)->AttachState());
 }
 
 // A form's own skin data loaded after the first activation counts the run
@@ -125,7 +125,7 @@ TEST_F(SkinManagerTest, OnlyThisFormCommandsTouchTheirOwnForm) {
   other.Show();
   FlushEvents();
   ASSERT_NE(nullptr, Manager().FindFormObject(mine.Handle()));
-  EXPECT_EQ(own.get(), Manager().FindFormObject(mine.Handle())->SkinData);
+  EXPECT_EQ(own.get(), Manager().FindFormObject(mine.Handle())->SkinData());
   Manager().SkinWindow(other.Handle());
   FlushEvents();
   ASSERT_NE(nullptr, Manager().FindFormObject(other.Handle()));
@@ -162,15 +162,16 @@ TEST_F(SkinManagerTest, UnskinLeavesAMaximisedWindowMaximisedAtItsSize) {
   SetForegroundWindow(window);
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
   SendMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   FlushEvents();
   ASSERT_TRUE(IsZoomed(window));
   const TWinSkinForm& object = *Manager().FindFormObject(window);
-  ASSERT_EQ(plMaximised, object.Placement);
-  ASSERT_TRUE(object.HasRegion);
-  const SIZE systemFrame{object.StdFrameSize.right, object.StdFrameSize.bottom};
+  ASSERT_EQ(plMaximised, object.Window().Placement);
+  ASSERT_TRUE(object.Frame().HasRegion());
+  const SIZE systemFrame{object.Frame().StandardFrameSize().right,
+                         object.Frame().StandardFrameSize().bottom};
   RECT maximised{};
   GetWindowRect(window, &maximised);
   {

@@ -45,7 +45,7 @@ TEST_F(SkinManagerTest, ActivatedFormIsSkinnedOnceAndAnswersTheQuery) {
   TWinSkinForm* object = Manager().FindFormObject(form.Handle());
   ASSERT_NE(nullptr, object);
   EXPECT_EQ(1, Manager().RunCount());
-  EXPECT_EQ(asSkinned, object->AttachState);
+  EXPECT_EQ(asSkinned, object->AttachState());
   EXPECT_EQ(1, SendMessageW(form.Handle(), SKIN_QUERY, 0, 0));
   // A second activation, and a direct request, attach nothing more.
   SetForegroundWindow(GetDesktopWindow());
@@ -157,7 +157,7 @@ TEST_F(SkinManagerTest, MessageBoxTakesTheLaterDialogSkinData) {
     KillTimer(nullptr, id);
     const HWND box = FindWindowW(L"#32770", L"Decision");
     if (TWinSkinForm* object = TSkinManage::Instance()->FindFormObject(box)) {
-      chosen = object->SkinData;
+      chosen = object->SkinData();
     }
     PostMessageW(box, WM_COMMAND, IDOK, 0);
   });

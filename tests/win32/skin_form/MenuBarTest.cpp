@@ -58,7 +58,7 @@ class MenuBarTest : public FramePixelsTest {
     SetForegroundWindow(window);
     EXPECT_TRUE(PumpUntil([&] {
       const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState == asSkinned;
+      return o && o->AttachState() == asSkinned;
     }));
     return *Manager().FindFormObject(window);
   }
@@ -87,16 +87,16 @@ class MenuBarTest : public FramePixelsTest {
 
 TEST_F(MenuBarTest, BarIsTheSkinsFrameOneActiveAndTwoInactiveAndTheWindowKeepsNoMenu) {
   TWinSkinForm& object = SkinnedWithMenu();
-  ASSERT_NE(nullptr, object.MenuBar);
+  ASSERT_NE(nullptr, object.MenuHost().Bar());
   EXPECT_EQ(nullptr, GetMenu(window));
-  EXPECT_EQ(GetSystemMetrics(SM_CYMENU), object.MenuBarHeight);
+  EXPECT_EQ(GetSystemMetrics(SM_CYMENU), object.Frame().MenuBarHeight());
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
   RECT frame{};
   GetWindowRect(window, &frame);
-  EXPECT_EQ(object.FrameTop + object.MenuBarHeight, origin.y - frame.top);
-  ASSERT_EQ(3, object.MenuBar->ItemCount());
-  EXPECT_EQ(L"&Edit", object.MenuBar->Item(1)->Caption);
+  EXPECT_EQ(object.Frame().Top() + object.Frame().MenuBarHeight(), origin.y - frame.top);
+  ASSERT_EQ(3, object.MenuHost().Bar()->ItemCount());
+  EXPECT_EQ(L"&Edit", object.MenuHost().Bar()->Item(1)->Caption);
 
   // A point of the band right of the captions, inside the element's margins.
   const TDataSkinObject& element = *data->Skin().MenuBar;
@@ -104,9 +104,9 @@ TEST_F(MenuBarTest, BarIsTheSkinsFrameOneActiveAndTwoInactiveAndTheWindowKeepsNo
   const int frameHeight = image.Height() / 2;
   ASSERT_NE(SkinPixel(image, image.Width() / 2, 4),
             SkinPixel(image, image.Width() / 2, frameHeight + 4));
-  const int x = (frame.right - frame.left) - object.FrameRight - element.RightWidth - 4;
-  const int y = object.FrameTop + 4;
-  ASSERT_GT(x, object.MenuBar->Item(2)->Rect.right);
+  const int x = (frame.right - frame.left) - object.Frame().Right() - element.RightWidth - 4;
+  const int y = object.Frame().Top() + 4;
+  ASSERT_GT(x, object.MenuHost().Bar()->Item(2)->Rect.right);
   auto active = Painted(object);
   EXPECT_EQ(SkinPixel(image, image.Width() / 2, 4), active->Pixel(x, y));
   SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
@@ -135,15 +135,15 @@ TEST_F(MenuBarTest, EmptyCaptionTakesNoSpaceNorHitsAndLongTextIsCut) {
   const std::wstring longText(200, L'x');
   AppendMenuW(menu, MF_STRING, 41, longText.c_str());
   TWinSkinForm& object = SkinnedWithMenu();
-  ASSERT_EQ(5, object.MenuBar->ItemCount());
-  const TMenuBtn& empty = *object.MenuBar->Item(3);
+  ASSERT_EQ(5, object.MenuHost().Bar()->ItemCount());
+  const TMenuBtn& empty = *object.MenuHost().Bar()->Item(3);
   EXPECT_EQ(empty.Rect.left, empty.Rect.right);
-  const TMenuBtn& cut = *object.MenuBar->Item(4);
+  const TMenuBtn& cut = *object.MenuHost().Bar()->Item(4);
   EXPECT_EQ(std::wstring(TWinSkinMenu::kItemTextLength, L'x'), cut.Caption);
   // The empty item sits where the long one starts: the long one is hit.
-  EXPECT_EQ(&cut, object.MenuBar->ItemAt(POINT{empty.Rect.left, empty.Rect.top + 2}));
-  EXPECT_EQ(nullptr, object.MenuBar->FindAccelItem(L'q'));
-  EXPECT_EQ(object.MenuBar->Item(1), object.MenuBar->FindAccelItem(L'e'));
+  EXPECT_EQ(&cut, object.MenuHost().Bar()->ItemAt(POINT{empty.Rect.left, empty.Rect.top + 2}));
+  EXPECT_EQ(nullptr, object.MenuHost().Bar()->FindAccelItem(L'q'));
+  EXPECT_EQ(object.MenuHost().Bar()->Item(1), object.MenuHost().Bar()->FindAccelItem(L'e'));
 }
 
 // Left from the first item wraps to the last, Right from the last to the
@@ -168,7 +168,7 @@ TEST_F(MenuBarTest, ArrowKeysMoveBetweenBarItemsWrappingAndRightOpensASubmenu) {
     }
   };
   const UINT_PTR timer = SetTimer(nullptr, 0, 60, &OnTick);
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuBar->Item(0)));
+  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(0)));
   PumpUntil([&] { return OpenedPopups().size() == keys.size() + 1 && !VisibleMenuWindow(); }, 8000);
   KillTimer(nullptr, timer);
   g_tick = nullptr;
@@ -176,7 +176,7 @@ TEST_F(MenuBarTest, ArrowKeysMoveBetweenBarItemsWrappingAndRightOpensASubmenu) {
   EXPECT_EQ((std::vector<WPARAM>{as(subs[0]), as(subs[2]), as(subs[0]), as(subs[1]), as(nested)}),
             OpenedPopups());
   EXPECT_FALSE(MenuBarHookInstalled());
-  EXPECT_FALSE(object.MenuTracking);
+  EXPECT_FALSE(object.MenuHost().Tracking());
 }
 
 TEST_F(MenuBarTest, ChoosingAnItemSendsItsCommandOnce) {
@@ -189,7 +189,7 @@ TEST_F(MenuBarTest, ChoosingAnItemSendsItsCommandOnce) {
     }
   };
   const UINT_PTR timer = SetTimer(nullptr, 0, 150, &OnTick);
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuBar->Item(0)));
+  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(0)));
   KillTimer(nullptr, timer);
   g_tick = nullptr;
   PumpUntil([] { return false; }, 300);
@@ -220,7 +220,7 @@ TEST_F(MenuBarTest, DropDownEntriesAreOwnerDrawnWhileOpenAndGiveTheirTypeBack) {
     EndMenu();
   };
   const UINT_PTR timer = SetTimer(nullptr, 0, 100, &OnTick);
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuBar->Item(1)));
+  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(1)));
   KillTimer(nullptr, timer);
   g_tick = nullptr;
   EXPECT_TRUE(drawnWhileOpen);
@@ -245,7 +245,7 @@ TEST_F(MenuBarTest, WindowDestroyedWithItsDropDownOpenTakesTheHookAlong) {
   };
   const UINT_PTR timer = SetTimer(nullptr, 0, 100, &OnTick);
   const HWND destroyed = window;
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuBar->Item(1)));
+  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(1)));
   KillTimer(nullptr, timer);
   g_tick = nullptr;
   window = nullptr;
@@ -260,7 +260,7 @@ TEST_F(MenuBarTest, WindowDestroyedWithItsDropDownOpenTakesTheHookAlong) {
 
 TEST_F(MenuBarTest, AThousandDropDownsOpenedAndClosedHoldNoMoreObjects) {
   TWinSkinForm& object = SkinnedWithMenu();
-  const LPARAM at = ScreenPointOf(*object.MenuBar->Item(1));
+  const LPARAM at = ScreenPointOf(*object.MenuHost().Bar()->Item(1));
   // Escape waits in the queue: the menu loop closes the drop-down at once.
   const auto cycle = [&] {
     PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -294,22 +294,23 @@ TEST_F(MenuBarTest, ToolkitMenuChangedRebuildsTheBar) {
   SetForegroundWindow(form.Handle());
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
   TWinSkinForm& object = *Manager().FindFormObject(form.Handle());
-  ASSERT_NE(nullptr, object.MenuBar);
-  EXPECT_EQ(L"&File", object.MenuBar->Item(0)->Caption);
-  EXPECT_EQ(file, object.MenuBar->Item(0)->MenuItem);
+  ASSERT_NE(nullptr, object.MenuHost().Bar());
+  EXPECT_EQ(L"&File", object.MenuHost().Bar()->Item(0)->Caption);
+  EXPECT_EQ(file, object.MenuHost().Bar()->Item(0)->MenuItem);
 
   file->SetCaption("&Document");
   auto* view = new TMenuItem(&form);
   view->SetCaption("&View");
   mainMenu->Items()->Add(view);
-  ASSERT_EQ(2, object.MenuBar->ItemCount());
-  EXPECT_EQ(L"&Document", object.MenuBar->Item(0)->Caption);
-  EXPECT_EQ(L"&View", object.MenuBar->Item(1)->Caption);
+  ASSERT_EQ(2, object.MenuHost().Bar()->ItemCount());
+  EXPECT_EQ(L"&Document", object.MenuHost().Bar()->Item(0)->Caption);
+  EXPECT_EQ(L"&View", object.MenuHost().Bar()->Item(1)->Caption);
   EXPECT_EQ(nullptr, GetMenu(form.Handle()));
-  EXPECT_GT(object.MenuBar->Item(1)->Rect.left, object.MenuBar->Item(0)->Rect.left);
+  EXPECT_GT(object.MenuHost().Bar()->Item(1)->Rect.left,
+            object.MenuHost().Bar()->Item(0)->Rect.left);
 }
 
 // A raw MDI frame with a menu, one maximised child: the child's buttons sit
@@ -352,24 +353,24 @@ TEST_F(MenuBarTest, MaximisedMdiChildsButtonsAreDrawnInTheBarAndAct) {
   SetForegroundWindow(window);
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
   TWinSkinForm& object = *Manager().FindFormObject(window);
-  ASSERT_NE(nullptr, object.MenuBar);
+  ASSERT_NE(nullptr, object.MenuHost().Bar());
   SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
   PumpUntil([] { return false; }, 300);
   auto dib = Painted(object);
 
   TWinSysButton* close = nullptr;
-  for (int i = 0; i < object.CaptionButtonCount(); ++i) {
-    TWinSysButton* button = object.CaptionButton(i);
+  for (int i = 0; i < object.Caption().ButtonCount(); ++i) {
+    TWinSysButton* button = object.Caption().Button(i);
     if (button->Element->Action == cbMdiClose) close = button;
   }
   ASSERT_NE(nullptr, close);
   ASSERT_TRUE(close->Visible);
   const RECT& rect = close->Rect;
-  EXPECT_GE(rect.top, object.FrameTop);
-  EXPECT_LE(rect.bottom, object.FrameTop + object.MenuBarHeight);
+  EXPECT_GE(rect.top, object.Frame().Top());
+  EXPECT_LE(rect.bottom, object.Frame().Top() + object.Frame().MenuBarHeight());
   // Its first frame's centre, drawn stretched into its rectangle.
   TBitmap& image = *close->Element->Image;
   const int frameWidth = image.Width() / close->Element->Frame;
@@ -392,8 +393,8 @@ TEST_F(MenuBarTest, MaximisedMdiChildsButtonsAreDrawnInTheBarAndAct) {
   AppendMenuW(other, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), L"&Window");
   const auto old = reinterpret_cast<HMENU>(
       SendMessageW(client, WM_MDISETMENU, reinterpret_cast<WPARAM>(other), 0));
-  ASSERT_EQ(1, object.MenuBar->ItemCount());
-  EXPECT_EQ(L"&Window", object.MenuBar->Item(0)->Caption);
+  ASSERT_EQ(1, object.MenuHost().Bar()->ItemCount());
+  EXPECT_EQ(L"&Window", object.MenuHost().Bar()->Item(0)->Caption);
   EXPECT_EQ(nullptr, GetMenu(window));
   // The caller gets its old menu back in the answer, as unskinned.
   EXPECT_EQ(menu, old);

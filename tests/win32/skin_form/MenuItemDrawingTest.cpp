@@ -22,8 +22,8 @@ class MenuItemDrawingTest : public FramePixelsTest {
   // A window with a minimise box and no maximise box, its system menu copied.
   TPopupMenu& SystemCopy(TWinSkinForm*& object) {
     object = &Skinned(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
-    object->RebuildSystemMenuPopup();
-    return *object->SystemMenuPopup();
+    object->MenuHost().RebuildSystemMenuPopup();
+    return *object->MenuHost().SystemMenuPopup();
   }
   static TMenuItem* ItemWithTag(TPopupMenu& popup, UINT command) {
     for (int i = 0; i < popup.Items()->Count(); ++i)
@@ -49,16 +49,14 @@ class MenuItemDrawingTest : public FramePixelsTest {
   }
   TBitmap& MenuItemImage() { return *data->Skin().MenuItem->Image; }
   int FrameWidth() { return MenuItemImage().Width() / 5; }
-  unsigned Slot(TSkinColourSlot slot) {
-    return ResolvedDib(data->Skin().Colour(slot));
-  }
+  unsigned Slot(TSkinColourSlot slot) { return ResolvedDib(data->Skin().Colour(slot)); }
 };
 
 TEST_F(MenuItemDrawingTest, SystemMenuCopyKeepsTextsAndTagsAndEnablesByPlacementAndBoxes) {
   TWinSkinForm* object = nullptr;
   TPopupMenu& popup = SystemCopy(object);
   const HMENU source = GetSystemMenu(window, FALSE);
-  EXPECT_EQ(TWinSkinForm::kSystemMenuTag, popup.Tag());
+  EXPECT_EQ(TMenuBarHost::kSystemMenuTag, popup.Tag());
   EXPECT_TRUE(popup.OwnerDraw());
   EXPECT_EQ(data->MenuGlyphs(), popup.Images());
   ASSERT_EQ(GetMenuItemCount(source), popup.Items()->Count());
@@ -101,8 +99,8 @@ TEST_F(MenuItemDrawingTest, SystemMenuCopyTakesCheckedGrayedLongAndEmptyEntries)
   AppendMenuW(source, MF_STRING | MF_CHECKED, 0x7001, longText.c_str());
   AppendMenuW(source, MF_STRING | MF_GRAYED, 0x7002, L"Grayed");
   AppendMenuW(source, MF_STRING, 0x7003, L"");
-  object->RebuildSystemMenuPopup();
-  TPopupMenu& popup = *object->SystemMenuPopup();
+  object->MenuHost().RebuildSystemMenuPopup();
+  TPopupMenu& popup = *object->MenuHost().SystemMenuPopup();
   TMenuItem* checked = ItemWithTag(popup, 0x7001);
   ASSERT_NE(nullptr, checked);
   EXPECT_TRUE(checked->Checked());
@@ -273,7 +271,7 @@ TEST_F(MenuItemDrawingTest, OpenSystemMenuShowsTheSkinsFrameAndOwnerDrawnItems) 
   g_whileSystemMenuOpen = [&](HWND menu) {
     EXPECT_TRUE(Manager().IsPopupMenuTracked(menu));
     const auto shown = reinterpret_cast<HMENU>(SendMessageW(menu, kGetMenuHandle, 0, 0));
-    ASSERT_EQ(object.SystemMenuPopup()->Handle(), shown);
+    ASSERT_EQ(object.MenuHost().SystemMenuPopup()->Handle(), shown);
     UpdateWindow(menu);
     const HDC dc = GetWindowDC(menu);
     EXPECT_EQ(SkinPixel(frame, 0, 0), DibColor(GetPixel(dc, 0, 0)));
@@ -288,7 +286,7 @@ TEST_F(MenuItemDrawingTest, OpenSystemMenuShowsTheSkinsFrameAndOwnerDrawnItems) 
       EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << i;
       RECT item{};
       GetMenuItemRect(nullptr, shown, static_cast<UINT>(i), &item);
-      const TMenuItem* toolkit = object.SystemMenuPopup()->FindItem(info.wID, fkCommand);
+      const TMenuItem* toolkit = object.MenuHost().SystemMenuPopup()->FindItem(info.wID, fkCommand);
       if (!toolkit || toolkit->Tag() != SC_CLOSE) continue;
       const int x = item.left - window.left + box + 3, y = item.top - window.top + 1 + 3;
       closeGlyph = DibColor(GetPixel(dc, x, y)) == 0 && DibColor(GetPixel(dc, x + 9, y)) == 0;
@@ -299,11 +297,11 @@ TEST_F(MenuItemDrawingTest, OpenSystemMenuShowsTheSkinsFrameAndOwnerDrawnItems) 
   SetTimer(nullptr, 0, 50, &OnSystemMenuOpen);
   RECT rect{};
   GetWindowRect(window, &rect);
-  object.ShowSystemMenu(rect.left + 40, rect.top + 20);
+  object.MenuHost().ShowSystemMenu(rect.left + 40, rect.top + 20);
   EXPECT_EQ(1, g_systemMenusSeen);
   // Within the double-click time of the first: no second menu.
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, &OnSystemMenuOpen);
-  object.ShowSystemMenu(rect.left + 40, rect.top + 20);
+  object.MenuHost().ShowSystemMenu(rect.left + 40, rect.top + 20);
   PumpUntil([] { return false; }, 200);
   KillTimer(nullptr, timer);
   g_whileSystemMenuOpen = nullptr;
@@ -329,7 +327,7 @@ class WindowMenuItemTest : public MenuItemDrawingTest {
     SetForegroundWindow(window);
     EXPECT_TRUE(PumpUntil([&] {
       const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState == asSkinned;
+      return o && o->AttachState() == asSkinned;
     }));
     return *Manager().FindFormObject(window);
   }
@@ -349,7 +347,7 @@ class WindowMenuItemTest : public MenuItemDrawingTest {
 // in the skin from their native text and state.
 TEST_F(WindowMenuItemTest, NativeEntriesOfAPlainWindowAreMeasuredAndDrawnInTheSkin) {
   TWinSkinForm& object = SkinnedWithMenu();
-  ASSERT_NE(nullptr, object.WindowMenu);
+  ASSERT_NE(nullptr, object.MenuHost().WindowMenu());
   ClearRecorded();
   const MEASUREITEMSTRUCT longer = Measured(5);
   EXPECT_EQ(TRUE, lastResult);
@@ -411,8 +409,8 @@ TEST_F(MenuItemDrawingTest, ThousandRebuildsAndDrawingsHoldNoMoreObjects) {
   TWinSkinForm& object = Skinned(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
   DibSurface dib(kItemWidth, kItemHeight);
   const auto round = [&](int i) {
-    object.RebuildSystemMenuPopup();
-    TPopupMenu& popup = *object.SystemMenuPopup();
+    object.MenuHost().RebuildSystemMenuPopup();
+    TPopupMenu& popup = *object.MenuHost().SystemMenuPopup();
     for (int k = 0; k < popup.Items()->Count(); ++k) {
       TMenuItem& item = *popup.Items()->Items(k);
       item.SetChecked(i % 2 == 0);
@@ -454,9 +452,9 @@ TEST_F(MenuItemDrawingTest, FormMenuItemsAreTheSkinsAndUnknownApplicationIdsPass
   SetForegroundWindow(form.Handle());
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
-  ASSERT_NE(nullptr, Manager().FindFormObject(form.Handle())->WindowMenu);
+  ASSERT_NE(nullptr, Manager().FindFormObject(form.Handle())->MenuHost().WindowMenu());
 
   MEASUREITEMSTRUCT measure{};
   measure.CtlType = ODT_MENU;
@@ -525,13 +523,13 @@ TEST_F(MenuItemDrawingTest, ThousandMenusOpenedAndClosedHoldNoMoreObjects) {
   SetForegroundWindow(form.Handle());
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
 
   const auto cycle = [&] {
-    object.LastSysMenuTick = 0;  // every request counts as a fresh one
+    object.MenuHost().ForgetSystemMenuRequest();  // every request counts as a fresh one
     PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
-    object.ShowSystemMenu(rect.left + 40, rect.top + 20);
+    object.MenuHost().ShowSystemMenu(rect.left + 40, rect.top + 20);
     PostMessageW(form.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
     popup->Popup(100, 100);
   };

@@ -16,7 +16,7 @@ TEST_F(SkinManagerTest, TenThousandFrameRepaintsHoldNoMoreObjects) {
   SetForegroundWindow(form.Handle());
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
   const HWND window = form.Handle();
   // The first round makes what is kept (caption buffer, icon copies).
@@ -40,7 +40,7 @@ TEST_F(SkinManagerTest, ThousandUnskinReskinCyclesHoldNoMoreObjects) {
   const HWND window = form.Handle();
   const auto skinned = [&] {
     const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   };
   ASSERT_TRUE(PumpUntil(skinned));
   // One cycle: command 2 then command 1, run at once instead of on the timer.

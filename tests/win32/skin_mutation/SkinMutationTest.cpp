@@ -93,10 +93,10 @@ bool RunCase(const std::vector<std::uint8_t>& package) {
   PumpUntil([] { return false; }, 50);
   if (form) {
     const int wide = GetSystemMetrics(SM_CXSCREEN) / 8, high = GetSystemMetrics(SM_CYSCREEN) / 8;
-    EXPECT_LE(form->FrameTop, high);
-    EXPECT_LE(form->FrameBottom, high);
-    EXPECT_LE(form->FrameLeft, wide);
-    EXPECT_LE(form->FrameRight, wide);
+    EXPECT_LE(form->Frame().Top(), high);
+    EXPECT_LE(form->Frame().Bottom(), high);
+    EXPECT_LE(form->Frame().Left(), wide);
+    EXPECT_LE(form->Frame().Right(), wide);
   }
   DestroyWindow(window);
   DestroySkinManager();
