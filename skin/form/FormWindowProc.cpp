@@ -37,11 +37,13 @@ void TWinSkinForm::FormWindowProc(TMessage& message) {
 // A visible window's new text is shown where its caption shows now.
 void TWinSkinForm::CaptionTextChanged() {
   if (!IsWindowVisible(handle_)) return;
-  if (window_.Placement == plMaximised) {
+  if (window_.Placement == plMaximised && window_.MDIKind == mkChild) {
+    // A maximised child's title shows in the frame's bar, drawn by the client.
     if (session_ && session_->MdiClient()) {
       PostMessageW(session_->MdiClient(), SKIN_MDIREDRAW, 0, 0);
     }
-  } else if (window_.Placement == plMinimised) {
+  } else if (window_.Placement != plNormal) {
+    // Maximised or minimised: the frame keeps its size, only its picture changes.
     PaintFrame(nullptr);
   } else {
     ForceFrameChange();

@@ -32,16 +32,9 @@ class TSkinSession {
   TMenuKind MenuKind() const { return menuKind_; }
   void MenuOpening(TMenuKind kind) { menuKind_ = kind; }
   // A drop-down of a skinned menu bar: its popup windows belong to the bar.
-  void MenuBarDropDownOpening() {
-    menuKind_ = mkMenuBar;
-    menuBarFlag_ = true;
-  }
-  bool MenuBarFlag() const { return menuBarFlag_; }
+  void MenuBarDropDownOpening() { menuKind_ = mkMenuBar; }
   // The last popup menu window closed.
-  void MenusClosed() {
-    menuKind_ = mkPopupMenu;
-    menuBarFlag_ = false;
-  }
+  void MenusClosed() { menuKind_ = mkPopupMenu; }
 
   // MDI.
   bool MdiMaximised() const { return mdiMaximised_; }
@@ -75,7 +68,6 @@ class TSkinSession {
 
  private:
   TMenuKind menuKind_ = mkPopupMenu;
-  bool menuBarFlag_ = false;
   bool mdiMaximised_ = false;
   HWND mdiClient_ = nullptr;
   TCustomForm* mdiFrameForm_ = nullptr;

@@ -173,7 +173,6 @@ void TSkinManage::SkinPopupMenu(HWND window) {
   if (!covered) return;
   auto menu = std::make_unique<TWinSkinPopMenu>();
   if (!menu->Attach(window, data, nullptr)) return;
-  menu->MenuBarFlag = session_.MenuBarFlag();
   popupMenus_.push_back(std::move(menu));
 }
 
@@ -194,10 +193,6 @@ TWinSkinPopMenu* TSkinManage::FindPopupMenu(HWND window) const {
     if (menu->Window() == window) return menu.get();
   }
   return nullptr;
-}
-
-void TSkinManage::MarkMenuBarPopups() {
-  for (const auto& menu : popupMenus_) menu->MenuBarFlag = true;
 }
 
 void TSkinManage::AssignMenuHandle(HMENU handle) {

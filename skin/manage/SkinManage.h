@@ -78,7 +78,6 @@ class TSkinManage final : public ISkinManager {
   TWinSkinPopMenu* FindPopupMenu(HWND window) const;
   // The first popup menu object showing that menu, or null.
   TWinSkinPopMenu* FindPopupMenuOf(HMENU handle) const;
-  void MarkMenuBarPopups();
   // The newest popup menu object without a menu handle takes this one.
   void AssignMenuHandle(HMENU handle);
   // The frame picture of the first popup menu showing handle, or null.

@@ -21,20 +21,14 @@ RECT WindowBox(HWND window) {
 
 }  // namespace
 
-TWinSkinPopMenu* TWinSkinPopMenu::CurrentPopupMenu = nullptr;
-
 TWinSkinPopMenu::TWinSkinPopMenu() : picture_(std::make_unique<TBitmap>()) {}
 
-TWinSkinPopMenu::~TWinSkinPopMenu() {
-  Detach();
-  if (CurrentPopupMenu == this) CurrentPopupMenu = nullptr;
-}
+TWinSkinPopMenu::~TWinSkinPopMenu() { Detach(); }
 
 bool TWinSkinPopMenu::Attach(HWND window, TSkinData* data, HMENU menu) {
   window_ = window;
   skinData_ = data;
   MenuHandle = menu;
-  MenuBarFlag = false;
   return hook_.Install(window);
 }
 
@@ -92,7 +86,6 @@ LRESULT TWinSkinPopMenu::HookedMessage(TWindowHook& hook, UINT msg, WPARAM wPara
 
 void TWinSkinPopMenu::CopyPicture(HDC dc) {
   BuildFramePicture();
-  if (!MenuHandle) CurrentPopupMenu = this;
   if (picture_->Empty()) return;
   BitBlt(dc, 0, 0, picture_->Width(), picture_->Height(), picture_->Canvas().Handle(), 0, 0,
          SRCCOPY);

@@ -31,10 +31,6 @@ class TWinSkinPopMenu : private TWindowHookTarget {
   TBitmap& FramePicture() { return *picture_; }
 
   HMENU MenuHandle = nullptr;
-  bool MenuBarFlag = false;
-
-  // The menu that last painted its frame before it knew its menu handle.
-  static TWinSkinPopMenu* CurrentPopupMenu;
 
  private:
   LRESULT HookedMessage(TWindowHook& hook, UINT msg, WPARAM wParam, LPARAM lParam) override;

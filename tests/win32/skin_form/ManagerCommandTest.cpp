@@ -1,5 +1,7 @@
 // The skin data's commands carried out by the real manager: skin, unskin
 // and re-skin, for every form and for one.
+#include <vector>
+
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
 #include "skin/core/SkinMessages.h"
@@ -84,6 +86,51 @@ TEST_F(SkinManagerTest, UnskinKeepsTheClientAreaAndReskinBringsTheFrameBack) {
   EXPECT_EQ(asSkinned, Manager().FindFormObject(window)->AttachState());
 }
 
+// The window's caption band as it is on its surface now.
+std::vector<unsigned> CaptionBand(HWND window, int height) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int width = r.right - r.left;
+  DibSurface surface(width, height);
+  const HDC dc = GetWindowDC(window);
+  BitBlt(surface.dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+  ReleaseDC(window, dc);
+  std::vector<unsigned> pixels;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) pixels.push_back(surface.Pixel(x, y));
+  return pixels;
+}
+
+// A new title shows in the skin's caption at once, whatever the placement:
+// what is on screen after the change is what a full repaint of the frame
+// gives, and not the old title.
+TEST_F(SkinManagerTest, ANewTitleShowsInTheSkinnedCaptionNormalAndMaximised) {
+  for (const int show : {SW_SHOWNORMAL, SW_MAXIMIZE}) {
+    SCOPED_TRACE(show == SW_MAXIMIZE ? "maximised" : "normal");
+    TForm form(nullptr);
+    form.SetBounds(30, 30, 300, 200);
+    form.SetCaption("Old");
+    form.Show();
+    SetForegroundWindow(form.Handle());
+    ASSERT_TRUE(PumpUntil([&] {
+      const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
+      return o && o->AttachState() == asSkinned;
+    }));
+    ShowWindow(form.Handle(), show);
+    PumpUntil([] { return false; }, 300);
+    const int band = Manager().FindFormObject(form.Handle())->Frame().Top();
+    ASSERT_GT(band, 4);
+    const std::vector<unsigned> before = CaptionBand(form.Handle(), band);
+    form.SetCaption("A much longer new title");
+    PumpUntil([] { return false; }, 300);
+    const std::vector<unsigned> shown = CaptionBand(form.Handle(), band);
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpUntil([] { return false; }, 300);
+    EXPECT_NE(before, shown);
+    EXPECT_EQ(CaptionBand(form.Handle(), band), shown);
+  }
+}
+
 // A form's own skin data loaded after the first activation counts the run
 // past 1; a new skin for every form must still re-skin them, or the refresh
 // leaves them without caption buttons.
@@ -94,7 +141,7 @@ TEST_F(SkinManagerTest, ApplySkinReskinsWithASecondSkinDataLoaded) {
   SetForegroundWindow(form.Handle());
   ASSERT_TRUE(PumpUntil([&] {
     const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState == asSkinned;
+    return o && o->AttachState() == asSkinned;
   }));
   TForm other(nullptr);
   auto own = MakeSkinData(&other, sfOnlyThisForm);
