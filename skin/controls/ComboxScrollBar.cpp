@@ -126,41 +126,74 @@ void TComboxScrollBar::DrawControl(HDC dc, const RECT& /*rect*/) {
                        *SkinData, look);
 }
 
+// A thumb drag: the bar's measures when the press came, and the list's top.
+struct TComboxScrollBar::TThumbDrag {
+  HWND list = nullptr;
+  POINT start{};
+  int arrow = 0;
+  int thumbLength = 0;
+  int track = 0;
+  int startOffset = 0;
+  SCROLLINFO range{};
+  int position = 0;
+};
+
+namespace {
+
+void ScrollListTo(HWND list, int position, int code, const bool& alive) {
+  SendMessageW(list, WM_VSCROLL, MAKEWPARAM(code, position), 0);
+  // Lists that read the position from their own tracking state rather
+  // than from the message still land where the thumb is.
+  if (alive && IsWindow(list) &&
+      SendMessageW(list, LB_GETTOPINDEX, 0, 0) != static_cast<LRESULT>(position)) {
+    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(position), 0);
+  }
+}
+
+}  // namespace
+
 bool TComboxScrollBar::DragThumb(POINT screenPoint) {
+  TThumbDrag drag;
+  if (!MeasureThumbDrag(screenPoint, drag)) return false;
+  // The object may go during the drag; this keeps the flag that says so.
+  const std::shared_ptr<bool> alive = alive_;
+  Part = SB_THUMBTRACK;
+  Pressed = Dragging = true;
+  SetCapture(drag.list);
+  PaintBar();
+  RunThumbDrag(drag, *alive);
+  if (GetCapture() == drag.list) ReleaseCapture();
+  if (!*alive) return true;
+  Pressed = Dragging = false;
+  Part = -1;
+  PaintBar();
+  return true;
+}
+
+bool TComboxScrollBar::MeasureThumbDrag(POINT screenPoint, TThumbDrag& drag) const {
   SCROLLBARINFO info{};
   if (!ReadBar(Handle, info)) return false;
   const int along = screenPoint.y - info.rcScrollBar.top;
   if (along < info.xyThumbTop || along >= info.xyThumbBottom) return false;
-  const int arrow = ArrowOf(info);
-  const int thumbLength = info.xyThumbBottom - info.xyThumbTop;
+  drag.list = Handle;
+  drag.start = screenPoint;
+  drag.arrow = ArrowOf(info);
+  drag.thumbLength = info.xyThumbBottom - info.xyThumbTop;
   const int barLength = info.rcScrollBar.bottom - info.rcScrollBar.top;
-  const int track = barLength - 2 * arrow - thumbLength;
-  SCROLLINFO range{};
-  range.cbSize = sizeof range;
-  range.fMask = SIF_ALL;
-  if (track <= 0 || !GetScrollInfo(Handle, SB_VERT, &range)) return false;
+  drag.track = barLength - 2 * drag.arrow - drag.thumbLength;
+  drag.range.cbSize = sizeof drag.range;
+  drag.range.fMask = SIF_ALL;
+  if (drag.track <= 0 || !GetScrollInfo(Handle, SB_VERT, &drag.range)) return false;
+  drag.startOffset = info.xyThumbTop - drag.arrow;
+  drag.position = drag.range.nPos;
+  return true;
+}
 
-  const HWND list = Handle;
-  const std::shared_ptr<bool> alive = alive_;
-  const int startOffset = info.xyThumbTop - arrow;
-  const int page = static_cast<int>(range.nPage);
-  int position = range.nPos;
-  Part = SB_THUMBTRACK;
-  Pressed = Dragging = true;
-  SetCapture(list);
-  PaintBar();
-  const auto scrollTo = [&](int code) {
-    SendMessageW(list, WM_VSCROLL, MAKEWPARAM(code, position), 0);
-    // Lists that read the position from their own tracking state rather
-    // than from the message still land where the thumb is.
-    if (*alive && IsWindow(list) &&
-        SendMessageW(list, LB_GETTOPINDEX, 0, 0) != static_cast<LRESULT>(position)) {
-      SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(position), 0);
-    }
-  };
-  // The loop ends with the button's release, and also when the list goes,
-  // this object goes or someone else takes the capture away.
-  while (*alive && IsWindow(list) && GetCapture() == list) {
+// The loop ends with the button's release, and also when the list goes,
+// this object goes or someone else takes the capture away.
+void TComboxScrollBar::RunThumbDrag(TThumbDrag& drag, const bool& alive) {
+  const HWND list = drag.list;
+  while (alive && IsWindow(list) && GetCapture() == list) {
     MSG msg{};
     if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       WaitMessage();
@@ -168,36 +201,35 @@ bool TComboxScrollBar::DragThumb(POINT screenPoint) {
     }
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
+      return;
     }
     if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP) {
-      scrollTo(SB_THUMBPOSITION);
-      if (*alive && IsWindow(list)) PostMessageW(list, WM_VSCROLL, SB_ENDSCROLL, 0);
-      break;
+      ScrollListTo(list, drag.position, SB_THUMBPOSITION, alive);
+      if (alive && IsWindow(list)) PostMessageW(list, WM_VSCROLL, SB_ENDSCROLL, 0);
+      return;
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
     if (msg.message != WM_MOUSEMOVE && msg.message != WM_NCMOUSEMOVE) continue;
-    if (!*alive || !IsWindow(list)) break;
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const int moved = cursor.y - screenPoint.y;
-    const int offset = std::clamp(startOffset + moved, 0, track);
-    ThumbStart = arrow + offset;
-    ThumbEnd = ThumbStart + thumbLength;
-    const int next = ComboxDragPosition(startOffset, moved, track, range.nMin, range.nMax, page);
-    if (next != position) {
-      position = next;
-      scrollTo(SB_THUMBTRACK);
-    }
-    if (*alive) PaintBar();
+    if (!alive || !IsWindow(list)) return;
+    FollowPointer(drag, alive);
   }
-  if (GetCapture() == list) ReleaseCapture();
-  if (!*alive) return true;
-  Pressed = Dragging = false;
-  Part = -1;
-  PaintBar();
-  return true;
+}
+
+void TComboxScrollBar::FollowPointer(TThumbDrag& drag, const bool& alive) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const int moved = cursor.y - drag.start.y;
+  const int offset = std::clamp(drag.startOffset + moved, 0, drag.track);
+  ThumbStart = drag.arrow + offset;
+  ThumbEnd = ThumbStart + drag.thumbLength;
+  const int next = ComboxDragPosition(drag.startOffset, moved, drag.track, drag.range.nMin,
+                                      drag.range.nMax, static_cast<int>(drag.range.nPage));
+  if (next != drag.position) {
+    drag.position = next;
+    ScrollListTo(drag.list, drag.position, SB_THUMBTRACK, alive);
+  }
+  if (alive) PaintBar();
 }
 
 // The list's bar is the system's while the skin has no usable strip.

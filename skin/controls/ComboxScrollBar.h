@@ -35,6 +35,12 @@ class TComboxScrollBar : public TSkinControl {
  private:
   // True when the press landed on the thumb and the drag ran.
   bool DragThumb(POINT screenPoint);
+  struct TThumbDrag;
+  // False when the press missed the thumb or the bar has no room to move.
+  bool MeasureThumbDrag(POINT screenPoint, TThumbDrag& drag) const;
+  // alive turns false when this object goes meanwhile.
+  void RunThumbDrag(TThumbDrag& drag, const bool& alive);
+  void FollowPointer(TThumbDrag& drag, const bool& alive);
   void PaintBar();
 
   // Outlives the object only while a drag runs, so that the loop can tell

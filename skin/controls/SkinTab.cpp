@@ -31,6 +31,48 @@ bool Vertical(TTabOrientation orientation) {
   return orientation == toLeft || orientation == toRight;
 }
 
+// The part of the control beside the pane, where the tabs stand.
+RECT StripArea(TTabOrientation orientation, const RECT& rect, const RECT& display) {
+  RECT area = rect;
+  switch (orientation) {
+    case toTop:
+      area.bottom = display.top;
+      break;
+    case toBottom:
+      area.top = display.bottom;
+      break;
+    case toLeft:
+      area.right = display.left;
+      break;
+    case toRight:
+      area.left = display.right;
+      break;
+  }
+  return area;
+}
+
+// A tab's rectangle in the strip, which is composed lying horizontally
+// (length long) and turned afterwards.
+RECT TabInStrip(TTabOrientation orientation, const RECT& item, const RECT& display, int length,
+                int windowWidth) {
+  RECT tab = item;
+  switch (orientation) {
+    case toTop:
+      OffsetRect(&tab, 0, 1);
+      break;
+    case toBottom:
+      OffsetRect(&tab, 0, -(display.bottom + 1));
+      break;
+    case toLeft:
+      tab = RECT{length - item.bottom, item.left, length - item.top, item.right};
+      break;
+    case toRight:
+      tab = RECT{item.top - 1, windowWidth - item.right, item.bottom - 1, windowWidth - item.left};
+      break;
+  }
+  return tab;
+}
+
 }  // namespace
 
 const TClassInfo& TSkinTab::StaticClass() {
@@ -166,21 +208,7 @@ void TSkinTab::DrawControl(HDC dc, const RECT& rect) {
 }
 
 void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const RECT& display) {
-  RECT area = rect;
-  switch (Orientation) {
-    case toTop:
-      area.bottom = display.top;
-      break;
-    case toBottom:
-      area.top = display.bottom;
-      break;
-    case toLeft:
-      area.right = display.left;
-      break;
-    case toRight:
-      area.left = display.right;
-      break;
-  }
+  const RECT area = StripArea(Orientation, rect, display);
   const int width = area.right - area.left, height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
   // Tabs are composed lying horizontally and turned afterwards.
@@ -202,23 +230,7 @@ void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const RECT& display) {
   for (int i = 0; i < count; ++i) {
     TTabItem item;
     if (!ReadTabItem(Handle, Unicode != 0, i, item)) continue;
-    RECT tab = item.Rect;
-    switch (Orientation) {
-      case toTop:
-        OffsetRect(&tab, 0, 1);
-        break;
-      case toBottom:
-        OffsetRect(&tab, 0, -(display.bottom + 1));
-        break;
-      case toLeft:
-        tab = RECT{length - item.Rect.bottom, item.Rect.left, length - item.Rect.top,
-                   item.Rect.right};
-        break;
-      case toRight:
-        tab = RECT{item.Rect.top - 1, windowWidth - item.Rect.right, item.Rect.bottom - 1,
-                   windowWidth - item.Rect.left};
-        break;
-    }
+    const RECT tab = TabInStrip(Orientation, item.Rect, display, length, windowWidth);
     DrawTab(strip, item, tab, i == current, images);
     if (CloseButtons) DrawCloseBox(strip, tab, static_cast<size_t>(i));
   }

@@ -74,59 +74,51 @@ void TSkinManage::RunPendingCommand() {
   commandTimer_->SetEnabled(false);
   TSkinData* data = currentSkinData_;
   if (!data) return;
-  const TSkinCommand command = pendingCommand_;
-  if (data->SkinFormtype() == sfOnlyThisForm) {
-    switch (command) {
-      case scmSkin:
-        skinning_ = true;
-        scanning_ = true;
-        if (Screen) {
-          for (int i = Screen->FormCount(); i-- > 0;) {
-            if (Screen->Forms(i) == data->Owner()) {
-              SkinForm(Screen->Forms(i));
-              break;
-            }
-          }
-        }
-        scanning_ = false;
-        break;
-      case scmUnskin: {
-        skinning_ = false;
-        Purge();
-        const auto it = std::find_if(formObjects_.rbegin(), formObjects_.rend(),
-                                     [data](TWinSkinForm* o) { return o->SkinData() == data; });
-        if (it != formObjects_.rend()) UnskinAndFree(*it);
-        break;
-      }
-      case scmReskin:
-        Purge();
-        ReskinAll(true);
-        break;
-    }
-  } else {
-    switch (command) {
-      case scmSkin:
-        skinning_ = true;
-        scanning_ = true;
-        Purge();
-        if (Screen) {
-          for (int i = Screen->FormCount(); i-- > 0;) SkinForm(Screen->Forms(i));
-        }
-        scanning_ = false;
-        break;
-      case scmUnskin:
-        skinning_ = false;
-        Purge();
-        while (!formObjects_.empty()) UnskinAndFree(formObjects_.front());
-        break;
-      case scmReskin:
-        Purge();
-        ReskinAll(false);
-        break;
-    }
+  // A skin data that covers only its own form touches that form alone.
+  const bool onlyItsForm = data->SkinFormtype() == sfOnlyThisForm;
+  switch (pendingCommand_) {
+    case scmSkin:
+      SkinFormsOf(*data, onlyItsForm);
+      break;
+    case scmUnskin:
+      UnskinFormsOf(*data, onlyItsForm);
+      break;
+    case scmReskin:
+      Purge();
+      ReskinAll(onlyItsForm);
+      break;
   }
   data->FireSkinChanged();
   currentSkinData_ = nullptr;
+}
+
+void TSkinManage::SkinFormsOf(const TSkinData& data, bool onlyItsForm) {
+  skinning_ = true;
+  scanning_ = true;
+  if (!onlyItsForm) Purge();
+  if (Screen) {
+    for (int i = Screen->FormCount(); i-- > 0;) {
+      if (!onlyItsForm) {
+        SkinForm(Screen->Forms(i));
+      } else if (Screen->Forms(i) == data.Owner()) {
+        SkinForm(Screen->Forms(i));
+        break;
+      }
+    }
+  }
+  scanning_ = false;
+}
+
+void TSkinManage::UnskinFormsOf(const TSkinData& data, bool onlyItsForm) {
+  skinning_ = false;
+  Purge();
+  if (!onlyItsForm) {
+    while (!formObjects_.empty()) UnskinAndFree(formObjects_.front());
+    return;
+  }
+  const auto it = std::find_if(formObjects_.rbegin(), formObjects_.rend(),
+                               [&data](TWinSkinForm* o) { return o->SkinData() == &data; });
+  if (it != formObjects_.rend()) UnskinAndFree(*it);
 }
 
 void TSkinManage::TFormSession::MdiMaximisedChanged(bool maximised) {

@@ -102,6 +102,10 @@ class TSkinManage final : public ISkinManager {
   void WindowCreated(HWND window, const CBT_CREATEWNDA& create);
   void UnskinAndFree(TWinSkinForm* object);
   void ReskinAll(bool onlyFirst);
+  // The pending command's parts: the forms data skins, all of them or only
+  // its own.
+  void SkinFormsOf(const TSkinData& data, bool onlyItsForm);
+  void UnskinFormsOf(const TSkinData& data, bool onlyItsForm);
 
   std::unique_ptr<TTimer> commandTimer_;
   std::vector<TWinSkinForm*> formObjects_;

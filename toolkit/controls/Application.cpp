@@ -6,7 +6,7 @@
 #include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/HintWindow.h"
-#include "toolkit/controls/MouseTracking.h"
+#include "toolkit/controls/MouseControl.h"
 #include "toolkit/controls/WideText.h"
 
 const TClassInfo& TApplication::StaticClass() {
@@ -25,12 +25,20 @@ int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& c
   return MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
 }
 
+// The window whose CM_RELEASE frees the controls queued after a dispatch:
+// the application window, made on first use.
+HWND ApplicationWindow();
+
 // The screen outlives the application, whose forms leave the screen's list
 // as they go; both pointers are cleared before the objects die.
 struct Globals {
   std::unique_ptr<TScreen> screen = std::make_unique<TScreen>(nullptr);
   std::unique_ptr<TApplication> application = std::make_unique<TApplication>(nullptr);
-  Globals() { SetControlEventSink(application.get()); }
+  Globals() {
+    SetControlEventSink(application.get());
+    SetMainFormOwner(application.get());
+    SetReleaseWindow(ApplicationWindow);
+  }
   ~Globals();
 } globals;
 
@@ -79,6 +87,12 @@ Globals::~Globals() {
   Screen = nullptr;
 }
 
+namespace {
+
+HWND ApplicationWindow() { return Application ? Application->Handle() : nullptr; }
+
+}  // namespace
+
 TApplication::TApplication(TComponent* owner)
     : TComponent(owner), MessageBoxFunc(SystemMessageBox) {}
 
@@ -86,6 +100,7 @@ TApplication::~TApplication() {
   CancelHint();
   DestroyComponents();
   if (ControlEventSink() == this) SetControlEventSink(nullptr);
+  if (MainFormOwner() == this) SetMainFormOwner(nullptr);
   if (comInitialized_) CoUninitialize();
 }
 

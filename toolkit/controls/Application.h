@@ -10,6 +10,7 @@
 #include <string>
 
 #include "toolkit/controls/Controls.h"
+#include "toolkit/controls/MainFormOwner.h"
 #include "toolkit/core/Classes.h"
 #include "toolkit/graphics/ScopedHandles.h"
 
@@ -21,7 +22,7 @@ using TExceptionEvent = std::function<void(TObject* Sender, std::exception_ptr E
 using TMessageBoxFunc = std::function<int(HWND Owner, const std::wstring& Text,
                                           const std::wstring& Caption, UINT Flags)>;
 
-class TApplication : public TComponent, public TControlEventSink {
+class TApplication : public TComponent, public TControlEventSink, public TMainFormOwner {
   TAPVANE_CLASS(TApplication)
  public:
   explicit TApplication(TComponent* owner);
@@ -41,7 +42,7 @@ class TApplication : public TComponent, public TControlEventSink {
     reference = new T(this);
     FormCreated(reference);
   }
-  TCustomForm* MainForm() const { return mainForm_; }
+  TCustomForm* MainForm() const override { return mainForm_; }
   bool ShowMainForm = true;
 
   // Shows the main form and handles messages until Terminate.
@@ -50,7 +51,7 @@ class TApplication : public TComponent, public TControlEventSink {
   void ProcessMessages();
   // Handles one message, waiting for it when the queue is empty.
   void HandleMessage();
-  void Terminate();
+  void Terminate() override;
   bool Terminated() const { return terminated_; }
 
   // Reports the exception being handled (call inside a catch block): the

@@ -4,11 +4,12 @@
 
 #include <windows.h>
 
-#include "toolkit/controls/Controls.h"
 #include "toolkit/graphics/Canvas.h"
 
-template <typename PaintFunction>
-void PaintThroughCanvas(TCanvas& canvas, HDC dc, const TControl& control, PaintFunction paint) {
+// Any control: its Font() and Color() are read (a template, so that this
+// needs no control header).
+template <typename Control, typename PaintFunction>
+void PaintThroughCanvas(TCanvas& canvas, HDC dc, const Control& control, PaintFunction paint) {
   struct Binding {
     TCanvas& canvas;
     ~Binding() { canvas.SetHandle(nullptr); }

@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "toolkit/controls/DeferredFree.h"
-#include "toolkit/controls/MouseTracking.h"
+#include "toolkit/controls/MouseControl.h"
 #include "toolkit/controls/PropertyTypes.h"
 #include "toolkit/controls/WinControl.h"
 #include "toolkit/graphics/ColorIdents.h"

@@ -3,20 +3,23 @@
 #include <algorithm>
 #include <vector>
 
-#include "toolkit/controls/Application.h"
-#include "toolkit/controls/Controls.h"
+#include "toolkit/controls/Messages.h"
+#include "toolkit/core/Object.h"
 
 namespace {
 
 thread_local int dispatchDepth = 0;
-thread_local std::vector<TControl*> pendingFree;
+thread_local std::vector<TObject*> pendingFree;
 // The queue waits for a message to the application window (or, without one
 // on this thread, for the outermost dispatch to return).
 thread_local bool posted = false;
 
+TReleaseWindowFunc releaseWindow = nullptr;
+
 bool PostToApplication() {
-  if (!Application) return false;
-  const HWND window = Application->Handle();
+  if (!releaseWindow) return false;
+  const HWND window = releaseWindow();
+  if (!window) return false;
   if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return false;
   return PostMessageW(window, CM_RELEASE, 0, 0) != FALSE;
 }
@@ -26,7 +29,7 @@ void FreeQueue() {
   // the rest of the queue from inside this loop.
   ++dispatchDepth;
   while (!pendingFree.empty()) {
-    TControl* control = pendingFree.back();
+    TObject* control = pendingFree.back();
     pendingFree.pop_back();
     control->BeforeDestruction();
     delete control;
@@ -46,7 +49,7 @@ TDispatchScope::~TDispatchScope() {
   if (!posted) FreeQueue();
 }
 
-void FreeAfterDispatch(TControl* control) {
+void FreeAfterDispatch(TObject* control) {
   if (std::find(pendingFree.begin(), pendingFree.end(), control) == pendingFree.end()) {
     pendingFree.push_back(control);
   }
@@ -59,4 +62,6 @@ void FreeReleasedControls() {
   if (dispatchDepth == 0) FreeQueue();
 }
 
-void ForgetPendingFree(TControl* control) { std::erase(pendingFree, control); }
+void ForgetPendingFree(TObject* control) { std::erase(pendingFree, control); }
+
+void SetReleaseWindow(TReleaseWindowFunc window) { releaseWindow = window; }

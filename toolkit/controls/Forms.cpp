@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
-#include "toolkit/controls/Application.h"
 #include "toolkit/controls/DeferredFree.h"
+#include "toolkit/controls/MainFormOwner.h"
 #include "toolkit/controls/WideText.h"
-#include "toolkit/core/ScopeExit.h"
 
 const TEnumInfo& PositionInfo() {
   static const TEnumInfo info{
@@ -334,10 +333,7 @@ void TCustomForm::Close() {
   TCloseAction action = caHide;
   if (OnClose) OnClose(this, action);
   if (action == caNone) return;
-  if (Application && this == Application->MainForm()) {
-    Application->Terminate();
-    return;
-  }
+  if (EndRunIfMain()) return;
   switch (action) {
     case caHide:
       Hide();
@@ -353,93 +349,13 @@ void TCustomForm::Close() {
   }
 }
 
-void TCustomForm::Release() {
-  if (HandleAllocated()) PostMessageW(Handle(), CM_RELEASE, 0, 0);
+bool TCustomForm::EndRunIfMain() {
+  TMainFormOwner* owner = MainFormOwner();
+  if (!owner || owner->MainForm() != this) return false;
+  owner->Terminate();
+  return true;
 }
 
-void TCustomForm::WndProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_CLOSE:
-      Close();
-      message.Result = 0;
-      return;
-    case WM_DESTROY:
-      // Destroying a window destroys its menu; ours outlives the window.
-      TakeMenuFromWindow();
-      if (!recreating_) {
-        DoDestroy();
-        if (Application && Application->MainForm() == this) Application->Terminate();
-      }
-      break;
-    case CM_MENUCHANGED:
-      ShowMenu();
-      message.Result = 0;
-      return;
-    case WM_COMMAND:
-    case WM_MEASUREITEM:
-    case WM_DRAWITEM:
-      if (MenuMessage(message)) return;
-      break;
-    case CM_RELEASE:
-      // Hooks around this handler still run after it returns.
-      FreeAfterDispatch(this);
-      return;
-    case CM_VISIBLECHANGED:
-      if (message.WParam) {
-        HandleNeeded();
-        ApplyPosition();
-        ShowWindow(Handle(), SW_SHOWNORMAL);
-        SetForegroundWindow(Handle());
-        if (OnShow) OnShow(this);
-      } else if (HandleAllocated()) {
-        if (OnHide) OnHide(this);
-        ShowWindow(Handle(), SW_HIDE);
-      }
-      return;
-    case WM_ACTIVATE:
-      TCustomControl::WndProc(message);
-      if (LOWORD(message.WParam) != WA_INACTIVE) {
-        if (Screen) Screen->activeForm_ = this;
-        if (activeControl_ && activeControl_->CanFocus()) {
-          activeControl_->SetFocus();
-        } else {
-          SelectNext(nullptr, true, true);
-        }
-        if (OnActivate) OnActivate(this);
-      } else if (OnDeactivate) {
-        OnDeactivate(this);
-      }
-      return;
-    case CM_FOCUSCHANGED: {
-      // A form placed inside another hears of focus moving in the outer one
-      // too; only its own controls become its active control.
-      auto* control = reinterpret_cast<TWinControl*>(message.LParam);
-      if (IsOwnControl(control)) FocusChanged(control);
-      break;
-    }
-    case CM_RECREATEWND: {
-      // The window goes and comes back; the form itself does not end.
-      const TRestoreOnExit<bool> recreating(recreating_, true);
-      TCustomControl::WndProc(message);
-      return;
-    }
-    case CM_DIALOGKEY: {
-      // Enter and Escape go to the focused control first, then to the
-      // buttons that take them (default, cancel).
-      std::vector<TWinControl*> list;
-      if (activeControl_) list.push_back(activeControl_);
-      GetTabOrderList(list);
-      for (TWinControl* control : list) {
-        if (control->Showing() && control->Perform(CM_DIALOGKEY, message.WParam, message.LParam)) {
-          message.Result = 1;
-          return;
-        }
-      }
-      message.Result = 0;
-      return;
-    }
-    default:
-      break;
-  }
-  TCustomControl::WndProc(message);
+void TCustomForm::Release() {
+  if (HandleAllocated()) PostMessageW(Handle(), CM_RELEASE, 0, 0);
 }

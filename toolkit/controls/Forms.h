@@ -97,6 +97,16 @@ class TCustomForm : public TCustomControl, public TMainMenuHost {
   void ApplyIcon();
   void FocusChanged(TWinControl* control);
   bool IsOwnControl(const TControl* control) const;
+  // The application's run ends with its main form: true when this was it.
+  bool EndRunIfMain();
+  // The handlers of WndProc, one per message.
+  void WindowDestroying();
+  void ShowOrHide(bool visible);
+  void Activation(TMessage& message);
+  void ControlFocused(TWinControl* control);
+  void RecreateWindow(TMessage& message);
+  // True when a control took the key.
+  bool DialogKey(const TMessage& message);
   // WM_COMMAND, WM_MEASUREITEM and WM_DRAWITEM of the form's menus.
   bool MenuMessage(TMessage& message);
   // The main menu, then the popup menus the form owns.

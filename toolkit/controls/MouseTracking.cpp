@@ -1,10 +1,9 @@
 #include "toolkit/controls/MouseTracking.h"
 
+#include "toolkit/controls/MouseControl.h"
 #include "toolkit/controls/WinControl.h"
 
 namespace {
-
-TControl* mouseControl = nullptr;
 
 // Windows posts WM_MOUSELEAVE the moment the pointer goes; Wine finds out by
 // polling on a system timer for as long as the pointer rests on the window,
@@ -24,11 +23,11 @@ bool BelongsTo(TControl* control, TWinControl* window) {
 }  // namespace
 
 void TrackMouseControl(TWinControl* window, TControl* target) {
-  if (target == mouseControl) return;
-  TControl* previous = mouseControl;
-  mouseControl = target;
+  if (target == MouseControl()) return;
+  TControl* previous = MouseControl();
+  SetMouseControl(target);
   if (previous) previous->Perform(CM_MOUSELEAVE);
-  if (target && mouseControl == target) target->Perform(CM_MOUSEENTER);
+  if (target && MouseControl() == target) target->Perform(CM_MOUSEENTER);
   TRACKMOUSEEVENT track = MouseLeaveRequest(window->Handle());
   TrackMouseEvent(&track);
 }
@@ -38,14 +37,8 @@ TRACKMOUSEEVENT MouseLeaveRequest(HWND window) {
 }
 
 void MouseLeftWindow(TWinControl* window) {
-  if (!BelongsTo(mouseControl, window)) return;
-  TControl* previous = mouseControl;
-  mouseControl = nullptr;
+  TControl* previous = MouseControl();
+  if (!BelongsTo(previous, window)) return;
+  SetMouseControl(nullptr);
   previous->Perform(CM_MOUSELEAVE);
 }
-
-void ForgetMouseControl(TControl* control) {
-  if (mouseControl == control) mouseControl = nullptr;
-}
-
-TControl* MouseControl() { return mouseControl; }

@@ -1,5 +1,6 @@
-// Which control the mouse is over, so that CM_MOUSEENTER and CM_MOUSELEAVE
-// go out in pairs across windows and windowless controls.
+// Moving which control the mouse is over (MouseControl.h), so that
+// CM_MOUSEENTER and CM_MOUSELEAVE go out in pairs across windows and
+// windowless controls.
 #pragma once
 
 #include <windows.h>
@@ -12,9 +13,6 @@ class TWinControl;
 void TrackMouseControl(TWinControl* window, TControl* target);
 // The window lost the mouse: the control it was over, if any, is left.
 void MouseLeftWindow(TWinControl* window);
-// A control going away is forgotten without being told.
-void ForgetMouseControl(TControl* control);
-TControl* MouseControl();
 // How every window of ours asks for WM_MOUSELEAVE: under Wine the request
 // decides how often a resting pointer wakes the program (MouseTracking.cpp).
 TRACKMOUSEEVENT MouseLeaveRequest(HWND window);

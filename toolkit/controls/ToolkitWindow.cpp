@@ -2,21 +2,25 @@
 
 #include <commctrl.h>
 
+#include <atomic>
 #include <cstdio>
 #include <map>
 #include <string>
 #include <utility>
 
-#include "toolkit/controls/Application.h"
-#include "toolkit/controls/DeferredFree.h"
+#include "toolkit/controls/CreateParams.h"
 #include "toolkit/controls/WideText.h"
-#include "toolkit/controls/WinControl.h"
+#include "toolkit/core/SysUtils.h"
 
 namespace {
 
 // Per thread, as the control atom is: a window made on another thread must
 // not take this thread's control.
 thread_local TWinControl* creatingControl = nullptr;
+
+// The window procedure every toolkit class was registered with; a window
+// whose class has another is not ours.
+std::atomic<WNDPROC> toolkitProc{nullptr};
 
 struct RegisteredClass {
   WNDPROC defaultProc;
@@ -54,7 +58,8 @@ namespace {
 // Where a window's control slot lies, or -1 when the window's class is not
 // one of ours (its extra bytes belong to somebody else).
 int ControlSlotOffset(HWND window) {
-  if (reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC)) != ToolkitWindowProc) {
+  const WNDPROC ours = toolkitProc.load(std::memory_order_relaxed);
+  if (!ours || reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC)) != ours) {
     return -1;
   }
   const auto extra = static_cast<int>(GetClassLongPtrW(window, GCL_CBWNDEXTRA));
@@ -80,7 +85,10 @@ TCreatingControlScope::TCreatingControlScope(TWinControl* control)
 
 TCreatingControlScope::~TCreatingControlScope() { creatingControl = previous_; }
 
-WNDPROC RegisterToolkitClass(const TCreateParams& params) {
+TWinControl* TakeCreatingControl() { return std::exchange(creatingControl, nullptr); }
+
+WNDPROC RegisterToolkitClass(const TCreateParams& params, WNDPROC windowProc) {
+  toolkitProc.store(windowProc, std::memory_order_relaxed);
   auto& classes = RegisteredClasses();
   const auto found = classes.find(params.ClassName);
   if (found != classes.end()) return found->second.defaultProc;
@@ -109,7 +117,7 @@ WNDPROC RegisterToolkitClass(const TCreateParams& params) {
   }
   cls.cbSize = sizeof cls;
   cls.cbWndExtra += static_cast<int>(sizeof(LONG_PTR));  // the control slot, last
-  cls.lpfnWndProc = ToolkitWindowProc;
+  cls.lpfnWndProc = windowProc;
   cls.hInstance = instance;
   cls.lpszClassName = params.ClassName.c_str();
   cls.lpszMenuName = nullptr;
@@ -118,33 +126,4 @@ WNDPROC RegisterToolkitClass(const TCreateParams& params) {
   }
   classes.emplace(params.ClassName, RegisteredClass{defaultProc});
   return defaultProc;
-}
-
-LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  TWinControl* control = TWinControl::FindControl(window);
-  if (!control) {
-    if (!creatingControl) return DefWindowProcW(window, msg, wParam, lParam);
-    control = creatingControl;
-    creatingControl = nullptr;
-    control->AttachWindow(window);
-  }
-  // A reflected notification's LParam is trusted (an NMHDR, a child window),
-  // and so is a focus change's (the control): only the toolkit's own Perform
-  // may deliver one, never the window.
-  if (TravelsByPerformOnly(msg)) return DefWindowProcW(window, msg, wParam, lParam);
-  TMessage message{msg, wParam, lParam, 0};
-  const TDispatchScope dispatch;
-  // Nothing may unwind through the system's frames: an exception from a
-  // handler ends here and is reported the standard way.
-  try {
-    if (control->WindowProc) {
-      control->WindowProc(message);
-    } else {
-      control->WndProc(message);
-    }
-  } catch (...) {
-    if (Application) Application->HandleException(control);
-  }
-  if (msg == WM_NCDESTROY) control->DetachWindow();
-  return message.Result;
 }

@@ -1,14 +1,13 @@
-// The one window procedure of every toolkit window. It finds the control of
-// a window (see ControlInSlot) and hands the message to the control's
-// WindowProc; nothing else lives here.
+// The toolkit's window classes and what ties a window to its control: the
+// control atom, the control slot and the control being created. The window
+// procedure that uses them lives with the windowed control
+// (ToolkitWindowProc); this knows controls only by pointer.
 #pragma once
 
 #include <windows.h>
 
 struct TCreateParams;
 class TWinControl;
-
-LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // The atom whose property on a toolkit window holds its control:
 // "ControlOfs" + module instance + thread id, eight hex digits each.
@@ -22,10 +21,11 @@ ATOM ControlAtom();
 TWinControl* ControlInSlot(HWND window);
 void SetControlSlot(HWND window, TWinControl* control);
 
-// Registers the window class params names (once per process) and returns
-// the procedure messages fall through to: the base system class's own
-// procedure, or DefWindowProcW.
-WNDPROC RegisterToolkitClass(const TCreateParams& params);
+// Registers the window class params names (once per process) with
+// windowProc, the toolkit's one window procedure, and returns the procedure
+// messages fall through to: the base system class's own procedure, or
+// DefWindowProcW.
+WNDPROC RegisterToolkitClass(const TCreateParams& params, WNDPROC windowProc);
 
 // Names the control whose window CreateWindowExW is making on this thread,
 // for the scope of the call: the new window's first message attaches it.
@@ -41,3 +41,7 @@ class TCreatingControlScope {
  private:
   TWinControl* previous_;
 };
+
+// The control named by the innermost TCreatingControlScope, handed over once:
+// the window's first message takes it (nullptr when none is waiting).
+TWinControl* TakeCreatingControl();

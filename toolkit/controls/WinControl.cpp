@@ -97,7 +97,7 @@ void TWinControl::CreateWnd() {
   if ((params.Style & WS_CHILD) && !params.WndParent) {
     throw EInvalidOperation("Control '" + Name() + "' has no parent window");
   }
-  defWndProc_ = RegisterToolkitClass(params);
+  defWndProc_ = RegisterToolkitClass(params, ToolkitWindowProc);
   HWND window = nullptr;
   {
     const TCreatingControlScope creating(this);

@@ -5,22 +5,13 @@
 #include <vector>
 
 #include "toolkit/controls/Controls.h"
+#include "toolkit/controls/CreateParams.h"
 #include "toolkit/graphics/ScopedHandles.h"
 
-// What a control asks of CreateWindowExW; CreateParams fills it in.
-struct TCreateParams {
-  std::wstring Caption;
-  DWORD Style = 0;
-  DWORD ExStyle = 0;
-  int X = 0, Y = 0, Width = 0, Height = 0;
-  HWND WndParent = nullptr;
-  // The system class this control's window class is built on ("BUTTON",
-  // "EDIT", ...); empty for a window class of the toolkit's own.
-  std::wstring BaseClass;
-  UINT ClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  HBRUSH Background = nullptr;
-  std::wstring ClassName;  // defaults to the toolkit class name
-};
+// The one window procedure of every toolkit window: it finds the control of
+// the window (see ControlInSlot) and hands the message to the control's
+// WindowProc; nothing else lives there.
+LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 class TWinControl : public TControl {
   TAPVANE_CLASS(TWinControl)

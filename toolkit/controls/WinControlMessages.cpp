@@ -1,8 +1,12 @@
-// How a windowed control handles its messages: WndProc and its named parts
-// (child notifications reflected, painting, bevels, mouse, window state).
+// How a windowed control handles its messages: the window procedure that
+// brings them, WndProc and its named parts (child notifications reflected,
+// painting, bevels, mouse, window state).
 #include <algorithm>
 
+#include "toolkit/controls/Application.h"
+#include "toolkit/controls/DeferredFree.h"
 #include "toolkit/controls/MouseTracking.h"
+#include "toolkit/controls/ToolkitWindow.h"
 #include "toolkit/controls/WinControl.h"
 
 namespace {
@@ -22,6 +26,34 @@ bool IsButtonUp(UINT msg) {
 bool IsToolkitMessage(UINT msg) { return msg >= CM_BASE && msg < 0xC000; }
 
 }  // namespace
+
+LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TWinControl* control = TWinControl::FindControl(window);
+  if (!control) {
+    control = TakeCreatingControl();
+    if (!control) return DefWindowProcW(window, msg, wParam, lParam);
+    control->AttachWindow(window);
+  }
+  // A reflected notification's LParam is trusted (an NMHDR, a child window),
+  // and so is a focus change's (the control): only the toolkit's own Perform
+  // may deliver one, never the window.
+  if (TravelsByPerformOnly(msg)) return DefWindowProcW(window, msg, wParam, lParam);
+  TMessage message{msg, wParam, lParam, 0};
+  const TDispatchScope dispatch;
+  // Nothing may unwind through the system's frames: an exception from a
+  // handler ends here and is reported the standard way.
+  try {
+    if (control->WindowProc) {
+      control->WindowProc(message);
+    } else {
+      control->WndProc(message);
+    }
+  } catch (...) {
+    if (Application) Application->HandleException(control);
+  }
+  if (msg == WM_NCDESTROY) control->DetachWindow();
+  return message.Result;
+}
 
 void TWinControl::DefaultHandler(TMessage& message) {
   if (!handle_ || IsToolkitMessage(message.Msg)) {

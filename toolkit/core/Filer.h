@@ -19,6 +19,7 @@
 #include "toolkit/core/Streams.h"
 
 class TReader;
+struct TPropInfo;
 class TWriter;
 
 class TFiler {
@@ -119,6 +120,13 @@ class TWriter : public TFiler {
  private:
   void WriteComponent(TComponent* component);
   void WriteProperties(TObject& object, const String& prefix);
+  // One property, by its kind; prefix is "Font." inside a sub-object.
+  void WriteProperty(TObject& object, const TPropInfo& p, const String& prefix);
+  void WriteIntegerProperty(TObject& object, const TPropInfo& p, const String& name);
+  void WriteEnumProperty(TObject& object, const TPropInfo& p, const String& name);
+  void WriteSetProperty(TObject& object, const TPropInfo& p, const String& name);
+  void WriteMethodProperty(TObject& object, const TPropInfo& p, const String& prefix);
+  void WriteClassProperty(TObject& object, const TPropInfo& p, const String& prefix);
   void WriteByte(uint8_t value);
   void WriteU32(uint32_t value);
 

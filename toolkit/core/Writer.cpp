@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "toolkit/core/ClassInfo.h"
 #include "toolkit/core/Filer.h"
 #include "toolkit/core/ScopeExit.h"
 #include "toolkit/core/Strings.h"
@@ -40,87 +41,108 @@ void TWriter::WriteComponent(TComponent* component) {
 }
 
 void TWriter::WriteProperties(TObject& object, const String& prefix) {
-  auto* const component = dynamic_cast<TComponent*>(&object);
+  const bool isComponent = dynamic_cast<TComponent*>(&object) != nullptr;
   for (const TPropInfo* p : object.ClassType()->AllProperties()) {
-    if (component && prefix.empty() && SameText(p->Name, "Name")) continue;  // in the header
+    if (isComponent && prefix.empty() && SameText(p->Name, "Name")) continue;  // in the header
     if (p->IsStored && !p->IsStored(object)) continue;
-    const String name = prefix + p->Name;
-    switch (p->Kind) {
-      case tkInteger: {
-        if (!p->Writable()) break;
-        const int64_t value = p->GetOrd(object);
-        String ident;
-        WritePropName(name);
-        if (p->Idents && p->Idents->IntToIdent(value, ident))
-          WriteIdent(ident);
-        else
-          WriteInteger(value);
-        break;
-      }
-      case tkEnumeration: {
-        const String ident = p->EnumType ? p->EnumType->NameOf(p->GetOrd(object)) : String();
-        if (!p->Writable() || ident.empty()) break;
-        WritePropName(name);
-        WriteIdent(ident);
-        break;
-      }
-      case tkSet: {
-        if (!p->Writable() || !p->EnumType) break;
-        const auto bits = static_cast<uint64_t>(p->GetOrd(object));
-        std::vector<String> members;
-        for (size_t i = 0; i < p->EnumType->Identifiers.size() && i < 64; ++i)
-          if (bits & (uint64_t{1} << i)) members.push_back(p->EnumType->Identifiers[i]);
-        WritePropName(name);
-        WriteSet(members);
-        break;
-      }
-      case tkString:
-        if (!p->Writable()) break;
-        WritePropName(name);
-        WriteString(p->GetStr(object));
-        break;
-      case tkWideString:
-        if (!p->Writable()) break;
-        WritePropName(name);
-        WriteWideString(p->GetWide(object));
-        break;
-      case tkMethod: {
-        const String* handler =
-            component && prefix.empty() ? component->BoundMethodName(p->Name) : nullptr;
-        if (!handler || !p->IsAssigned || !p->IsAssigned(object)) break;
-        WritePropName(name);
-        WriteIdent(*handler);
-        break;
-      }
-      case tkClass: {
-        TObject* const value = p->GetObj ? p->GetObj(object) : nullptr;
-        if (!value) break;
-        if (const auto* strings = dynamic_cast<const TStrings*>(value)) {
-          std::vector<String> lines;
-          for (int i = 0; i < strings->Count(); ++i) lines.push_back(strings->Get(i));
-          WritePropName(name);
-          WriteStringList(lines);
-        } else if (const auto* reference = dynamic_cast<const TComponent*>(value)) {
-          // A reference by name, to the root or to a component it owns.
-          if (!p->Writable() || reference->Name().empty()) break;
-          if (reference != root_ && reference->Owner() != root_) break;
-          WritePropName(name);
-          WriteIdent(reference->Name());
-        } else if (static_cast<int>(std::count(prefix.begin(), prefix.end(), '.')) <
-                   MaxSubObjectDepth) {
-          WriteProperties(*value, name + ".");
-        }
-        break;
-      }
-      case tkUnknown:
-        break;
-    }
+    WriteProperty(object, *p, prefix);
   }
   if (auto* const persistent = dynamic_cast<TPersistent*>(&object)) {
     const String saved = propPrefix_;
     propPrefix_ = prefix;
     persistent->DefineProperties(*this);
     propPrefix_ = saved;
+  }
+}
+
+void TWriter::WriteProperty(TObject& object, const TPropInfo& p, const String& prefix) {
+  const String name = prefix + p.Name;
+  switch (p.Kind) {
+    case tkInteger:
+      WriteIntegerProperty(object, p, name);
+      break;
+    case tkEnumeration:
+      WriteEnumProperty(object, p, name);
+      break;
+    case tkSet:
+      WriteSetProperty(object, p, name);
+      break;
+    case tkString:
+      if (!p.Writable()) break;
+      WritePropName(name);
+      WriteString(p.GetStr(object));
+      break;
+    case tkWideString:
+      if (!p.Writable()) break;
+      WritePropName(name);
+      WriteWideString(p.GetWide(object));
+      break;
+    case tkMethod:
+      WriteMethodProperty(object, p, prefix);
+      break;
+    case tkClass:
+      WriteClassProperty(object, p, prefix);
+      break;
+    case tkUnknown:
+      break;
+  }
+}
+
+void TWriter::WriteIntegerProperty(TObject& object, const TPropInfo& p, const String& name) {
+  if (!p.Writable()) return;
+  const int64_t value = p.GetOrd(object);
+  String ident;
+  WritePropName(name);
+  if (p.Idents && p.Idents->IntToIdent(value, ident))
+    WriteIdent(ident);
+  else
+    WriteInteger(value);
+}
+
+void TWriter::WriteEnumProperty(TObject& object, const TPropInfo& p, const String& name) {
+  const String ident = p.EnumType ? p.EnumType->NameOf(p.GetOrd(object)) : String();
+  if (!p.Writable() || ident.empty()) return;
+  WritePropName(name);
+  WriteIdent(ident);
+}
+
+void TWriter::WriteSetProperty(TObject& object, const TPropInfo& p, const String& name) {
+  if (!p.Writable() || !p.EnumType) return;
+  const auto bits = static_cast<uint64_t>(p.GetOrd(object));
+  std::vector<String> members;
+  for (size_t i = 0; i < p.EnumType->Identifiers.size() && i < 64; ++i)
+    if (bits & (uint64_t{1} << i)) members.push_back(p.EnumType->Identifiers[i]);
+  WritePropName(name);
+  WriteSet(members);
+}
+
+// An event handler is written by its bound name, on the component itself only.
+void TWriter::WriteMethodProperty(TObject& object, const TPropInfo& p, const String& prefix) {
+  auto* const component = dynamic_cast<TComponent*>(&object);
+  const String* handler =
+      component && prefix.empty() ? component->BoundMethodName(p.Name) : nullptr;
+  if (!handler || !p.IsAssigned || !p.IsAssigned(object)) return;
+  WritePropName(prefix + p.Name);
+  WriteIdent(*handler);
+}
+
+void TWriter::WriteClassProperty(TObject& object, const TPropInfo& p, const String& prefix) {
+  TObject* const value = p.GetObj ? p.GetObj(object) : nullptr;
+  if (!value) return;
+  const String name = prefix + p.Name;
+  if (const auto* strings = dynamic_cast<const TStrings*>(value)) {
+    std::vector<String> lines;
+    for (int i = 0; i < strings->Count(); ++i) lines.push_back(strings->Get(i));
+    WritePropName(name);
+    WriteStringList(lines);
+  } else if (const auto* reference = dynamic_cast<const TComponent*>(value)) {
+    // A reference by name, to the root or to a component it owns.
+    if (!p.Writable() || reference->Name().empty()) return;
+    if (reference != root_ && reference->Owner() != root_) return;
+    WritePropName(name);
+    WriteIdent(reference->Name());
+  } else if (static_cast<int>(std::count(prefix.begin(), prefix.end(), '.')) < MaxSubObjectDepth) {
+    WriteProperties(*value, name + ".");
   }
 }
 
