@@ -1,6 +1,7 @@
 #include "skin/controls/ScrollCoverHint.h"
 
 #include "toolkit/controls/Messages.h"
+#include "toolkit/controls/MouseControl.h"
 #include "toolkit/controls/MouseTracking.h"
 #include "toolkit/controls/WinControl.h"
 

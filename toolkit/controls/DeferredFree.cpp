@@ -29,10 +29,10 @@ void FreeQueue() {
   // the rest of the queue from inside this loop.
   ++dispatchDepth;
   while (!pendingFree.empty()) {
-    TObject* control = pendingFree.back();
+    TObject* object = pendingFree.back();
     pendingFree.pop_back();
-    control->BeforeDestruction();
-    delete control;
+    object->BeforeDestruction();
+    delete object;
   }
   --dispatchDepth;
 }

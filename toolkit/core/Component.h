@@ -49,10 +49,6 @@ class TComponent : public TPersistent {
   // Frees the owned components, newest first, each told before it goes.
   void DestroyComponents();
   void Destroying();
-  // Called by whoever frees this component, just before the delete: a
-  // descendant's own members are still whole here, and no longer in the
-  // base class destructors (a form's OnDestroy runs here).
-  virtual void BeforeDestruction() {}
 
   const String& Name() const { return name_; }
   // Throws EComponentError for a name that is not an identifier or that

@@ -9,6 +9,10 @@ class TObject {
   TObject(const TObject&) = delete;
   TObject& operator=(const TObject&) = delete;
   virtual ~TObject() = default;
+  // Called by whoever frees the object, just before the delete: a
+  // descendant's own members are still whole here, and no longer in the
+  // base class destructors (a form's OnDestroy runs here).
+  virtual void BeforeDestruction() {}
 
   static const TClassInfo& StaticClass();
   virtual const TClassInfo* ClassType() const { return &StaticClass(); }

@@ -18,6 +18,7 @@
 #include "tests/win32/support/MessageRecorders.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/HintWindow.h"
+#include "toolkit/controls/MouseControl.h"
 #include "toolkit/controls/MouseTracking.h"
 #include "toolkit/controls/ScrollBar.h"
 #include "toolkit/graphics/Bitmap.h"

@@ -24,6 +24,15 @@ SIZE WindowSize(HWND window) {
 
 bool operator==(SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; }
 
+// Brought to the front, the window is skinned by the manager's hook.
+bool ActivatedAndSkinned(HWND window) {
+  SetForegroundWindow(window);
+  return PumpUntil([&] {
+    const TWinSkinForm* o = TSkinManage::Instance()->FindFormObject(window);
+    return o && o->AttachState() == asSkinned;
+  });
+}
+
 TEST(SkinManagerCommands, BeforeAnyActivationCommandsOnlySwitch) {
   EnsureToolkit();
   InstallSkinManager();
@@ -50,11 +59,7 @@ TEST_F(SkinManagerTest, UnskinKeepsTheClientAreaAndReskinBringsTheFrameBack) {
   const HWND window = form.Handle();
   const SIZE client = ClientSize(window);
   const SIZE outer = WindowSize(window);
-  SetForegroundWindow(window);
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState() == asSkinned;
-  }));
+  ASSERT_TRUE(ActivatedAndSkinned(window));
   EXPECT_TRUE(ClientSize(window) == client);
   const TWinSkinForm& object = *Manager().FindFormObject(window);
   const SIZE skinned = WindowSize(window);
@@ -111,11 +116,7 @@ TEST_F(SkinManagerTest, ANewTitleShowsInTheSkinnedCaptionNormalAndMaximised) {
     form.SetBounds(30, 30, 300, 200);
     form.SetCaption("Old");
     form.Show();
-    SetForegroundWindow(form.Handle());
-    ASSERT_TRUE(PumpUntil([&] {
-      const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-      return o && o->AttachState() == asSkinned;
-    }));
+    ASSERT_TRUE(ActivatedAndSkinned(form.Handle()));
     ShowWindow(form.Handle(), show);
     PumpUntil([] { return false; }, 300);
     const int band = Manager().FindFormObject(form.Handle())->Frame().Top();
@@ -138,11 +139,7 @@ TEST_F(SkinManagerTest, ApplySkinReskinsWithASecondSkinDataLoaded) {
   TForm form(nullptr);
   form.SetBounds(30, 30, 300, 200);
   form.Show();
-  SetForegroundWindow(form.Handle());
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState() == asSkinned;
-  }));
+  ASSERT_TRUE(ActivatedAndSkinned(form.Handle()));
   TForm other(nullptr);
   auto own = MakeSkinData(&other, sfOnlyThisForm);
   own->Loaded();
@@ -206,11 +203,7 @@ TEST_F(SkinManagerTest, OnlyThisFormCommandsTouchTheirOwnForm) {
 // keeps the window's maximised state; a plain window is restored the same way.
 TEST_F(SkinManagerTest, UnskinLeavesAMaximisedWindowMaximisedAtItsSize) {
   const HWND window = MakeRecordingWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-  SetForegroundWindow(window);
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState() == asSkinned;
-  }));
+  ASSERT_TRUE(ActivatedAndSkinned(window));
   SendMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   FlushEvents();
   ASSERT_TRUE(IsZoomed(window));
