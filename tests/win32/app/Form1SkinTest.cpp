@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -14,6 +15,7 @@
 #include "skin/controls/SkinObjectFactory.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/form/MenuBarHost.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
 #include "tests/win32/support/FlushEvents.h"
@@ -22,6 +24,7 @@
 #include "toolkit/controls/Containers.h"
 #include "toolkit/controls/Edit.h"
 #include "toolkit/controls/ListControls.h"
+#include "toolkit/graphics/Bitmap.h"
 
 namespace {
 
@@ -187,6 +190,56 @@ TEST_F(Form1SkinTest, LabelsOfTheSkinnedGroupBoxShowOnScreen) {
   ReleaseDC(form->GroupBox1->Handle(), dc);
   EXPECT_GT(ink, 20) << "the caption's strokes";
   EXPECT_GT(faced, ink) << "on the skin's face colour";
+}
+
+// Called once the system menu shows; it looks at the menu window, then
+// closes it.
+std::function<void(HWND)> g_whileSystemMenuOpen;
+
+void CALLBACK OnSystemMenuOpen(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND menu = FindWindowW(L"#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  KillTimer(nullptr, timer);
+  if (g_whileSystemMenuOpen) g_whileSystemMenuOpen(menu);
+  EndMenu();
+}
+
+// The program skins its menu bar but not the system menu's window: the
+// system menu opened from the caption keeps the system's frame, and its
+// items are the skin's owner-drawn copies.
+TEST_F(Form1SkinTest, SystemMenuKeepsTheSystemsFrameWithSkinDrawnItems) {
+  ASSERT_TRUE(Skinned());
+  ASSERT_FALSE(form->SkinData1->SkinControls().Contains(xcSystemMenu));
+  TWinSkinForm& object = *FormObject();
+  TSkinManage& manager = *TSkinManage::Instance();
+  TBitmap& skinFrame = *form->SkinData1->Skin().MenuBackground->Image;
+  bool seen = false;
+  g_whileSystemMenuOpen = [&](HWND menu) {
+    seen = true;
+    EXPECT_FALSE(manager.IsPopupMenuTracked(menu));
+    constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
+    const auto shown = reinterpret_cast<HMENU>(SendMessageW(menu, kGetMenuHandle, 0, 0));
+    ASSERT_NE(nullptr, object.MenuHost().SystemMenuPopup());
+    ASSERT_EQ(object.MenuHost().SystemMenuPopup()->Handle(), shown);
+    ASSERT_GT(GetMenuItemCount(shown), 0);
+    for (int i = 0; i < GetMenuItemCount(shown); ++i) {
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof info;
+      info.fMask = MIIM_FTYPE;
+      ASSERT_TRUE(GetMenuItemInfoW(shown, static_cast<UINT>(i), TRUE, &info));
+      EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << i;
+    }
+    UpdateWindow(menu);
+    const HDC dc = GetWindowDC(menu);
+    EXPECT_NE(GetPixel(skinFrame.Canvas().Handle(), 0, 0), GetPixel(dc, 0, 0));
+    ReleaseDC(menu, dc);
+  };
+  SetTimer(nullptr, 0, 50, &OnSystemMenuOpen);
+  RECT rect{};
+  GetWindowRect(form->Handle(), &rect);
+  object.MenuHost().ShowSystemMenu(rect.left + 40, rect.top + 20);
+  g_whileSystemMenuOpen = nullptr;
+  EXPECT_TRUE(seen) << "the system menu never showed";
 }
 
 TEST_F(Form1SkinTest, RepaintsAndReskinsHoldNoMoreObjects) {
