@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -20,6 +19,7 @@
 #include "skin/manage/SkinManage.h"
 #include "tests/win32/support/FlushEvents.h"
 #include "tests/win32/support/HandleExpectations.h"
+#include "tests/win32/support/OpenMenuWatch.h"
 #include "toolkit/controls/Application.h"
 #include "toolkit/controls/Containers.h"
 #include "toolkit/controls/Edit.h"
@@ -192,18 +192,6 @@ TEST_F(Form1SkinTest, LabelsOfTheSkinnedGroupBoxShowOnScreen) {
   EXPECT_GT(faced, ink) << "on the skin's face colour";
 }
 
-// Called once the system menu shows; it looks at the menu window, then
-// closes it.
-std::function<void(HWND)> g_whileSystemMenuOpen;
-
-void CALLBACK OnSystemMenuOpen(HWND, UINT, UINT_PTR timer, DWORD) {
-  const HWND menu = FindWindowW(L"#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu)) return;
-  KillTimer(nullptr, timer);
-  if (g_whileSystemMenuOpen) g_whileSystemMenuOpen(menu);
-  EndMenu();
-}
-
 // The program skins its menu bar but not the system menu's window: the
 // system menu opened from the caption keeps the system's frame, and its
 // items are the skin's owner-drawn copies.
@@ -213,9 +201,7 @@ TEST_F(Form1SkinTest, SystemMenuKeepsTheSystemsFrameWithSkinDrawnItems) {
   TWinSkinForm& object = *FormObject();
   TSkinManage& manager = *TSkinManage::Instance();
   TBitmap& skinFrame = *form->SkinData1->Skin().MenuBackground->Image;
-  bool seen = false;
-  g_whileSystemMenuOpen = [&](HWND menu) {
-    seen = true;
+  const wintest::TOpenMenuWatch watch([&](HWND menu) {
     EXPECT_FALSE(manager.IsPopupMenuTracked(menu));
     constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
     const auto shown = reinterpret_cast<HMENU>(SendMessageW(menu, kGetMenuHandle, 0, 0));
@@ -233,13 +219,11 @@ TEST_F(Form1SkinTest, SystemMenuKeepsTheSystemsFrameWithSkinDrawnItems) {
     const HDC dc = GetWindowDC(menu);
     EXPECT_NE(GetPixel(skinFrame.Canvas().Handle(), 0, 0), GetPixel(dc, 0, 0));
     ReleaseDC(menu, dc);
-  };
-  SetTimer(nullptr, 0, 50, &OnSystemMenuOpen);
+  });
   RECT rect{};
   GetWindowRect(form->Handle(), &rect);
   object.MenuHost().ShowSystemMenu(rect.left + 40, rect.top + 20);
-  g_whileSystemMenuOpen = nullptr;
-  EXPECT_TRUE(seen) << "the system menu never showed";
+  EXPECT_TRUE(watch.Seen()) << "the system menu never showed";
 }
 
 TEST_F(Form1SkinTest, RepaintsAndReskinsHoldNoMoreObjects) {

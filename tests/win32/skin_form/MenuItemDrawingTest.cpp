@@ -1,12 +1,12 @@
 // Menu items in the skin: the system menu's copy read back item by item,
 // and items drawn into a DIB through the skinned window's WM_DRAWITEM.
-#include <functional>
 #include <string>
 
 #include "FramePixelsFixture.h"
 #include "skin/form/MenuSkinHandlers.h"
 #include "skin/form/MenuText.h"
 #include "tests/win32/support/HandleExpectations.h"
+#include "tests/win32/support/OpenMenuWatch.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/WideText.h"
@@ -243,18 +243,6 @@ TEST_F(MenuItemDrawingTest, FormPopupsGoOwnerDrawnAndComeBack) {
 
 namespace {
 
-std::function<void(HWND)> g_whileSystemMenuOpen;
-int g_systemMenusSeen = 0;
-
-void CALLBACK OnSystemMenuOpen(HWND, UINT, UINT_PTR timer, DWORD) {
-  const HWND menu = FindWindowW(L"#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu)) return;
-  KillTimer(nullptr, timer);
-  ++g_systemMenusSeen;
-  if (g_whileSystemMenuOpen) g_whileSystemMenuOpen(menu);
-  EndMenu();
-}
-
 constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
 
 // The skinned system menu as it opens: the skin's frame around items that
@@ -267,8 +255,7 @@ TEST_F(MenuItemDrawingTest, OpenSystemMenuShowsTheSkinsFrameAndOwnerDrawnItems) 
   TWinSkinForm& object = Skinned(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
   const int box = 1 + data->Skin().MenuItem->LeftWidth;
   TBitmap& frame = *data->Skin().MenuBackground->Image;
-  g_systemMenusSeen = 0;
-  g_whileSystemMenuOpen = [&](HWND menu) {
+  auto check = [&](HWND menu) {
     EXPECT_TRUE(Manager().IsPopupMenuTracked(menu));
     const auto shown = reinterpret_cast<HMENU>(SendMessageW(menu, kGetMenuHandle, 0, 0));
     ASSERT_EQ(object.MenuHost().SystemMenuPopup()->Handle(), shown);
@@ -294,18 +281,18 @@ TEST_F(MenuItemDrawingTest, OpenSystemMenuShowsTheSkinsFrameAndOwnerDrawnItems) 
     ReleaseDC(menu, dc);
     EXPECT_TRUE(closeGlyph);
   };
-  SetTimer(nullptr, 0, 50, &OnSystemMenuOpen);
   RECT rect{};
   GetWindowRect(window, &rect);
-  object.MenuHost().ShowSystemMenu(rect.left + 40, rect.top + 20);
-  EXPECT_EQ(1, g_systemMenusSeen);
+  {
+    const wintest::TOpenMenuWatch watch(check);
+    object.MenuHost().ShowSystemMenu(rect.left + 40, rect.top + 20);
+    EXPECT_TRUE(watch.Seen());
+  }
   // Within the double-click time of the first: no second menu.
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, &OnSystemMenuOpen);
+  const wintest::TOpenMenuWatch second(check);
   object.MenuHost().ShowSystemMenu(rect.left + 40, rect.top + 20);
   PumpUntil([] { return false; }, 200);
-  KillTimer(nullptr, timer);
-  g_whileSystemMenuOpen = nullptr;
-  EXPECT_EQ(1, g_systemMenusSeen);
+  EXPECT_FALSE(second.Seen());
 }
 
 }  // namespace

@@ -1,23 +1,14 @@
 // Popup menu windows under the manager: the skin's frame painted around a
 // real menu opened with TrackPopupMenu, read back while the menu is up.
 #include <functional>
+#include <utility>
 
 #include "FramePixelsFixture.h"
 #include "skin/core/SkinMessages.h"
 #include "skin/manage/WinSkinPopMenu.h"
+#include "tests/win32/support/OpenMenuWatch.h"
 
 namespace {
-
-// Runs `check` once on the open menu window, then closes the menu.
-std::function<void(HWND)> g_whileOpen;
-
-void CALLBACK OnMenuOpen(HWND, UINT, UINT_PTR timer, DWORD) {
-  const HWND menu = FindWindowW(L"#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu)) return;
-  KillTimer(nullptr, timer);
-  if (g_whileOpen) g_whileOpen(menu);
-  EndMenu();
-}
 
 class PopupMenuTest : public FramePixelsTest {
  protected:
@@ -27,18 +18,12 @@ class PopupMenuTest : public FramePixelsTest {
     const HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, 1, L"First item");
     AppendMenuW(menu, MF_STRING, 2, L"Second item");
-    bool ran = false;
-    g_whileOpen = [&](HWND window) {
-      ran = true;
-      check(window);
-    };
-    SetTimer(nullptr, 0, 50, &OnMenuOpen);
+    const wintest::TOpenMenuWatch watch(std::move(check));
     RECT rect{};
     GetWindowRect(window, &rect);
     TrackPopupMenu(menu, TPM_LEFTALIGN, rect.left + 40, rect.top + 60, 0, window, nullptr);
-    g_whileOpen = nullptr;
     DestroyMenu(menu);
-    EXPECT_TRUE(ran) << "the menu never showed";
+    EXPECT_TRUE(watch.Seen()) << "the menu never showed";
   }
   static unsigned WindowPixel(HWND window, int x, int y) {
     const HDC dc = GetWindowDC(window);
