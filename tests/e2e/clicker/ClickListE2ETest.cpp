@@ -112,27 +112,6 @@ bool Checked(HWND radio) {
   return state == BST_CHECKED;
 }
 
-// The pixels of a bitmap file, top row first, as COLORREFs.
-std::vector<COLORREF> BitmapPixels(const std::wstring& path, int& width, int& height) {
-  std::vector<COLORREF> pixels;
-  const HBITMAP bitmap = static_cast<HBITMAP>(
-      LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-  if (!bitmap) return pixels;
-  BITMAP info{};
-  GetObjectW(bitmap, sizeof info, &info);
-  width = info.bmWidth;
-  height = info.bmHeight;
-  BITMAPINFO request{};
-  request.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  std::vector<DWORD> raw(static_cast<std::size_t>(width) * height);
-  const HDC screen = GetDC(nullptr);
-  GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), raw.data(), &request, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(bitmap);
-  for (const DWORD p : raw) pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-  return pixels;
-}
-
 TEST_F(ClickListE2E, TheListThePeriodAndTheActionComeBackAtTheNextStart) {
   ASSERT_TRUE(WriteListFile(""));
   Start();
@@ -206,16 +185,16 @@ TEST_F(ClickListE2E, TheSkinnedMenuAndCtrlArrowsMoveItemsDeleteRemovesADoubleCli
   EXPECT_TRUE(SaveScreenshot(OutputFolderUnix() + "/main-list-menu.png", &shot));
   // The frame's corners are the MenuBackground image's own corners (its
   // 3-pixel margins are copied, not stretched).
-  ASSERT_FALSE(MenuBackgroundBitmap().empty()) << "the test needs the skin's menuback.bmp";
-  int w = 0, h = 0;
-  const std::vector<COLORREF> image = BitmapPixels(MenuBackgroundBitmap(), w, h);
-  ASSERT_FALSE(image.empty());
+  ASSERT_FALSE(SkinSource().empty()) << "the test needs the skin's source folder";
+  const TBitmapPixels image = BitmapFilePixels(SkinSource() + L"\\menuback.bmp");
+  ASSERT_FALSE(image.pixels.empty());
+  const int w = image.width, h = image.height;
   const std::vector<COLORREF> screen = ScreenPixels(area);
   const int sw = area.right - area.left, sh = area.bottom - area.top;
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 3; ++x) {
-      EXPECT_EQ(image[y * w + x], screen[y * sw + x]) << x << "," << y;
-      EXPECT_EQ(image[(h - 1 - y) * w + (w - 1 - x)], screen[(sh - 1 - y) * sw + (sw - 1 - x)])
+      EXPECT_EQ(image.At(x, y), screen[y * sw + x]) << x << "," << y;
+      EXPECT_EQ(image.At(w - 1 - x, h - 1 - y), screen[(sh - 1 - y) * sw + (sw - 1 - x)])
           << x << "," << y;
     }
   }

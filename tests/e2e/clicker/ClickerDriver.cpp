@@ -1,18 +1,18 @@
 #include "ClickerDriver.h"
 
-#include <cstdio>
-
 #include <commctrl.h>
+
+#include <cstdio>
 
 namespace e2e {
 
 namespace {
 TPortableTapvane g_portable;
-std::wstring g_menuBackground;
+std::wstring g_skinSource;
 }  // namespace
 
-void SetMenuBackgroundBitmap(const std::wstring& path) { g_menuBackground = path; }
-const std::wstring& MenuBackgroundBitmap() { return g_menuBackground; }
+void SetSkinSource(const std::wstring& folder) { g_skinSource = folder; }
+const std::wstring& SkinSource() { return g_skinSource; }
 
 bool MakePortableTapvane(const std::wstring& builtExe, const std::wstring& folder) {
   CreateDirectoryW(folder.c_str(), nullptr);

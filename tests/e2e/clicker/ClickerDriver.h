@@ -24,10 +24,10 @@ const TPortableTapvane& PortableTapvane();
 // Replaces the list file beside the copy (empty: the program's start state).
 bool WriteListFile(const std::string& bytes);
 std::string ReadFileBytes(const std::wstring& path);
-// The skin's MenuBackground image (a BMP of the skin's source), for checking
-// popup menu frames on screen; empty when the test was not given it.
-void SetMenuBackgroundBitmap(const std::wstring& path);
-const std::wstring& MenuBackgroundBitmap();
+// The skin's source folder (its images and tapvane.ini), for checking what
+// is on screen against the skin's own pictures; empty when not given.
+void SetSkinSource(const std::wstring& folder);
+const std::wstring& SkinSource();
 
 class TClicker {
  public:

@@ -247,9 +247,10 @@ TEST_F(ClickerTest, PassesClickEachItemInOrderAndCtrlAStopsInThePass) {
   // the buttons went down there.
   EXPECT_NEAR(p[0].ms, FirstPosAt(events, 100, 200, p[0].ms - 100), 100);
   EXPECT_NEAR(p[6].ms, FirstPosAt(events, 300, 400, p[6].ms - 100), 100);
-  std::printf("item gaps %.1f / %.1f ms, double-click gap %.1f ms, first pass %.1f ms after "
-              "the start\n",
-              p[2].ms - p[0].ms, p[6].ms - p[2].ms, p[4].ms - p[3].ms, p[0].ms - start);
+  std::printf(
+      "item gaps %.1f / %.1f ms, double-click gap %.1f ms, first pass %.1f ms after "
+      "the start\n",
+      p[2].ms - p[0].ms, p[6].ms - p[2].ms, p[4].ms - p[3].ms, p[0].ms - start);
   EXPECT_NEAR(1000, p[0].ms - start, 2 * kTolerance);
   if (buttons.size() > 8) {
     EXPECT_NEAR(1100, buttons[8].ms - buttons[6].ms, kTolerance)
@@ -270,10 +271,13 @@ TEST_F(ClickerTest, ALongPassLeavesTheWindowAnsweringAndCtrlAStopsItAtOnce) {
   ASSERT_EQ(20u, app_->Items().size());
   app_->SetText(app_->EditClickTime(), L"100");
   ASSERT_TRUE(app_->Press(L"开始点击"));
-  ASSERT_TRUE(WaitFor([] {
-    POINT at{};
-    return GetCursorPos(&at) && at.x == 20 && at.y == 500;
-  }, 3s)) << "the pass began";
+  ASSERT_TRUE(WaitFor(
+      [] {
+        POINT at{};
+        return GetCursorPos(&at) && at.x == 20 && at.y == 500;
+      },
+      3s))
+      << "the pass began";
   const double passStart = NowMs();
   int probes = 0, late = 0;
   double slowest = 0;
@@ -595,31 +599,24 @@ bool MovePointer(POINT point) {
 }
 
 TEST_F(ClickerTest, PushButtonShowsHotAndPressedUnderTheRealPointerAndClicksOnRelease) {
+  ASSERT_FALSE(SkinSource().empty()) << "the test needs the skin's source folder";
   app_->BringToFront();
   const HWND start = app_->Control(L"开始点击");
   ASSERT_NE(nullptr, start);
+  const auto shown = [&] { return ButtonFrameShown(start, SkinSource()); };
   RECT button{};
   GetWindowRect(start, &button);
-  // Inside the frame's fill, clear of the caption.
-  const POINT fill{button.left + 6, button.top + 4};
   const POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
   ASSERT_TRUE(MovePointer(POINT{button.left - 40, button.top - 40}));
   Pump(300ms);
-  const COLORREF normal = ScreenPixel(fill);
+  EXPECT_EQ(FocusInThreadOf(start) == start ? kFocusedFrame : kNormalFrame, shown());
   ASSERT_TRUE(MovePointer(centre));
-  ASSERT_TRUE(WaitFor([&] { return ScreenPixel(fill) != normal; }, 3s)) << "no hot frame";
-  const COLORREF hot = ScreenPixel(fill);
+  ASSERT_TRUE(WaitFor([&] { return shown() == kHotFrame; }, 3s)) << "frame " << shown();
   RECT frame{};
   GetWindowRect(app_->Form(), &frame);
   EXPECT_TRUE(SaveScreenshot(g_outUnix + "/main-button-hot.png", &frame));
   ASSERT_TRUE(RunUnix("xdotool mousedown 1"));
-  EXPECT_TRUE(WaitFor(
-      [&] {
-        const COLORREF now = ScreenPixel(fill);
-        return now != hot && now != normal;
-      },
-      3s))
-      << "no pressed frame";
+  EXPECT_TRUE(WaitFor([&] { return shown() == kPressedFrame; }, 3s)) << "frame " << shown();
   EXPECT_TRUE(SaveScreenshot(g_outUnix + "/main-button-pressed.png", &frame));
   ASSERT_TRUE(RunUnix("xdotool mouseup 1"));
   // The release clicks: with an empty list the program says so.
@@ -796,24 +793,29 @@ TEST_F(ClickerTest, ListScrollsUnderTheRealPointerOnItsSkinnedScrollBar) {
   GetWindowRect(list, &items);
   items.right = bar.left;  // the text, without the bar
   const int thickness = bar.right - bar.left;
-  // Off the arrow's chevron, which every look of the cell shares.
+  // Off the arrow's chevron, in the cell's plain fill: the colour there is
+  // the skin's down arrow cell (13 of the "Scrollbar" strip), its pressed
+  // cell (14) or its hot cell (16).
   const POINT downArrow{bar.left + 4, bar.bottom - thickness + 4};
+  const std::wstring ini = SkinSource() + L"\\tapvane.ini";
+  const TBitmapPixels cells = BitmapFilePixels(SkinSource() + L"\\scrollbar.bmp");
+  const int cellCount =
+      static_cast<int>(GetPrivateProfileIntW(L"Scrollbar", L"Frame", 0, ini.c_str()));
+  ASSERT_FALSE(cells.pixels.empty());
+  ASSERT_GE(cellCount, 16);
+  const auto cell = [&](int number) {
+    return cells.At((number - 1) * cells.width / cellCount + 4, 4);
+  };
   ASSERT_TRUE(MovePointer(POINT{bar.left - 60, bar.top - 40}));
   Pump(300ms);
-  const COLORREF normal = ScreenPixel(downArrow);
+  EXPECT_EQ(cell(13), ScreenPixel(downArrow));
   const std::vector<COLORREF> unscrolled = ScreenPixels(items);
   ASSERT_EQ(0, TopIndex(list));
 
   ASSERT_TRUE(MovePointer(downArrow));
-  ASSERT_TRUE(WaitFor([&] { return ScreenPixel(downArrow) != normal; }, 3s)) << "no hot arrow";
-  const COLORREF hot = ScreenPixel(downArrow);
+  EXPECT_TRUE(WaitFor([&] { return ScreenPixel(downArrow) == cell(16); }, 3s)) << "no hot arrow";
   ASSERT_TRUE(RunUnix("xdotool mousedown 1"));
-  EXPECT_TRUE(WaitFor(
-      [&] {
-        const COLORREF now = ScreenPixel(downArrow);
-        return now != hot && now != normal;
-      },
-      3s))
+  EXPECT_TRUE(WaitFor([&] { return ScreenPixel(downArrow) == cell(14); }, 3s))
       << "no pressed arrow";
   EXPECT_TRUE(WaitFor([&] { return TopIndex(list) > 0; }, 3s)) << "the list did not scroll";
   ASSERT_TRUE(RunUnix("xdotool mouseup 1"));
@@ -883,14 +885,15 @@ INSTANTIATE_TEST_SUITE_P(Clicker, CloseTest,
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (argc < 4) {
-    std::fprintf(stderr, "usage: clicker_e2e TAPVANE_EXE TARGET_EXE OUTPUT_DIR\n");
+    std::fprintf(stderr,
+                 "usage: clicker_e2e TAPVANE_EXE TARGET_EXE OUTPUT_DIR [SKIN_SOURCE_DIR]\n");
     return 2;
   }
   g_exeUnix = argv[1];
   g_targetUnix = argv[2];
   g_outUnix = argv[3];
   CreateDirectoryW(WinPathOfUnix(g_outUnix).c_str(), nullptr);
-  if (argc > 4) SetMenuBackgroundBitmap(WinPathOfUnix(argv[4]));
+  if (argc > 4) SetSkinSource(WinPathOfUnix(argv[4]));
   if (!MakePortableTapvane(WinPathOfUnix(g_exeUnix), OutPath("portable"))) {
     std::fprintf(stderr, "cannot copy Tapvane.exe beside a list file\n");
     return 2;

@@ -298,4 +298,84 @@ std::vector<COLORREF> ScreenPixels(const RECT& r) {
   return pixels;
 }
 
+TBitmapPixels BitmapFilePixels(const std::wstring& path) {
+  TBitmapPixels out;
+  const HBITMAP bitmap = static_cast<HBITMAP>(
+      LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  if (!bitmap) return out;
+  BITMAP info{};
+  GetObjectW(bitmap, sizeof info, &info);
+  BITMAPINFO request{};
+  request.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<DWORD> raw(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+  const HDC screen = GetDC(nullptr);
+  const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), raw.data(),
+                             &request, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(bitmap);
+  if (rows != info.bmHeight) return out;
+  out.width = info.bmWidth;
+  out.height = info.bmHeight;
+  for (const DWORD p : raw) out.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+  return out;
+}
+
+namespace {
+
+bool CornersMatch(const std::vector<COLORREF>& control, int width, const TBitmapPixels& strip,
+                  int frameLeft, int frameWidth, int corner) {
+  const int height = static_cast<int>(control.size()) / width;
+  for (int y = 0; y < 2 * corner; ++y) {
+    const bool bottom = y >= corner;
+    const int stripY = bottom ? strip.height - 2 * corner + y : y;
+    const int controlY = bottom ? height - 2 * corner + y : y;
+    for (int x = 0; x < 2 * corner; ++x) {
+      const bool right = x >= corner;
+      const COLORREF skin = strip.At(frameLeft + (right ? frameWidth - 2 * corner + x : x), stripY);
+      const int controlX = right ? width - 2 * corner + x : x;
+      if (skin != RGB(255, 0, 255) &&
+          control[static_cast<size_t>(controlY) * width + controlX] != skin)
+        return false;
+    }
+  }
+  return true;
+}
+
+// Which frame of a strip of `frames` frames the control's pixels show;
+// magenta pixels of the strip are transparent and skipped.
+int FrameShown(const std::vector<COLORREF>& control, int width, const TBitmapPixels& strip,
+               int frames, int corner) {
+  if (frames <= 0 || width < 2 * corner || strip.width / frames < 2 * corner ||
+      strip.height < 2 * corner || static_cast<int>(control.size()) < 2 * corner * width)
+    return -1;
+  const int frameWidth = strip.width / frames;
+  for (int frame = 0; frame < frames; ++frame) {
+    if (CornersMatch(control, width, strip, frame * frameWidth, frameWidth, corner)) return frame;
+  }
+  return -1;
+}
+
+}  // namespace
+
+HWND FocusInThreadOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                            : nullptr;
+}
+
+int ButtonFrameShown(HWND button, const std::wstring& skinSource) {
+  const std::wstring ini = skinSource + L"\\tapvane.ini";
+  wchar_t image[MAX_PATH] = L"";
+  GetPrivateProfileStringW(L"Buttons", L"Bitmap", L"", image, MAX_PATH, ini.c_str());
+  const TBitmapPixels strip = BitmapFilePixels(skinSource + L"\\" + image);
+  const auto value = [&](const wchar_t* key) {
+    return static_cast<int>(GetPrivateProfileIntW(L"Buttons", key, 0, ini.c_str()));
+  };
+  RECT r{};
+  if (strip.pixels.empty() || !GetWindowRect(button, &r)) return -1;
+  return FrameShown(ScreenPixels(r), r.right - r.left, strip, value(L"Frame"), value(L"LeftWidth"));
+}
+
 }  // namespace e2e

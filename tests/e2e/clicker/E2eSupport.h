@@ -61,6 +61,23 @@ bool SaveScreenshot(const std::string& unixPath, const RECT* area = nullptr);
 // The screen's pixels in a rectangle, row by row, read in one copy.
 std::vector<COLORREF> ScreenPixels(const RECT& r);
 
+// A bitmap file's pixels, top row first; empty when it cannot be loaded.
+struct TBitmapPixels {
+  int width = 0, height = 0;
+  std::vector<COLORREF> pixels;
+  COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+TBitmapPixels BitmapFilePixels(const std::wstring& path);
+// The window with the keyboard focus in the GUI thread of window.
+HWND FocusInThreadOf(HWND window);
+// The frames of a skin's push button strip, in the order they are stored.
+enum TButtonFrame { kNormalFrame, kPressedFrame, kDisabledFrame, kHotFrame, kFocusedFrame };
+// Which frame of the skin's button strip a button shows on screen, judged
+// by its four corners, which the skin copies unscaled from the strip (the
+// "Buttons" element of tapvane.ini in the skin's source folder names the
+// strip, its frame count and margins). -1 when no frame matches.
+int ButtonFrameShown(HWND button, const std::wstring& skinSource);
+
 // Real mouse input, as a user's hand would give it.
 void ClickAt(int x, int y, bool right = false);
 

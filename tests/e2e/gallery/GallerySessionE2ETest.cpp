@@ -43,32 +43,35 @@ class GallerySession : public ::testing::Test {
   TGallery gallery_{""};
 };
 
-// The skinned button draws itself hot under the pointer and pressed while
-// the button is held; the system's own press state is not used for it.
+// The skinned button draws itself from the frame of the skin's strip that
+// its state names: hot under the pointer, pressed while the button is held,
+// hot again after the release, focused once the pointer leaves; the
+// system's own press state is not used.
 TEST_F(GallerySession, PushButtonShowsHotAndPressedUnderThePointer) {
   ASSERT_TRUE(ShowPage(Window(), kButtonsPage));
   const HWND button = FindChildByText(Window(), L"普通按钮");
   ASSERT_TRUE(button);
+  const std::wstring skin = WinPathOfUnix(GalleryPaths().skinSource);
+  const auto frameShown = [&] { return ButtonFrameShown(button, skin); };
   const RECT face = ScreenRectOf(button);
   const POINT centre = CentreOf(face);
   const RECT area = GalleryRect();
   // Away from every control first: the empty lower right of the page.
   ASSERT_TRUE(XMove(area.right - 60, area.bottom - 80));
   Pump(300ms);
-  const std::vector<COLORREF> normal = ScreenPixels(face);
+  EXPECT_EQ(frameShown(), FocusInThreadOf(button) == button ? kFocusedFrame : kNormalFrame);
   ASSERT_TRUE(XMove(centre.x, centre.y));
-  Pump(400ms);
-  const std::vector<COLORREF> hot = ScreenPixels(face);
-  EXPECT_GT(Differing(normal, hot), 0);
+  EXPECT_TRUE(WaitFor([&] { return frameShown() == kHotFrame; }, 2s)) << frameShown();
   EXPECT_TRUE(SaveScreenshot(Shot("gallery_button_hot"), &area));
   ASSERT_TRUE(XPress(centre.x, centre.y));
-  Pump(300ms);
-  const std::vector<COLORREF> pressed = ScreenPixels(face);
-  EXPECT_GT(Differing(hot, pressed), 0);
+  EXPECT_TRUE(WaitFor([&] { return frameShown() == kPressedFrame; }, 2s)) << frameShown();
   EXPECT_TRUE(SaveScreenshot(Shot("gallery_button_pressed"), &area));
   ASSERT_TRUE(XRelease());
-  Pump(300ms);
-  EXPECT_GT(Differing(pressed, ScreenPixels(face)), 0) << "still drawn pressed after release";
+  EXPECT_TRUE(WaitFor([&] { return frameShown() == kHotFrame; }, 2s))
+      << "still drawn pressed after release: frame " << frameShown();
+  ASSERT_TRUE(XMove(area.right - 60, area.bottom - 80));
+  EXPECT_TRUE(WaitFor([&] { return frameShown() == kFocusedFrame; }, 2s))
+      << "the clicked button has the focus: frame " << frameShown();
 }
 
 // A click on the arrow opens the list; a click on an item in it selects
