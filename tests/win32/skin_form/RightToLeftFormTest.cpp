@@ -12,6 +12,7 @@
 #include "FramePixelsFixture.h"
 #include "skin/core/SkinMessages.h"
 #include "skin/form/SkinMenuBar.h"
+#include "tests/win32/support/MenuLoopTicks.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/StatusBar.h"
@@ -34,20 +35,6 @@ TSpan Difference(const DibSurface& plain, const DibSurface& text, int width, int
     }
   }
   return span;
-}
-
-std::function<void()> g_tick;
-
-void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
-  if (g_tick) g_tick();
-}
-
-HWND VisibleMenuWindow() {
-  for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
-       w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
-    if (IsWindowVisible(w)) return w;
-  }
-  return nullptr;
 }
 
 const char* const kMenuCaptions[] = {"&File", "&Edit", "&Help"};
@@ -106,8 +93,7 @@ class RightToLeftFormTest : public SkinManagerTest {
     opened.clear();
     size_t done = 0;
     int quiet = 0;
-    g_tick = [&] {
-      const HWND menuWindow = VisibleMenuWindow();
+    const wintest::TMenuLoopTicks ticks([&](HWND menuWindow) {
       if (!menuWindow || opened.size() != done + 1 || ++quiet < 2) return;
       quiet = 0;
       if (done == keys.size()) {
@@ -115,17 +101,14 @@ class RightToLeftFormTest : public SkinManagerTest {
         return;
       }
       PostMessageW(menuWindow, WM_KEYDOWN, keys[done++], 0);
-    };
-    const UINT_PTR timer = SetTimer(nullptr, 0, 60, &OnTick);
+    });
     const RECT& first = object.MenuHost().Bar()->Item(0)->Rect;
     const LPARAM at = MAKELPARAM(form->Left() + first.left + 2, form->Top() + first.top + 2);
     SendMessageW(form->Handle(), SKIN_OPENMENUBAR, 0, at);
-    PumpUntil([&] { return opened.size() == keys.size() + 1 && !VisibleMenuWindow(); }, 8000);
-    KillTimer(nullptr, timer);
-    g_tick = nullptr;
+    PumpUntil([&] { return opened.size() == keys.size() + 1 && !wintest::VisibleMenuWindow(); },
+              8000);
   }
   void TearDown() override {
-    g_tick = nullptr;
     form.reset();
     SkinManagerTest::TearDown();
   }
