@@ -31,7 +31,8 @@ void TSkinControl::ForwardMouseDown(TMessage& message) {
 UINT TSkinControl::TextFlags() const {
   TControl* source = GraphicControl ? GraphicControl : Control;
   if (source) {
-    return LowerCase(GetEnumProp(source, "BiDiMode")) == "bdrighttoleft" ? DT_RTLREADING : 0;
+    const String mode = LowerCase(GetEnumProp(source, "BiDiMode"));
+    return !mode.empty() && mode != "bdlefttoright" ? DT_RTLREADING : 0;
   }
   if (Handle && (WindowLong(GWL_EXSTYLE) & WS_EX_RTLREADING)) return DT_RTLREADING;
   return 0;

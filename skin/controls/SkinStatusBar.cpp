@@ -43,9 +43,10 @@ UINT AlignmentFlag(const String& alignment, bool rightToLeft) {
   return right != rightToLeft ? DT_RIGHT : DT_LEFT;
 }
 
-bool ReadsRightToLeft(TObject* object) {
-  return LowerCase(GetEnumProp(object, "BiDiMode")) == "bdrighttoleft";
-}
+// Only the full right-to-left mode swaps the sides; every mode but
+// left-to-right reads right to left.
+bool AlignsRightToLeft(const String& mode) { return mode == "bdrighttoleft"; }
+bool ReadsRightToLeft(const String& mode) { return !mode.empty() && mode != "bdlefttoright"; }
 
 }  // namespace
 
@@ -140,13 +141,14 @@ void TSkinStatusBar::DrawPanels(HDC dc, const RECT& rect, int count) {
     TObject* panel = Panel(i);
     DrawBevel(dc, panelRect, BevelFrame(LowerCase(GetEnumProp(panel, "Bevel"))));
     if (LowerCase(GetEnumProp(panel, "Style")) == "psownerdraw") continue;
-    const bool rightToLeft = ReadsRightToLeft(panel);
+    const String mode = LowerCase(GetEnumProp(panel, "BiDiMode"));
     WideString text = GetWideStrProp(panel, "Text");
     if (text.empty()) text = u" ";
     InflateRect(&panelRect, -2, 0);
-    DrawPanelText(dc, panelRect, text,
-                  AlignmentFlag(LowerCase(GetEnumProp(panel, "Alignment")), rightToLeft),
-                  rightToLeft ? DT_RTLREADING : 0);
+    DrawPanelText(
+        dc, panelRect, text,
+        AlignmentFlag(LowerCase(GetEnumProp(panel, "Alignment")), AlignsRightToLeft(mode)),
+        ReadsRightToLeft(mode) ? DT_RTLREADING : 0);
   }
 }
 

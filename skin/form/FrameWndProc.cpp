@@ -95,6 +95,14 @@ bool TWinSkinForm::SkinnedFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, L
     case SKIN_OPENMENUBAR:
       result = MenuMessage(msg, wParam, lParam);
       return true;
+    case WM_STYLECHANGED:
+      // A window may turn to or from right to left once skinned; the frame
+      // reads the flag when it lays out and paints.
+      if (wParam == static_cast<WPARAM>(GWL_EXSTYLE)) {
+        const DWORD exStyle = reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew;
+        window_.RightToLeft = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
+      }
+      return false;
     default:
       return false;
   }

@@ -76,8 +76,14 @@ int ItemUnder(const TWinSkinMenu& bar, POINT screen) {
 LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
   const LRESULT next = CallNextHookEx(tracking.hook, code, wParam, lParam);
   if (next || code != MSGF_MENU || !tracking.bar || !lParam) return next;
-  const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+  MSG& msg = *reinterpret_cast<MSG*>(lParam);
   TWinSkinMenu& bar = *tracking.bar;
+  // A right-to-left bar runs leftwards and its submenus open to the left,
+  // so the arrows trade places for the menu loop and for the bar alike.
+  if (msg.message == WM_KEYDOWN && bar.Form.Window().RightToLeft &&
+      (msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT)) {
+    msg.wParam = msg.wParam == VK_LEFT ? VK_RIGHT : VK_LEFT;
+  }
   if (!tracking.firstSeen) {
     // Opened from the bar, the drop-down starts with its first item selected.
     tracking.firstSeen = true;

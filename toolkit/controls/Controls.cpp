@@ -72,6 +72,11 @@ const TClassInfo& TControl::StaticClass() {
           .Object("Font", &TControl::Font)
           .Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint)
           .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+          .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode)
+          .Default(1)
+          // One that follows its parent takes the mode from it on loading.
+          .Enum("BiDiMode", BiDiModeInfo(), &TControl::BiDiMode, &TControl::SetBiDiMode)
+          .Stored([](const TControl& c) { return !c.ParentBiDiMode(); })
           .Bool("Visible", &TControl::Visible, &TControl::SetVisible)
           .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled)
           .Event("OnClick", &TControl::OnClick)
@@ -158,6 +163,9 @@ void TControl::WndProc(TMessage& message) {
     case CM_PARENTCOLORCHANGED:
       ParentColorChanged();
       break;
+    case CM_PARENTBIDIMODECHANGED:
+      ParentBiDiModeChanged();
+      break;
     case CM_MOUSEENTER:
       if (eventSink) eventSink->HintMouseEnter(this);
       if (OnMouseEnter) OnMouseEnter(this);
@@ -171,6 +179,7 @@ void TControl::WndProc(TMessage& message) {
     case CM_COLORCHANGED:
     case CM_FONTCHANGED:
     case CM_TEXTCHANGED:
+    case CM_BIDIMODECHANGED:
       if (!IsWindowed()) Invalidate();
       break;
     case WM_MOUSEMOVE:
@@ -403,4 +412,5 @@ void TControl::Loaded() {
   TComponent::Loaded();
   if (parentFont_) ParentFontChanged();
   if (parentColor_) ParentColorChanged();
+  if (parentBiDiMode_) ParentBiDiModeChanged();
 }

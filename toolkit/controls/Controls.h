@@ -43,6 +43,10 @@ enum TTextLayout { tlTop, tlCenter, tlBottom };
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
 enum TBevelEdge { beLeft, beTop, beRight, beBottom };
+// Reading order and alignment: NoAlign reads right to left and keeps the
+// scroll bar on the left but not the alignment; ReadingOnly changes only
+// the reading order.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 using TBevelEdges = TSet<TBevelEdge>;
 
 // Edits use the first two; forms all of them.
@@ -146,6 +150,18 @@ class TControl : public TComponent {
   void SetParentShowHint(bool value);
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor value);
+  // A control that follows its parent's BiDiMode takes every change of it.
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode value);
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool value);
+  bool UseRightToLeftReading() const { return biDiMode_ != bdLeftToRight; }
+  bool UseRightToLeftAlignment() const { return biDiMode_ == bdRightToLeft; }
+  bool UseRightToLeftScrollBar() const {
+    return biDiMode_ == bdRightToLeft || biDiMode_ == bdRightToLeftNoAlign;
+  }
+  // The extended window styles that carry BiDiMode.
+  DWORD BiDiModeExStyle() const;
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -185,6 +201,7 @@ class TControl : public TComponent {
 
   void ParentFontChanged();
   void ParentColorChanged();
+  void ParentBiDiModeChanged();
   void FontChanged();
 
  private:
@@ -203,4 +220,6 @@ class TControl : public TComponent {
   bool showHint_ = false;
   bool parentShowHint_ = true;
   TCursor cursor_ = crDefault;
+  TBiDiMode biDiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
 };

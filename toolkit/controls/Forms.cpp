@@ -144,7 +144,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
   params.WndParent = nullptr;
   params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-  params.ExStyle = 0;
+  params.ExStyle = BiDiModeExStyle();
   params.ClassStyle = CS_DBLCLKS;
   switch (borderStyle_) {
     case bsNone:

@@ -44,8 +44,10 @@ constexpr UINT CM_TABSTOPCHANGED = CM_BASE + 40;     // after TabStop changed
 // destroys the window and makes a new one, so whoever hooked WindowProc
 // learns that the control's window is about to change.
 constexpr UINT CM_RECREATEWND = CM_BASE + 51;
-constexpr UINT CM_INVALIDATE = CM_BASE + 52;     // a control asks to be repainted
-constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;  // after BorderStyle changed
+constexpr UINT CM_INVALIDATE = CM_BASE + 52;             // a control asks to be repainted
+constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;          // after BorderStyle changed
+constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;        // after BiDiMode changed
+constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;  // parent's BiDiMode changed
 // The range kept for CM_ messages.
 constexpr UINT CM_LAST = CM_BASE + 0xFF;
 
@@ -78,7 +80,8 @@ constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
 constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
 
 constexpr bool IsReflectedNotification(UINT msg) { return msg >= CN_BASE && msg <= CN_LAST; }
-static_assert(CM_BORDERCHANGED <= CM_LAST && CM_LAST < CN_BASE, "CM_ and CN_ ranges overlap");
+static_assert(CM_PARENTBIDIMODECHANGED <= CM_LAST && CM_LAST < CN_BASE,
+              "CM_ and CN_ ranges overlap");
 
 // Messages whose LParam the toolkit trusts as a pointer: they reach a
 // control by Perform only, never as a message arriving at its window.

@@ -60,3 +60,10 @@ const TEnumInfo& StatusPanelStyleInfo() {
   static const TEnumInfo info{"TStatusPanelStyle", {"psText", "psOwnerDraw"}};
   return info;
 }
+
+const TEnumInfo& BiDiModeInfo() {
+  static const TEnumInfo info{
+      "TBiDiMode",
+      {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
+  return info;
+}

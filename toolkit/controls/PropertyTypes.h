@@ -15,3 +15,4 @@ const TEnumInfo& BevelKindInfo();
 const TEnumInfo& BevelEdgeInfo();
 const TEnumInfo& StatusPanelBevelInfo();
 const TEnumInfo& StatusPanelStyleInfo();
+const TEnumInfo& BiDiModeInfo();

@@ -14,6 +14,10 @@ const TClassInfo& TStatusPanel::StaticClass() {
           .Enum("Alignment", AlignmentInfo(), &TStatusPanel::Alignment, &TStatusPanel::SetAlignment)
           .Enum("Bevel", StatusPanelBevelInfo(), &TStatusPanel::Bevel, &TStatusPanel::SetBevel)
           .Enum("Style", StatusPanelStyleInfo(), &TStatusPanel::Style, &TStatusPanel::SetStyle)
+          .Bool("ParentBiDiMode", &TStatusPanel::ParentBiDiMode, &TStatusPanel::SetParentBiDiMode)
+          .Default(1)
+          .Enum("BiDiMode", BiDiModeInfo(), &TStatusPanel::BiDiMode, &TStatusPanel::SetBiDiMode)
+          .Stored([](const TStatusPanel& p) { return !p.ParentBiDiMode(); })
           .Build();
   return info;
 }
@@ -63,6 +67,22 @@ void TStatusPanel::SetStyle(TStatusPanelStyle value) {
   if (value == style_) return;
   style_ = value;
   Changed();
+}
+
+TBiDiMode TStatusPanel::BiDiMode() const { return parentBiDiMode_ ? bar_.BiDiMode() : biDiMode_; }
+
+void TStatusPanel::SetBiDiMode(TBiDiMode value) {
+  const TBiDiMode old = BiDiMode();
+  parentBiDiMode_ = false;
+  biDiMode_ = value;
+  if (value != old) Changed();
+}
+
+void TStatusPanel::SetParentBiDiMode(bool value) {
+  if (value == parentBiDiMode_) return;
+  const TBiDiMode old = BiDiMode();
+  parentBiDiMode_ = value;
+  if (BiDiMode() != old) Changed();
 }
 
 int TStatusPanel::Index() const { return bar_.Panels()->IndexOfPanel(this); }
@@ -192,9 +212,14 @@ void TStatusBar::UpdatePanelText(int index) {
     SendMessageW(Handle(), SB_SETTEXTW, part | SBT_OWNERDRAW, 0);
     return;
   }
+  if (panel.BiDiMode() != bdLeftToRight) part |= SBT_RTLREADING;
+  // Right to left, the sides swap: left-justified text sits at the right.
+  TAlignment alignment = panel.Alignment();
+  if (panel.BiDiMode() == bdRightToLeft && alignment != taCenter)
+    alignment = alignment == taLeftJustify ? taRightJustify : taLeftJustify;
   std::wstring text = ToWide(panel.Text());
-  if (panel.Alignment() == taCenter) text.insert(0, L"\t");
-  if (panel.Alignment() == taRightJustify) text.insert(0, L"\t\t");
+  if (alignment == taCenter) text.insert(0, L"\t");
+  if (alignment == taRightJustify) text.insert(0, L"\t\t");
   SendMessageW(Handle(), SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
@@ -216,4 +241,5 @@ void TStatusBar::WndProc(TMessage& message) {
     return;
   }
   TWinControl::WndProc(message);
+  if (message.Msg == CM_BIDIMODECHANGED) UpdatePanels();
 }

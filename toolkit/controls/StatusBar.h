@@ -29,6 +29,11 @@ class TStatusPanel : public TPersistent {
   void SetBevel(TStatusPanelBevel value);
   TStatusPanelStyle Style() const { return style_; }
   void SetStyle(TStatusPanelStyle value);
+  // A panel that follows its bar reads in the bar's BiDiMode.
+  TBiDiMode BiDiMode() const;
+  void SetBiDiMode(TBiDiMode value);
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool value);
 
   TStatusBar& StatusBar() const { return bar_; }
   // The panel's place in the bar, -1 once it was taken out.
@@ -45,6 +50,8 @@ class TStatusPanel : public TPersistent {
   TAlignment alignment_ = taLeftJustify;
   TStatusPanelBevel bevel_ = pbLowered;
   TStatusPanelStyle style_ = psText;
+  TBiDiMode biDiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
 };
 
 // The panels, as lines of text (so a layout stores them as a string list);

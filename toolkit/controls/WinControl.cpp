@@ -89,6 +89,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
   params.Height = Height();
   if (Parent()) params.WndParent = Parent()->Handle();
   params.ClassName = ToWide(ClassName());
+  params.ExStyle |= BiDiModeExStyle();
 }
 
 void TWinControl::CreateWnd() {
@@ -258,6 +259,7 @@ void TWinControl::InsertControl(TControl* control) {
   }
   control->ParentFontChanged();
   control->ParentColorChanged();
+  control->ParentBiDiModeChanged();
   if (control->Align() != alNone) Realign();
   if (!winControl) control->Invalidate();
 }

@@ -139,6 +139,7 @@ class TWinControl : public TControl {
   void DetachWindow();
   void UpdateTabOrder(int value);
   void ApplyFontToWindow();
+  void ApplyBiDiModeToWindow();
   int BevelSize() const;
   void BevelChanged();
   void CalcBevelSize(TMessage& message);

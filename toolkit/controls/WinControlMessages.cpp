@@ -215,6 +215,11 @@ void TWinControl::FollowWindowState(TMessage& message) {
       for (TControl* child : std::vector<TControl*>(controls_))
         child->Perform(CM_PARENTCOLORCHANGED);
       break;
+    case CM_BIDIMODECHANGED:
+      ApplyBiDiModeToWindow();
+      for (TControl* child : std::vector<TControl*>(controls_))
+        child->Perform(CM_PARENTBIDIMODECHANGED);
+      break;
     case CM_FOCUSCHANGED:
       // Children that show focus (skinned ones) repaint when it moves away.
       Broadcast(message);

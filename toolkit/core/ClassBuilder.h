@@ -140,6 +140,15 @@ class TClassBuilder {
     return *this;
   }
 
+  // The last property is written only when stored(object) holds.
+  template <typename P>
+  TClassBuilder& Stored(P stored) {
+    info_.Properties.back().IsStored = [stored](TObject& o) {
+      return std::invoke(stored, Self(o));
+    };
+    return *this;
+  }
+
   // The last integer property is written and read by these names where
   // one fits its value.
   TClassBuilder& Idents(const TIntegerIdents& idents) {

@@ -212,6 +212,9 @@ TEST(LayoutRoundTrip, WrittenFormReadsBackWithItsControls) {
   label->SetParent(&source);
   label->SetCaption("x");
   label->SetCursor(crHandPoint);
+  // The edit follows the form's reading order; the label keeps its own.
+  source.SetBiDiMode(bdRightToLeft);
+  label->SetBiDiMode(bdLeftToRight);
   auto* timer = new TTimer(&source);  // owned, but no control: no parent
   timer->SetName("Ticker");
   timer->SetInterval(250);
@@ -237,6 +240,10 @@ TEST(LayoutRoundTrip, WrittenFormReadsBackWithItsControls) {
   EXPECT_EQ(1, edit2->TabOrder());
   EXPECT_EQ(crHandPoint, label2->Cursor());
   EXPECT_EQ(&target, label2->Parent());
+  EXPECT_EQ(bdRightToLeft, edit2->BiDiMode());
+  EXPECT_TRUE(edit2->ParentBiDiMode());
+  EXPECT_EQ(bdLeftToRight, label2->BiDiMode());
+  EXPECT_FALSE(label2->ParentBiDiMode());
   auto* timer2 = dynamic_cast<TTimer*>(target.FindComponent("Ticker"));
   ASSERT_NE(nullptr, timer2);
   EXPECT_EQ(250u, timer2->Interval());

@@ -116,6 +116,13 @@ TEST_F(StatusPanelsTest, AlignmentPlacesThePanelText) {
   EXPECT_GT(centred.front(), 70);
   EXPECT_LT(centred.back(), 130);
   EXPECT_GT(right.front(), 140);
+  // A bar that reads right to left swaps the sides of its panels' text.
+  first->SetAlignment(taLeftJustify);
+  bar->SetBiDiMode(bdRightToLeft);
+  PaintBarInto(surface);
+  const std::vector<int> swapped = DarkColumns(surface);
+  ASSERT_FALSE(swapped.empty());
+  EXPECT_GT(swapped.front(), 140);
 }
 
 TEST_F(StatusPanelsTest, OwnerDrawnPanelIsPaintedByTheEvent) {
