@@ -128,11 +128,14 @@ LRESULT TWinSkinPopMenu::Print(WPARAM wParam, LPARAM lParam) {
   CopyPicture(dc);
   RECT inner = WindowBox(window_);
   InflateRect(&inner, -kFrameWidth, -kFrameWidth);
-  const TRegionHandle clip(CreateRectRgnIndirect(&inner));
+  // The DC is the caller's: a clip region it had is narrowed for the items
+  // and given back afterwards, not dropped.
+  const TRegionHandle callersClip(CreateRectRgn(0, 0, 0, 0));
+  const bool hadClip = GetClipRgn(dc, callersClip.Get()) == 1;
   const int mode = SetBkMode(dc, TRANSPARENT);
-  SelectClipRgn(dc, clip.Get());
+  IntersectClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
   const LRESULT result = hook_.CallOld(WM_PRINT, wParam, lParam);
-  SelectClipRgn(dc, nullptr);
+  SelectClipRgn(dc, hadClip ? callersClip.Get() : nullptr);
   SetBkMode(dc, mode);
   return result;
 }

@@ -1,13 +1,14 @@
 // Reading and writing pixels of DIB-section bitmaps for drawing tests, and
 // the small helpers pixel tests share: colours as DIB pixels, strips of
 // solid frames whose colours say which frame was drawn, counting pixels of
-// a colour or of text ink.
+// a colour or of text ink, telling which ink text is drawn in.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "tests/win32/support/Ink.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -87,6 +88,48 @@ int CountPixels(const Surface& surface, const RECT& rect, unsigned colour) {
 template <typename Surface>
 int CountInk(const Surface& surface, const RECT& rect, unsigned ink) {
   return CountPixelsIf(surface, rect, [ink](unsigned pixel) { return wintest::IsInk(pixel, ink); });
+}
+
+// Which of the inks (DIB pixels) the text in rect is drawn in, on black
+// paper. A smoothed glyph pixel there is its ink scaled down, so each lit
+// pixel goes to the ink whose colour points the same way; the ink with most
+// pixels wins. -1 when fewer than `least` pixels are lit.
+template <typename Surface>
+int InkOnBlack(const Surface& surface, const RECT& rect, const std::vector<unsigned>& inks,
+               int least = 5) {
+  const auto channel = [](unsigned pixel, int shift) {
+    return static_cast<double>((pixel >> shift) & 0xFF);
+  };
+  std::vector<int> votes(inks.size(), 0);
+  int lit = 0;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x) {
+      const unsigned pixel = surface.Pixel(x, y);
+      if (channel(pixel, 16) + channel(pixel, 8) + channel(pixel, 0) < 96) continue;
+      ++lit;
+      std::size_t best = 0;
+      double bestCosine = -1;
+      for (std::size_t i = 0; i < inks.size(); ++i) {
+        double dot = 0, inkNorm = 0, pixelNorm = 0;
+        for (const int shift : {16, 8, 0}) {
+          dot += channel(pixel, shift) * channel(inks[i], shift);
+          inkNorm += channel(inks[i], shift) * channel(inks[i], shift);
+          pixelNorm += channel(pixel, shift) * channel(pixel, shift);
+        }
+        // The squared cosine; channels are never negative.
+        const double cosine = dot * dot / (inkNorm * pixelNorm + 1e-9);
+        if (cosine > bestCosine) {
+          bestCosine = cosine;
+          best = i;
+        }
+      }
+      ++votes[best];
+    }
+  if (lit < least) return -1;
+  std::size_t winner = 0;
+  for (std::size_t i = 1; i < votes.size(); ++i)
+    if (votes[i] > votes[winner]) winner = i;
+  return static_cast<int>(winner);
 }
 
 }  // namespace pixels

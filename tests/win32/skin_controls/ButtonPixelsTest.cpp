@@ -1,6 +1,7 @@
 // Push buttons on pixels read back: the frame each state chooses, caption
 // lines, the focus rectangle and the parent showing through; and the press
-// and release that replace the button's own click.
+// and release that replace the button's own click, and where the press
+// reaches the button's mouse-down on a button wider than lParam can say.
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinButton.h"
@@ -171,6 +172,38 @@ TEST_F(ButtonPixelsTest, PressAndReleaseClickOnceWithoutTheButtonSeeingThePress)
   FlushEvents();
   EXPECT_EQ(1, clicks) << "a release without a press clicks nothing";
   delete object;
+}
+
+// lParam packs 16-bit coordinates. A press on a button wider than that
+// reaches its mouse-down at the cursor's client point; on a narrower button
+// at lParam's point, wherever the cursor is. The system may keep a window
+// narrower than asked (Wine stops at 32767 pixels): the point a press must
+// reach then follows the width the button really got.
+TEST_F(ButtonPixelsTest, PressReachesMouseDownAtTheCursorOnlyBeyondSixteenBits) {
+  constexpr int kPacked = 0x8000;
+  POINT saved{};
+  GetCursorPos(&saved);
+  for (const int asked : {kW, 40000}) {
+    button->SetBounds(asked > kW ? 100 - (asked - 900) : 20, 20, asked, kH);
+    const bool wide = button->Width() > kPacked;
+    SCOPED_TRACE(testing::Message() << "a button " << button->Width() << " pixels wide");
+    // Pressed near its far end; the cursor is there only where lParam
+    // cannot say it, elsewhere on the button otherwise.
+    const POINT press{button->Width() - (asked > kW ? 900 : 30), 10};
+    POINT cursor{wide ? press.x : press.x - 20, press.y};
+    ClientToScreen(button->Handle(), &cursor);
+    ASSERT_TRUE(SetCursorPos(cursor.x, cursor.y));
+    POINT seen{-1, -1};
+    button->OnMouseDown = [&seen](TObject*, TMouseButton, TShiftState, int x, int y) {
+      seen = POINT{x, y};
+    };
+    SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+    SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(press.x, press.y));
+    FlushEvents();
+    EXPECT_EQ(press.x, seen.x);
+    EXPECT_EQ(press.y, seen.y);
+  }
+  SetCursorPos(saved.x, saved.y);
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
 // Check boxes and radio buttons on pixels read back: the cell each state
-// chooses in the narrow and wide strips, and where a left-text box goes.
+// chooses in the narrow and wide strips, where a left-text box goes, and
+// the caption: its colour, its centring and its focus rectangle.
+#include <array>
+#include <vector>
+
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
+#include "tests/win32/support/ImportPatching.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/graphics/Bitmap.h"
 
@@ -104,6 +109,115 @@ TEST_F(CheckRadioPixelsTest, ClickRepaintsWithTheNewCell) {
   FlushEvents();
   EXPECT_TRUE(radio->Checked());
   EXPECT_EQ(Frame(5), BoxPixel(radio));
+}
+
+// The system version the controls ask for, made up while a test sets one.
+DWORD madeUpVersion = 0;
+DWORD(WINAPI* realGetVersion)() = nullptr;
+DWORD WINAPI GetVersionOrMadeUp() { return madeUpVersion ? madeUpVersion : realGetVersion(); }
+
+int MajorVersion(DWORD version) { return LOBYTE(LOWORD(version)); }
+
+class CheckRadioCaptionTest : public CheckRadioPixelsTest {
+ protected:
+  void SetUp() override {
+    CheckRadioPixelsTest::SetUp();
+    UseStrips(4, 4);
+    // Black paper under the caption, so that its ink can be told apart.
+    face_ = data->Skin().Colours.Colours[scButtonFace];
+    Colours().Colours[scButtonFace] = clBlack;
+  }
+  void TearDown() override {
+    madeUpVersion = 0;
+    Colours().Colours[scButtonFace] = face_;
+    CheckRadioPixelsTest::TearDown();
+  }
+  TSkinColourTable& Colours() { return const_cast<TSkinElements&>(data->Skin()).Colours; }
+  TWinControl* Make(bool radio) {
+    if (radio) return Skinned<TRadioButton, TSkinRadioButton>(10);
+    return Skinned<TCheckBox, TSkinCheckBox>(10);
+  }
+  static void Paint(TWinControl* control, DibSurface& surface) {
+    SendMessageW(control->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(surface.dc()), 0);
+  }
+  // The dots of a focus rectangle: grey or white over black paper, where the
+  // caption's ink is red and the box's cells are neither.
+  static int FocusDots(const DibSurface& surface, int width, int height) {
+    return CountPixelsIf(surface, RECT{0, 0, width, height}, [](unsigned pixel) {
+      const unsigned r = pixel >> 16, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+      return r == g && g == b && r > 100;
+    });
+  }
+
+  TColor face_ = clNone;
+};
+
+// Enabled, the caption is in the control's font colour; disabled, in the
+// system's shadow colour. Either way it sits in the middle of the height.
+TEST_F(CheckRadioCaptionTest, FontColourOrShadowAndCentredInTheHeight) {
+  constexpr TColor kFont = RGBColor(255, 0, 0);
+  const std::vector<unsigned> inks{ResolvedDib(kFont), ResolvedDib(SystemColor(COLOR_BTNSHADOW))};
+  constexpr int kTaller = kH + 16;
+  for (const bool radio : {false, true})
+    for (const bool enabled : {true, false}) {
+      SCOPED_TRACE(testing::Message()
+                   << (radio ? "radio" : "check box") << (enabled ? ", enabled" : ", disabled"));
+      TWinControl* control = Make(radio);
+      control->Font()->SetColor(kFont);
+      control->SetEnabled(enabled);
+      std::array<int, 2> firstInkRow{-1, -1};
+      for (const int height : {kH, kTaller}) {
+        control->SetBounds(10, 10, kW, height);
+        DibSurface surface(kW, height);
+        Paint(control, surface);
+        const RECT caption{kCell + 2, 0, kW, height};
+        EXPECT_EQ(enabled ? 0 : 1, pixels::InkOnBlack(surface, caption, inks)) << height;
+        for (int y = 0; y < height && firstInkRow[height == kTaller] < 0; ++y)
+          if (CountPixelsIf(surface, RECT{kCell + 2, y, kW, y + 1},
+                            [](unsigned pixel) { return pixel != 0; }) > 0)
+            firstInkRow[height == kTaller] = y;
+      }
+      ASSERT_GE(firstInkRow[0], 0) << "no caption drawn";
+      EXPECT_EQ((kTaller - kH) / 2, firstInkRow[1] - firstInkRow[0]);
+      form->DestroyComponents();
+    }
+}
+
+// A focused control shows a focus rectangle around its caption, except on a
+// system whose major version is 6. The version the system under the tests
+// reports takes one path; made-up versions take both.
+TEST_F(CheckRadioCaptionTest, FocusRectangleUnlessTheMajorVersionIsSix) {
+  wintest::ImportHook hook{L"kernel32.dll", "GetVersion",
+                           reinterpret_cast<void*>(&GetVersionOrMadeUp),
+                           reinterpret_cast<void**>(&realGetVersion)};
+  wintest::PatchLoadedModules(&hook, 1);
+  ASSERT_NE(nullptr, realGetVersion);
+  const DWORD versions[] = {0 /* the system's own */, 0x1DB10106 /* 6.1 */, 0x0A280105 /* 5.1 */,
+                            0x4A61000A /* 10.0 */};
+  for (const bool radio : {false, true}) {
+    TWinControl* control = Make(radio);
+    control->SetCaption("Focus");
+    DibSurface unfocused(kW, kH);
+    Paint(control, unfocused);
+    EXPECT_EQ(0, FocusDots(unfocused, kW, kH)) << "no focus, no rectangle";
+    control->SetFocus();
+    ASSERT_EQ(control->Handle(), GetFocus());
+    for (const DWORD version : versions) {
+      madeUpVersion = version;
+      const int major = MajorVersion(GetVersion());
+      ASSERT_EQ(version ? MajorVersion(version) : MajorVersion(realGetVersion()), major)
+          << "the controls see the made-up version";
+      DibSurface surface(kW, kH);
+      Paint(control, surface);
+      if (major == 6) {
+        EXPECT_EQ(0, FocusDots(surface, kW, kH)) << "major version " << major;
+      } else {
+        EXPECT_GT(FocusDots(surface, kW, kH), 0) << "major version " << major;
+      }
+    }
+    madeUpVersion = 0;
+    form->DestroyComponents();
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Tabs and pages on pixels read back: the frame each tab gets over the
 // parent's colour, flipped tabs at the bottom, the page frame, pictures
-// beside the text, labels on a skinned page, and the close boxes.
+// beside the text, labels on a skinned page, the close boxes, and the
+// colour each kind of tab (and a header item) writes its text in.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
@@ -9,15 +10,22 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
+#include "SavedElement.h"
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
+#include "skin/controls/ControlDiscovery.h"
+#include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTabPages.h"
 #include "skin/core/SkinMessages.h"
 #include "tests/win32/graphics/Pixels.h"
+#include "toolkit/controls/HeaderControl.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/PageControl.h"
+#include "toolkit/controls/TabSet.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/ImageList.h"
 
@@ -37,6 +45,7 @@ class TabPixelsTest : public SkinControlTest {
     savedBorder.Assign(tabs.Image2.get());
     saved = {tabs.LeftWidth, tabs.TopHeight, tabs.RightWidth, tabs.BottomHeight,
              tabs.Trans,     tabs.Tile,      tabs.Style,      tabs.Frame};
+    savedTextColours = {tabs.NormalColour2, tabs.MouseOverColour2};
     // Each frame: its top quarter magenta, the rest its own colour; the
     // border one solid colour.
     MakeStrip(*tabs.Image, 5, 24, 24);
@@ -63,6 +72,8 @@ class TabPixelsTest : public SkinControlTest {
     tabs.Tile = saved[5];
     tabs.Style = saved[6];
     tabs.Frame = saved[7];
+    tabs.NormalColour2 = savedTextColours[0];
+    tabs.MouseOverColour2 = savedTextColours[1];
     SkinControlTest::TearDown();
   }
 
@@ -108,6 +119,7 @@ class TabPixelsTest : public SkinControlTest {
 
   TBitmap savedTabs, savedBorder;
   std::array<int, 8> saved{};
+  std::array<TColor, 2> savedTextColours{};
 };
 
 TEST_F(TabPixelsTest, SelectedTabTakesFrameTwoOverTheParentsColour) {
@@ -339,6 +351,102 @@ TEST_F(TabPixelsTest, ButtonTabsTakeTheButtonFrames) {
   EXPECT_EQ(Frame(2), surface.Pixel(two.left + 2, two.top + 2));
   // Beyond the buttons the strip shows the skin's face, not the parent.
   EXPECT_EQ(ResolvedDib(data->Skin().Colour(scButtonFace)), surface.Pixel(kW - 3, two.top + 2));
+}
+
+// Each kind of tab, and a header item, writes its text in the colour its
+// state takes from the skin: every colour slot distinct, on black frames,
+// the ink of the text read back names the slot.
+TEST_F(TabPixelsTest, TextTakesTheColourOfItsKindAndState) {
+  TSkinElements& skin = const_cast<TSkinElements&>(data->Skin());
+  const SavedElement savedBar(*skin.Headerbar);
+  const auto savedSlots = skin.Colours;
+  const std::vector<TColor> inks = {RGBColor(255, 0, 0),         RGBColor(0, 0, 255),
+                                    RGBColor(255, 255, 0),       RGBColor(0, 255, 0),
+                                    RGBColor(0, 255, 255),       RGBColor(255, 128, 0),
+                                    SystemColor(COLOR_BTNSHADOW)};
+  enum Ink {
+    kTabNormal,
+    kTabSelected,
+    kButtonNormal,
+    kButtonPressed,
+    kHeaderText,
+    kHeaderShadow,
+    kSystemShadow
+  };
+  skin.Tabs->NormalColour2 = inks[kTabNormal];
+  skin.Tabs->MouseOverColour2 = inks[kTabSelected];
+  TDataSkinButton& buttons = *skin.Buttons;
+  buttons.NormalColour2 = inks[kButtonNormal];
+  buttons.PressedColour2 = inks[kButtonPressed];
+  buttons.HasNormalColour2 = buttons.HasPressedColour2 = true;
+  skin.Colours.Colours[scButtonText] = inks[kHeaderText];
+  skin.Colours.Colours[scButtonShadow] = inks[kHeaderShadow];
+  // Black paper everywhere text goes.
+  UseSolidButtonFrames(*data, false);
+  pixels::Fill(*buttons.Image, clBlack);
+  pixels::Fill(*skin.Tabs->Image, clBlack);
+  MakeStrip(*skin.Headerbar->Image, 5, 16, 16, [](int) { return TColor{clBlack}; });
+  skin.Headerbar->Frame = 5;
+  std::vector<unsigned> inkPixels;
+  for (const TColor ink : inks) inkPixels.push_back(ResolvedDib(ink));
+
+  enum Kind { kTabs, kButtonTabs, kTabSet, kHeader };
+  struct Case {
+    const char* name;
+    Kind kind;
+    int item;  // 0 unselected, 1 selected
+    bool disabled;
+    Ink expected;
+  };
+  const Case cases[] = {
+      {"tab", kTabs, 0, false, kTabNormal},
+      {"selected tab", kTabs, 1, false, kTabSelected},
+      {"disabled tab", kTabs, 0, true, kSystemShadow},
+      {"button tab", kButtonTabs, 0, false, kButtonNormal},
+      {"pressed button tab", kButtonTabs, 1, false, kButtonPressed},
+      {"tab set", kTabSet, 0, false, kTabNormal},
+      {"selected tab of a tab set", kTabSet, 1, false, kTabSelected},
+      {"header", kHeader, 0, false, kHeaderText},
+      {"disabled header", kHeader, 0, true, kHeaderShadow},
+  };
+  for (const Case& c : cases) {
+    TWinControl* control = nullptr;
+    RECT item{};
+    if (c.kind == kTabs || c.kind == kButtonTabs) {
+      TPageControl* pages = MakePages("Wide", "Wide");
+      if (c.kind == kButtonTabs) pages->SetStyle(tsButtons);
+      pages->SetActivePageIndex(1);
+      TSkinControl* object = c.kind == kTabs ? static_cast<TSkinControl*>(new TSkinTab(pages))
+                                             : new TSkinTabBtn(pages);
+      object->InitSkin(formObject.get(), data.get(), false, &formObject->ControlCanvas());
+      item = TabRect(pages->Handle(), c.item);
+      OffsetRect(&item, 0, 1);
+      control = pages;
+    } else if (c.kind == kTabSet) {
+      auto* tabs = Make<TTabSet>(form.get(), 10, 10, kW, 24);
+      for (int i = 0; i < 2; ++i) tabs->Tabs()->Add("Wide");
+      tabs->SetTabIndex(1);
+      TControlDiscovery(*formObject, *data).ClassifyControl(tabs, form.get());
+      ASSERT_NE(nullptr, dynamic_cast<TSkinTab31*>(formObject->FindSkinObject(tabs->Handle())));
+      EXPECT_TRUE(tabs->TabRect(c.item, item));
+      control = tabs;
+    } else {
+      auto* header = Make<THeaderControl>(form.get(), 10, 10, kW, 24);
+      header->Sections()->Add("Wide");
+      header->Sections()->Items(0)->SetWidth(120);
+      auto* object = new TSkinHeader(header);
+      object->InitSkin(formObject.get(), data.get(), false, &formObject->ControlCanvas());
+      SendMessageW(header->Handle(), HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+      control = header;
+    }
+    control->SetEnabled(!c.disabled);
+    InflateRect(&item, -3, -3);
+    DibSurface surface(control->Width(), control->Height());
+    Paint(control->Handle(), surface);
+    EXPECT_EQ(c.expected, pixels::InkOnBlack(surface, item, inkPixels)) << c.name;
+    form->DestroyComponents();
+  }
+  skin.Colours = savedSlots;
 }
 
 TEST_F(TabPixelsTest, StripLeavesTheScrollArrowsAlone) {

@@ -1,12 +1,15 @@
 // Popup menu windows under the manager: the skin's frame painted around a
-// real menu opened with TrackPopupMenu, read back while the menu is up.
+// real menu opened with TrackPopupMenu, read back while the menu is up; the
+// print and erase answers of the menu window, into a memory DC.
 #include <functional>
 #include <utility>
 
 #include "FramePixelsFixture.h"
 #include "skin/core/SkinMessages.h"
+#include "skin/data/WinSkinData.h"
 #include "skin/manage/WinSkinPopMenu.h"
 #include "tests/win32/support/OpenMenuWatch.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 namespace {
 
@@ -113,6 +116,144 @@ TEST_F(PopupMenuTest, PartialFrameRepaintsAndAnUnskinnedProgramPassOn) {
   DeleteObject(part);
   menu.Detach();
   DestroyWindow(bordered);
+}
+
+// A stand-in for a menu window's own procedure: it prints and erases in
+// colours of its own over the whole DC, and notes the DC's state it got.
+struct MenuProcedureProbe {
+  static constexpr COLORREF kItems = RGB(0x21, 0xC4, 0x35);
+  static constexpr COLORREF kErased = RGB(0xB2, 0x1E, 0x77);
+  static constexpr LRESULT kPrintResult = 77, kEraseResult = 55;
+  static inline int printed = 0, erased = 0, bkMode = 0, clipKind = 0;
+  static inline RECT clip{};
+
+  static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_PRINT && msg != WM_ERASEBKGND) return DefWindowProcW(window, msg, wParam, lParam);
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    RECT all{};
+    GetWindowRect(window, &all);
+    OffsetRect(&all, -all.left, -all.top);
+    const TBrushHandle brush(CreateSolidBrush(msg == WM_PRINT ? kItems : kErased));
+    FillRect(dc, &all, brush.Get());
+    if (msg == WM_ERASEBKGND) {
+      ++erased;
+      return kEraseResult;
+    }
+    ++printed;
+    bkMode = GetBkMode(dc);
+    clipKind = GetClipBox(dc, &clip);
+    return kPrintResult;
+  }
+  static HWND Make(int width, int height) {
+    printed = erased = bkMode = clipKind = 0;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TapvaneMenuProbe";
+    RegisterClassW(&wc);  // a second registration fails harmlessly
+    // Never shown nor activated, so the manager leaves it to the menu object.
+    return CreateWindowExW(WS_EX_NOACTIVATE, wc.lpszClassName, L"", WS_POPUP, 0, 0, width, height,
+                           nullptr, nullptr, wc.hInstance, nullptr);
+  }
+};
+
+// Printing (as the system does for a menu's opening animation): the frame
+// picture goes whole into the DC, the menu prints its items only inside the
+// 3-pixel frame on a transparent background, and the DC gets back its
+// background mode and clip region. Without a menu background the menu
+// prints itself alone.
+TEST_F(PopupMenuTest, PrintPutsTheItemsInsideTheFrameAndGivesTheDcBack) {
+  constexpr int kW = 90, kH = 70, kEdge = 3;
+  using Probe = MenuProcedureProbe;
+  struct Case {
+    bool picture;     // the skin has a menu background
+    bool callerClip;  // the DC came with a clip region of its own
+  };
+  for (const Case c : {Case{true, false}, Case{true, true}, Case{false, false}}) {
+    SCOPED_TRACE(testing::Message()
+                 << "picture " << c.picture << ", caller's clip " << c.callerClip);
+    TBitmap savedImage;
+    savedImage.Assign(data->Skin().MenuBackground->Image.get());
+    if (!c.picture) data->Skin().MenuBackground->Image->Clear();
+    const HWND window = Probe::Make(kW, kH);
+    TWinSkinPopMenu menu;
+    ASSERT_TRUE(menu.Attach(window, data.get(), nullptr));
+    DibSurface dib(kW, kH);
+    dib.Fill(kSentinel);
+    SetBkMode(dib.dc(), OPAQUE);
+    const RECT callers{0, 0, kW, kH - 10};
+    const TRegionHandle callersClip(CreateRectRgnIndirect(&callers));
+    if (c.callerClip) SelectClipRgn(dib.dc(), callersClip.Get());
+
+    EXPECT_EQ(Probe::kPrintResult,
+              SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dib.dc()),
+                           PRF_CLIENT | PRF_NONCLIENT));
+    EXPECT_EQ(1, Probe::printed);
+    const RECT inner{kEdge, kEdge, kW - kEdge, kH - kEdge};
+    const RECT visible = c.callerClip ? callers : RECT{0, 0, kW, kH};
+    RECT printable{};
+    IntersectRect(&printable, &inner, &visible);
+    if (c.picture) {
+      EXPECT_EQ(TRANSPARENT, Probe::bkMode);
+      EXPECT_EQ(SIMPLEREGION, Probe::clipKind);
+      EXPECT_TRUE(EqualRect(&printable, &Probe::clip));
+      EXPECT_EQ(kW, menu.FramePicture().Width());
+    } else {
+      EXPECT_EQ(OPAQUE, Probe::bkMode);
+    }
+    // Each pixel: nothing outside the caller's clip, the items inside the
+    // frame, the picture (or, without one, the items too) on the frame.
+    int wrong = 0;
+    for (int y = 0; y < kH; ++y)
+      for (int x = 0; x < kW; ++x) {
+        const POINT at{x, y};
+        const unsigned expected = !PtInRect(&visible, at) ? DibColor(kSentinel)
+                                  : PtInRect(&inner, at) || !c.picture
+                                      ? DibColor(Probe::kItems)
+                                      : SkinPixel(menu.FramePicture(), x, y);
+        wrong += dib.Pixel(x, y) != expected;
+      }
+    EXPECT_EQ(0, wrong) << "pixels not as expected";
+    // The caller's DC as it was.
+    EXPECT_EQ(OPAQUE, GetBkMode(dib.dc()));
+    const TRegionHandle after(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_EQ(c.callerClip ? 1 : 0, GetClipRgn(dib.dc(), after.Get()));
+    if (c.callerClip) {
+      RECT box{};
+      GetRgnBox(after.Get(), &box);
+      EXPECT_TRUE(EqualRect(&callers, &box));
+    }
+    menu.Detach();
+    DestroyWindow(window);
+    data->Skin().MenuBackground->Image->Assign(&savedImage);
+  }
+}
+
+// Erasing answers 1 either way; the menu's own erase runs unless the skin's
+// menu background option makes the picture the background.
+TEST_F(PopupMenuTest, EraseAnswersOneAndTheMenuBackgroundOptionKeepsTheMenuFromErasing) {
+  using Probe = MenuProcedureProbe;
+  for (const bool menuBackground : {false, true}) {
+    SCOPED_TRACE(menuBackground ? "with the option" : "without the option");
+    TSkinOptions options = data->Options();
+    if (menuBackground) {
+      options.Include(xoMenuBG);
+    } else {
+      options.Exclude(xoMenuBG);
+    }
+    data->SetOptions(options);
+    const HWND window = Probe::Make(60, 40);
+    TWinSkinPopMenu menu;
+    ASSERT_TRUE(menu.Attach(window, data.get(), nullptr));
+    DibSurface dib(60, 40);
+    dib.Fill(kSentinel);
+    EXPECT_EQ(1, SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dib.dc()), 0));
+    EXPECT_EQ(menuBackground ? 0 : 1, Probe::erased);
+    const unsigned expected = menuBackground ? DibColor(kSentinel) : DibColor(Probe::kErased);
+    EXPECT_EQ(60 * 40, CountPixels(dib, RECT{0, 0, 60, 40}, expected));
+    menu.Detach();
+    DestroyWindow(window);
+  }
 }
 
 }  // namespace
