@@ -40,23 +40,6 @@ class FormMessagesTest : public SkinManagerTest {
     form.SetMenu(menu);
     return menu;
   }
-  // Alt held with a key, through the system's input, handled by the
-  // application's own loop (where Alt+letter becomes the form's dialog char).
-  static void AltWith(WORD key) {
-    INPUT keys[4]{};
-    const WORD sequence[4] = {VK_MENU, key, key, VK_MENU};
-    for (int i = 0; i < 4; ++i) {
-      keys[i].type = INPUT_KEYBOARD;
-      keys[i].ki.wVk = sequence[i];
-      keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    SendInput(4, keys, sizeof keys[0]);
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < 400) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-      Application->ProcessMessages();
-    }
-  }
 };
 
 TEST_F(FormMessagesTest, PingAndPaintFrameAnswerOnlyWithTheMagicAndPaintTheFrame) {
@@ -133,7 +116,7 @@ TEST_F(FormMessagesTest, AltLetterOpensTheBarItemAndASecondFormHandsItToTheMainF
     SetForegroundWindow(focus);
     SetFocus(focus);
     const wintest::TOpenMenuWatch watch([](HWND) {});
-    AltWith(key);
+    PressAltWith(key);
     PumpUntil([] { return false; }, 200);
     wintest::MsgSequence expected;
     for (const WPARAM drop : drops)
@@ -189,7 +172,7 @@ TEST_F(FormMessagesTest, AltSpaceOpensTheSystemMenuAtTheClientOrigin) {
       shown = reinterpret_cast<HMENU>(SendMessageW(menu, kGetMenuHandle, 0, 0));
       GetWindowRect(menu, &where);
     });
-    AltWith(VK_SPACE);
+    PressAltWith(VK_SPACE);
     ASSERT_TRUE(watch.Seen()) << (object == &formObject ? "form" : "plain window");
     ASSERT_NE(nullptr, object->MenuHost().SystemMenuPopup());
     EXPECT_EQ(object->MenuHost().SystemMenuPopup()->Handle(), shown);

@@ -3,6 +3,7 @@
 #include "FramePixelsFixture.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/core/SkinMessages.h"
+#include "tests/win32/support/OpenMenuWatch.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/Forms.h"
 
@@ -68,6 +69,11 @@ TEST_F(UnframedTest, WithoutTheMainMenuControlOnlyTheControlsAreSkinned) {
   ExpectSameRect(SystemInsets(window, true), ActualInsets(window), "plain window's frame");
   EXPECT_EQ(ERROR, GetWindowRgn(window, TRegionHandle(CreateRectRgn(0, 0, 0, 0)).Get()));
   EXPECT_GT(NcPaintsAfterRedraw(), 0) << "the system paints the frame";
+  // Alt+Space opens the system's own menu, not the skin's copy.
+  const wintest::TOpenMenuWatch watch([](HWND) {});
+  PressAltWith(VK_SPACE);
+  EXPECT_TRUE(watch.Seen());
+  EXPECT_EQ(nullptr, object.MenuHost().SystemMenuPopup());
 
   TForm form(nullptr);
   auto* button = new TButton(&form);
