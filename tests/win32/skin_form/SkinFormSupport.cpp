@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "tests/win32/support/HandleCounter.h"
+#include "toolkit/controls/Application.h"
 #include "toolkit/core/Streams.h"
 
 std::unique_ptr<TSkinData> MakeSkinData(TComponent* owner, TSkinFormType type) {
@@ -59,6 +60,22 @@ bool PumpUntil(const std::function<bool()>& done, DWORD budgetMs) {
     FlushEvents();
   }
   return true;
+}
+
+void PressAltWith(WORD key) {
+  INPUT keys[4]{};
+  const WORD sequence[4] = {VK_MENU, key, key, VK_MENU};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = sequence[i];
+    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(4, keys, sizeof keys[0]);
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 400) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    Application->ProcessMessages();
+  }
 }
 
 void SkinManagerTest::SetUp() {

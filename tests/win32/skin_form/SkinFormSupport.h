@@ -34,6 +34,10 @@ HWND MakeRecordingWindow(DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0,
 // Pumps messages until done() or the time budget runs out.
 bool PumpUntil(const std::function<bool()>& done, DWORD budgetMs = 2000);
 
+// Alt held with a key, through the system's input, then 400 ms of the
+// application's own loop (where Alt+letter becomes a form's dialog char).
+void PressAltWith(WORD key);
+
 // A manager with one active main skin data, as the program has at start.
 class SkinManagerTest : public ::testing::Test {
  protected:
