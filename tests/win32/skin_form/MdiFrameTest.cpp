@@ -7,6 +7,7 @@
 #include "FramePixelsFixture.h"
 #include "skin/form/SkinMenuBar.h"
 #include "toolkit/controls/MdiFrameWindows.h"
+#include "toolkit/graphics/ScopedHandles.h"
 
 namespace {
 
@@ -71,21 +72,21 @@ class MdiFrameTest : public SkinManagerTest {
   }
   bool FlagOn() { return Manager().FindFormObject(Frame())->Session()->MdiMaximised(); }
   static bool HasRegion(HWND window) {
-    const HRGN probe = CreateRectRgn(0, 0, 0, 0);
-    const int kind = GetWindowRgn(window, probe);
-    DeleteObject(probe);
-    return kind != ERROR;
+    const TRegionHandle probe(CreateRectRgn(0, 0, 0, 0));
+    return GetWindowRgn(window, probe.Get()) != ERROR;
   }
-  // The skinned menu bar's rows of the frame as it paints them now.
-  std::vector<unsigned> BarPixels(TWinSkinForm& frame) {
+  // The right half of the skinned menu bar, where a maximised child's
+  // buttons go, as the frame paints it now.
+  std::vector<unsigned> BarButtonsPixels(TWinSkinForm& frame) {
     RECT r{};
     GetWindowRect(Frame(), &r);
-    DibSurface dib(r.right - r.left, r.bottom - r.top);
+    const int width = r.right - r.left;
+    DibSurface dib(width, r.bottom - r.top);
     frame.PaintFrame(dib.dc());
     std::vector<unsigned> pixels;
     const int top = frame.Frame().Top();
     for (int y = top; y < top + frame.Frame().MenuBarHeight(); ++y)
-      for (int x = 0; x < r.right - r.left; ++x) pixels.push_back(dib.Pixel(x, y));
+      for (int x = width / 2; x < width; ++x) pixels.push_back(dib.Pixel(x, y));
     return pixels;
   }
   // A fresh manager and skin data for the next case of a table.
@@ -93,7 +94,9 @@ class MdiFrameTest : public SkinManagerTest {
     TearDown();
     SetUp();
   }
-  static void Settle() { PumpUntil([] { return false; }, 300); }
+  static void Settle() {
+    PumpUntil([] { return false; }, 300);
+  }
   void TearDown() override {
     mdi.reset();
     SkinManagerTest::TearDown();
@@ -124,22 +127,26 @@ TEST_F(MdiFrameTest, TileAndCascadeGiveTheChildrenTheirShapeBack) {
   }
 }
 
-// A new child stops the bar from taking menu changes; the last child gone
-// gives that back, and the bar no longer shows a child's buttons.
+// While children are open the bar does not follow changes to its menu;
+// the last child gone, it reads its menu again and shows no child's buttons.
 TEST_F(MdiFrameTest, CreatingAndDestroyingChildrenSwitchTheMenuUpdate) {
   TWinSkinForm& frame = SkinnedFrame();
   ASSERT_NE(nullptr, frame.MenuHost().Bar());
   ASSERT_TRUE(data->MenuUpdate());
-  const std::vector<unsigned> plainBar = BarPixels(frame);
+  const std::vector<unsigned> noButtons = BarButtonsPixels(frame);
   const HWND third = NewChild(L"Third");
   ASSERT_NE(nullptr, third);
   EXPECT_FALSE(data->MenuUpdate());
   SendMessageW(Client(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(third), 0);
   Settle();
-  EXPECT_NE(plainBar, BarPixels(frame)) << "the maximised child's buttons are in the bar";
+  EXPECT_NE(noButtons, BarButtonsPixels(frame)) << "the maximised child's buttons are in the bar";
   EXPECT_TRUE(FlagOn());
+  const HMENU menu = frame.MenuHost().Bar()->MenuHandle;
+  ModifyMenuW(menu, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(GetSubMenu(menu, 0)),
+              L"&Document");
   for (const HWND child : {third, Child(0), Child(1)}) {
     EXPECT_FALSE(data->MenuUpdate()) << "children are left";
+    EXPECT_EQ(L"&File", frame.MenuHost().Bar()->Item(0)->Caption);
     SendMessageW(Client(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
     Settle();
     BOOL maximised = FALSE;
@@ -150,8 +157,8 @@ TEST_F(MdiFrameTest, CreatingAndDestroyingChildrenSwitchTheMenuUpdate) {
   EXPECT_TRUE(data->MenuUpdate());
   EXPECT_FALSE(FlagOn());
   ASSERT_EQ(2, frame.MenuHost().Bar()->ItemCount());
-  EXPECT_EQ(L"&File", frame.MenuHost().Bar()->Item(0)->Caption);
-  EXPECT_EQ(plainBar, BarPixels(frame));
+  EXPECT_EQ(L"&Document", frame.MenuHost().Bar()->Item(0)->Caption);
+  EXPECT_EQ(noButtons, BarButtonsPixels(frame));
 }
 
 // The client showing its scroll bars: the skinned frame takes them away

@@ -68,12 +68,9 @@ TEST_F(SkinManagerTest, OnFormSkinOverridesTheRules) {
   data->SetOptions(data->Options() - TSkinOptions{xoPreview});
   data->SetSkinControls(data->SkinControls() + TSkinControlTypes{xcFastReport});
   const THandlerCase cases[] = {
-      {"SysMonthCal32", std::nullopt, true, true},
-      {"TfrReportForm", std::nullopt, true, true},
-      {"TPrintPreviewForm", true, true, false},
-      {"TPopupDBTreeView", true, true, false},
-      {"TPlainToolForm", false, false, true},
-      {"TApplication", true, false, std::nullopt},
+      {"SysMonthCal32", std::nullopt, true, true}, {"TfrReportForm", std::nullopt, true, true},
+      {"TPrintPreviewForm", true, true, false},    {"TPopupDBTreeView", true, true, false},
+      {"TPlainToolForm", false, false, true},      {"TApplication", true, false, std::nullopt},
   };
   for (const THandlerCase& c : cases) {
     SCOPED_TRACE(c.className);
