@@ -103,6 +103,13 @@ bool TWinSkinForm::SkinnedFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, L
         window_.RightToLeft = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
       }
       return false;
+    case WM_SETTEXT:
+      // A toolkit form hears of it in its own handler. The system draws
+      // its own caption over ours while it sets the text, so ours follows.
+      if (formProcReplaced_) return false;
+      result = PassOn(msg, wParam, lParam);
+      CaptionTextChanged();
+      return true;
     default:
       return false;
   }

@@ -1,7 +1,5 @@
 // The skin data's commands carried out by the real manager: skin, unskin
 // and re-skin, for every form and for one.
-#include <vector>
-
 #include "SkinFormSupport.h"
 #include "TestSupport.h"
 #include "skin/core/SkinMessages.h"
@@ -89,21 +87,6 @@ TEST_F(SkinManagerTest, UnskinKeepsTheClientAreaAndReskinBringsTheFrameBack) {
   ASSERT_TRUE(PumpUntil([&] { return changed == 3; }));
   EXPECT_TRUE(ClientSize(window) == client);
   EXPECT_EQ(asSkinned, Manager().FindFormObject(window)->AttachState());
-}
-
-// The window's caption band as it is on its surface now.
-std::vector<unsigned> CaptionBand(HWND window, int height) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  const int width = r.right - r.left;
-  DibSurface surface(width, height);
-  const HDC dc = GetWindowDC(window);
-  BitBlt(surface.dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
-  std::vector<unsigned> pixels;
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) pixels.push_back(surface.Pixel(x, y));
-  return pixels;
 }
 
 // A new title shows in the skin's caption at once, whatever the placement:

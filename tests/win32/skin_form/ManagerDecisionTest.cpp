@@ -135,15 +135,6 @@ TEST_F(SkinManagerTest, PreviewWindowsOnlyWithThePreviewOption) {
   DestroyWindow(allowed);
 }
 
-TEST_F(SkinManagerTest, OnFormSkinHasTheLastWord) {
-  data->OnFormSkin = [](TObject*, const String& name, bool& doSkin) {
-    if (name == "SkinRecordingWindow") doSkin = false;
-  };
-  const HWND window = MakeRecordingWindow();
-  EXPECT_FALSE(Manager().SkinWindow(window));
-  DestroyWindow(window);
-}
-
 TEST_F(SkinManagerTest, MessageBoxTakesTheLaterDialogSkinData) {
   const auto first = MakeSkinData(nullptr, sfDialog);
   const auto later = MakeSkinData(nullptr, sfDialog);

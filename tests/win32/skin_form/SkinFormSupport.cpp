@@ -52,6 +52,20 @@ HWND MakeRecordingWindow(DWORD style, DWORD exStyle, HWND parent, int width, int
                          parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
+std::vector<unsigned> CaptionBand(HWND window, int height) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int width = r.right - r.left;
+  DibSurface surface(width, height);
+  const HDC dc = GetWindowDC(window);
+  BitBlt(surface.dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+  ReleaseDC(window, dc);
+  std::vector<unsigned> pixels;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) pixels.push_back(surface.Pixel(x, y));
+  return pixels;
+}
+
 bool PumpUntil(const std::function<bool()>& done, DWORD budgetMs) {
   const DWORD start = GetTickCount();
   while (!done()) {

@@ -31,6 +31,9 @@ void ClearRecorded();
 HWND MakeRecordingWindow(DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0,
                          HWND parent = nullptr, int width = 300, int height = 200);
 
+// The top rows of the window as they are on screen now, row by row.
+std::vector<unsigned> CaptionBand(HWND window, int height);
+
 // Pumps messages until done() or the time budget runs out.
 bool PumpUntil(const std::function<bool()>& done, DWORD budgetMs = 2000);
 
