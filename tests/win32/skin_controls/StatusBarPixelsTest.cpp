@@ -102,6 +102,53 @@ TEST_F(StatusBarPixelsTest, EachPanelTakesTheFrameOfItsBevelTwoPixelsWider) {
   EXPECT_EQ(Frame(sbfNone), picture.At(picture.width - 1, second.top + 1));
 }
 
+// Every status bar composes in one shared bitmap: a wide bar with a raised
+// panel and a small one in simple mode with a grip, painted in turn, each
+// show their own picture, on screen and into a DC, also after the small one
+// changed and after it is gone.
+TEST_F(StatusBarPixelsTest, TwoBarsShareTheCompositionBitmapWithoutInterfering) {
+  TStatusBar* wide = Bar(false);
+  TStatusPanel* panel = wide->Panels()->AddPanel();
+  panel->SetWidth(40);
+  panel->SetBevel(pbRaised);
+  TStatusBar* small = Bar(true);
+  small->SetAlign(alNone);
+  small->SetBounds(20, 20, 150, 40);
+  small->SetSimplePanel(true);
+  const auto expectWide = [&](const char* when) {
+    const int right = wide->Width() - 1;
+    const RECT part = PartRect(wide, 0);
+    EXPECT_EQ(Frame(sbfRaised), WindowPixel(wide->Handle(), part.left + 1, part.top + 1)) << when;
+    EXPECT_EQ(Frame(sbfRaised), WindowPixel(wide->Handle(), right, part.top + 1)) << when;
+    const Picture picture(wide);
+    EXPECT_EQ(Frame(sbfRaised), picture.At(right, picture.height - 2)) << when;
+  };
+  // The grip's cell in the corner, the bevel inside the native bar's part
+  // (a simple bar's bevel covers the whole bar).
+  const auto expectSmall = [&](unsigned bevel, const char* when) {
+    const Picture picture(small);
+    ASSERT_EQ(150, picture.width);
+    const int y = small->SimplePanel() ? picture.height / 2 : PartRect(small, 0).top + 1;
+    EXPECT_EQ(Frame(5), picture.At(149 - kCell / 2, picture.height - 1 - kCell / 2)) << when;
+    EXPECT_EQ(bevel, picture.At(75, y)) << when;
+    EXPECT_EQ(bevel, WindowPixel(small->Handle(), 75, y)) << when;
+  };
+  RepaintNow(form->Handle());
+  expectWide("both on screen");
+  expectSmall(Frame(sbfLowered), "both on screen");
+  expectWide("after the small one was drawn into a DC");
+
+  small->SetSimplePanel(false);
+  small->Panels()->AddPanel()->SetBevel(pbNone);
+  RepaintNow(form->Handle());
+  expectSmall(Frame(sbfNone), "the small one changed");
+  expectWide("the small one changed");
+
+  delete small;
+  RepaintNow(form->Handle());
+  expectWide("the small one gone");
+}
+
 TEST_F(StatusBarPixelsTest, SkinWithoutEdgesGivesFaceAndThreeDimensionalBevels) {
   TStatusBar* bar = Bar(true);
   bar->Panels()->AddPanel();
