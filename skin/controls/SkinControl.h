@@ -17,6 +17,10 @@
 class TCanvas;
 class TSkinData;
 class TSkinControlHost;
+
+// From the lower-cased text of a "BiDiMode" property: every mode but left to
+// right reads right to left (only "bdrighttoleft" also swaps the alignment).
+bool ReadsRightToLeft(const String& biDiMode);
 class TWinControl;
 
 // Where an object stands with its control.

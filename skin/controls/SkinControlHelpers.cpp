@@ -28,11 +28,14 @@ void TSkinControl::ForwardMouseDown(TMessage& message) {
   Control->MouseDown(mbLeft, KeysToShiftState(message.WParam), point.x, point.y);
 }
 
+bool ReadsRightToLeft(const String& biDiMode) {
+  return !biDiMode.empty() && biDiMode != "bdlefttoright";
+}
+
 UINT TSkinControl::TextFlags() const {
   TControl* source = GraphicControl ? GraphicControl : Control;
   if (source) {
-    const String mode = LowerCase(GetEnumProp(source, "BiDiMode"));
-    return !mode.empty() && mode != "bdlefttoright" ? DT_RTLREADING : 0;
+    return ReadsRightToLeft(LowerCase(GetEnumProp(source, "BiDiMode"))) ? DT_RTLREADING : 0;
   }
   if (Handle && (WindowLong(GWL_EXSTYLE) & WS_EX_RTLREADING)) return DT_RTLREADING;
   return 0;

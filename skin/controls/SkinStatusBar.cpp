@@ -43,10 +43,8 @@ UINT AlignmentFlag(const String& alignment, bool rightToLeft) {
   return right != rightToLeft ? DT_RIGHT : DT_LEFT;
 }
 
-// Only the full right-to-left mode swaps the sides; every mode but
-// left-to-right reads right to left.
+// Only the full right-to-left mode swaps the sides.
 bool AlignsRightToLeft(const String& mode) { return mode == "bdrighttoleft"; }
-bool ReadsRightToLeft(const String& mode) { return !mode.empty() && mode != "bdlefttoright"; }
 
 }  // namespace
 

@@ -98,10 +98,9 @@ bool TWinSkinForm::SkinnedFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, L
     case WM_STYLECHANGED:
       // A window may turn to or from right to left once skinned; the frame
       // reads the flag when it lays out and paints.
-      if (wParam == static_cast<WPARAM>(GWL_EXSTYLE)) {
-        const DWORD exStyle = reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew;
-        window_.RightToLeft = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
-      }
+      if (wParam == static_cast<WPARAM>(GWL_EXSTYLE))
+        window_.RightToLeft =
+            LaysOutRightToLeft(reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew);
       return false;
     case WM_SETTEXT:
       // A toolkit form hears of it in its own handler. The system draws

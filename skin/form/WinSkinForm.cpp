@@ -16,8 +16,7 @@
 
 namespace {
 
-constexpr LONG kRightToLeftBit = 0x4000;  // WS_EX_LEFTSCROLLBAR
-constexpr LONG kModalFrameBit = 0x80;     // DS_MODALFRAME
+constexpr LONG kModalFrameBit = 0x80;  // DS_MODALFRAME
 
 }  // namespace
 
@@ -67,7 +66,7 @@ void TWinSkinForm::CommonAttach(TSkinData* skinData) {
 
   window_.Style = static_cast<LONG>(GetWindowLongPtrW(handle_, GWL_STYLE));
   const auto exStyle = static_cast<LONG>(GetWindowLongPtrW(handle_, GWL_EXSTYLE));
-  window_.RightToLeft = (exStyle & kRightToLeftBit) != 0;
+  window_.RightToLeft = LaysOutRightToLeft(static_cast<DWORD>(exStyle));
   window_.ChildWindow = (window_.Style & WS_CHILD) != 0;
   wchar_t className[256];
   const int length = GetClassNameW(handle_, className, 256);

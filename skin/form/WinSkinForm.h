@@ -56,6 +56,10 @@ constexpr int sfContextHelp = 4;
 constexpr int sfSystemMenu = 8;
 constexpr int sfKeepStyles = 16;
 
+// A window lays out right to left when its extended style puts the scroll
+// bar on the left, as the right-to-left styles of the toolkit do.
+constexpr bool LaysOutRightToLeft(DWORD exStyle) { return (exStyle & WS_EX_LEFTSCROLLBAR) != 0; }
+
 // What a form skin object knows of its window: read when it attaches and
 // kept up to date by the messages that change it.
 struct TWindowFacts {
