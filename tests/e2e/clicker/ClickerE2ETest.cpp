@@ -603,7 +603,9 @@ TEST_F(ClickerTest, PushButtonShowsHotAndPressedUnderTheRealPointerAndClicksOnRe
   app_->BringToFront();
   const HWND start = app_->Control(L"开始点击");
   ASSERT_NE(nullptr, start);
-  const auto shown = [&] { return ButtonFrameShown(start, SkinSource()); };
+  const TButtonStrip strip = ButtonStrip(SkinSource());
+  ASSERT_FALSE(strip.image.pixels.empty());
+  const auto shown = [&] { return ButtonFrameShown(start, strip); };
   RECT button{};
   GetWindowRect(start, &button);
   const POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};

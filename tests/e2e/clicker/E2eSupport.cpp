@@ -365,17 +365,20 @@ HWND FocusInThreadOf(HWND window) {
                                                                             : nullptr;
 }
 
-int ButtonFrameShown(HWND button, const std::wstring& skinSource) {
+TButtonStrip ButtonStrip(const std::wstring& skinSource) {
   const std::wstring ini = skinSource + L"\\tapvane.ini";
   wchar_t image[MAX_PATH] = L"";
   GetPrivateProfileStringW(L"Buttons", L"Bitmap", L"", image, MAX_PATH, ini.c_str());
-  const TBitmapPixels strip = BitmapFilePixels(skinSource + L"\\" + image);
   const auto value = [&](const wchar_t* key) {
     return static_cast<int>(GetPrivateProfileIntW(L"Buttons", key, 0, ini.c_str()));
   };
+  return {BitmapFilePixels(skinSource + L"\\" + image), value(L"Frame"), value(L"LeftWidth")};
+}
+
+int ButtonFrameShown(HWND button, const TButtonStrip& strip) {
   RECT r{};
-  if (strip.pixels.empty() || !GetWindowRect(button, &r)) return -1;
-  return FrameShown(ScreenPixels(r), r.right - r.left, strip, value(L"Frame"), value(L"LeftWidth"));
+  if (strip.image.pixels.empty() || !GetWindowRect(button, &r)) return -1;
+  return FrameShown(ScreenPixels(r), r.right - r.left, strip.image, strip.frames, strip.corner);
 }
 
 }  // namespace e2e

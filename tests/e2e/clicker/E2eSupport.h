@@ -72,11 +72,16 @@ TBitmapPixels BitmapFilePixels(const std::wstring& path);
 HWND FocusInThreadOf(HWND window);
 // The frames of a skin's push button strip, in the order they are stored.
 enum TButtonFrame { kNormalFrame, kPressedFrame, kDisabledFrame, kHotFrame, kFocusedFrame };
-// Which frame of the skin's button strip a button shows on screen, judged
-// by its four corners, which the skin copies unscaled from the strip (the
-// "Buttons" element of tapvane.ini in the skin's source folder names the
-// strip, its frame count and margins). -1 when no frame matches.
-int ButtonFrameShown(HWND button, const std::wstring& skinSource);
+// The skin's button strip as its source folder has it: the image that the
+// "Buttons" element of tapvane.ini names, its frame count and margin.
+struct TButtonStrip {
+  TBitmapPixels image;
+  int frames = 0, corner = 0;
+};
+TButtonStrip ButtonStrip(const std::wstring& skinSource);
+// Which frame of the strip a button shows on screen, judged by its four
+// corners, which the skin copies unscaled. -1 when no frame matches.
+int ButtonFrameShown(HWND button, const TButtonStrip& strip);
 
 // Real mouse input, as a user's hand would give it.
 void ClickAt(int x, int y, bool right = false);

@@ -51,8 +51,9 @@ TEST_F(GallerySession, PushButtonShowsHotAndPressedUnderThePointer) {
   ASSERT_TRUE(ShowPage(Window(), kButtonsPage));
   const HWND button = FindChildByText(Window(), L"普通按钮");
   ASSERT_TRUE(button);
-  const std::wstring skin = WinPathOfUnix(GalleryPaths().skinSource);
-  const auto frameShown = [&] { return ButtonFrameShown(button, skin); };
+  const TButtonStrip strip = ButtonStrip(WinPathOfUnix(GalleryPaths().skinSource));
+  ASSERT_FALSE(strip.image.pixels.empty());
+  const auto frameShown = [&] { return ButtonFrameShown(button, strip); };
   const RECT face = ScreenRectOf(button);
   const POINT centre = CentreOf(face);
   const RECT area = GalleryRect();
