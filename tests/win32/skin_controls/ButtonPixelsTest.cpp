@@ -2,10 +2,13 @@
 // lines, the focus rectangle and the parent showing through; and the press
 // and release that replace the button's own click, and where the press
 // reaches the button's mouse-down on a button wider than lParam can say.
+#include <algorithm>
+
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
 #include "skin/controls/SkinButton.h"
 #include "tests/win32/graphics/Pixels.h"
+#include "tests/win32/support/ImportPatching.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/graphics/Bitmap.h"
 
@@ -174,22 +177,42 @@ TEST_F(ButtonPixelsTest, PressAndReleaseClickOnceWithoutTheButtonSeeingThePress)
   delete object;
 }
 
+// The width the toolkit reads back for one window, made up while a test
+// widens it: the system stops a window at 32,767 pixels (Wine too), so a
+// button wider than lParam can say exists only through what it reports.
+HWND widenedWindow = nullptr;
+int widenedTo = 0;
+BOOL(WINAPI* realGetWindowRect)(HWND, RECT*) = nullptr;
+BOOL WINAPI GetWindowRectWidened(HWND window, RECT* rect) {
+  const BOOL got = realGetWindowRect(window, rect);
+  if (got && window == widenedWindow) rect->right = rect->left + widenedTo;
+  return got;
+}
+
 // lParam packs 16-bit coordinates. A press on a button wider than that
 // reaches its mouse-down at the cursor's client point; on a narrower button
-// at lParam's point, wherever the cursor is. The system may keep a window
-// narrower than asked (Wine stops at 32767 pixels): the point a press must
-// reach then follows the width the button really got.
+// at lParam's point, wherever the cursor is.
 TEST_F(ButtonPixelsTest, PressReachesMouseDownAtTheCursorOnlyBeyondSixteenBits) {
+  wintest::ImportHook hook{L"user32.dll", "GetWindowRect",
+                           reinterpret_cast<void*>(&GetWindowRectWidened),
+                           reinterpret_cast<void**>(&realGetWindowRect)};
+  wintest::PatchLoadedModules(&hook, 1);
+  ASSERT_NE(nullptr, realGetWindowRect);
   constexpr int kPacked = 0x8000;
   POINT saved{};
   GetCursorPos(&saved);
-  for (const int asked : {kW, 40000}) {
-    button->SetBounds(asked > kW ? 100 - (asked - 900) : 20, 20, asked, kH);
-    const bool wide = button->Width() > kPacked;
-    SCOPED_TRACE(testing::Message() << "a button " << button->Width() << " pixels wide");
-    // Pressed near its far end; the cursor is there only where lParam
-    // cannot say it, elsewhere on the button otherwise.
-    const POINT press{button->Width() - (asked > kW ? 900 : 30), 10};
+  for (const int width : {kW, kPacked - 1, 40000}) {
+    const bool wide = width > kPacked;
+    widenedWindow = wide ? button->Handle() : nullptr;
+    widenedTo = width;
+    // A long button starts far left of the form (as far as the system lets
+    // a window go), so that a point beyond 16 bits is on screen.
+    button->SetBounds(width > kW ? -32000 : 20, 20, width, kH);
+    ASSERT_EQ(width, button->Width());
+    SCOPED_TRACE(testing::Message() << "a button " << width << " pixels wide");
+    // The cursor is at the press only where lParam cannot say it, elsewhere
+    // on the button otherwise.
+    const POINT press{std::min(width - 30, kPacked + 100), 10};
     POINT cursor{wide ? press.x : press.x - 20, press.y};
     ClientToScreen(button->Handle(), &cursor);
     ASSERT_TRUE(SetCursorPos(cursor.x, cursor.y));
@@ -203,6 +226,7 @@ TEST_F(ButtonPixelsTest, PressReachesMouseDownAtTheCursorOnlyBeyondSixteenBits) 
     EXPECT_EQ(press.x, seen.x);
     EXPECT_EQ(press.y, seen.y);
   }
+  widenedWindow = nullptr;
   SetCursorPos(saved.x, saved.y);
 }
 

@@ -3,7 +3,6 @@
 #include "SkinControlProbe.h"
 #include "SkinControlSupport.h"
 #include "TestSupport.h"
-#include "skin/controls/SkinButton.h"
 #include "toolkit/controls/Buttons.h"
 #include "toolkit/controls/Containers.h"
 
@@ -113,24 +112,6 @@ TEST_F(SkinControlTest, SkinChangeRecoloursWhatAttachRecolouredAndRepaints) {
   EXPECT_EQ(1, keptCounts.draws);
   delete probe;
   delete keptProbe;
-}
-
-// Windows (and Wine) cap a window at 32,767 pixels and the toolkit takes
-// its bounds from the window, so the cursor branch for wider controls cannot
-// be reached through a live toolkit control; the press forwarded with
-// lParam's point is what a real button gets.
-TEST_F(SkinControlTest, TakenPressIsForwardedToTheControlsMouseDown) {
-  auto* button = Make<TButton>(form.get(), 0, 60, 90, 30);
-  std::vector<POINT> downs;
-  button->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int x, int y) {
-    downs.push_back(POINT{x, y});
-  };
-  auto* object = new TSkinButton(button);
-  object->InitSkin(formObject.get(), data.get(), false, &formObject->ControlCanvas());
-  SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(17, 5));
-  ASSERT_EQ(1u, downs.size());
-  EXPECT_EQ(17, downs[0].x);
-  EXPECT_EQ(5, downs[0].y);
 }
 
 }  // namespace
