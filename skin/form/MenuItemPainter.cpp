@@ -6,6 +6,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/FramedImage.h"
 #include "skin/form/MenuText.h"
+#include "toolkit/controls/Controls.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/WideText.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -84,14 +85,24 @@ COLORREF TextColour(const TSkinMenuItem& item, bool selected, const TSkinData& d
   return Rgb(skin.Colour(scButtonShadow));
 }
 
+// A right-to-left item is laid out as a left-to-right one seen in a mirror.
+RECT MirroredIn(const RECT& whole, const RECT& part, bool mirrored) {
+  if (!mirrored) return part;
+  return RECT{whole.left + whole.right - part.right, part.top,
+              whole.left + whole.right - part.left, part.bottom};
+}
+
 void DrawContent(TCanvas& canvas, const RECT& rect, const TSkinMenuItem& item, bool selected,
                  const TSkinData& data) {
   const HDC dc = canvas.Handle();
   const TDataSkinObject* element = MenuItemElement(data);
   const int glyph = std::max(kMinimumGlyphBox, item.Images ? item.Images->Width() : 0);
   const int left = rect.left + 1 + (element ? element->LeftWidth : 0);
-  const RECT box{left, rect.top + 1, left + glyph,
-                 std::min<LONG>(rect.top + 1 + glyph, rect.bottom - 1)};
+  const bool rtl = item.RightToLeft;
+  const RECT box = MirroredIn(rect,
+                              RECT{left, rect.top + 1, left + glyph,
+                                   std::min<LONG>(rect.top + 1 + glyph, rect.bottom - 1)},
+                              rtl);
   const COLORREF colour = TextColour(item, selected, data);
   if (item.HasImage()) {
     if (item.Checked) {
@@ -110,15 +121,19 @@ void DrawContent(TCanvas& canvas, const RECT& rect, const TSkinMenuItem& item, b
   const TSelection fontIn(dc, font ? font.Get() : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colour);
-  RECT text{box.right + kTextGap, rect.top, rect.right - 1, rect.bottom};
+  const UINT toTheEnd = rtl ? DT_RIGHT | DT_RTLREADING : DT_LEFT;
+  const UINT toTheStart = rtl ? DT_LEFT | DT_RTLREADING : DT_RIGHT;
+  const int textLeft = left + glyph + kTextGap;
+  RECT text = MirroredIn(rect, RECT{textLeft, rect.top, rect.right - 1, rect.bottom}, rtl);
   const std::wstring caption = ToWide(item.Caption);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS);
+            toTheEnd | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS);
   const std::wstring keys = ToWide(item.ShortCutText);
   if (keys.empty()) return;
-  RECT keysRect{text.left, rect.top, rect.right - kShortCutRightMargin, rect.bottom};
+  RECT keysRect = MirroredIn(
+      rect, RECT{textLeft, rect.top, rect.right - kShortCutRightMargin, rect.bottom}, rtl);
   DrawTextW(dc, keys.c_str(), static_cast<int>(keys.size()), &keysRect,
-            DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+            toTheStart | DT_VCENTER | DT_SINGLELINE);
 }
 
 // Frame 2 of the element, ends kept and middle stretched, bottom-aligned
@@ -156,6 +171,8 @@ TSkinMenuItem SkinMenuItemOf(TMenuItem& item) {
   look.Default = item.Default();
   const TMenu* menu = item.GetParentMenu();
   look.Images = menu ? menu->Images() : nullptr;
+  const auto* owner = menu ? dynamic_cast<const TControl*>(menu->Owner()) : nullptr;
+  look.RightToLeft = owner && owner->UseRightToLeftScrollBar();
   look.ImageIndex = item.ImageIndex();
   return look;
 }
@@ -166,8 +183,9 @@ TSkinMenuItem SkinMenuItemOfNative(HMENU menu, UINT command) {
   SplitMenuText(text.empty() ? String(1, '-') : text, look.Caption, look.ShortCutText);
   MENUITEMINFOW info{};
   info.cbSize = sizeof info;
-  info.fMask = MIIM_STATE;
+  info.fMask = MIIM_STATE | MIIM_FTYPE;
   if (GetMenuItemInfoW(menu, command, FALSE, &info)) {
+    look.RightToLeft = (info.fType & MFT_RIGHTORDER) != 0;
     look.Enabled = (info.fState & MFS_GRAYED) == 0;
     look.Checked = (info.fState & MFS_CHECKED) != 0;
     look.Default = (info.fState & MFS_DEFAULT) != 0;

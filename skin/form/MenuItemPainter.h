@@ -23,14 +23,17 @@ struct TSkinMenuItem {
   bool Default = false;  // drawn bold
   TImageList* Images = nullptr;
   int ImageIndex = -1;
+  bool RightToLeft = false;  // glyph box on the right, text read right to left
   bool IsLine() const { return Caption == "-"; }
   bool HasImage() const;
 };
 
-// The look of a toolkit item (its menu's image list included).
+// The look of a toolkit item (its menu's image list included); a menu
+// owned by a control laid out right to left is right to left.
 TSkinMenuItem SkinMenuItemOf(TMenuItem& item);
 // A temporary item made from a native entry: its text (at most 80
-// characters, "-" when it has none) and its grayed and checked state.
+// characters, "-" when it has none), its grayed and checked state and its
+// right-to-left order.
 TSkinMenuItem SkinMenuItemOfNative(HMENU menu, UINT command);
 
 // The background of the drop-down hmenu as the session's popup windows show

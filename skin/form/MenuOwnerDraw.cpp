@@ -99,18 +99,25 @@ bool TMenuBarHost::DrawMenuItem(LPARAM lParam, LRESULT& result) {
   TSkinData* skinData = form_.SkinData();
   if (!draw || draw->CtlType != ODT_MENU || !skinData) return false;
   const UINT id = draw->itemID;
-  TMenuItem* systemItem = FindInMenu(systemMenuPopup_.get(), id);
+  // The copy's commands are the toolkit's own numbers, which a plain
+  // window's entries may use too: the menu drawn in tells them apart.
+  const bool inSystemCopy =
+      systemMenuPopup_ && draw->hwndItem == reinterpret_cast<HWND>(systemMenuPopup_->Handle());
+  TMenuItem* systemItem = inSystemCopy ? FindInMenu(systemMenuPopup_.get(), id) : nullptr;
   if (!windowMenu_ && !systemItem) return false;
   const bool selected = (draw->itemState & ODS_SELECTED) != 0;
   const bool toolkitForm = form_.ToolkitForm() != nullptr;
   TMenuItem* item = systemItem ? systemItem : (toolkitForm ? ToolkitMenuItem(id) : nullptr);
   TSkinSession* session = form_.Session();
   if (item) {
-    DrawSkinToolkitItem(*item, *skinData, session, draw->hDC, draw->rcItem, selected);
+    DrawSkinToolkitItem(*item, *skinData, session, draw->hDC, draw->rcItem, selected,
+                        form_.Window().RightToLeft);
   } else {
     if (toolkitForm && ApplicationId(id)) return false;
     const auto menu = reinterpret_cast<HMENU>(draw->hwndItem);
-    DrawSkinMenuItem(draw->hDC, draw->rcItem, SkinMenuItemOfNative(menu, id), selected, *skinData,
+    TSkinMenuItem look = SkinMenuItemOfNative(menu, id);
+    look.RightToLeft = look.RightToLeft || form_.Window().RightToLeft;
+    DrawSkinMenuItem(draw->hDC, draw->rcItem, look, selected, *skinData,
                      MenuBackgroundOf(session, menu));
   }
   result = TRUE;

@@ -24,7 +24,8 @@ struct TSkinDrawHandler {
   void operator()(TObject* sender, TCanvas* canvas, RECT rect, TOwnerDrawState state) const {
     auto* item = dynamic_cast<TMenuItem*>(sender);
     if (!item || !canvas) return;
-    DrawSkinToolkitItem(*item, *Data, Session, canvas->Handle(), rect, state.Contains(odSelected));
+    DrawSkinToolkitItem(*item, *Data, Session, canvas->Handle(), rect, state.Contains(odSelected),
+                        false);
   }
 };
 
@@ -136,10 +137,12 @@ void MeasureSkinToolkitItem(TMenuItem& item, TSkinData& data, TCanvas& canvas, i
 }
 
 void DrawSkinToolkitItem(TMenuItem& item, TSkinData& data, TSkinSession* session, HDC dc,
-                         const RECT& rect, bool selected) {
+                         const RECT& rect, bool selected, bool windowRightToLeft) {
   TMenuItem* parent = item.Parent();
   const HMENU menu = parent ? parent->Handle() : nullptr;
-  DrawSkinMenuItem(dc, rect, SkinMenuItemOf(item), selected, data, MenuBackgroundOf(session, menu));
+  TSkinMenuItem look = SkinMenuItemOf(item);
+  look.RightToLeft = look.RightToLeft || windowRightToLeft;
+  DrawSkinMenuItem(dc, rect, look, selected, data, MenuBackgroundOf(session, menu));
 }
 
 void SkinFormMenus(TCustomForm& form, TSkinData& data, TSkinSession* session) {

@@ -29,9 +29,10 @@ bool HasSkinDrawHandler(const TMenuItem& item);
 void MeasureSkinToolkitItem(TMenuItem& item, TSkinData& data, TCanvas& canvas, int& width,
                             int& height);
 // Draws a toolkit item in the skin into rect of dc (the menu's client
-// coordinates), over its popup's background.
+// coordinates), over its popup's background; right to left as its menu is,
+// or as the window it drops from.
 void DrawSkinToolkitItem(TMenuItem& item, TSkinData& data, TSkinSession* session, HDC dc,
-                         const RECT& rect, bool selected);
+                         const RECT& rect, bool selected, bool windowRightToLeft);
 
 // The form's menus go owner-drawn in the skin: its main menu with
 // xcMenuItem, its popup menus (and those of the forms it owns) with

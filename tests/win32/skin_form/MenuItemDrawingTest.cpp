@@ -365,6 +365,77 @@ TEST_F(WindowMenuItemTest, NativeEntriesOfAPlainWindowAreMeasuredAndDrawnInTheSk
   EXPECT_GT(CountInk(dib, text, disabled), 4);
 }
 
+// A right-to-left item is the left-to-right one in a mirror: the check mark
+// in a glyph box at the right edge, the caption ending beside it. An item is
+// right to left by its native order, by the window it drops from, or by the
+// control that owns its menu.
+TEST_F(WindowMenuItemTest, RightToLeftItemsMirrorTheirLayout) {
+  TWinSkinForm& object = SkinnedWithMenu();
+  const int box = 1 + data->Skin().MenuItem->LeftWidth;
+  const unsigned ink = Slot(scMenuText);
+  const auto expectLayout = [&](const DibSurface& dib, bool mirrored, const char* what) {
+    const auto columns = [&](int left, int right) {
+      return mirrored ? RECT{kItemWidth - right, 1, kItemWidth - left, kItemHeight - 1}
+                      : RECT{left, 1, right, kItemHeight - 1};
+    };
+    EXPECT_GT(CountInk(dib, columns(box, box + 16), ink), 4) << what << ": the check mark";
+    EXPECT_GT(CountInk(dib, columns(box + 19, box + 31), ink), 0) << what << ": the caption";
+    EXPECT_EQ(0, CountInk(dib, columns(kItemWidth - box - 16, kItemWidth - box), ink))
+        << what << ": the far end is empty";
+  };
+  const auto nativeEntry = [&] {
+    auto dib = std::make_unique<DibSurface>(kItemWidth, kItemHeight);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemID = 6;
+    draw.hwndItem = reinterpret_cast<HWND>(drop);
+    draw.hDC = dib->dc();
+    draw.rcItem = RECT{0, 0, kItemWidth, kItemHeight};
+    EXPECT_EQ(TRUE, SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+    return dib;
+  };
+  CheckMenuItem(drop, 6, MF_BYCOMMAND | MF_CHECKED);
+  object.MenuHost().RebuildSystemMenuPopup();
+  TPopupMenu& system = *object.MenuHost().SystemMenuPopup();
+  TMenuItem& move = *ItemWithTag(system, SC_MOVE);
+  move.SetChecked(true);
+  expectLayout(*nativeEntry(), false, "native entry");
+  expectLayout(*Drawn(system, move, false), false, "system menu entry");
+
+  MENUITEMINFOW order{};
+  order.cbSize = sizeof order;
+  order.fMask = MIIM_FTYPE;
+  ASSERT_TRUE(GetMenuItemInfoW(drop, 6, FALSE, &order));
+  order.fType |= MFT_RIGHTORDER;
+  ASSERT_TRUE(SetMenuItemInfoW(drop, 6, FALSE, &order));
+  expectLayout(*nativeEntry(), true, "native entry in right-to-left order");
+  order.fType &= ~MFT_RIGHTORDER;
+  SetMenuItemInfoW(drop, 6, FALSE, &order);
+
+  SetWindowLongPtrW(window, GWL_EXSTYLE,
+                    GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR | WS_EX_RIGHT |
+                        WS_EX_RTLREADING);
+  expectLayout(*nativeEntry(), true, "native entry of a right-to-left window");
+  expectLayout(*Drawn(system, move, false), true, "system menu entry of a right-to-left window");
+
+  for (const TBiDiMode mode : {bdLeftToRight, bdRightToLeft}) {
+    TForm owner(nullptr);
+    owner.SetBiDiMode(mode);
+    auto* popup = new TPopupMenu(&owner);
+    auto* item = new TMenuItem(&owner);
+    item->SetCaption("Move");
+    item->SetChecked(true);
+    popup->Items()->Add(item);
+    SkinFormMenus(owner, *data, nullptr);
+    DibSurface dib(kItemWidth, kItemHeight);
+    TCanvas canvas;
+    canvas.SetHandle(dib.dc());
+    item->DrawItem(canvas, RECT{0, 0, kItemWidth, kItemHeight}, TOwnerDrawState());
+    canvas.SetHandle(nullptr);
+    expectLayout(dib, mode == bdRightToLeft, "popup menu of a form");
+  }
+}
+
 // Without a menu when it was skinned, a window's owner-drawn items stay its own.
 TEST_F(WindowMenuItemTest, AWindowWithoutAMenuAtAttachPassesItemsOn) {
   Skinned();
