@@ -1,6 +1,6 @@
 // Captions the skin draws read right to left when their control does: "!ab"
-// in right-to-left reading order shows as "ab!" does left to right, on every
-// kind of control whose text the skin writes.
+// in right-to-left reading order shows as "ab!" does left to right, on
+// buttons, check and radio buttons, group boxes and tabs.
 #include <functional>
 #include <vector>
 
