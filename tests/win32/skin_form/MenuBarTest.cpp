@@ -56,11 +56,7 @@ class MenuBarTest : public FramePixelsTest {
     GetClientRect(window, &clientBefore);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
-    EXPECT_TRUE(PumpUntil([&] {
-      const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState() == asSkinned;
-    }));
-    return *Manager().FindFormObject(window);
+    return SkinnedObject(window);
   }
   LPARAM ScreenPointOf(const TMenuBtn& item) {
     RECT rect{};
@@ -292,25 +288,22 @@ TEST_F(MenuBarTest, ToolkitMenuChangedRebuildsTheBar) {
   form.SetBounds(40, 40, 320, 220);
   form.Show();
   SetForegroundWindow(form.Handle());
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState() == asSkinned;
-  }));
-  TWinSkinForm& object = *Manager().FindFormObject(form.Handle());
-  ASSERT_NE(nullptr, object.MenuHost().Bar());
-  EXPECT_EQ(L"&File", object.MenuHost().Bar()->Item(0)->Caption);
-  EXPECT_EQ(file, object.MenuHost().Bar()->Item(0)->MenuItem);
+  TWinSkinForm* object = WaitUntilSkinned(form.Handle());
+  ASSERT_NE(nullptr, object);
+  ASSERT_NE(nullptr, object->MenuHost().Bar());
+  EXPECT_EQ(L"&File", object->MenuHost().Bar()->Item(0)->Caption);
+  EXPECT_EQ(file, object->MenuHost().Bar()->Item(0)->MenuItem);
 
   file->SetCaption("&Document");
   auto* view = new TMenuItem(&form);
   view->SetCaption("&View");
   mainMenu->Items()->Add(view);
-  ASSERT_EQ(2, object.MenuHost().Bar()->ItemCount());
-  EXPECT_EQ(L"&Document", object.MenuHost().Bar()->Item(0)->Caption);
-  EXPECT_EQ(L"&View", object.MenuHost().Bar()->Item(1)->Caption);
+  ASSERT_EQ(2, object->MenuHost().Bar()->ItemCount());
+  EXPECT_EQ(L"&Document", object->MenuHost().Bar()->Item(0)->Caption);
+  EXPECT_EQ(L"&View", object->MenuHost().Bar()->Item(1)->Caption);
   EXPECT_EQ(nullptr, GetMenu(form.Handle()));
-  EXPECT_GT(object.MenuHost().Bar()->Item(1)->Rect.left,
-            object.MenuHost().Bar()->Item(0)->Rect.left);
+  EXPECT_GT(object->MenuHost().Bar()->Item(1)->Rect.left,
+            object->MenuHost().Bar()->Item(0)->Rect.left);
 }
 
 // A raw MDI frame with a menu, one maximised child: the child's buttons sit
@@ -351,26 +344,23 @@ TEST_F(MenuBarTest, MaximisedMdiChildsButtonsAreDrawnInTheBarAndAct) {
   ASSERT_NE(nullptr, child);
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState() == asSkinned;
-  }));
-  TWinSkinForm& object = *Manager().FindFormObject(window);
-  ASSERT_NE(nullptr, object.MenuHost().Bar());
+  TWinSkinForm* object = WaitUntilSkinned(window);
+  ASSERT_NE(nullptr, object);
+  ASSERT_NE(nullptr, object->MenuHost().Bar());
   SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
   PumpUntil([] { return false; }, 300);
-  auto dib = Painted(object);
+  auto dib = Painted(*object);
 
   TWinSysButton* close = nullptr;
-  for (int i = 0; i < object.Caption().ButtonCount(); ++i) {
-    TWinSysButton* button = object.Caption().Button(i);
+  for (int i = 0; i < object->Caption().ButtonCount(); ++i) {
+    TWinSysButton* button = object->Caption().Button(i);
     if (button->Element->Action == cbMdiClose) close = button;
   }
   ASSERT_NE(nullptr, close);
   ASSERT_TRUE(close->Visible);
   const RECT& rect = close->Rect;
-  EXPECT_GE(rect.top, object.Frame().Top());
-  EXPECT_LE(rect.bottom, object.Frame().Top() + object.Frame().MenuBarHeight());
+  EXPECT_GE(rect.top, object->Frame().Top());
+  EXPECT_LE(rect.bottom, object->Frame().Top() + object->Frame().MenuBarHeight());
   // Its first frame's centre, drawn stretched into its rectangle.
   TBitmap& image = *close->Element->Image;
   const int frameWidth = image.Width() / close->Element->Frame;
@@ -393,8 +383,8 @@ TEST_F(MenuBarTest, MaximisedMdiChildsButtonsAreDrawnInTheBarAndAct) {
   AppendMenuW(other, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), L"&Window");
   const auto old = reinterpret_cast<HMENU>(
       SendMessageW(client, WM_MDISETMENU, reinterpret_cast<WPARAM>(other), 0));
-  ASSERT_EQ(1, object.MenuHost().Bar()->ItemCount());
-  EXPECT_EQ(L"&Window", object.MenuHost().Bar()->Item(0)->Caption);
+  ASSERT_EQ(1, object->MenuHost().Bar()->ItemCount());
+  EXPECT_EQ(L"&Window", object->MenuHost().Bar()->Item(0)->Caption);
   EXPECT_EQ(nullptr, GetMenu(window));
   // The caller gets its old menu back in the answer, as unskinned.
   EXPECT_EQ(menu, old);
