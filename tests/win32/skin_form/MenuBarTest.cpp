@@ -2,7 +2,6 @@
 // skin (pixels read back), the menu taken from the window and given back,
 // the keys that move between bar items while a drop-down is open, and a
 // window destroyed with its drop-down open.
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,24 +10,14 @@
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
 #include "tests/win32/support/HandleExpectations.h"
+#include "tests/win32/support/MenuLoopTicks.h"
+#include "tests/win32/support/OpenMenuWatch.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
 
 namespace {
 
-std::function<void()> g_tick;
-
-void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
-  if (g_tick) g_tick();
-}
-
-HWND VisibleMenuWindow() {
-  for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
-       w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
-    if (IsWindowVisible(w)) return w;
-  }
-  return nullptr;
-}
+using wintest::VisibleMenuWindow;
 
 class MenuBarTest : public FramePixelsTest {
  protected:
@@ -69,10 +58,6 @@ class MenuBarTest : public FramePixelsTest {
       if (m.window == window && m.msg == WM_INITMENUPOPUP) opened.push_back(m.wParam);
     }
     return opened;
-  }
-  void TearDown() override {
-    g_tick = nullptr;
-    FramePixelsTest::TearDown();
   }
 
   HMENU menu = nullptr;
@@ -150,24 +135,23 @@ TEST_F(MenuBarTest, ArrowKeysMoveBetweenBarItemsWrappingAndRightOpensASubmenu) {
   const std::vector<WPARAM> keys = {VK_LEFT, VK_RIGHT, VK_RIGHT, VK_RIGHT};
   size_t done = 0;
   int quiet = 0;
-  g_tick = [&] {
-    const HWND menuWindow = VisibleMenuWindow();
-    if (!menuWindow) return;
-    // Each key once the drop-down of the step before is up and settled.
-    if (OpenedPopups().size() != done + 1 || ++quiet < 2) return;
-    quiet = 0;
-    if (done < keys.size()) {
-      PostMessageW(menuWindow, WM_KEYDOWN, keys[done], 0);
-      ++done;
-    } else {
-      EndMenu();
-    }
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 60, &OnTick);
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(0)));
-  PumpUntil([&] { return OpenedPopups().size() == keys.size() + 1 && !VisibleMenuWindow(); }, 8000);
-  KillTimer(nullptr, timer);
-  g_tick = nullptr;
+  {
+    const wintest::TMenuLoopTicks ticks([&](HWND menuWindow) {
+      if (!menuWindow) return;
+      // Each key once the drop-down of the step before is up and settled.
+      if (OpenedPopups().size() != done + 1 || ++quiet < 2) return;
+      quiet = 0;
+      if (done < keys.size()) {
+        PostMessageW(menuWindow, WM_KEYDOWN, keys[done], 0);
+        ++done;
+      } else {
+        EndMenu();
+      }
+    });
+    SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(0)));
+    PumpUntil([&] { return OpenedPopups().size() == keys.size() + 1 && !VisibleMenuWindow(); },
+              8000);
+  }
   const auto as = [](HMENU m) { return reinterpret_cast<WPARAM>(m); };
   EXPECT_EQ((std::vector<WPARAM>{as(subs[0]), as(subs[2]), as(subs[0]), as(subs[1]), as(nested)}),
             OpenedPopups());
@@ -178,16 +162,13 @@ TEST_F(MenuBarTest, ArrowKeysMoveBetweenBarItemsWrappingAndRightOpensASubmenu) {
 TEST_F(MenuBarTest, ChoosingAnItemSendsItsCommandOnce) {
   TWinSkinForm& object = SkinnedWithMenu();
   ClearRecorded();
-  g_tick = [&] {
-    if (const HWND menuWindow = VisibleMenuWindow()) {
+  {
+    const wintest::TMenuLoopTicks ticks([](HWND menuWindow) {
       // The first item is selected as the drop-down opens; Return chooses it.
-      PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
-    }
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 150, &OnTick);
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(0)));
-  KillTimer(nullptr, timer);
-  g_tick = nullptr;
+      if (menuWindow) PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(0)));
+  }
   PumpUntil([] { return false; }, 300);
   std::vector<WPARAM> commands;
   for (const RecordedMessage& m : Recorded()) {
@@ -209,16 +190,13 @@ TEST_F(MenuBarTest, DropDownEntriesAreOwnerDrawnWhileOpenAndGiveTheirTypeBack) {
     return (info.fType & MFT_OWNERDRAW) != 0;
   };
   bool drawnWhileOpen = false, nestedWhileOpen = false;
-  g_tick = [&] {
-    if (!VisibleMenuWindow()) return;
-    drawnWhileOpen = ownerDrawn(subs[1], 0) && ownerDrawn(subs[1], 1);
-    nestedWhileOpen = ownerDrawn(nested, 1);
-    EndMenu();
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, &OnTick);
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(1)));
-  KillTimer(nullptr, timer);
-  g_tick = nullptr;
+  {
+    const wintest::TOpenMenuWatch watch([&](HWND) {
+      drawnWhileOpen = ownerDrawn(subs[1], 0) && ownerDrawn(subs[1], 1);
+      nestedWhileOpen = ownerDrawn(nested, 1);
+    });
+    SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(1)));
+  }
   EXPECT_TRUE(drawnWhileOpen);
   EXPECT_TRUE(nestedWhileOpen);
   EXPECT_FALSE(ownerDrawn(subs[1], 0));
@@ -234,16 +212,15 @@ TEST_F(MenuBarTest, DropDownEntriesAreOwnerDrawnWhileOpenAndGiveTheirTypeBack) {
 TEST_F(MenuBarTest, WindowDestroyedWithItsDropDownOpenTakesTheHookAlong) {
   TWinSkinForm& object = SkinnedWithMenu();
   bool hookedWhileOpen = false;
-  g_tick = [&] {
-    if (!VisibleMenuWindow() || !IsWindow(window)) return;
-    hookedWhileOpen = MenuBarHookInstalled();
-    DestroyWindow(window);
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, &OnTick);
   const HWND destroyed = window;
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(1)));
-  KillTimer(nullptr, timer);
-  g_tick = nullptr;
+  {
+    const wintest::TMenuLoopTicks ticks([&](HWND menuWindow) {
+      if (!menuWindow || !IsWindow(window)) return;
+      hookedWhileOpen = MenuBarHookInstalled();
+      DestroyWindow(window);
+    });
+    SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(1)));
+  }
   window = nullptr;
   EXPECT_TRUE(hookedWhileOpen);
   EXPECT_FALSE(IsWindow(destroyed));
