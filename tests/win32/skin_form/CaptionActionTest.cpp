@@ -14,11 +14,7 @@ class CaptionActionTest : public SkinManagerTest {
   TWinSkinForm& Skinned(DWORD style = WS_OVERLAPPEDWINDOW) {
     window = MakeRecordingWindow(style | WS_VISIBLE, 0, nullptr, 320, 220);
     SetForegroundWindow(window);
-    EXPECT_TRUE(PumpUntil([&] {
-      const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState() == asSkinned;
-    }));
-    return *Manager().FindFormObject(window);
+    return SkinnedObject(window);
   }
   LPARAM CaptionPoint(int x, int y) const {
     RECT rect{};

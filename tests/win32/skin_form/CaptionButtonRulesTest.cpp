@@ -74,11 +74,7 @@ class CaptionButtonRulesTest : public FramePixelsTest {
                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 40, 40, 320, 220,
                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetForegroundWindow(window);
-    EXPECT_TRUE(PumpUntil([&] {
-      const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState() == asSkinned;
-    }));
-    return *Manager().FindFormObject(window);
+    return SkinnedObject(window);
   }
   // The window put into the case's state after it was skinned.
   void Enter(TWindowCase kind, TWinSkinForm& object) {

@@ -36,10 +36,6 @@ class FormEventsTest : public SkinManagerTest {
       raised.push_back({"after", s, w, n, log.Count(SKIN_APPLIED)});
     };
   }
-  bool SkinnedNow(HWND window) {
-    const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState() == asSkinned;
-  }
   void TearDown() override {
     data->OnBeforeSkinForm = nullptr;
     data->OnAfterSkinForm = nullptr;
@@ -57,7 +53,7 @@ TEST_F(FormEventsTest, AFormHearsBeforeThenAfterSkinApplied) {
   const wintest::WindowProcRecorder recorder(log, form.Handle());
   form.Show();
   SetForegroundWindow(form.Handle());
-  ASSERT_TRUE(PumpUntil([&] { return SkinnedNow(form.Handle()); }));
+  ASSERT_NE(nullptr, WaitUntilSkinned(form.Handle()));
   FlushEvents();
   ASSERT_EQ(2u, raised.size());
   for (const TRaised& r : raised) {
@@ -80,7 +76,7 @@ TEST_F(FormEventsTest, APlainWindowHearsOnlyAfterWithNoSender) {
   const wintest::WindowProcRecorder recorder(log, window);
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
-  ASSERT_TRUE(PumpUntil([&] { return SkinnedNow(window); }));
+  ASSERT_NE(nullptr, WaitUntilSkinned(window));
   FlushEvents();
   ASSERT_EQ(1u, raised.size());
   EXPECT_EQ("after", raised[0].event);

@@ -20,11 +20,7 @@ class FormMessagesTest : public SkinManagerTest {
     form.SetBounds(left, 40, 320, 220);
     form.Show();
     SetForegroundWindow(form.Handle());
-    EXPECT_TRUE(PumpUntil([&] {
-      const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-      return o && o->AttachState() == asSkinned;
-    }));
-    return *Manager().FindFormObject(form.Handle());
+    return SkinnedObject(form.Handle());
   }
   // A main menu with one drop-down per caption, each with one entry.
   static TMainMenu* MenuOf(TCustomForm& form, std::initializer_list<const char*> captions) {
@@ -153,12 +149,9 @@ TEST_F(FormMessagesTest, AltSpaceOpensTheSystemMenuAtTheClientOrigin) {
   TWinSkinForm& formObject = Skinned(form);
   const HWND plain = MakeRecordingWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 300, 200);
   SetForegroundWindow(plain);
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(plain);
-    return o && o->AttachState() == asSkinned;
-  }));
-  TWinSkinForm& plainObject = *Manager().FindFormObject(plain);
-  for (TWinSkinForm* object : {&formObject, &plainObject}) {
+  TWinSkinForm* plainObject = WaitUntilSkinned(plain);
+  ASSERT_NE(nullptr, plainObject);
+  for (TWinSkinForm* object : {&formObject, plainObject}) {
     const HWND window = object->Handle();
     SetForegroundWindow(window);
     SetFocus(window);

@@ -21,11 +21,7 @@ class FramePixelsTest : public SkinManagerTest {
   TWinSkinForm& Skinned(DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0) {
     window = MakeRecordingWindow(style | WS_VISIBLE, exStyle, nullptr, 320, 220);
     SetForegroundWindow(window);
-    EXPECT_TRUE(PumpUntil([&] {
-      const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState() == asSkinned;
-    }));
-    return *Manager().FindFormObject(window);
+    return SkinnedObject(window);
   }
   // The whole frame painted into a DIB of the window's size.
   std::unique_ptr<DibSurface> Painted(TWinSkinForm& object) {

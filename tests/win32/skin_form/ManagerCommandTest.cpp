@@ -30,10 +30,7 @@ bool operator==(SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; }
 // Brought to the front, the window is skinned by the manager's hook.
 bool ActivatedAndSkinned(HWND window) {
   SetForegroundWindow(window);
-  return PumpUntil([&] {
-    const TWinSkinForm* o = TSkinManage::Instance()->FindFormObject(window);
-    return o && o->AttachState() == asSkinned;
-  });
+  return WaitUntilSkinned(window) != nullptr;
 }
 
 TEST(SkinManagerCommands, BeforeAnyActivationCommandsOnlySwitch) {
@@ -84,8 +81,7 @@ TEST_F(SkinManagerTest, UnskinKeepsTheClientAreaAndReskinBringsTheFrameBack) {
   data->SetActive(true);  // command 1: every visible form again
   ASSERT_TRUE(PumpUntil([&] { return Manager().FindFormObject(window) != nullptr; }));
   EXPECT_EQ(2, changed);
-  ASSERT_TRUE(
-      PumpUntil([&] { return Manager().FindFormObject(window)->AttachState() == asSkinned; }));
+  ASSERT_NE(nullptr, WaitUntilSkinned(window));
   EXPECT_TRUE(ClientSize(window) == client);
 
   data->ApplySkin();  // command 3 re-applies, the window keeps its client area

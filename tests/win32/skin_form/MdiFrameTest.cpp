@@ -51,16 +51,12 @@ class MdiFrameTest : public SkinManagerTest {
     mdi = std::make_unique<TMdiFrameWindows>(args);
     ShowWindow(Frame(), SW_SHOW);
     SetForegroundWindow(Frame());
-    EXPECT_TRUE(PumpUntil([&] { return Skinned(Frame()); }));
+    TWinSkinForm& frame = SkinnedObject(Frame());
     for (const HWND child : mdi->Children()) {
       if (!Manager().FindFormObject(child)) Manager().SkinWindow(child);
-      EXPECT_TRUE(PumpUntil([&] { return Skinned(child); }));
+      EXPECT_NE(nullptr, WaitUntilSkinned(child));
     }
-    return *Manager().FindFormObject(Frame());
-  }
-  bool Skinned(HWND window) {
-    const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState() == asSkinned;
+    return frame;
   }
   HWND Frame() const { return mdi->Frame(); }
   HWND Client() const { return mdi->Client(); }

@@ -2,7 +2,6 @@
 // skin (pixels read back), the menu taken from the window and given back,
 // the keys that move between bar items while a drop-down is open, and a
 // window destroyed with its drop-down open.
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,24 +10,14 @@
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinMenuBar.h"
 #include "tests/win32/support/HandleExpectations.h"
+#include "tests/win32/support/MenuLoopTicks.h"
+#include "tests/win32/support/OpenMenuWatch.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
 
 namespace {
 
-std::function<void()> g_tick;
-
-void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
-  if (g_tick) g_tick();
-}
-
-HWND VisibleMenuWindow() {
-  for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
-       w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
-    if (IsWindowVisible(w)) return w;
-  }
-  return nullptr;
-}
+using wintest::VisibleMenuWindow;
 
 class MenuBarTest : public FramePixelsTest {
  protected:
@@ -56,11 +45,7 @@ class MenuBarTest : public FramePixelsTest {
     GetClientRect(window, &clientBefore);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
-    EXPECT_TRUE(PumpUntil([&] {
-      const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState() == asSkinned;
-    }));
-    return *Manager().FindFormObject(window);
+    return SkinnedObject(window);
   }
   LPARAM ScreenPointOf(const TMenuBtn& item) {
     RECT rect{};
@@ -73,10 +58,6 @@ class MenuBarTest : public FramePixelsTest {
       if (m.window == window && m.msg == WM_INITMENUPOPUP) opened.push_back(m.wParam);
     }
     return opened;
-  }
-  void TearDown() override {
-    g_tick = nullptr;
-    FramePixelsTest::TearDown();
   }
 
   HMENU menu = nullptr;
@@ -154,24 +135,23 @@ TEST_F(MenuBarTest, ArrowKeysMoveBetweenBarItemsWrappingAndRightOpensASubmenu) {
   const std::vector<WPARAM> keys = {VK_LEFT, VK_RIGHT, VK_RIGHT, VK_RIGHT};
   size_t done = 0;
   int quiet = 0;
-  g_tick = [&] {
-    const HWND menuWindow = VisibleMenuWindow();
-    if (!menuWindow) return;
-    // Each key once the drop-down of the step before is up and settled.
-    if (OpenedPopups().size() != done + 1 || ++quiet < 2) return;
-    quiet = 0;
-    if (done < keys.size()) {
-      PostMessageW(menuWindow, WM_KEYDOWN, keys[done], 0);
-      ++done;
-    } else {
-      EndMenu();
-    }
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 60, &OnTick);
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(0)));
-  PumpUntil([&] { return OpenedPopups().size() == keys.size() + 1 && !VisibleMenuWindow(); }, 8000);
-  KillTimer(nullptr, timer);
-  g_tick = nullptr;
+  {
+    const wintest::TMenuLoopTicks ticks([&](HWND menuWindow) {
+      if (!menuWindow) return;
+      // Each key once the drop-down of the step before is up and settled.
+      if (OpenedPopups().size() != done + 1 || ++quiet < 2) return;
+      quiet = 0;
+      if (done < keys.size()) {
+        PostMessageW(menuWindow, WM_KEYDOWN, keys[done], 0);
+        ++done;
+      } else {
+        EndMenu();
+      }
+    });
+    SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(0)));
+    PumpUntil([&] { return OpenedPopups().size() == keys.size() + 1 && !VisibleMenuWindow(); },
+              8000);
+  }
   const auto as = [](HMENU m) { return reinterpret_cast<WPARAM>(m); };
   EXPECT_EQ((std::vector<WPARAM>{as(subs[0]), as(subs[2]), as(subs[0]), as(subs[1]), as(nested)}),
             OpenedPopups());
@@ -182,16 +162,13 @@ TEST_F(MenuBarTest, ArrowKeysMoveBetweenBarItemsWrappingAndRightOpensASubmenu) {
 TEST_F(MenuBarTest, ChoosingAnItemSendsItsCommandOnce) {
   TWinSkinForm& object = SkinnedWithMenu();
   ClearRecorded();
-  g_tick = [&] {
-    if (const HWND menuWindow = VisibleMenuWindow()) {
+  {
+    const wintest::TMenuLoopTicks ticks([](HWND menuWindow) {
       // The first item is selected as the drop-down opens; Return chooses it.
-      PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
-    }
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 150, &OnTick);
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(0)));
-  KillTimer(nullptr, timer);
-  g_tick = nullptr;
+      if (menuWindow) PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(0)));
+  }
   PumpUntil([] { return false; }, 300);
   std::vector<WPARAM> commands;
   for (const RecordedMessage& m : Recorded()) {
@@ -213,16 +190,13 @@ TEST_F(MenuBarTest, DropDownEntriesAreOwnerDrawnWhileOpenAndGiveTheirTypeBack) {
     return (info.fType & MFT_OWNERDRAW) != 0;
   };
   bool drawnWhileOpen = false, nestedWhileOpen = false;
-  g_tick = [&] {
-    if (!VisibleMenuWindow()) return;
-    drawnWhileOpen = ownerDrawn(subs[1], 0) && ownerDrawn(subs[1], 1);
-    nestedWhileOpen = ownerDrawn(nested, 1);
-    EndMenu();
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, &OnTick);
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(1)));
-  KillTimer(nullptr, timer);
-  g_tick = nullptr;
+  {
+    const wintest::TOpenMenuWatch watch([&](HWND) {
+      drawnWhileOpen = ownerDrawn(subs[1], 0) && ownerDrawn(subs[1], 1);
+      nestedWhileOpen = ownerDrawn(nested, 1);
+    });
+    SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(1)));
+  }
   EXPECT_TRUE(drawnWhileOpen);
   EXPECT_TRUE(nestedWhileOpen);
   EXPECT_FALSE(ownerDrawn(subs[1], 0));
@@ -238,16 +212,15 @@ TEST_F(MenuBarTest, DropDownEntriesAreOwnerDrawnWhileOpenAndGiveTheirTypeBack) {
 TEST_F(MenuBarTest, WindowDestroyedWithItsDropDownOpenTakesTheHookAlong) {
   TWinSkinForm& object = SkinnedWithMenu();
   bool hookedWhileOpen = false;
-  g_tick = [&] {
-    if (!VisibleMenuWindow() || !IsWindow(window)) return;
-    hookedWhileOpen = MenuBarHookInstalled();
-    DestroyWindow(window);
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, &OnTick);
   const HWND destroyed = window;
-  SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(1)));
-  KillTimer(nullptr, timer);
-  g_tick = nullptr;
+  {
+    const wintest::TMenuLoopTicks ticks([&](HWND menuWindow) {
+      if (!menuWindow || !IsWindow(window)) return;
+      hookedWhileOpen = MenuBarHookInstalled();
+      DestroyWindow(window);
+    });
+    SendMessageW(window, SKIN_OPENMENUBAR, 0, ScreenPointOf(*object.MenuHost().Bar()->Item(1)));
+  }
   window = nullptr;
   EXPECT_TRUE(hookedWhileOpen);
   EXPECT_FALSE(IsWindow(destroyed));
@@ -292,25 +265,22 @@ TEST_F(MenuBarTest, ToolkitMenuChangedRebuildsTheBar) {
   form.SetBounds(40, 40, 320, 220);
   form.Show();
   SetForegroundWindow(form.Handle());
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState() == asSkinned;
-  }));
-  TWinSkinForm& object = *Manager().FindFormObject(form.Handle());
-  ASSERT_NE(nullptr, object.MenuHost().Bar());
-  EXPECT_EQ(L"&File", object.MenuHost().Bar()->Item(0)->Caption);
-  EXPECT_EQ(file, object.MenuHost().Bar()->Item(0)->MenuItem);
+  TWinSkinForm* object = WaitUntilSkinned(form.Handle());
+  ASSERT_NE(nullptr, object);
+  ASSERT_NE(nullptr, object->MenuHost().Bar());
+  EXPECT_EQ(L"&File", object->MenuHost().Bar()->Item(0)->Caption);
+  EXPECT_EQ(file, object->MenuHost().Bar()->Item(0)->MenuItem);
 
   file->SetCaption("&Document");
   auto* view = new TMenuItem(&form);
   view->SetCaption("&View");
   mainMenu->Items()->Add(view);
-  ASSERT_EQ(2, object.MenuHost().Bar()->ItemCount());
-  EXPECT_EQ(L"&Document", object.MenuHost().Bar()->Item(0)->Caption);
-  EXPECT_EQ(L"&View", object.MenuHost().Bar()->Item(1)->Caption);
+  ASSERT_EQ(2, object->MenuHost().Bar()->ItemCount());
+  EXPECT_EQ(L"&Document", object->MenuHost().Bar()->Item(0)->Caption);
+  EXPECT_EQ(L"&View", object->MenuHost().Bar()->Item(1)->Caption);
   EXPECT_EQ(nullptr, GetMenu(form.Handle()));
-  EXPECT_GT(object.MenuHost().Bar()->Item(1)->Rect.left,
-            object.MenuHost().Bar()->Item(0)->Rect.left);
+  EXPECT_GT(object->MenuHost().Bar()->Item(1)->Rect.left,
+            object->MenuHost().Bar()->Item(0)->Rect.left);
 }
 
 // A raw MDI frame with a menu, one maximised child: the child's buttons sit
@@ -351,26 +321,23 @@ TEST_F(MenuBarTest, MaximisedMdiChildsButtonsAreDrawnInTheBarAndAct) {
   ASSERT_NE(nullptr, child);
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState() == asSkinned;
-  }));
-  TWinSkinForm& object = *Manager().FindFormObject(window);
-  ASSERT_NE(nullptr, object.MenuHost().Bar());
+  TWinSkinForm* object = WaitUntilSkinned(window);
+  ASSERT_NE(nullptr, object);
+  ASSERT_NE(nullptr, object->MenuHost().Bar());
   SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
   PumpUntil([] { return false; }, 300);
-  auto dib = Painted(object);
+  auto dib = Painted(*object);
 
   TWinSysButton* close = nullptr;
-  for (int i = 0; i < object.Caption().ButtonCount(); ++i) {
-    TWinSysButton* button = object.Caption().Button(i);
+  for (int i = 0; i < object->Caption().ButtonCount(); ++i) {
+    TWinSysButton* button = object->Caption().Button(i);
     if (button->Element->Action == cbMdiClose) close = button;
   }
   ASSERT_NE(nullptr, close);
   ASSERT_TRUE(close->Visible);
   const RECT& rect = close->Rect;
-  EXPECT_GE(rect.top, object.Frame().Top());
-  EXPECT_LE(rect.bottom, object.Frame().Top() + object.Frame().MenuBarHeight());
+  EXPECT_GE(rect.top, object->Frame().Top());
+  EXPECT_LE(rect.bottom, object->Frame().Top() + object->Frame().MenuBarHeight());
   // Its first frame's centre, drawn stretched into its rectangle.
   TBitmap& image = *close->Element->Image;
   const int frameWidth = image.Width() / close->Element->Frame;
@@ -393,8 +360,8 @@ TEST_F(MenuBarTest, MaximisedMdiChildsButtonsAreDrawnInTheBarAndAct) {
   AppendMenuW(other, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), L"&Window");
   const auto old = reinterpret_cast<HMENU>(
       SendMessageW(client, WM_MDISETMENU, reinterpret_cast<WPARAM>(other), 0));
-  ASSERT_EQ(1, object.MenuHost().Bar()->ItemCount());
-  EXPECT_EQ(L"&Window", object.MenuHost().Bar()->Item(0)->Caption);
+  ASSERT_EQ(1, object->MenuHost().Bar()->ItemCount());
+  EXPECT_EQ(L"&Window", object->MenuHost().Bar()->Item(0)->Caption);
   EXPECT_EQ(nullptr, GetMenu(window));
   // The caller gets its old menu back in the answer, as unskinned.
   EXPECT_EQ(menu, old);

@@ -312,11 +312,7 @@ class WindowMenuItemTest : public MenuItemDrawingTest {
     SetMenu(window, bar);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
-    EXPECT_TRUE(PumpUntil([&] {
-      const TWinSkinForm* o = Manager().FindFormObject(window);
-      return o && o->AttachState() == asSkinned;
-    }));
-    return *Manager().FindFormObject(window);
+    return SkinnedObject(window);
   }
   MEASUREITEMSTRUCT Measured(UINT id) {
     MEASUREITEMSTRUCT measure{};
@@ -508,11 +504,9 @@ TEST_F(MenuItemDrawingTest, FormMenuItemsAreTheSkinsAndUnknownApplicationIdsPass
   form.SetBounds(30, 30, 320, 220);
   form.Show();
   SetForegroundWindow(form.Handle());
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState() == asSkinned;
-  }));
-  ASSERT_NE(nullptr, Manager().FindFormObject(form.Handle())->MenuHost().WindowMenu());
+  const TWinSkinForm* formObject = WaitUntilSkinned(form.Handle());
+  ASSERT_NE(nullptr, formObject);
+  ASSERT_NE(nullptr, formObject->MenuHost().WindowMenu());
 
   MEASUREITEMSTRUCT measure{};
   measure.CtlType = ODT_MENU;
@@ -579,10 +573,7 @@ TEST_F(MenuItemDrawingTest, ThousandMenusOpenedAndClosedHoldNoMoreObjects) {
   form.SetBounds(60, 60, 320, 220);
   form.Show();
   SetForegroundWindow(form.Handle());
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState() == asSkinned;
-  }));
+  ASSERT_NE(nullptr, WaitUntilSkinned(form.Handle()));
 
   const auto cycle = [&] {
     object.MenuHost().ForgetSystemMenuRequest();  // every request counts as a fresh one

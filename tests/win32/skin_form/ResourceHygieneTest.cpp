@@ -14,10 +14,7 @@ TEST_F(SkinManagerTest, TenThousandFrameRepaintsHoldNoMoreObjects) {
   form.SetCaption("A caption long enough to be cut short by the caption buttons of the skin");
   form.Show();
   SetForegroundWindow(form.Handle());
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState() == asSkinned;
-  }));
+  ASSERT_NE(nullptr, WaitUntilSkinned(form.Handle()));
   const HWND window = form.Handle();
   // The first round makes what is kept (caption buffer, icon copies).
   SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
@@ -38,11 +35,11 @@ TEST_F(SkinManagerTest, ThousandUnskinReskinCyclesHoldNoMoreObjects) {
   form.Show();
   SetForegroundWindow(form.Handle());
   const HWND window = form.Handle();
+  ASSERT_NE(nullptr, WaitUntilSkinned(window));
   const auto skinned = [&] {
     const TWinSkinForm* o = Manager().FindFormObject(window);
     return o && o->AttachState() == asSkinned;
   };
-  ASSERT_TRUE(PumpUntil(skinned));
   // One cycle: command 2 then command 1, run at once instead of on the timer.
   const auto cycle = [&] {
     Manager().SetCurrentSkinData(data.get());

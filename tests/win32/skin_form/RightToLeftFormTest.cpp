@@ -66,11 +66,7 @@ class RightToLeftFormTest : public SkinManagerTest {
     SetTexts(true);
     form->Show();
     SetForegroundWindow(form->Handle());
-    EXPECT_TRUE(PumpUntil([&] {
-      const TWinSkinForm* o = Manager().FindFormObject(form->Handle());
-      return o && o->AttachState() == asSkinned;
-    }));
-    return *Manager().FindFormObject(form->Handle());
+    return SkinnedObject(form->Handle());
   }
   void SetTexts(bool shown) {
     form->SetCaption(shown ? "Right to left" : "");

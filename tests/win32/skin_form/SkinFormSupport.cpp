@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 
 #include "TestSupport.h"
 #include "tests/win32/support/HandleCounter.h"
@@ -74,6 +75,21 @@ bool PumpUntil(const std::function<bool()>& done, DWORD budgetMs) {
     FlushEvents();
   }
   return true;
+}
+
+TWinSkinForm* WaitUntilSkinned(HWND window, DWORD budgetMs) {
+  TWinSkinForm* object = nullptr;
+  const auto skinned = [&] {
+    TSkinManage* manager = TSkinManage::Instance();
+    object = manager ? manager->FindFormObject(window) : nullptr;
+    return object && object->AttachState() == asSkinned;
+  };
+  return PumpUntil(skinned, budgetMs) ? object : nullptr;
+}
+
+TWinSkinForm& SkinnedObject(HWND window) {
+  if (TWinSkinForm* object = WaitUntilSkinned(window)) return *object;
+  throw std::runtime_error("the window was not skinned in time");
 }
 
 void PressAltWith(WORD key) {

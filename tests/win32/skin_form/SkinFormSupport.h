@@ -37,6 +37,15 @@ std::vector<unsigned> CaptionBand(HWND window, int height);
 // Pumps messages until done() or the time budget runs out.
 bool PumpUntil(const std::function<bool()>& done, DWORD budgetMs = 2000);
 
+// Pumps messages until the manager has skinned the window: its form object,
+// or nullptr once the budget runs out.
+TWinSkinForm* WaitUntilSkinned(HWND window, DWORD budgetMs = 2000);
+
+// The same for helpers that hand the object back by reference: a window left
+// unskinned throws, which ends the test as a failure instead of a null
+// dereference that would take the whole program down.
+TWinSkinForm& SkinnedObject(HWND window);
+
 // Alt held with a key, through the system's input, then 400 ms of the
 // application's own loop (where Alt+letter becomes a form's dialog char).
 void PressAltWith(WORD key);

@@ -58,14 +58,11 @@ TEST_F(UnframedTest, WithoutTheMainMenuControlOnlyTheControlsAreSkinned) {
   SetMenu(window, menu);
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(window);
-    return o && o->AttachState() == asSkinned;
-  }));
-  const TWinSkinForm& object = *Manager().FindFormObject(window);
-  EXPECT_FALSE(object.Window().SkinFrame);
+  const TWinSkinForm* object = WaitUntilSkinned(window);
+  ASSERT_NE(nullptr, object);
+  EXPECT_FALSE(object->Window().SkinFrame);
   EXPECT_EQ(menu, GetMenu(window));
-  EXPECT_EQ(nullptr, object.MenuHost().Bar());
+  EXPECT_EQ(nullptr, object->MenuHost().Bar());
   ExpectSameRect(SystemInsets(window, true), ActualInsets(window), "plain window's frame");
   EXPECT_EQ(ERROR, GetWindowRgn(window, TRegionHandle(CreateRectRgn(0, 0, 0, 0)).Get()));
   EXPECT_GT(NcPaintsAfterRedraw(), 0) << "the system paints the frame";
@@ -73,7 +70,7 @@ TEST_F(UnframedTest, WithoutTheMainMenuControlOnlyTheControlsAreSkinned) {
   const wintest::TOpenMenuWatch watch([](HWND) {});
   PressAltWith(VK_SPACE);
   EXPECT_TRUE(watch.Seen());
-  EXPECT_EQ(nullptr, object.MenuHost().SystemMenuPopup());
+  EXPECT_EQ(nullptr, object->MenuHost().SystemMenuPopup());
 
   TForm form(nullptr);
   auto* button = new TButton(&form);
@@ -82,12 +79,9 @@ TEST_F(UnframedTest, WithoutTheMainMenuControlOnlyTheControlsAreSkinned) {
   button->HandleNeeded();  // the control pass takes windowed controls
   form.Show();
   SetForegroundWindow(form.Handle());
-  ASSERT_TRUE(PumpUntil([&] {
-    const TWinSkinForm* o = Manager().FindFormObject(form.Handle());
-    return o && o->AttachState() == asSkinned;
-  }));
-  const TWinSkinForm& formObject = *Manager().FindFormObject(form.Handle());
-  EXPECT_FALSE(formObject.Window().SkinFrame);
+  const TWinSkinForm* formObject = WaitUntilSkinned(form.Handle());
+  ASSERT_NE(nullptr, formObject);
+  EXPECT_FALSE(formObject->Window().SkinFrame);
   ExpectSameRect(SystemInsets(form.Handle(), false), ActualInsets(form.Handle()), "form's frame");
   // Without a frame to fit the object counts as skinned from the start; the
   // control pass follows with the initialisation.
