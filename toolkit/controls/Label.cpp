@@ -51,11 +51,17 @@ void TLabel::SetShowAccelChar(bool value) {
   Invalidate();
 }
 
+TAlignment TLabel::ShownAlignment() const {
+  if (!UseRightToLeftAlignment() || alignment_ == taCenter) return alignment_;
+  return alignment_ == taLeftJustify ? taRightJustify : taLeftJustify;
+}
+
 UINT TLabel::TextFlags() const {
   UINT flags = wordWrap_ ? DT_WORDBREAK : 0;
   if (!showAccelChar_) flags |= DT_NOPREFIX;
-  if (alignment_ == taRightJustify) flags |= DT_RIGHT;
-  if (alignment_ == taCenter) flags |= DT_CENTER;
+  if (ShownAlignment() == taRightJustify) flags |= DT_RIGHT;
+  if (ShownAlignment() == taCenter) flags |= DT_CENTER;
+  if (UseRightToLeftReading()) flags |= DT_RTLREADING;
   return flags;
 }
 
@@ -68,9 +74,10 @@ void TLabel::AdjustBounds() {
   RECT rect{0, 0, wordWrap_ ? Width() : 0, 0};
   DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rect,
             TextFlags() | DT_CALCRECT);
+  // The label grows away from the side its text is aligned to.
   int left = Left();
-  if (alignment_ == taRightJustify) left += Width() - rect.right;
-  if (alignment_ == taCenter) left += (Width() - rect.right) / 2;
+  if (ShownAlignment() == taRightJustify) left += Width() - rect.right;
+  if (ShownAlignment() == taCenter) left += (Width() - rect.right) / 2;
   SetBounds(left, Top(), rect.right, rect.bottom);
 }
 

@@ -28,6 +28,8 @@ class TLabel : public TGraphicControl {
   void Paint() override;
 
  private:
+  // The alignment on screen: a right-to-left label mirrors left and right.
+  TAlignment ShownAlignment() const;
   UINT TextFlags() const;
   void AdjustBounds();
 

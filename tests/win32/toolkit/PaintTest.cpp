@@ -124,6 +124,40 @@ TEST_F(PaintTest, TransparentLabelLeavesTheBackground) {
   EXPECT_EQ(0x008000u, surface.Pixel(20, 25));
 }
 
+// A right-to-left label reads and aligns its text from the right: "!ab"
+// left-justified on it shows as "ab!" right-justified on a left-to-right
+// one, and centred the same way read back to front.
+TEST_F(PaintTest, RightToLeftLabelMirrorsItsAlignmentAndReadingOrder) {
+  label->SetBounds(10, 20, 100, 15);
+  label->SetColor(clWhite);
+  const auto painted = [&](const char* text, TBiDiMode mode, TAlignment alignment) {
+    label->SetCaption(text);
+    label->SetBiDiMode(mode);
+    label->SetAlignment(alignment);
+    DibSurface surface(120, 80);
+    PaintFormInto(surface);
+    std::vector<unsigned> pixels;
+    for (int y = 20; y < 35; ++y)
+      for (int x = 10; x < 110; ++x) pixels.push_back(surface.Pixel(x, y));
+    return pixels;
+  };
+  for (const TAlignment alignment : {taLeftJustify, taCenter}) {
+    SCOPED_TRACE(alignment == taCenter ? "centred" : "left-justified");
+    const TAlignment mirrored = alignment == taCenter ? taCenter : taRightJustify;
+    const auto expected = painted("ab!", bdLeftToRight, mirrored);
+    EXPECT_NE(painted("!ab", bdLeftToRight, alignment), expected);
+    EXPECT_EQ(painted("!ab", bdRightToLeft, alignment), expected);
+  }
+  // Grown by a longer text, an auto-sized right-to-left label keeps its
+  // right edge where its text starts.
+  label->SetAlignment(taLeftJustify);
+  label->SetAutoSize(true);
+  const int right = label->Left() + label->Width();
+  label->SetCaption("a much longer text");
+  EXPECT_GT(label->Width(), 30);
+  EXPECT_EQ(right, label->Left() + label->Width());
+}
+
 TEST_F(PaintTest, HiddenLabelIsNotPainted) {
   label->SetVisible(false);
   DibSurface surface(120, 80);
