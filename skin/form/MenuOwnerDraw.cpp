@@ -71,7 +71,9 @@ bool TMenuBarHost::MeasureMenuItem(LPARAM lParam, LRESULT& result) {
   TSkinData* skinData = form_.SkinData();
   if (!measure || measure->CtlType != ODT_MENU || !skinData) return false;
   const UINT id = measure->itemID;
-  TMenuItem* systemItem = FindInMenu(systemMenuPopup_.get(), id);
+  // The copy's commands are the toolkit's own numbers, which a plain
+  // window's entries may use too; only the copy on screen is measured.
+  TMenuItem* systemItem = systemMenuShowing_ ? FindInMenu(systemMenuPopup_.get(), id) : nullptr;
   if (!windowMenu_ && !systemItem) return false;
   const bool toolkitForm = form_.ToolkitForm() != nullptr;
   TMenuItem* item = systemItem ? systemItem : (toolkitForm ? ToolkitMenuItem(id) : nullptr);
@@ -99,8 +101,7 @@ bool TMenuBarHost::DrawMenuItem(LPARAM lParam, LRESULT& result) {
   TSkinData* skinData = form_.SkinData();
   if (!draw || draw->CtlType != ODT_MENU || !skinData) return false;
   const UINT id = draw->itemID;
-  // The copy's commands are the toolkit's own numbers, which a plain
-  // window's entries may use too: the menu drawn in tells them apart.
+  // The same numbers again: the menu drawn in tells them apart.
   const bool inSystemCopy =
       systemMenuPopup_ && draw->hwndItem == reinterpret_cast<HWND>(systemMenuPopup_->Handle());
   TMenuItem* systemItem = inSystemCopy ? FindInMenu(systemMenuPopup_.get(), id) : nullptr;

@@ -327,10 +327,15 @@ class WindowMenuItemTest : public MenuItemDrawingTest {
 };
 
 // A plain window's own entries, whatever their ids, are measured and drawn
-// in the skin from their native text and state.
+// in the skin from their native text and state, also where an id is one the
+// system menu's copy uses for its own entries.
 TEST_F(WindowMenuItemTest, NativeEntriesOfAPlainWindowAreMeasuredAndDrawnInTheSkin) {
   TWinSkinForm& object = SkinnedWithMenu();
   ASSERT_NE(nullptr, object.MenuHost().WindowMenu());
+  object.MenuHost().RebuildSystemMenuPopup();
+  const auto shared =
+      static_cast<UINT>(ItemWithTag(*object.MenuHost().SystemMenuPopup(), SC_CLOSE)->Command());
+  AppendMenuW(drop, MF_STRING, shared, L"Go");
   ClearRecorded();
   const MEASUREITEMSTRUCT longer = Measured(5);
   EXPECT_EQ(TRUE, lastResult);
@@ -338,27 +343,37 @@ TEST_F(WindowMenuItemTest, NativeEntriesOfAPlainWindowAreMeasuredAndDrawnInTheSk
   EXPECT_GT(longer.itemWidth, shorter.itemWidth);
   EXPECT_GT(shorter.itemWidth, static_cast<UINT>(26 + data->Skin().MenuItem->LeftWidth));
   EXPECT_EQ(20u, shorter.itemHeight);
+  EXPECT_EQ(shorter.itemWidth, Measured(shared).itemWidth) << "the twin of 6 with the copy's id";
   EXPECT_EQ(0, CountOf(window, WM_MEASUREITEM));
 
-  EnableMenuItem(drop, 6, MF_BYCOMMAND | MF_GRAYED);
-  DibSurface dib(kItemWidth, kItemHeight);
-  DRAWITEMSTRUCT draw{};
-  draw.CtlType = ODT_MENU;
-  draw.itemID = 6;
-  draw.itemState = ODS_SELECTED;
-  draw.hwndItem = reinterpret_cast<HWND>(drop);
-  draw.hDC = dib.dc();
-  draw.rcItem = RECT{0, 0, kItemWidth, kItemHeight};
-  EXPECT_EQ(TRUE, SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+  const auto drawn = [&](UINT id) {
+    EnableMenuItem(drop, id, MF_BYCOMMAND | MF_GRAYED);
+    auto dib = std::make_unique<DibSurface>(kItemWidth, kItemHeight);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemID = id;
+    draw.itemState = ODS_SELECTED;
+    draw.hwndItem = reinterpret_cast<HWND>(drop);
+    draw.hDC = dib->dc();
+    draw.rcItem = RECT{0, 0, kItemWidth, kItemHeight};
+    EXPECT_EQ(TRUE, SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+    return dib;
+  };
+  const auto dib = drawn(6);
   EXPECT_EQ(0, CountOf(window, WM_DRAWITEM));
   const int fw = FrameWidth();
-  EXPECT_EQ(SkinPixel(MenuItemImage(), 4 * fw - 2, 11), dib.Pixel(kItemWidth - 2, 11));
+  EXPECT_EQ(SkinPixel(MenuItemImage(), 4 * fw - 2, 11), dib->Pixel(kItemWidth - 2, 11));
   // Grayed in the native menu: the disabled colour, not the selected text's.
   const RECT text{1 + data->Skin().MenuItem->LeftWidth + 19, 0, kItemWidth, kItemHeight};
   const unsigned disabled = data->Skin().Colour(scButtonShadow) == data->Skin().Colour(scMenuText)
                                 ? DibColor(GetSysColor(COLOR_GRAYTEXT))
                                 : Slot(scButtonShadow);
-  EXPECT_GT(CountInk(dib, text, disabled), 4);
+  EXPECT_GT(CountInk(*dib, text, disabled), 4);
+  const auto twin = drawn(shared);
+  int differing = 0;
+  for (int y = 0; y < kItemHeight; ++y)
+    for (int x = 0; x < kItemWidth; ++x) differing += dib->Pixel(x, y) != twin->Pixel(x, y);
+  EXPECT_EQ(0, differing) << "the twin is drawn as the window's entry";
 }
 
 // A right-to-left item is the left-to-right one in a mirror: the check mark
