@@ -59,8 +59,9 @@ TAlignment TLabel::ShownAlignment() const {
 UINT TLabel::TextFlags() const {
   UINT flags = wordWrap_ ? DT_WORDBREAK : 0;
   if (!showAccelChar_) flags |= DT_NOPREFIX;
-  if (ShownAlignment() == taRightJustify) flags |= DT_RIGHT;
-  if (ShownAlignment() == taCenter) flags |= DT_CENTER;
+  const TAlignment shown = ShownAlignment();
+  if (shown == taRightJustify) flags |= DT_RIGHT;
+  if (shown == taCenter) flags |= DT_CENTER;
   if (UseRightToLeftReading()) flags |= DT_RTLREADING;
   return flags;
 }
@@ -76,8 +77,9 @@ void TLabel::AdjustBounds() {
             TextFlags() | DT_CALCRECT);
   // The label grows away from the side its text is aligned to.
   int left = Left();
-  if (ShownAlignment() == taRightJustify) left += Width() - rect.right;
-  if (ShownAlignment() == taCenter) left += (Width() - rect.right) / 2;
+  const TAlignment shown = ShownAlignment();
+  if (shown == taRightJustify) left += Width() - rect.right;
+  if (shown == taCenter) left += (Width() - rect.right) / 2;
   SetBounds(left, Top(), rect.right, rect.bottom);
 }
 

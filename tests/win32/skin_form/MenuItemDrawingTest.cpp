@@ -31,21 +31,25 @@ class MenuItemDrawingTest : public FramePixelsTest {
         return popup.Items()->Items(i);
     return nullptr;
   }
-  // The item drawn by the skinned window into a DIB of one item's size.
-  std::unique_ptr<DibSurface> Drawn(TPopupMenu& popup, TMenuItem& item, bool selected,
-                                    int height = kItemHeight) {
+  // The entry drawn by the skinned window into a DIB of one item's size.
+  std::unique_ptr<DibSurface> DrawnEntry(HMENU menu, UINT id, bool selected,
+                                         int height = kItemHeight) {
     auto dib = std::make_unique<DibSurface>(kItemWidth, height);
     dib->Fill(kSentinel);
     DRAWITEMSTRUCT draw{};
     draw.CtlType = ODT_MENU;
-    draw.itemID = item.Command();
+    draw.itemID = id;
     draw.itemAction = ODA_DRAWENTIRE;
     draw.itemState = selected ? ODS_SELECTED : 0;
-    draw.hwndItem = reinterpret_cast<HWND>(popup.Handle());
+    draw.hwndItem = reinterpret_cast<HWND>(menu);
     draw.hDC = dib->dc();
     draw.rcItem = RECT{0, 0, kItemWidth, height};
     EXPECT_EQ(TRUE, SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
     return dib;
+  }
+  std::unique_ptr<DibSurface> Drawn(TPopupMenu& popup, TMenuItem& item, bool selected,
+                                    int height = kItemHeight) {
+    return DrawnEntry(popup.Handle(), item.Command(), selected, height);
   }
   TBitmap& MenuItemImage() { return *data->Skin().MenuItem->Image; }
   int FrameWidth() { return MenuItemImage().Width() / 5; }
@@ -348,16 +352,7 @@ TEST_F(WindowMenuItemTest, NativeEntriesOfAPlainWindowAreMeasuredAndDrawnInTheSk
 
   const auto drawn = [&](UINT id) {
     EnableMenuItem(drop, id, MF_BYCOMMAND | MF_GRAYED);
-    auto dib = std::make_unique<DibSurface>(kItemWidth, kItemHeight);
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_MENU;
-    draw.itemID = id;
-    draw.itemState = ODS_SELECTED;
-    draw.hwndItem = reinterpret_cast<HWND>(drop);
-    draw.hDC = dib->dc();
-    draw.rcItem = RECT{0, 0, kItemWidth, kItemHeight};
-    EXPECT_EQ(TRUE, SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
-    return dib;
+    return DrawnEntry(drop, id, true);
   };
   const auto dib = drawn(6);
   EXPECT_EQ(0, CountOf(window, WM_DRAWITEM));
@@ -394,17 +389,7 @@ TEST_F(WindowMenuItemTest, RightToLeftItemsMirrorTheirLayout) {
     EXPECT_EQ(0, CountInk(dib, columns(kItemWidth - box - 16, kItemWidth - box), ink))
         << what << ": the far end is empty";
   };
-  const auto nativeEntry = [&] {
-    auto dib = std::make_unique<DibSurface>(kItemWidth, kItemHeight);
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_MENU;
-    draw.itemID = 6;
-    draw.hwndItem = reinterpret_cast<HWND>(drop);
-    draw.hDC = dib->dc();
-    draw.rcItem = RECT{0, 0, kItemWidth, kItemHeight};
-    EXPECT_EQ(TRUE, SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
-    return dib;
-  };
+  const auto nativeEntry = [&] { return DrawnEntry(drop, 6, false); };
   CheckMenuItem(drop, 6, MF_BYCOMMAND | MF_CHECKED);
   object.MenuHost().RebuildSystemMenuPopup();
   TPopupMenu& system = *object.MenuHost().SystemMenuPopup();
